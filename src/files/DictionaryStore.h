@@ -1,0 +1,44 @@
+#pragma once
+// The in-memory dictionary: 16,384 records of 129 bytes allocated once for the whole run.
+// Record e-1 holds entry e (1-based): a length byte (0..128) and up to 128 Windows-1251 bytes.
+// An entry is the word, one space, then the clue; the word is the text before the first space.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "core/FixedString.h"
+
+namespace gx {
+
+class DictionaryStore {
+ public:
+  static constexpr int Capacity = 16384;
+  static constexpr int RecordSize = 129;
+  static constexpr int MaxEntryLength = 128;
+
+  DictionaryStore();
+
+  // Entry e, 1 <= e <= Capacity (positions outside give an empty text).
+  std::string_view Entry(int e) const;
+  // Writes entry e cut to 128 characters; positions outside the store are dropped.
+  void SetEntry(int e, std::string_view text);
+
+  std::uint8_t* Buffer() { return buffer_.get(); }
+  const std::uint8_t* Buffer() const { return buffer_.get(); }
+
+  std::uint16_t DictionaryCount = 0;
+  FixedString<32> DictionaryName;
+  std::uint8_t DictionaryLoaded = 0;
+  std::uint8_t DictionaryModified = 0;
+
+ private:
+  std::unique_ptr<std::uint8_t[]> buffer_;
+};
+
+// The word of an entry: the text before its first space; an entry without a space has no word.
+std::string_view EntryWord(std::string_view entry);
+// The clue part of an entry: everything from the first space on, the space included.
+std::string_view EntryCluePart(std::string_view entry);
+
+}  // namespace gx

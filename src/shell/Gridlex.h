@@ -1,0 +1,19 @@
+#pragma once
+// The whole state of the program, owned by the main window for the whole run: the puzzle, the
+// dictionary store, the settings and the window state. Commands are functions on it.
+
+#include "core/Puzzle.h"
+#include "core/Settings.h"
+#include "core/WindowState.h"
+#include "files/DictionaryStore.h"
+
+namespace gx {
+
+struct Gridlex {
+  Puzzle puzzle;
+  DictionaryStore dictionary;
+  Settings settings;
+  WindowState window;
+};
+
+}  // namespace gx

@@ -1,0 +1,17 @@
+#pragma once
+// Runs the built gridlex-cli with arguments and captures what it prints.
+
+#include <string>
+#include <vector>
+
+namespace gx::test {
+
+struct CliResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+CliResult RunCli(const std::vector<std::string>& args);
+
+}  // namespace gx::test
