@@ -61,6 +61,14 @@ struct Puzzle {
   std::uint8_t PlacedCount = 0;
   std::uint8_t RewardShown = 0;
 
+  // The current word being solved: the current row of Grid1 plus one.
+  std::uint8_t CurrentWordX = 0;
+  std::uint8_t CurrentWordY = 0;
+  std::uint8_t CurrentWordLength = 0;
+  std::uint8_t CurrentWordVertical = 0;
+  std::uint8_t TypedCount = 0;
+  AnswerText TypedText;
+
   Puzzle();
 
   static constexpr int Index(int x, int y) { return x * BoardStorage + y; }

@@ -13,6 +13,9 @@ struct WindowState {
   std::string Label1Text;    // the clue line
   bool Label1Visible = false;
   std::string Label6Text;    // the dictionary line
+  std::string Label2Text;    // the tally message
+  bool Label2Visible = false;
+  bool Image2Visible = false;  // the reward picture over the board
 };
 
 }  // namespace gx

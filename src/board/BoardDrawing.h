@@ -1,0 +1,50 @@
+#pragma once
+// The board drawn straight from the puzzle model onto a canvas. Nothing is retained: every
+// picture is painted from the model. The canvas state (pen, brush, font colour) carries over
+// from one operation to the next, and later operations rely on what earlier ones leave behind.
+
+#include <cstdint>
+
+#include "board/Canvas.h"
+#include "core/Puzzle.h"
+#include "core/Settings.h"
+#include "core/SlotPainter.h"
+#include "core/WindowState.h"
+
+namespace gx {
+
+class BoardDrawing : public SlotPainter {
+ public:
+  BoardDrawing(Puzzle& puzzle, const Palette& palette, WindowState& window, Canvas& canvas)
+      : puzzle_(puzzle), palette_(palette), window_(window), canvas_(canvas) {}
+
+  // The size of the paint box, which fixes BoardRows and BoardCols at the next empty board.
+  void SetPaintSize(int width, int height) { paint_width_ = width; paint_height_ = height; }
+  int PaintWidth() const { return paint_width_; }
+  int PaintHeight() const { return paint_height_; }
+  Canvas& GetCanvas() { return canvas_; }
+
+  void DrawEmptyBoard();
+  void DrawSlotCells(std::uint8_t slot, Color color);
+  void DrawWordsAndNumbers();
+  void DrawEntries();
+  void DrawAnswers();
+  void DrawHighlight();
+  void RedrawBoard();
+  void RefreshWords();
+  void DrawFillProgress();
+  void DrawSurround(Color color);
+  void FormPaint();
+
+  void PaintSlot(std::uint8_t slot, Color color) override { DrawSlotCells(slot, color); }
+
+ private:
+  Puzzle& puzzle_;
+  const Palette& palette_;
+  WindowState& window_;
+  Canvas& canvas_;
+  int paint_width_ = 336;
+  int paint_height_ = 336;
+};
+
+}  // namespace gx

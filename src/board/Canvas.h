@@ -1,0 +1,38 @@
+#pragma once
+// The drawing door: immediate drawing with state that carries over between calls, exactly what
+// the board, the exported picture and the printed page need. Implemented over QPainter in the
+// front end (a QImage behind the board, the GIF picture, a printed page).
+
+#include <string_view>
+
+#include "core/Settings.h"
+
+namespace gx {
+
+enum class PenMode { Copy, Xor };
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  virtual void SetPenColor(Color color) = 0;
+  virtual Color PenColor() const = 0;
+  virtual void SetPenMode(PenMode mode) = 0;
+  virtual PenMode GetPenMode() const = 0;
+  virtual void SetBrushColor(Color color) = 0;  // the fill colour
+  virtual Color BrushColor() const = 0;
+  virtual void SetFont(std::string_view name, int pixel_height) = 0;
+  virtual void SetFontColor(Color color) = 0;
+  virtual Color FontColor() const = 0;
+
+  // Outline in the pen on the pixels x1..x2-1 by y1..y2-1, the inside filled with the brush.
+  virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+  // Fills x1..x2-1 by y1..y2-1 with the brush, no outline.
+  virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
+  // A line in the pen from (x1, y1) to (x2, y2), the end point excluded.
+  virtual void Line(int x1, int y1, int x2, int y2) = 0;
+  // Text (Windows-1251) with its top-left corner at (x, y), on an opaque background in the brush.
+  virtual void TextOut(int x, int y, std::string_view text) = 0;
+};
+
+}  // namespace gx
