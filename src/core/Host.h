@@ -6,7 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/Settings.h"
+
 namespace gx {
+
+struct FileDialogRequest {
+  std::string title;
+  std::string folder;         // initial folder (a real path)
+  std::string filter;         // as "*.gx|*.gx"
+  std::string proposed_name;  // proposed file name
+};
 
 class Host {
  public:
@@ -15,6 +24,26 @@ class Host {
   // Lets the window handle pending events. Long operations call it very often (per dictionary
   // byte, per entry tried), so an implementation must make it cheap, e.g. by checking a clock.
   virtual void ProcessEvents() {}
+
+  // Modal message boxes. Information: icon and OK. Confirmation: OK (true) or Cancel (false).
+  // Error: error icon, titled "Gridlex", with a run-time error text.
+  virtual void ShowInformation(std::string_view /*text*/) {}
+  virtual bool Confirm(std::string_view /*text*/) { return false; }
+  virtual void ShowError(std::string_view /*text*/) {}
+
+  // File dialogs: the chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) { return std::nullopt; }
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest&) { return std::nullopt; }
+  virtual std::optional<Color> ColorDialog(Color initial) { return initial; }
+
+  virtual void SetWaitCursor(bool /*on*/) {}
+  // A blocking pause; the window may keep repainting but must ignore input meanwhile.
+  virtual void Pause(int /*milliseconds*/) {}
+
+  // Plays a sound or film file asynchronously, stopping the one before. False when it cannot be opened.
+  virtual bool PlayMedia(const std::string& /*path*/) { return true; }
+  // Opens a document with the desktop's default program.
+  virtual void OpenDocument(const std::string& /*path*/) {}
 };
 
 // A host that does nothing: batch runs and benchmarks.
