@@ -1,0 +1,163 @@
+#include "core/Extraction.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace gx {
+
+namespace {
+
+bool IsSet(const Puzzle& p, int x, int y) { return p.Mask(x, y) != Background; }
+
+// The open and crossed flags live across the whole extraction, from the across scan into the down scan.
+struct RunFlags {
+  bool open = false;
+  bool crossed = false;
+};
+
+// One cell of a run scan. (x, y) is the cell; (bx, by) the cell before it along the scan, (ax, ay) the
+// one after; at_edge is true at column 0 (across) or row 0 (down).
+void ScanCell(Puzzle& p, RunFlags& flags, int x, int y, bool vertical) {
+  const int bx = vertical ? x : x - 1, by = vertical ? y - 1 : y;
+  const int ax = vertical ? x : x + 1, ay = vertical ? y + 1 : y;
+  const bool at_edge = vertical ? y == 0 : x == 0;
+  if (!IsSet(p, x, y)) return;
+  const bool after = IsSet(p, ax, ay);
+  const bool before = !at_edge && IsSet(p, bx, by);
+  const bool crossing = p.Mask(x, y) == CrossingCell;
+  int k = p.SlotCount;
+
+  if (after && !before) {
+    // A drawing with more runs than the table holds keeps its first 255 slots.
+    if (p.SlotCount == MaxSlots) {
+      flags.open = false;
+      return;
+    }
+    k = ++p.SlotCount;
+    p.SlotX[k] = static_cast<std::uint8_t>(x);
+    p.SlotY[k] = static_cast<std::uint8_t>(y);
+    p.SlotVertical[k] = vertical ? 1 : 0;
+    p.SlotLength[k] = 2;
+    flags.crossed = crossing;
+    flags.open = true;
+    if (at_edge) return;
+  }
+  if (after && before) {
+    if (!flags.open) return;  // the run that did not fit the table
+    if (crossing || p.Mask(ax, ay) == CrossingCell) flags.crossed = true;
+    ++p.SlotLength[k];
+  }
+  if (!after && before && flags.open) {
+    if (flags.crossed && p.SlotLength[k] > 2) {
+      flags.open = false;
+      flags.crossed = false;
+    } else {
+      --p.SlotCount;
+    }
+  }
+}
+
+int NumberValue(std::string_view text) { return std::atoi(std::string(text).c_str()); }
+
+void NumberSlots(Puzzle& p) {
+  int n = 0;
+  for (int y = 0; y <= p.BoardRows; ++y) {
+    for (int x = 0; x <= p.BoardCols; ++x) {
+      for (int k = 1; k <= p.SlotCount; ++k) {
+        if (p.SlotX[k] != x || p.SlotY[k] != y) continue;
+        if (p.SlotVertical[k] == 0) {
+          p.Grid1.SetCell(0, k - 1, FormatClueNumber(++n));
+          continue;
+        }
+        int shared = 0;
+        for (int m = 1; m <= p.SlotCount && shared == 0; ++m) {
+          if (p.SlotVertical[m] == 0 && p.SlotX[m] == x && p.SlotY[m] == y) shared = m;
+        }
+        if (shared != 0) {
+          std::string number = p.Grid1.Cell(0, shared - 1);
+          p.Grid1.SetCell(0, k - 1, number);
+        } else {
+          p.Grid1.SetCell(0, k - 1, FormatClueNumber(++n));
+        }
+      }
+    }
+  }
+}
+
+void SortDownSlotsByNumber(Puzzle& p) {
+  for (int i = p.AcrossCount + 1; i <= p.SlotCount; ++i) {
+    int best = i;
+    int bound = 999;
+    for (int j = i; j <= p.SlotCount; ++j) {
+      int value = NumberValue(p.Grid1.Number(j - 1));
+      if (value < bound) {
+        bound = value;
+        best = j;
+      }
+    }
+    std::swap(p.SlotX[i], p.SlotX[best]);
+    std::swap(p.SlotY[i], p.SlotY[best]);
+    std::swap(p.SlotLength[i], p.SlotLength[best]);
+    std::string a = p.Grid1.Cell(0, i - 1), b = p.Grid1.Cell(0, best - 1);
+    p.Grid1.SetCell(0, i - 1, b);
+    p.Grid1.SetCell(0, best - 1, a);
+  }
+}
+
+void CountCrossings(Puzzle& p) {
+  p.MaxCrossings = 0;
+  for (int k = 1; k <= p.SlotCount; ++k) {
+    p.SlotDictPos[k] = 0;
+    int crossings = 0;
+    for (int t = 0; t < p.SlotLength[k]; ++t) {
+      if (p.Mask(p.SlotCellX(k, t), p.SlotCellY(k, t)) == CrossingCell) ++crossings;
+    }
+    p.SlotCrossings[k] = static_cast<std::uint8_t>(crossings);
+    if (p.SlotCrossings[k] > p.MaxCrossings) p.MaxCrossings = p.SlotCrossings[k];
+  }
+}
+
+}  // namespace
+
+void ClassifyCells(Puzzle& p) {
+  const int cols = p.BoardCols & 0xFF, rows = p.BoardRows & 0xFF;
+  for (int x = 0; x < cols; ++x) {
+    for (int y = 0; y < rows; ++y) {
+      if (p.Letter(x, y) != NoLetter) p.SetMask(x, y, GridCell);
+    }
+  }
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < cols; ++x) {
+      if (!IsSet(p, x, y)) continue;
+      const bool h = IsSet(p, x - 1, y) || IsSet(p, x + 1, y);
+      const bool v = IsSet(p, x, y - 1) || IsSet(p, x, y + 1);
+      if (h && v) {
+        p.SetMask(x, y, CrossingCell);
+      } else if (h) {
+        p.SetMask(x, y, GridCell);
+      }
+    }
+  }
+  p.Grid1.ClearRows(0, ClueList::MaxRows - 1);
+}
+
+void ExtractSlots(Puzzle& p) {
+  const int cols = p.BoardCols & 0xFF, rows = p.BoardRows & 0xFF;
+  p.SlotCount = 0;
+  p.Grid1.SetRowCount(ClueList::MaxRows);
+  RunFlags flags;
+  for (int y = 0; y <= rows; ++y) {
+    for (int x = 0; x <= cols; ++x) ScanCell(p, flags, x, y, false);
+  }
+  p.AcrossCount = p.SlotCount;
+  for (int x = 0; x <= cols; ++x) {
+    for (int y = 0; y <= rows; ++y) ScanCell(p, flags, x, y, true);
+  }
+  NumberSlots(p);
+  if (p.SlotCount < 4) return;
+  SortDownSlotsByNumber(p);
+  CountCrossings(p);
+  p.Grid1.SetRowCount(p.SlotCount);
+}
+
+}  // namespace gx
