@@ -10,6 +10,9 @@
 
 namespace gx {
 
+// The picture controls a command may load a file into.
+enum class PictureControl { RewardImage2, AdvertImage1 };
+
 struct FileDialogRequest {
   std::string title;
   std::string folder;         // initial folder (a real path)
@@ -42,6 +45,9 @@ class Host {
 
   // Plays a sound or film file asynchronously, stopping the one before. False when it cannot be opened.
   virtual bool PlayMedia(const std::string& /*path*/) { return true; }
+  // Loads a picture file into a picture control. When the file cannot be read the implementation
+  // reports it in an error box and returns false; the control keeps its old picture.
+  virtual bool LoadPicture(PictureControl /*control*/, const std::string& /*path*/) { return true; }
   // Opens a document with the desktop's default program.
   virtual void OpenDocument(const std::string& /*path*/) {}
 };
