@@ -4,6 +4,7 @@
 // from one operation to the next, and later operations rely on what earlier ones leave behind.
 
 #include <cstdint>
+#include <string_view>
 
 #include "board/Canvas.h"
 #include "core/Puzzle.h"
@@ -39,6 +40,10 @@ class BoardDrawing : public SlotPainter {
   void PaintSlot(std::uint8_t slot, Color color) override { DrawSlotCells(slot, color); }
 
  private:
+  void CellSquare(int x, int y);  // the 17-pixel square of the cell, sharing outlines with neighbours
+  void TextAtCell(int x, int y, std::string_view text);
+  void SurroundCell(int x, int y, Color color);
+
   Puzzle& puzzle_;
   const Palette& palette_;
   WindowState& window_;
@@ -46,5 +51,8 @@ class BoardDrawing : public SlotPainter {
   int paint_width_ = 336;
   int paint_height_ = 336;
 };
+
+// The background of a clue-list row: white for an across slot, silver for a down slot.
+Color ClueRowColor(const Puzzle& puzzle, int row);
 
 }  // namespace gx

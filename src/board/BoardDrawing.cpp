@@ -1,0 +1,207 @@
+#include "board/BoardDrawing.h"
+
+#include <string>
+
+#include "board/BoardColors.h"
+#include "core/Rounding.h"
+
+namespace gx {
+
+namespace {
+
+constexpr char SurroundMark = ',';
+constexpr int FontPixels = 11;
+
+// Loops over the cells use only the low byte of the board counts.
+int LowByte(int value) { return value & 0xFF; }
+
+// The colour a word is painted in, chosen from what the solver typed, never from the answer:
+// a complete but wrong word looks found until the tally.
+Color WordColor(const Puzzle& puzzle, const Palette& palette, int k) {
+  const AnswerText& entry = puzzle.SlotEntry[k];
+  if (entry.empty()) return palette.WordCellColor;
+  if (entry.size() == puzzle.SlotAnswer[k].size()) return palette.FoundWordColor;
+  return palette.WrongWordColor;
+}
+
+}  // namespace
+
+void BoardDrawing::CellSquare(int x, int y) {
+  canvas_.Rectangle(x * kCellSize, y * kCellSize, x * kCellSize + kCellSize + 1, y * kCellSize + kCellSize + 1);
+}
+
+void BoardDrawing::TextAtCell(int x, int y, std::string_view text) {
+  canvas_.TextOut(x * kCellSize + 3, y * kCellSize + 1, text);
+}
+
+void BoardDrawing::DrawEmptyBoard() {
+  puzzle_.CellSize = kCellSize;
+  puzzle_.BoardRows = static_cast<std::uint16_t>(RoundHalfEven(paint_height_ / 16.0));
+  puzzle_.BoardCols = static_cast<std::uint16_t>(RoundHalfEven(paint_width_ / 16.0));
+
+  canvas_.SetPenColor(palette_.BoardColor);
+  canvas_.SetBrushColor(palette_.BoardColor);
+  canvas_.FillRect(0, 0, paint_width_, paint_height_);
+
+  // The last line lies on or beyond the last pixel of the paint box.
+  canvas_.SetPenColor(GridGrey);
+  for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * 16, paint_width_, i * 16);
+  for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * 16, 0, i * 16, paint_height_);
+  canvas_.SetBrushColor(White);
+}
+
+void BoardDrawing::DrawSlotCells(std::uint8_t slot, Color color) {
+  canvas_.SetBrushColor(color);
+  canvas_.SetPenColor(GridGrey);
+  for (int t = 0; t < puzzle_.SlotLength[slot]; ++t) CellSquare(puzzle_.SlotCellX(slot, t), puzzle_.SlotCellY(slot, t));
+  canvas_.SetBrushColor(palette_.WordCellColor);
+}
+
+void BoardDrawing::DrawWordsAndNumbers() {
+  canvas_.SetFont("Arial", FontPixels);
+  canvas_.SetFontColor(Navy);
+  if (puzzle_.SlotCount == 0) return;
+  puzzle_.Grid1.SetRowCount(puzzle_.SlotCount);
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) DrawSlotCells(static_cast<std::uint8_t>(k), palette_.WordCellColor);
+
+  canvas_.SetBrushColor(palette_.WordCellColor);
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) {
+    // Only the last two of the three characters fit a cell: 105 shows as "05".
+    const std::string& number = puzzle_.Grid1.Cell(0, k - 1);
+    TextAtCell(puzzle_.SlotX[k], puzzle_.SlotY[k], number.size() > 1 ? number.substr(1, 2) : std::string());
+  }
+}
+
+void BoardDrawing::DrawEntries() {
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) {
+    const AnswerText& entry = puzzle_.SlotEntry[k];
+    canvas_.SetBrushColor(WordColor(puzzle_, palette_, k));
+    for (std::size_t t = 0; t < entry.size(); ++t) {
+      const int x = puzzle_.SlotCellX(k, static_cast<int>(t));
+      const int y = puzzle_.SlotCellY(k, static_cast<int>(t));
+      CellSquare(x, y);
+      TextAtCell(x, y, std::string{' ', entry[t]});
+    }
+  }
+}
+
+void BoardDrawing::DrawAnswers() {
+  canvas_.SetFontColor(Maroon);
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) {
+    const Color color = WordColor(puzzle_, palette_, k);
+    DrawSlotCells(static_cast<std::uint8_t>(k), color);
+    canvas_.SetBrushColor(color);
+    const AnswerText& answer = puzzle_.SlotAnswer[k];
+    for (int t = 0; t < puzzle_.SlotLength[k]; ++t) {
+      // A slot longer than its answer shows nothing past the answer's end.
+      const std::string letter = static_cast<std::size_t>(t) < answer.size() ? std::string{' ', answer[t]} : " ";
+      TextAtCell(puzzle_.SlotCellX(k, t), puzzle_.SlotCellY(k, t), letter);
+    }
+  }
+  canvas_.SetFontColor(Navy);
+}
+
+void BoardDrawing::DrawHighlight() {
+  if (puzzle_.FillRunning == 1) return;
+  const int k = puzzle_.Grid1.CurrentRow() + 1;
+  puzzle_.CurrentWordX = puzzle_.SlotX[k];
+  puzzle_.CurrentWordY = puzzle_.SlotY[k];
+  const int length = puzzle_.SlotLength[k];
+  const int left = puzzle_.CurrentWordX * 16;
+  const int top = puzzle_.CurrentWordY * 16;
+
+  // Every pixel of the word's squares, outlines included, is XOR-ed exactly once.
+  canvas_.SetPenMode(PenMode::Xor);
+  canvas_.SetPenColor(Purple);
+  if (puzzle_.SlotVertical[k] == 1) {
+    for (int j = 0; j <= 16 * length; ++j) canvas_.Line(left, top + j, left + 17, top + j);
+  } else {
+    for (int j = 0; j <= 16; ++j) canvas_.Line(left, top + j, left + 16 * length + 1, top + j);
+  }
+  // The pen stays purple: squares painted next by letter entry are outlined in it.
+  canvas_.SetPenMode(PenMode::Copy);
+}
+
+void BoardDrawing::RedrawBoard() {
+  window_.Image2Visible = false;
+  DrawEmptyBoard();
+  if (puzzle_.SlotCount > 0) {
+    DrawWordsAndNumbers();
+    if (puzzle_.AnswersShown == 1) DrawAnswers();
+  }
+  if (puzzle_.AnswersShown != 1 && puzzle_.PlayActive != 0) {
+    DrawEntries();
+    if (puzzle_.PlayActive == 1) DrawHighlight();
+  }
+}
+
+void BoardDrawing::RefreshWords() {
+  if (puzzle_.SlotCount > 0 && puzzle_.PlayActive == 1) DrawWordsAndNumbers();
+  DrawEntries();
+  if (puzzle_.AnswersShown == 0 && puzzle_.PlayActive == 1) DrawHighlight();
+}
+
+void BoardDrawing::DrawFillProgress() {
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) {
+    const Color color = puzzle_.SlotAnswer[k].empty() ? palette_.WordCellColor : palette_.FoundWordColor;
+    DrawSlotCells(static_cast<std::uint8_t>(k), color);
+  }
+}
+
+void BoardDrawing::FormPaint() {
+  if (puzzle_.FillRunning == 1) {
+    DrawEmptyBoard();
+    DrawFillProgress();
+  } else {
+    RedrawBoard();
+  }
+}
+
+void BoardDrawing::SurroundCell(int x, int y, Color color) {
+  canvas_.SetBrushColor(color);
+  canvas_.SetPenColor(color);
+  canvas_.FillRect(x * 16, y * 16, (x + 1) * 16, (y + 1) * 16);
+  puzzle_.SetLetter(x, y, SurroundMark);
+}
+
+void BoardDrawing::DrawSurround(Color color) {
+  const int rows = LowByte(puzzle_.BoardRows);
+  const int cols = LowByte(puzzle_.BoardCols);
+  auto free = [this](int x, int y) { return puzzle_.Letter(x, y) == NoLetter && Puzzle::OnStorage(x, y); };
+  auto marked = [this](int x, int y) { return puzzle_.Letter(x, y) == SurroundMark; };
+  auto paint_if_free = [&](int x, int y) {
+    if (free(x, y)) SurroundCell(x, y, color);
+  };
+
+  for (int x = 0; x <= cols; ++x) paint_if_free(x, 0);
+  for (int y = 0; y <= rows; ++y) paint_if_free(0, y);
+  for (int x = 0; x <= cols; ++x) paint_if_free(x, rows - 1);
+  for (int y = 0; y <= rows; ++y) paint_if_free(cols - 1, y);
+
+  auto visit = [&](int x, int y) {
+    if (free(x, y) && (marked(x, y - 1) || marked(x - 1, y) || marked(x + 1, y) || marked(x, y + 1))) {
+      SurroundCell(x, y, color);
+    }
+  };
+  // Four sweeps in the four directions reach every free cell connected to the border along
+  // paths that do not wind back against all of them.
+  for (int y = 1; y <= rows - 2; ++y)
+    for (int x = 1; x <= cols - 2; ++x) visit(x, y);
+  for (int y = 1; y <= rows - 2; ++y)
+    for (int x = cols - 2; x >= 1; --x) visit(x, y);
+  for (int y = rows - 2; y >= 1; --y)
+    for (int x = 1; x <= cols - 2; ++x) visit(x, y);
+  for (int y = rows - 2; y >= 1; --y)
+    for (int x = cols - 2; x >= 1; --x) visit(x, y);
+
+  for (int x = 0; x <= cols; ++x)
+    for (int y = 0; y <= rows; ++y)
+      if (marked(x, y)) puzzle_.SetLetter(x, y, NoLetter);
+}
+
+Color ClueRowColor(const Puzzle& puzzle, int row) {
+  const int k = row + 1;
+  return k < Puzzle::TableSize && puzzle.SlotVertical[k] != 0 ? Silver : White;
+}
+
+}  // namespace gx

@@ -1,0 +1,93 @@
+#include "qt/QtCanvas.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "files/Cp1251.h"
+
+namespace gx {
+
+QColor ToQColor(Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+Color FromQColor(const QColor& color) { return Rgb(color.red(), color.green(), color.blue()); }
+
+QFont QtCanvas::MakeFont(std::string_view name, int pixel_height) {
+  QFont font(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  font.setPixelSize(std::max(pixel_height, 1));
+  // Crisp letters in 16-pixel cells, and exact colours in the exported picture.
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+void QtCanvas::SetFont(std::string_view name, int pixel_height) { font_ = MakeFont(name, pixel_height); }
+
+void QtCanvas::FillPixels(QPainter& painter, int x, int y, int width, int height, Color color) const {
+  if (width <= 0 || height <= 0) return;
+  painter.setCompositionMode(pen_mode_ == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+  painter.fillRect(x, y, width, height, ToQColor(color));
+}
+
+void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  if (!device_) return;
+  QPainter painter(device_);
+  const int width = x2 - x1;
+  const int height = y2 - y1;
+  if (width <= 0 || height <= 0) return;
+  if (pen_mode_ == PenMode::Xor) {
+    // Each pixel is touched once, so the outline and the inside do not cancel each other.
+    FillPixels(painter, x1, y1, width, 1, pen_color_);
+    if (height > 1) FillPixels(painter, x1, y2 - 1, width, 1, pen_color_);
+    FillPixels(painter, x1, y1 + 1, 1, height - 2, pen_color_);
+    if (width > 1) FillPixels(painter, x2 - 1, y1 + 1, 1, height - 2, pen_color_);
+  } else {
+    FillPixels(painter, x1, y1, width, height, pen_color_);
+  }
+  FillPixels(painter, x1 + 1, y1 + 1, width - 2, height - 2, brush_color_);
+}
+
+void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
+  if (!device_) return;
+  QPainter painter(device_);
+  FillPixels(painter, x1, y1, x2 - x1, y2 - y1, brush_color_);
+}
+
+void QtCanvas::Line(int x1, int y1, int x2, int y2) {
+  if (!device_) return;
+  QPainter painter(device_);
+  if (y1 == y2) {
+    if (x2 > x1) FillPixels(painter, x1, y1, x2 - x1, 1, pen_color_);
+    else FillPixels(painter, x2 + 1, y1, x1 - x2, 1, pen_color_);
+    return;
+  }
+  if (x1 == x2) {
+    if (y2 > y1) FillPixels(painter, x1, y1, 1, y2 - y1, pen_color_);
+    else FillPixels(painter, x1, y2 + 1, 1, y1 - y2, pen_color_);
+    return;
+  }
+  // Slanted lines step pixel by pixel so that the end point stays out, as for straight ones.
+  const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
+  for (int i = 0; i < steps; ++i) {
+    const int x = x1 + static_cast<int>(std::lround(static_cast<double>(x2 - x1) * i / steps));
+    const int y = y1 + static_cast<int>(std::lround(static_cast<double>(y2 - y1) * i / steps));
+    FillPixels(painter, x, y, 1, 1, pen_color_);
+  }
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+  if (!device_) return;
+  const std::string utf8 = Cp1251ToUtf8(text);
+  const QString qtext = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  QPainter painter(device_);
+  painter.setFont(font_);
+  const QFontMetrics metrics(font_, device_);
+  painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), ToQColor(brush_color_));
+  painter.setPen(ToQColor(font_color_));
+  painter.drawText(x, y + metrics.ascent(), qtext);
+}
+
+}  // namespace gx
