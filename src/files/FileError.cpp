@@ -1,0 +1,40 @@
+#include "files/FileError.h"
+
+#include <cerrno>
+
+namespace gx {
+
+FileError FileError::FromErrno(int error_number) {
+  switch (error_number) {
+    case 0: return FileError(None);
+    case ENOENT:
+    case ENOTDIR: return FileError(FileNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return FileError(AccessDenied);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FileError(DiskFull);
+    case ENAMETOOLONG:
+    case EINVAL: return FileError(InvalidFilename);
+    case EMFILE:
+    case ENFILE: return FileError(TooManyOpenFiles);
+    default: return FileError(error_number);
+  }
+}
+
+std::string FileError::Text() const {
+  switch (code_) {
+    case None: return {};
+    case FileNotFound: return "File not found";
+    case ReadBeyondEnd: return "Read beyond end of file";
+    case AccessDenied: return "File access denied";
+    case DiskFull: return "Disk full";
+    case InvalidFilename: return "Invalid filename";
+    case TooManyOpenFiles: return "Too many open files";
+    default: return "I/O error " + std::to_string(code_);
+  }
+}
+
+}  // namespace gx

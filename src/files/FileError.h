@@ -1,0 +1,36 @@
+#pragma once
+// An input/output failure as the user sees it: the run-time's error number and its text
+// ("File not found", "Read beyond end of file", ..., "I/O error %d").
+
+#include <string>
+
+namespace gx {
+
+class FileError {
+ public:
+  // Run-time error numbers.
+  static constexpr int None = 0;
+  static constexpr int FileNotFound = 2;
+  static constexpr int TooManyOpenFiles = 4;
+  static constexpr int AccessDenied = 5;
+  static constexpr int InvalidFilename = 123;
+  static constexpr int ReadBeyondEnd = 100;
+  static constexpr int DiskFull = 101;
+
+  FileError() = default;
+  explicit FileError(int code) : code_(code) {}
+  // The run-time error for a failed system call's errno.
+  static FileError FromErrno(int error_number);
+
+  bool ok() const { return code_ == None; }
+  explicit operator bool() const { return !ok(); }  // true when something failed
+  int code() const { return code_; }
+  std::string Text() const;
+
+  friend bool operator==(FileError a, FileError b) { return a.code_ == b.code_; }
+
+ private:
+  int code_ = None;
+};
+
+}  // namespace gx

@@ -1,0 +1,68 @@
+#pragma once
+// The puzzle file *.gx: one record per slot, in slot order, with no header or count. A record is
+// the slot's column, row, length, direction (0 across, anything else down) and clue number, one
+// byte each, then the answer, a space and the clue in the letter code, ended by the byte 86.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/FixedString.h"
+#include "core/Puzzle.h"
+#include "files/FileError.h"
+
+namespace gx {
+
+struct PuzzleRecord {
+  std::uint8_t x = 0;
+  std::uint8_t y = 0;
+  std::uint8_t length = 0;
+  std::uint8_t vertical = 0;  // 0 or 1
+  std::uint8_t number = 0;
+  GeneralText text;  // answer, space, clue; characters beyond the 255th are dropped
+
+  std::string_view Answer() const;  // before the first space (all of it cut to 24 by the table)
+  std::string_view Clue() const;    // after the first space; the whole text when there is none
+  bool FitsBoard() const;           // every cell within columns and rows 0..62
+};
+
+struct PuzzleFileContent {
+  std::vector<PuzzleRecord> records;  // complete records, all of them
+  bool incomplete_dropped = false;    // the last record lacked its end byte
+  FileError error;                    // Read beyond end of file: a record cut inside its five bytes
+};
+
+// Splits the bytes of a puzzle file into records.
+PuzzleFileContent ParsePuzzleFile(std::string_view bytes);
+
+struct PuzzleLoadResult {
+  enum class Status { Loaded, Missing, Failed };
+  Status status = Status::Failed;
+  FileError error;                   // set when Failed
+  std::vector<std::string> notices;  // what was cut or refused, for information boxes
+};
+
+// The model steps of a puzzle load: reads the file, checks every record against the tables, and
+// only then resets the board and fills the slot table, the clue list and the cells from it, and
+// counts the across slots. Missing file or read failure: the puzzle is not touched.
+PuzzleLoadResult LoadPuzzleFile(Puzzle& puzzle, const std::string& path);
+
+// The bytes the save command writes for the current slot table and clue list.
+std::string SerializePuzzle(const Puzzle& puzzle);
+// Writes them to `path`, replacing any old file only when the new one is complete.
+FileError SavePuzzleFile(const Puzzle& puzzle, const std::string& path);
+
+// The highest leading number among the names of the *.gx files (any case) in `folder`, 0 if none.
+std::uint16_t HighestPuzzleNumber(const std::string& folder);
+
+// The file name that a path chosen in a dialog gives in the data folder: what follows the data
+// folder ("/" and "\" alike), or the file's own name when the path is not in a data folder; at
+// most 16 characters.
+std::string NameInDataFolder(std::string_view path);
+
+// Texts of the window: the caption after a load or save and the missing-file notice (Windows-1251).
+std::string PuzzleCaption(std::string_view file_name, int slot_count);
+std::string MissingPuzzleMessage(std::string_view file_name);
+
+}  // namespace gx

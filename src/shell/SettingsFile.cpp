@@ -1,0 +1,152 @@
+#include "shell/SettingsFile.h"
+
+#include <dirent.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "files/FileIo.h"
+
+namespace gx {
+
+namespace {
+
+constexpr int kFirstColorRecord = 8;
+
+class RecordReader {
+ public:
+  explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
+  bool Next(std::uint16_t& value) {
+    if (bytes_.size() - pos_ < 2) return false;
+    value = static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes_[pos_]) |
+                                       static_cast<std::uint8_t>(bytes_[pos_ + 1]) << 8);
+    pos_ += 2;
+    return true;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+void PutRecord(std::string& bytes, std::uint16_t value) {
+  bytes.push_back(static_cast<char>(value & 0xFF));
+  bytes.push_back(static_cast<char>(value >> 8));
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// Records 0..7 into the values they hold.
+void TakeRecord(int record, std::uint16_t value, Settings& settings) {
+  switch (record) {
+    case 0: settings.Score = value; break;
+    case 1: settings.RewardPictureNo = static_cast<std::uint8_t>(value); break;
+    case 3: settings.MaxFillAttempts = value; break;
+    case 4: settings.MinSlotCount = static_cast<std::uint8_t>(value); break;
+    case 5: settings.NumberedExport = value != 0; break;
+    case 6:
+      settings.KaleidoscopeBox = value != 0;
+      settings.KaleidoscopeOn = value == 1;
+      break;
+    case 7: settings.SoundOn = value != 0; break;
+    default: break;  // record 2 repeats record 1 and is not read back
+  }
+}
+
+}  // namespace
+
+FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNameText& dictionary_name) {
+  RecordReader reader(bytes);
+  std::uint16_t value = 0;
+  for (int record = 0; record < kFirstColorRecord; ++record) {
+    if (!reader.Next(value)) return FileError(FileError::ReadBeyondEnd);
+    TakeRecord(record, value, settings);
+  }
+  for (int color = 0; color < PaletteSize; ++color) {
+    std::uint16_t red = 0, green = 0, blue = 0;
+    if (!reader.Next(red) || !reader.Next(green) || !reader.Next(blue)) return FileError(FileError::ReadBeyondEnd);
+    settings.Colors[color] = Rgb(red & 0xFF, green & 0xFF, blue & 0xFF);
+  }
+  dictionary_name.Clear();
+  while (reader.Next(value)) dictionary_name.Append(static_cast<char>(value & 0xFF));
+  return {};
+}
+
+std::string SerializeSettings(const Settings& settings, std::string_view dictionary_name) {
+  std::string bytes;
+  PutRecord(bytes, settings.Score);
+  PutRecord(bytes, settings.RewardPictureNo);
+  PutRecord(bytes, settings.RewardPictureNo);
+  PutRecord(bytes, settings.MaxFillAttempts);
+  PutRecord(bytes, settings.MinSlotCount);
+  PutRecord(bytes, settings.NumberedExport ? 1 : 0);
+  PutRecord(bytes, settings.KaleidoscopeBox ? 1 : 0);
+  PutRecord(bytes, settings.SoundOn ? 1 : 0);
+  for (int color = 0; color < PaletteSize; ++color) {
+    Color c = settings.Colors[color];
+    PutRecord(bytes, c & 0xFF);
+    PutRecord(bytes, (c >> 8) & 0xFF);
+    PutRecord(bytes, (c >> 16) & 0xFF);
+  }
+  for (char c : dictionary_name) PutRecord(bytes, static_cast<std::uint8_t>(c));
+  return bytes;
+}
+
+std::string FindSettingsFile(const std::string& program_dir) {
+  for (const char* name : {"gx.dat", "GX.DAT"}) {
+    std::string path = JoinPath(program_dir, name);
+    if (FileExists(path)) return path;
+  }
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(program_dir.empty() ? "." : program_dir.c_str()), ::closedir);
+  if (!dir) return {};
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (!SameNameIgnoringCase(entry->d_name, "gx.dat")) continue;
+    std::string path = JoinPath(program_dir, entry->d_name);
+    if (FileExists(path)) return path;
+  }
+  return {};
+}
+
+FileError ReadSettings(Settings& settings, DictionaryNameText& dictionary_name, const std::string& program_dir) {
+  std::string path = FindSettingsFile(program_dir);
+  if (path.empty()) return FileError(FileError::FileNotFound);
+  std::string bytes;
+  if (FileError error = ReadWholeFile(path, bytes)) return error;
+  return ParseSettings(bytes, settings, dictionary_name);
+}
+
+FileError WriteSettings(const Settings& settings, std::string_view dictionary_name, const std::string& program_dir) {
+  return ReplaceFile(JoinPath(program_dir, "gx.dat"), SerializeSettings(settings, dictionary_name));
+}
+
+Settings DefaultSettings() {
+  Settings settings;
+  settings.Score = 0;
+  settings.RewardPictureNo = 17;  // the tally advances it first, so the first reward is picture 1
+  settings.MaxFillAttempts = 256;
+  settings.MinSlotCount = 20;
+  settings.NumberedExport = false;
+  settings.KaleidoscopeBox = false;
+  settings.KaleidoscopeOn = false;
+  settings.SoundOn = true;
+  settings.Colors.BoardColor = Rgb(192, 192, 192);
+  settings.Colors.WordCellColor = Rgb(255, 255, 255);
+  settings.Colors.FoundWordColor = Rgb(200, 255, 200);
+  settings.Colors.TryingWordColor = Rgb(255, 255, 160);
+  settings.Colors.WrongWordColor = Rgb(255, 190, 190);
+  settings.Colors.GifBorderColor = Rgb(0, 0, 0);
+  settings.Colors.GifInnerColor = Rgb(255, 255, 255);
+  settings.Colors.PrintBackColor = Rgb(255, 255, 255);
+  return settings;
+}
+
+std::string DefaultDictionaryName() { return "ru.dct"; }
+
+}  // namespace gx
