@@ -6,6 +6,7 @@
 #include "core/Settings.h"
 #include "core/WindowState.h"
 #include "files/DictionaryStore.h"
+#include "shell/AdvertList.h"
 
 namespace gx {
 
@@ -14,6 +15,7 @@ struct Gridlex {
   DictionaryStore dictionary;
   Settings settings;
   WindowState window;
+  AdvertList adverts;  // read at start-up, rotated by the word media
 };
 
 }  // namespace gx

@@ -1,0 +1,100 @@
+#include "board/WordSelection.h"
+
+#include <algorithm>
+
+#include "board/BoardColors.h"
+#include "core/Rounding.h"
+
+namespace gx {
+
+namespace {
+
+// The clue line sits at the left of the status strip in navy.
+constexpr int kClueLineLeft = 16;
+
+std::size_t At(int k) { return static_cast<std::size_t>(k); }
+
+}  // namespace
+
+int ClueCaptionLength(int bevel5_width) { return static_cast<int>(ScaledRound(bevel5_width, 500, 65)); }
+
+void WordSelection::ShowClueLine(int row) {
+  window_.Label1Left = kClueLineLeft;
+  window_.Label1FontColor = Navy;
+  const std::string& clue = puzzle_.Grid1.Cell(1, row);
+  window_.Label1Text = clue.substr(0, static_cast<std::size_t>(std::max(0, ClueCaptionLength(window_.Bevel5Width))));
+}
+
+void WordSelection::ResetCursor(int slot) {
+  puzzle_.TypedCount = 0;
+  puzzle_.TypedText.Clear();
+  puzzle_.CurrentWordLength = puzzle_.SlotLength[At(slot)];
+  puzzle_.CurrentWordVertical = puzzle_.SlotVertical[At(slot)];
+}
+
+void WordSelection::SetRow(int row) {
+  // The list keeps its row within its row count; only a real change selects.
+  const int before = puzzle_.Grid1.CurrentRow();
+  puzzle_.Grid1.SetCurrentRow(row);
+  if (puzzle_.Grid1.CurrentRow() != before) SelectFromList();
+}
+
+void WordSelection::SelectFromList() {
+  const int row = puzzle_.Grid1.CurrentRow();
+  ShowClueLine(row);
+  // Outside the solving state, and while the answers are shown, only the clue line changes.
+  if (puzzle_.AnswersShown == 1 || puzzle_.PlayActive == 0) return;
+  ResetCursor(row + 1);
+  media_.ShowWordMedia();
+  board_.RefreshWords();
+}
+
+bool WordSelection::SelectFromBoard(int x, int y) {
+  const int cx = std::max(0, x) / kCellSize;
+  const int cy = std::max(0, y) / kCellSize;
+  auto starts_here = [&](int k) { return puzzle_.SlotX[At(k)] == cx && puzzle_.SlotY[At(k)] == cy; };
+
+  int found = 0;
+  if (puzzle_.SelectMode == 2) {
+    // Down slots are numbered after across slots, so searching from the end finds the down word.
+    for (int k = puzzle_.SlotCount; k >= 1 && found == 0; --k) {
+      if (starts_here(k)) found = k;
+    }
+    if (found != 0) puzzle_.SelectMode = 1;
+  } else {
+    for (int k = 1; k <= puzzle_.SlotCount && found == 0; ++k) {
+      if (starts_here(k)) found = k;
+    }
+  }
+  if (found == 0) return false;
+
+  SetRow(found - 1);
+  ShowClueLine(found - 1);
+  ResetCursor(found);
+  board_.RefreshWords();
+  media_.ShowWordMedia();
+  return true;
+}
+
+void WordSelection::MakeSlotOneCurrent() {
+  puzzle_.CurrentWordX = puzzle_.SlotX[1];
+  puzzle_.CurrentWordY = puzzle_.SlotY[1];
+  ResetCursor(1);
+  SetRow(0);
+  ShowClueLine(0);
+  window_.Label1Visible = true;
+}
+
+void WordSelection::EraseCurrentEntry() {
+  puzzle_.TypedCount = 0;
+  puzzle_.SlotEntry[At(puzzle_.Grid1.CurrentRow() + 1)].Clear();
+  puzzle_.TypedText.Clear();
+  board_.RefreshWords();
+}
+
+void WordSelection::FillEntriesFromAnswers() {
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) puzzle_.SlotEntry[At(k)] = puzzle_.SlotAnswer[At(k)];
+  window_.Label2Visible = false;
+}
+
+}  // namespace gx
