@@ -1,0 +1,33 @@
+#pragma once
+// The window a film plays in: it shows the frames a QVideoSink receives, fitted to the window
+// with the film's proportions kept. MediaPlayer creates it, shows it and hides it; nobody else needs to.
+
+#include <QImage>
+#include <QWidget>
+
+class QVideoFrame;
+class QVideoSink;
+
+namespace gx {
+
+class FilmWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FilmWindow(QWidget* parent = nullptr);
+
+  QVideoSink* Sink() const { return sink_; }
+  const QImage& LastFrame() const { return frame_; }
+  void ClearFrame();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void OnFrame(const QVideoFrame& frame);
+
+  QVideoSink* sink_;
+  QImage frame_;
+};
+
+}  // namespace gx
