@@ -1,0 +1,179 @@
+#include "core/BuildLogic.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/EngineTexts.h"
+#include "core/Extraction.h"
+#include "core/Generator.h"
+
+namespace gx {
+
+std::uint8_t BoundedMinSlotCount(int value) {
+  return static_cast<std::uint8_t>(std::clamp(value, kMinAcceptedSlots, kMaxGeneratedSlots));
+}
+
+bool IsAcceptableGrid(const Puzzle& p, std::uint8_t min_slot_count) {
+  const int slots = p.SlotCount;
+  if (slots < min_slot_count || slots > kMaxGeneratedSlots) return false;
+  const int cx = static_cast<std::uint8_t>(p.BoardCols) / 2, cy = static_cast<std::uint8_t>(p.BoardRows) / 2;
+  // The eight symmetries give every slot four images, except the two slots through the centre.
+  const int paired = p.Mask(cx, cy) != Background ? slots - 2 : slots;
+  return paired % 4 == 0;
+}
+
+GridSearch GenerateAcceptableGrid(Puzzle& p, RandomSource& random, Host& host, std::uint8_t min_slot_count,
+                                  unsigned max_generations) {
+  GridSearch search;
+  while (search.generations < max_generations) {
+    ++search.generations;
+    if (GenerateGrid(p, random, host) == GenerateStatus::DrawsExhausted) {
+      search.outcome = GridSearchOutcome::DrawsExhausted;
+      return search;
+    }
+    if (IsAcceptableGrid(p, min_slot_count)) {
+      search.outcome = GridSearchOutcome::Accepted;
+      return search;
+    }
+  }
+  search.outcome = GridSearchOutcome::NoAcceptableGrid;
+  return search;
+}
+
+void PruneUnusedCells(Puzzle& p) {
+  std::array<bool, BoardStorage * BoardStorage> covered{};
+  for (int k = 1; k <= p.SlotCount; ++k) {
+    for (int t = 0; t < p.SlotLength[k]; ++t) {
+      const int x = p.SlotCellX(k, t), y = p.SlotCellY(k, t);
+      if (Puzzle::OnStorage(x, y)) covered[Puzzle::Index(x, y)] = true;
+    }
+  }
+  const int rows = static_cast<std::uint8_t>(p.BoardRows), cols = static_cast<std::uint8_t>(p.BoardCols);
+  auto demote = [&p](int x, int y) {
+    if (p.Mask(x, y) == CrossingCell) p.SetMask(x, y, GridCell);
+  };
+  for (int y = 0; y <= rows; ++y) {
+    for (int x = 0; x <= cols; ++x) {
+      if (p.Mask(x, y) == Background || !Puzzle::OnStorage(x, y) || covered[Puzzle::Index(x, y)]) continue;
+      p.SetMask(x, y, Background);
+      if (x > 0) demote(x - 1, y);
+      if (y > 0) demote(x, y - 1);
+      demote(x + 1, y);
+      demote(x, y + 1);
+    }
+  }
+}
+
+void ClearLettersAndAnswers(Puzzle& p, Host& host) {
+  host.ProcessEvents();
+  p.CellLetter.fill(NoLetter);
+  for (auto& answer : p.SlotAnswer) answer.Clear();
+}
+
+FillOutcome FillAndRequeue(FillRun& run) {
+  Puzzle& p = run.puzzle;
+  FillOutcome outcome;
+  outcome.ran = true;
+  outcome.attempts = FillSlots(run);
+  RequeueUsedWords(p, run.dictionary);
+  if (p.PlacedCount < p.SlotCount && p.FillRunning == 1) p.FillRunning = 0;
+  outcome.complete = p.FillRunning == 1;
+  outcome.placed = p.PlacedCount;
+  outcome.slots = p.SlotCount;
+  return outcome;
+}
+
+std::string FinishCaption(const FillOutcome& fill, std::uint8_t slot_count) {
+  return fill.complete ? texts::NewCrossword(slot_count) : texts::BuildAborted();
+}
+
+namespace {
+
+void EmptyTypedEntries(Puzzle& p) {
+  for (auto& entry : p.SlotEntry) entry.Clear();
+}
+
+}  // namespace
+
+BuildResult RunBuild(FillRun& run, RandomSource& random, std::uint8_t min_slot_count, unsigned max_generations,
+                     const std::function<void()>& grid_ready) {
+  Puzzle& p = run.puzzle;
+  WindowState& window = run.window;
+  BuildResult build;
+  p.AnswersShown = 0;
+  EmptyTypedEntries(p);
+  window.Caption = texts::BuildingGrid();
+  window.Grid1Visible = false;
+
+  build.search = GenerateAcceptableGrid(p, random, run.host, BoundedMinSlotCount(min_slot_count), max_generations);
+  if (build.search.outcome != GridSearchOutcome::Accepted) {
+    build.result.caption = texts::BuildAborted();
+    return build;
+  }
+  window.Caption = texts::NewGridFilling();
+  window.Label1Visible = false;
+  window.ProgressVisible = true;
+  window.Grid1Visible = true;
+
+  PruneUnusedCells(p);
+  ClearLettersAndAnswers(p, run.host);
+  run.host.ProcessEvents();
+  ClassifyCells(p);
+  ExtractSlots(p);
+  build.result.fill.slots = p.SlotCount;
+  if (p.SlotCount > kMaxGeneratedSlots) {
+    build.too_many_slots = true;
+    return build;
+  }
+  if (grid_ready) grid_ready();
+  if (p.SlotCount >= kMinAcceptedSlots) build.result.fill = FillAndRequeue(run);
+  build.result.caption = FinishCaption(build.result.fill, p.SlotCount);
+  return build;
+}
+
+RefillSlots CheckRefillSlots(const Puzzle& p) {
+  RefillSlots slots;
+  if (p.SlotCount < kMinAcceptedSlots) {
+    slots.check = RefillCheck::TooFewSlots;
+  } else if (p.SlotCount > kMaxRefillSlots) {
+    slots.check = RefillCheck::TooManySlots;
+  } else {
+    for (int k = 1; k <= p.SlotCount; ++k) {
+      if (p.SlotLength[k] > kMaxRefillSlotLength) slots.long_slots.push_back(static_cast<std::uint8_t>(k));
+    }
+    if (!slots.long_slots.empty()) slots.check = RefillCheck::SlotsTooLong;
+  }
+  return slots;
+}
+
+RefillSlots PrepareRefill(Puzzle& p, WindowState& window) {
+  if (p.SlotCount < kMinAcceptedSlots) {
+    window.Caption = texts::TooFewCells();
+    return {RefillCheck::TooFewSlots, {}};
+  }
+  p.AnswersShown = 0;
+  EmptyTypedEntries(p);
+  window.Caption = texts::Filling();
+  ClassifyCells(p);
+  ExtractSlots(p);
+  // The count was checked on the table as last extracted; a fresh table of fewer slots is filled.
+  RefillSlots slots = CheckRefillSlots(p);
+  if (slots.check == RefillCheck::TooFewSlots) slots.check = RefillCheck::Ready;
+  if (slots.check == RefillCheck::TooManySlots) return slots;
+  window.Caption = texts::GridOfSlots(p.SlotCount);
+  if (slots.check == RefillCheck::SlotsTooLong) window.Caption = texts::SlotsTooLong();
+  return slots;
+}
+
+CommandResult RunRefill(FillRun& run) {
+  run.window.Label1Visible = false;
+  run.window.ProgressVisible = true;
+  run.host.ProcessEvents();
+  ClearLettersAndAnswers(run.puzzle, run.host);
+  CommandResult result;
+  result.fill = FillAndRequeue(run);
+  result.caption = FinishCaption(result.fill, run.puzzle.SlotCount);
+  return result;
+}
+
+}  // namespace gx

@@ -1,0 +1,92 @@
+#pragma once
+// The window-free steps of the build command (generate a grid until acceptable, prune it, clear it,
+// extract its slots, fill it, requeue the used words) and of the refill command (check the drawn
+// grid, clear it, fill it, requeue). The window draws, plays the sounds and finishes the command
+// with what these return.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/FillEngine.h"
+#include "core/RandomSource.h"
+
+namespace gx {
+
+constexpr int kMinAcceptedSlots = 4;
+constexpr int kMaxGeneratedSlots = 128;
+constexpr int kMaxRefillSlots = 250;
+constexpr int kMaxRefillSlotLength = 19;
+// Bounds the generation of one build: a board that rarely gives an acceptable grid must not
+// hold the window forever, since grid generation cannot be stopped.
+constexpr unsigned kDefaultMaxGenerations = 10000;
+
+// MinSlotCount as the build uses it: a value above 128 could never be met and one below 4 would
+// accept grids too small to fill, so it is held within 4..128.
+std::uint8_t BoundedMinSlotCount(int value);
+
+// The slot-count rules a generated grid must meet: MinSlotCount..128 slots, and a multiple of 4
+// slots, or 2 more than one when the centre cell (on both middle lines) is part of the grid.
+bool IsAcceptableGrid(const Puzzle& puzzle, std::uint8_t min_slot_count);
+
+enum class GridSearchOutcome { Accepted, DrawsExhausted, NoAcceptableGrid };
+struct GridSearch {
+  GridSearchOutcome outcome = GridSearchOutcome::NoAcceptableGrid;
+  unsigned generations = 0;  // calls of GenerateGrid
+};
+GridSearch GenerateAcceptableGrid(Puzzle& puzzle, RandomSource& random, Host& host, std::uint8_t min_slot_count,
+                                  unsigned max_generations);
+
+// Removes grid cells that lie in no slot; a crossing neighbour of a removed cell becomes plain.
+void PruneUnusedCells(Puzzle& puzzle);
+
+// Empties every letter of the board and every answer before a fill.
+void ClearLettersAndAnswers(Puzzle& puzzle, Host& host);
+
+// The fill and requeue that end both commands. complete is the success test of the finish:
+// FillRunning still 1 after the fill, which only holds when every slot got a word.
+struct FillOutcome {
+  bool ran = false;
+  bool complete = false;
+  std::uint8_t placed = 0;
+  std::uint8_t slots = 0;
+  std::uint16_t attempts = 0;
+};
+FillOutcome FillAndRequeue(FillRun& run);
+
+// What the window finishes a build or refill with.
+struct CommandResult {
+  FillOutcome fill;
+  std::string caption;  // the finishing caption, Windows-1251; empty when the command ended early
+};
+std::string FinishCaption(const FillOutcome& fill, std::uint8_t slot_count);
+
+struct BuildResult {
+  GridSearch search;
+  bool too_many_slots = false;  // more than 128 slots after pruning: the command ended early
+  CommandResult result;
+};
+
+// Steps of the build after the dictionary is loaded, the confirmation given and the empty board
+// drawn. grid_ready runs once the pruned grid is extracted, before the fill (the window draws
+// the words and numbers there). MinSlotCount and MaxFillAttempts come from the arguments.
+BuildResult RunBuild(FillRun& run, RandomSource& random, std::uint8_t min_slot_count, unsigned max_generations,
+                     const std::function<void()>& grid_ready = {});
+
+// Why the slots on the board cannot be refilled, checked after extraction.
+enum class RefillCheck { Ready, TooFewSlots, TooManySlots, SlotsTooLong };
+struct RefillSlots {
+  RefillCheck check = RefillCheck::Ready;
+  std::vector<std::uint8_t> long_slots;  // slots of 20 cells or more, to paint in WrongWordColor
+};
+RefillSlots CheckRefillSlots(const Puzzle& puzzle);
+
+// The refill up to its fill: refuses a table of fewer than 4 slots (as last extracted) with
+// "Мало ячеек", extracts again, refuses more than 250 slots silently and long slots with
+// "Ячейки более 19 клеток", setting the captions on the way.
+RefillSlots PrepareRefill(Puzzle& puzzle, WindowState& window);
+// The rest of a refill once PrepareRefill said Ready: clear, fill, requeue.
+CommandResult RunRefill(FillRun& run);
+
+}  // namespace gx

@@ -1,0 +1,30 @@
+#include "core/EngineTexts.h"
+
+#include "files/Cp1251.h"
+
+namespace gx::texts {
+
+namespace {
+// The source holds the texts in UTF-8; the program keeps them in Windows-1251.
+std::string Text(const char* utf8) { return Utf8ToCp1251(utf8); }
+}  // namespace
+
+std::string LatticeCaption(int parity) {
+  return Text("Решетчатая заготовка ") + Text(parity == 0 ? " нечетная" : " четная");
+}
+
+std::string FillAttemptsCaption(unsigned attempts) {
+  return Text("Заполнение, ") + std::to_string(attempts) + Text(" поп");
+}
+
+std::string BuildingGrid() { return Text("Построение сетки.."); }
+std::string NewGridFilling() { return Text("Новая сетка. Заполнение.."); }
+std::string Filling() { return Text("Заполнение.."); }
+std::string GridOfSlots(unsigned slots) { return Text("Сетка ") + std::to_string(slots) + Text(" слов"); }
+std::string TooFewCells() { return Text("Мало ячеек"); }
+std::string SlotsTooLong() { return Text("Ячейки более 19 клеток"); }
+std::string NewCrossword(unsigned slots) { return Text("Новый кроссворд ") + std::to_string(slots) + Text(" сл"); }
+std::string BuildAborted() { return Text("Построение прервано"); }
+std::string FinishGridFirst() { return Text("Следовало бы завершить работу с данной сеткой"); }
+
+}  // namespace gx::texts

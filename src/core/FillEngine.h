@@ -1,0 +1,60 @@
+#pragma once
+// The fill engine: puts a dictionary word into every slot so that crossing slots agree, greedy on
+// the most crossed empty slot, repairing by freeing the crossing slots and retrying further on in
+// the dictionary, bounded by MaxFillAttempts and stopped when FillRunning becomes 0.
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/Host.h"
+#include "core/Puzzle.h"
+#include "core/Settings.h"
+#include "core/SlotPainter.h"
+#include "core/WindowState.h"
+#include "files/DictionaryStore.h"
+
+namespace gx {
+
+// Everything one fill run reads and changes.
+struct FillRun {
+  Puzzle& puzzle;
+  DictionaryStore& dictionary;
+  WindowState& window;
+  Host& host;
+  SlotPainter& painter;
+  Palette colors;
+  std::uint16_t max_attempts = 0;
+};
+
+// How a fill looks up words and reorders the dictionary. Both implementations choose the same
+// entries; the indexed one is the program's, the plain one the yardstick it is measured against.
+class WordSearch {
+ public:
+  virtual ~WordSearch() = default;
+  // Called when a fill starts and after every reorder of the dictionary.
+  virtual void Prepare(const DictionaryStore& dictionary) = 0;
+  // Places in the slot the first fitting entry at a position >= start, or leaves it empty.
+  virtual void FindWord(FillRun& run, std::uint8_t slot, std::uint16_t start) = 0;
+  // Moves the entries used by the puzzle to the end of the dictionary, in slot order.
+  virtual void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) = 0;
+};
+
+// Runs one fill with the program's indexed search; returns the fill's attempt counter at its end.
+// Success is PlacedCount = SlotCount with FillRunning still 1.
+std::uint16_t FillSlots(FillRun& run);
+std::uint16_t FillSlots(FillRun& run, WordSearch& search);
+
+// Removes the word of slot a; b is the slot whose failure caused it (the cell on b's line is
+// always cleared, so b sees a fresh cell there).
+void UnfillSlot(Puzzle& puzzle, std::uint8_t a, std::uint8_t b);
+
+// The program's requeue (see WordSearch): marks the dictionary modified.
+void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary);
+
+// Shared by the searches: puts entry e (its word and clue part) into the slot and counts it.
+void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_view word, std::string_view clue);
+
+// The entry a filled slot was made from: its answer followed by its clue text.
+std::string ReconstructedEntry(const Puzzle& puzzle, int slot);
+
+}  // namespace gx
