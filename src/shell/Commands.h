@@ -2,12 +2,24 @@
 // The main window's commands: every key, button and board mouse event the window receives is
 // passed here, and this class decides what happens to the model, the window state and the board.
 // The Qt window owns one Commands object and forwards its events without further logic.
+//
+// Long commands (dictionary load, grid generation, fill) let the window process events from
+// inside. Presses arriving then are filtered here: during a fill only the stop presses act, and
+// nothing starts a second long command inside a running one.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "board/BoardDrawing.h"
+#include "board/LetterEntry.h"
+#include "board/Tally.h"
+#include "board/WordMedia.h"
+#include "board/WordSelection.h"
+#include "core/Editor.h"
 #include "core/Host.h"
+#include "core/RandomSource.h"
 #include "shell/Gridlex.h"
 
 namespace gx {
@@ -32,26 +44,25 @@ enum class Button : std::uint8_t {
   SpeedButton2,   // load puzzle
   SpeedButton3,   // save puzzle
   SpeedButton4,   // build / stop
-  SpeedButton5,   // print
+  SpeedButton5,   // print (handled by the window)
   SpeedButton6,   // show / hide answers
   SpeedButton7,   // clear the board (acts on mouse down)
   SpeedButton8,   // pencil / eraser
-  SpeedButton9,   // colour palette
+  SpeedButton9,   // colour palette (handled by the window)
   SpeedButton10,  // tally
-  SpeedButton11,  // HTML export
+  SpeedButton11,  // HTML export (handled by the window)
   SpeedButton12,  // close the settings panel
   SpeedButton13,  // open the settings panel
-  SpeedButton14,  // choose a dictionary
-  SpeedButton15,  // dictionary statistics
+  SpeedButton14,  // choose a dictionary (handled by the window)
+  SpeedButton15,  // dictionary statistics (handled by the window)
   SpeedButton16,  // refill / stop
-  SpeedButton17,  // dictionary editor
-  SpeedButton18,  // new dictionary
+  SpeedButton17,  // dictionary editor (handled by the window)
+  SpeedButton18,  // new dictionary (handled by the window)
 };
 
 class Commands {
  public:
-  Commands(Gridlex& state, Host& host, BoardDrawing& board);
-  virtual ~Commands() = default;
+  Commands(Gridlex& state, Host& host, BoardDrawing& board, RandomSource& random);
   Commands(const Commands&) = delete;
   Commands& operator=(const Commands&) = delete;
 
@@ -60,38 +71,70 @@ class Commands {
   // A character typed in the main window: Escape, Enter, Backspace or a letter (Windows-1251).
   void KeyPress(char character);
 
-  // Mouse on the board paint box, in pixels of the board.
+  // Mouse on the board paint box, in pixels of the board. Any button draws and selects.
   void BoardMouseDown(int x, int y, MouseButton button);
   void BoardMouseMove(int x, int y);
   void BoardMouseUp(int x, int y, MouseButton button);
   void BoardDoubleClick();
 
-  // The clue list's current row changed (by the user or by the program).
+  // The clue list's current row changed by the user; setting the row it already has does nothing.
   void Grid1RowChanged(int row);
 
   void ButtonClick(Button button);
   // SpeedButton7 clears on mouse down rather than on click; the window calls this for it.
   void ButtonMouseDown(Button button);
 
-  // Option controls of the settings panel.
-  void CheckBoxChanged(int number, bool checked);  // CheckBox1..3
-  void ComboBox2Changed(std::string_view text);    // Windows-1251
+  // Option controls of the settings panel. CheckBox1..3 are Settings::NumberedExport,
+  // KaleidoscopeBox and SoundOn, which the window keeps up to date itself.
+  void ComboBox2Changed(std::string_view text);
   void Edit1Changed(std::string_view text);
-  void UpDown1Changing(int value);
-  void Edit1FocusChanged(bool focused);
+  void UpDown1Changing(int position);
+  void Edit1FocusChanged(bool focused) { state_.window.Edit1Focused = focused; }
+  void MainWindowActivated() { state_.settings.HelpContext = 0; }
 
-  // Closing the main window: stops a running fill.
+  // Closing the main window: stops a running fill and draws what it placed.
   void MainWindowClosing();
 
-  // Hint texts the window shows on its buttons (Windows-1251); some change with the state.
-  std::string_view EraserButtonHint() const;
+  // The load of the file named PuzzleFileName, as at start-up and by the load command.
+  void LoadPuzzle();
+  // Loads the current dictionary with progress, the small-dictionary notice and the dictionary
+  // line. False (after reporting) when it could not be read; the store is then unchanged.
+  bool LoadDictionary();
+
+  // Whether a fill, a dictionary load or a grid generation is running; other windows should
+  // refuse their commands meanwhile.
+  bool Busy() const;
 
   Gridlex& State() { return state_; }
 
  private:
+  void Press(Key key);
+  void RunKey(Key key);
+  void Escape();
+  void ClosePanel2();
+  void BuildCommand();
+  void RefillCommand();
+  bool GenerateAcceptableGrid();
+  void FinishFill();
+  void PruneUnslottedCells();
+  void LatticeCommand();
+  void LoadPuzzleCommand();
+  void SavePuzzleCommand();
+  bool EnsureDictionary();
+  void ShowNotices(const std::vector<std::string>& notices);
+
   Gridlex& state_;
   Host& host_;
   BoardDrawing& board_;
+  RandomSource& random_;
+  WordMedia media_;
+  WordSelection selection_;
+  Editor editor_;
+  LetterEntry letters_;
+  Tally tally_;
+  bool loading_dictionary_ = false;
+  bool generating_ = false;
+  bool stop_generation_ = false;
 };
 
 }  // namespace gx

@@ -2,6 +2,8 @@
 // The whole state of the program, owned by the main window for the whole run: the puzzle, the
 // dictionary store, the settings and the window state. Commands are functions on it.
 
+#include <string>
+
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "core/WindowState.h"
@@ -16,6 +18,7 @@ struct Gridlex {
   Settings settings;
   WindowState window;
   AdvertList adverts;  // read at start-up, rotated by the word media
+  std::string PuzzleFileName;  // bare name of the current puzzle in the data folder
 };
 
 }  // namespace gx

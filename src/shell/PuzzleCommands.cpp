@@ -1,0 +1,100 @@
+// The load and save commands of the main window and the load of a puzzle by name.
+
+#include <string>
+
+#include "files/Cp1251.h"
+#include "files/FileIo.h"
+#include "files/PuzzleFile.h"
+#include "shell/Commands.h"
+
+namespace gx {
+
+namespace {
+
+const char* const kGxFilter = "*.gx|*.gx";
+
+std::string DataFolder(const Settings& settings) { return JoinPath(settings.ProgramDir, "data"); }
+
+}  // namespace
+
+void Commands::ShowNotices(const std::vector<std::string>& notices) {
+  for (const std::string& notice : notices) host_.ShowInformation(notice);
+}
+
+void Commands::LoadPuzzle() {
+  Puzzle& puzzle = state_.puzzle;
+  WindowState& window = state_.window;
+  window.Image2Visible = false;
+  window.Label2Visible = false;
+  puzzle.ResetBoard();
+  board_.DrawEmptyBoard();
+  puzzle.AnswersShown = 0;
+  puzzle.RewardShown = 0;
+
+  const PuzzleLoadResult result =
+      LoadPuzzleFile(puzzle, JoinPath(DataFolder(state_.settings), state_.PuzzleFileName));
+  if (result.status == PuzzleLoadResult::Status::Missing) {
+    host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
+    return;
+  }
+  if (result.status == PuzzleLoadResult::Status::Failed) {
+    host_.ShowError(result.error.Text());
+    return;
+  }
+  ShowNotices(result.notices);
+
+  window.Caption = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
+  puzzle.PlayActive = 1;
+  selection_.MakeSlotOneCurrent();
+  board_.DrawWordsAndNumbers();
+  media_.PlaySound("e1");
+  puzzle.EraserOn = 0;
+  window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+}
+
+void Commands::LoadPuzzleCommand() {
+  FileDialogRequest request;
+  request.title = Utf8ToCp1251("Загрузка кроссворда из файла");
+  request.folder = DataFolder(state_.settings);
+  request.filter = kGxFilter;
+  request.proposed_name = state_.PuzzleFileName;
+  const std::optional<std::string> path = host_.OpenFileDialog(request);
+  if (!path) return;
+  state_.PuzzleFileName = NameInDataFolder(*path);
+  LoadPuzzle();
+  state_.puzzle.GridModified = 0;
+}
+
+void Commands::SavePuzzleCommand() {
+  if (state_.puzzle.GridModified == 1) {
+    // A grid drawn on since its last fill is never saved.
+    host_.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));
+    return;
+  }
+  const std::string folder = DataFolder(state_.settings);
+  state_.PuzzleFileName = std::to_string(HighestPuzzleNumber(folder) + 1) + ".gx";
+
+  FileDialogRequest request;
+  request.title = Utf8ToCp1251("Сохранение кроссворда в файле");
+  request.folder = folder;
+  request.filter = kGxFilter;
+  while (true) {
+    request.proposed_name = state_.PuzzleFileName;
+    const std::optional<std::string> path = host_.SaveFileDialog(request);
+    if (!path) return;
+    std::string name = NameInDataFolder(*path);
+    if (name.find(".gx") == std::string::npos) name += ".gx";
+    state_.PuzzleFileName = name;
+    if (!FileExists(JoinPath(folder, name))) break;
+    // Cancel shows the dialog again with the name just chosen.
+    if (host_.Confirm(Utf8ToCp1251("Файл ") + name + Utf8ToCp1251(" уже есть. Переписать?"))) break;
+  }
+  const FileError error = SavePuzzleFile(state_.puzzle, JoinPath(folder, state_.PuzzleFileName));
+  if (error) {
+    host_.ShowError(error.Text());
+    return;
+  }
+  state_.window.Caption = PuzzleCaption(state_.PuzzleFileName, state_.puzzle.SlotCount);
+}
+
+}  // namespace gx

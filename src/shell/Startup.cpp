@@ -1,0 +1,104 @@
+#include "shell/Startup.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "files/DictionaryFile.h"
+#include "files/PuzzleFile.h"
+#include "shell/AdvertList.h"
+#include "shell/Commands.h"
+#include "shell/NumberParsing.h"
+#include "shell/SettingsFile.h"
+
+namespace gx {
+
+namespace {
+
+constexpr int DefaultPrinterDpi = 300;
+
+std::uint16_t DpiOrDefault(int dpi) {
+  return dpi <= 0 || dpi > 0xFFFF ? DefaultPrinterDpi : static_cast<std::uint16_t>(dpi);
+}
+
+// Reads gx.dat into the settings; false when a present file could not be read (already reported).
+bool RestoreSettings(Gridlex& state, Host& host) {
+  const std::string& dir = state.settings.ProgramDir;
+  if (FindSettingsFile(dir).empty()) {
+    // No file at all: go on with the values of the delivered one rather than with zeros.
+    Settings defaults = DefaultSettings();
+    defaults.ProgramDir = dir;
+    state.settings = defaults;
+    state.dictionary.DictionaryName = DefaultDictionaryName();
+    return true;
+  }
+  const FileError error = ReadSettings(state.settings, state.dictionary.DictionaryName, dir);
+  if (error) {
+    host.ShowError(error.Text());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CurrentProgramDir() {
+  std::error_code error;
+  const std::filesystem::path dir = std::filesystem::current_path(error);
+  return error ? std::string(".") : dir.string();
+}
+
+std::string DataFolder(const Gridlex& state) { return state.settings.ProgramDir + "/data"; }
+
+std::string ScoreText(int score) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%3d", score);
+  return text;
+}
+
+void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer) {
+  state.settings.ProgramDir = CurrentProgramDir();
+  if (!RestoreSettings(state, host)) return;
+
+  state.puzzle.RewardShown = 0;
+  state.settings.HelpContext = 0;
+  state.puzzle.SelectMode = 1;
+
+  state.window.ComboBox2Text = std::to_string(state.settings.MaxFillAttempts);
+  state.window.Edit1Text = std::to_string(state.settings.MinSlotCount);
+  state.window.UpDown1Position = state.settings.MinSlotCount;
+
+  state.PuzzleFileName = std::to_string(HighestPuzzleNumber(DataFolder(state))) + ".gx";
+  commands.LoadPuzzle();
+
+  // Without a printer the program goes on at 300 dots per inch; printing offers a file instead.
+  const std::optional<PrinterResolution> resolution = printer ? printer() : std::nullopt;
+  state.settings.PrinterDpiX = DpiOrDefault(resolution ? resolution->x : 0);
+  state.settings.PrinterDpiY = DpiOrDefault(resolution ? resolution->y : 0);
+
+  state.window.Label3Text = ScoreText(state.settings.Score);
+  state.window.Label6Text.clear();
+  state.adverts = LoadAdvertList(state.settings.ProgramDir, host);
+}
+
+bool FormClose(Gridlex& state, Host& host, Commands& commands) {
+  commands.MainWindowClosing();
+
+  state.settings.MaxFillAttempts = ParseNumber16(state.window.ComboBox2Text);
+  state.settings.MinSlotCount = ParseNumber8(state.window.Edit1Text);
+  if (const FileError error = WriteSettings(state.settings, state.dictionary.DictionaryName, state.settings.ProgramDir)) {
+    host.ShowError(error.Text());
+    return false;
+  }
+
+  if (state.dictionary.DictionaryModified) {
+    const std::string path = DataFolder(state) + "/" + state.dictionary.DictionaryName.str();
+    if (const FileError error = WriteDictionary(state.dictionary, path, state.window)) {
+      host.ShowError(error.Text());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace gx

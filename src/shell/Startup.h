@@ -1,0 +1,42 @@
+#pragma once
+// The window-free steps of program start and shutdown: the main window's creation restores the
+// settings, loads the highest-numbered puzzle and measures the printer; its close writes the
+// settings and a changed dictionary back. The Qt window calls these and shows the state after.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/Host.h"
+#include "shell/Gridlex.h"
+
+namespace gx {
+
+class Commands;
+
+struct PrinterResolution {
+  int x = 0;
+  int y = 0;
+};
+// Asks the default printer for its resolution; nothing when there is no printer.
+using PrinterQuery = std::function<std::optional<PrinterResolution>()>;
+
+// The current directory as the program folder all data lives below.
+std::string CurrentProgramDir();
+std::string DataFolder(const Gridlex& state);
+
+// The main window's creation, in order: program folder, settings (defaults when the file is
+// missing), selection state, option fields, the highest puzzle loaded and drawn, printer
+// resolution, score and dictionary line, advertisement list. A settings file that cannot be
+// read is reported and ends the sequence there; the window opens all the same.
+void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer);
+
+// The main window's close: stops a fill, writes the settings and, when changed, the dictionary.
+// False after a failed write has been reported: the window must stay open, and the next close
+// tries again.
+bool FormClose(Gridlex& state, Host& host, Commands& commands);
+
+// The score as the button bar shows it, right-aligned in 3 characters.
+std::string ScoreText(int score);
+
+}  // namespace gx
