@@ -20,6 +20,12 @@ FileError FileError::FromErrno(int error_number) {
     case EINVAL: return FileError(InvalidFilename);
     case EMFILE:
     case ENFILE: return FileError(TooManyOpenFiles);
+    default: break;
+  }
+  // Other failures show their system number, moved clear of the numbers that have texts.
+  switch (error_number) {
+    case FileNotFound: case TooManyOpenFiles: case AccessDenied:
+    case InvalidFilename: case ReadBeyondEnd: case DiskFull: return FileError(1000 + error_number);
     default: return FileError(error_number);
   }
 }

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "FilesTestFolder.h"
+#include "files/DictionaryFile.h"
+#include "files/LetterCode.h"
+
+namespace gx::test {
+namespace {
+
+// Counts the event hook calls a load makes.
+class CountingHost : public Host {
+ public:
+  void ProcessEvents() override { ++calls; }
+  long calls = 0;
+};
+
+struct Loaded {
+  DictionaryLoadResult result;
+  WindowState window;
+};
+
+Loaded LoadFile(const TestFolder& folder, const std::string& bytes, DictionaryStore& store) {
+  folder.Write("d.dct", bytes);
+  Loaded loaded;
+  NullHost host;
+  loaded.result = LoadDictionary(store, folder.Path("d.dct"), loaded.window, host);
+  return loaded;
+}
+
+std::string EncodedEntries(int count, const std::string& stem) {
+  std::string bytes;
+  for (int e = 1; e <= count; ++e) EncodeText(stem + std::to_string(e), bytes);
+  return bytes;
+}
+
+TEST(DictionaryFileReading, SingleEndByteIsAnEmptyDictionary) {
+  TestFolder folder;
+  DictionaryStore store;
+  Loaded l = LoadFile(folder, Bytes({86}), store);
+  ASSERT_FALSE(l.result.error);
+  EXPECT_EQ(store.DictionaryCount, 0);
+  EXPECT_EQ(store.DictionaryLoaded, 1);
+  ASSERT_EQ(l.result.notices.size(), 1u);
+  EXPECT_EQ(l.result.notices[0], W("В словаре всего 0 слов"));
+}
+
+TEST(DictionaryFileReading, DocumentedSevenByteFile) {
+  TestFolder folder;
+  DictionaryStore store;
+  store.DictionaryName = "common.dct";
+  store.DictionaryModified = 1;
+  Loaded l = LoadFile(folder, Bytes({10, 14, 18, 61, 0, 86, 86}), store);
+  ASSERT_FALSE(l.result.error);
+  ASSERT_EQ(store.DictionaryCount, 1);
+  EXPECT_EQ(store.Entry(1), W("кот а"));
+  EXPECT_EQ(EntryWord(store.Entry(1)), W("кот"));
+  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_EQ(l.window.Label6Text, W("Словарь common.dct 1 сл"));
+  EXPECT_FALSE(l.window.ProgressVisible);
+  EXPECT_EQ(l.window.ProgressPosition, 1000);  // the last byte read is the last of the file
+}
+
+TEST(DictionaryFileReading, SmallDictionaryMessageBelow5000Entries) {
+  TestFolder folder;
+  DictionaryStore store;
+  Loaded l = LoadFile(folder, EncodedEntries(4999, W("СЛОВО вопрос ")) + Bytes({86}), store);
+  EXPECT_EQ(store.DictionaryCount, 4999);
+  ASSERT_EQ(l.result.notices.size(), 1u);
+  EXPECT_EQ(l.result.notices[0], W("В словаре всего 4999 слов"));
+  l = LoadFile(folder, EncodedEntries(5000, W("СЛОВО вопрос ")) + Bytes({86}), store);
+  EXPECT_EQ(store.DictionaryCount, 5000);
+  EXPECT_TRUE(l.result.notices.empty());
+  EXPECT_EQ(store.Entry(5000), W("СЛОВО вопрос 5000"));
+}
+
+TEST(DictionaryFileReading, EndOfFileWithoutMarkers) {
+  TestFolder folder;
+  DictionaryStore store;
+  LoadFile(folder, EncodedEntries(3, W("ДОМ ")), store);  // no second 86: all entries stay
+  EXPECT_EQ(store.DictionaryCount, 3);
+  std::string bytes = EncodedEntries(3, W("ДОМ "));
+  bytes.pop_back();  // the last entry lacks its 86 and is lost
+  LoadFile(folder, bytes, store);
+  EXPECT_EQ(store.DictionaryCount, 2);
+}
+
+TEST(DictionaryFileReading, DoubleEndByteInTheMiddleEndsTheList) {
+  TestFolder folder;
+  DictionaryStore store;
+  Loaded l = LoadFile(folder, EncodedEntries(2, W("А ")) + Bytes({86}) + EncodedEntries(4, W("Б ")), store);
+  EXPECT_EQ(store.DictionaryCount, 2);
+  EXPECT_EQ(SerializeDictionary(store), EncodedEntries(2, W("А ")) + Bytes({86}));
+}
+
+TEST(DictionaryFileReading, LongEntryIsCutTo128) {
+  TestFolder folder;
+  DictionaryStore store;
+  std::string entry = W("СЛОН ") + std::string(195, W("ы")[0]);
+  std::string bytes;
+  EncodeText(entry, bytes);
+  LoadFile(folder, bytes + Bytes({86}), store);
+  ASSERT_EQ(store.DictionaryCount, 1);
+  EXPECT_EQ(store.Entry(1), entry.substr(0, 128));
+}
+
+TEST(DictionaryFileReading, MoreEntriesThanTheStoreLoadsTheFirst16384) {
+  TestFolder folder;
+  DictionaryStore store;
+  Loaded l = LoadFile(folder, EncodedEntries(16390, W("ЛЕС ")) + Bytes({86}), store);
+  ASSERT_FALSE(l.result.error);
+  EXPECT_TRUE(l.result.cut_to_capacity);
+  EXPECT_EQ(store.DictionaryCount, 16384);
+  EXPECT_EQ(store.Entry(16384), W("ЛЕС 16384"));
+  ASSERT_EQ(l.result.notices.size(), 1u);
+  EXPECT_NE(l.result.notices[0].find("16384"), std::string::npos);
+}
+
+TEST(DictionaryFileReading, FailedLoadLeavesTheStore) {
+  TestFolder folder;
+  DictionaryStore store;
+  LoadFile(folder, EncodedEntries(7, W("РЕКА ")) + Bytes({86}), store);
+  store.DictionaryModified = 1;
+  WindowState window;
+  NullHost host;
+  DictionaryLoadResult result = LoadDictionary(store, folder.Path("missing.dct"), window, host);
+  EXPECT_EQ(result.error.Text(), "File not found");
+  EXPECT_EQ(store.DictionaryCount, 7);
+  EXPECT_EQ(store.DictionaryLoaded, 1);
+  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_EQ(store.Entry(7), W("РЕКА 7"));
+  EXPECT_FALSE(window.ProgressVisible);
+  EXPECT_EQ(LoadDictionary(store, folder.Dir(), window, host).error.Text(), "File access denied");
+  EXPECT_EQ(LoadDictionary(store, "", window, host).error.Text(), "File not found");
+}
+
+TEST(DictionaryFileReading, EventHookRunsOncePerByteRead) {
+  TestFolder folder;
+  std::string bytes = EncodedEntries(500, W("КОТ ")) + Bytes({86, 5, 5, 5});
+  folder.Write("d.dct", bytes);
+  DictionaryStore store;
+  WindowState window;
+  CountingHost host;
+  LoadDictionary(store, folder.Path("d.dct"), window, host);
+  EXPECT_EQ(host.calls, static_cast<long>(bytes.size()) - 3);  // reading stops at the end marker
+}
+
+TEST(DictionaryFileWriting, StoreWrittenAndLoadedBackIsTheSame) {
+  TestFolder folder;
+  DictionaryStore store;
+  const char* entries[] = {"КОТ Домашнее животное", "ДОМ Жилище, 2-й этаж", "ЯК (бык)! \"Тибет\"?"};
+  int e = 0;
+  for (const char* text : entries) store.SetEntry(++e, W(text));
+  store.DictionaryCount = 3;
+  WindowState window;
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("w.dct"), window));
+  EXPECT_EQ(window.Caption, W("Выгрузка словаря.."));
+  EXPECT_FALSE(window.ProgressVisible);
+  EXPECT_EQ(window.ProgressPosition, 1000);
+
+  DictionaryStore again;
+  NullHost host;
+  ASSERT_FALSE(LoadDictionary(again, folder.Path("w.dct"), window, host).error);
+  ASSERT_EQ(again.DictionaryCount, 3);
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(again.Entry(k), store.Entry(k));
+}
+
+TEST(DictionaryFileWriting, EmptyStoreIsTheSingleEndByte) {
+  TestFolder folder;
+  DictionaryStore store;
+  WindowState window;
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("e.dct"), window));
+  EXPECT_EQ(folder.Read("e.dct"), Bytes({86}));
+}
+
+TEST(DictionaryFileWriting, FailedWriteKeepsTheOldFile) {
+  TestFolder folder;
+  DictionaryStore store;
+  store.SetEntry(1, W("НОВОЕ слово"));
+  store.DictionaryCount = 1;
+  WindowState window;
+  std::filesystem::create_directory(folder.Path("taken.dct"));  // a folder cannot be replaced by a file
+  FileError error = WriteDictionary(store, folder.Path("taken.dct"), window);
+  EXPECT_TRUE(error);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path("taken.dct")));
+  EXPECT_EQ(folder.FileCount(), 1);  // no temporary file left behind
+  EXPECT_EQ(WriteDictionary(store, folder.Path("no/such/folder.dct"), window).Text(), "File not found");
+}
+
+}  // namespace
+}  // namespace gx::test

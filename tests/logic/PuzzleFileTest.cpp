@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include "FilesTestFolder.h"
+#include "files/LetterCode.h"
+#include "files/PuzzleFile.h"
+
+namespace gx::test {
+namespace {
+
+std::string Record(int x, int y, int length, int vertical, int number, const std::string& text) {
+  std::string bytes = Bytes({x, y, length, vertical, number});
+  EncodeText(text, bytes);
+  return bytes;
+}
+
+// A small finished crossword: КОТ across at (1,1), ТОК down from its last letter, ОКО across.
+void MakeCrossword(Puzzle& p) {
+  p.ResetBoard();
+  struct Slot { int x, y, length, vertical, number; const char* answer; const char* clue; };
+  const Slot slots[] = {{1, 1, 3, 0, 1, "КОТ", " Домашнее животное"},
+                        {3, 3, 3, 0, 3, "ОКО", " Глаз"},
+                        {3, 1, 3, 1, 2, "ТОК", " Электрический, 220 В"}};
+  int k = 0;
+  for (const Slot& s : slots) {
+    ++k;
+    p.SlotX[k] = static_cast<std::uint8_t>(s.x);
+    p.SlotY[k] = static_cast<std::uint8_t>(s.y);
+    p.SlotLength[k] = static_cast<std::uint8_t>(s.length);
+    p.SlotVertical[k] = static_cast<std::uint8_t>(s.vertical);
+    p.SlotAnswer[k] = W(s.answer);
+    p.Grid1.SetCell(0, k - 1, FormatClueNumber(s.number));
+    p.Grid1.SetCell(1, k - 1, W(s.clue));
+  }
+  p.SlotCount = 3;
+}
+
+PuzzleLoadResult LoadBytes(const TestFolder& folder, const std::string& bytes, Puzzle& p) {
+  folder.Write("p.gx", bytes);
+  return LoadPuzzleFile(p, folder.Path("p.gx"));
+}
+
+TEST(PuzzleFileRoundTrip, SavedPuzzleLoadsBackTheSame) {
+  TestFolder folder;
+  Puzzle original;
+  MakeCrossword(original);
+  ASSERT_FALSE(SavePuzzleFile(original, folder.Path("1.gx")));
+  EXPECT_EQ(folder.Read("1.gx").substr(0, 6), Bytes({1, 1, 3, 0, 1, 42}));  // К = 42
+
+  Puzzle loaded;
+  PuzzleLoadResult result = LoadPuzzleFile(loaded, folder.Path("1.gx"));
+  ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_TRUE(result.notices.empty());
+  ASSERT_EQ(loaded.SlotCount, 3);
+  EXPECT_EQ(loaded.AcrossCount, 2);
+  EXPECT_EQ(loaded.Grid1.RowCount(), 3);
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(loaded.SlotX[k], original.SlotX[k]);
+    EXPECT_EQ(loaded.SlotY[k], original.SlotY[k]);
+    EXPECT_EQ(loaded.SlotLength[k], original.SlotLength[k]);
+    EXPECT_EQ(loaded.SlotVertical[k], original.SlotVertical[k]);
+    EXPECT_EQ(loaded.SlotAnswer[k], original.SlotAnswer[k]);
+    EXPECT_TRUE(loaded.SlotEntry[k].empty());
+    EXPECT_EQ(loaded.Grid1.Number(k - 1), original.Grid1.Number(k - 1));
+    EXPECT_EQ(loaded.Grid1.Clue(k - 1), original.Grid1.Clue(k - 1));
+  }
+  EXPECT_EQ(loaded.Letter(1, 1), W("К")[0]);
+  EXPECT_EQ(loaded.Letter(3, 1), W("Т")[0]);
+  EXPECT_EQ(loaded.Letter(3, 2), W("О")[0]);
+  EXPECT_EQ(loaded.Letter(5, 3), W("О")[0]);
+  EXPECT_EQ(loaded.Mask(4, 3), GridCell);
+  EXPECT_EQ(loaded.Mask(2, 2), Background);
+  EXPECT_EQ(loaded.Letter(2, 2), NoLetter);
+  EXPECT_EQ(SerializePuzzle(loaded), SerializePuzzle(original));
+}
+
+TEST(PuzzleFileRoundTrip, EmptyPuzzleIsAnEmptyFile) {
+  TestFolder folder;
+  Puzzle empty;
+  ASSERT_FALSE(SavePuzzleFile(empty, folder.Path("0.gx")));
+  EXPECT_EQ(folder.Read("0.gx"), "");
+  Puzzle loaded;
+  MakeCrossword(loaded);
+  ASSERT_EQ(LoadPuzzleFile(loaded, folder.Path("0.gx")).status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(loaded.SlotCount, 0);
+  EXPECT_EQ(loaded.Grid1.RowCount(), 1);
+  EXPECT_EQ(loaded.Mask(1, 1), Background);  // the old board is gone
+  EXPECT_EQ(PuzzleCaption("0.gx", loaded.SlotCount), W("Кроссворд из файла 0.gx 0 сл"));
+}
+
+TEST(PuzzleFileRoundTrip, WriterTakesNumberFromClueListAndCutsTextTo255) {
+  Puzzle p;
+  MakeCrossword(p);
+  p.Grid1.SetCell(0, 0, "300");       // only the low 8 bits are written
+  p.Grid1.SetCell(0, 1, "  x");       // no digit: 0
+  p.SlotVertical[3] = 7;              // any non-zero direction is written as 1
+  p.Grid1.SetCell(1, 2, " " + std::string(300, W("я")[0]));
+  std::string bytes = SerializePuzzle(p);
+  PuzzleFileContent content = ParsePuzzleFile(bytes);
+  ASSERT_EQ(content.records.size(), 3u);
+  EXPECT_EQ(content.records[0].number, 300 % 256);
+  EXPECT_EQ(content.records[1].number, 0);
+  EXPECT_EQ(content.records[2].vertical, 1);
+  EXPECT_EQ(content.records[2].text.size(), 255u);
+  EXPECT_EQ(static_cast<std::uint8_t>(bytes[bytes.size() - 1]), EndOfText);
+}
+
+TEST(PuzzleFileReading, AnswerAndClueSplitAtTheFirstSpace) {
+  TestFolder folder;
+  Puzzle p;
+  std::string bytes = Record(0, 0, 3, 0, 1, W("ЛЕС Густой лес")) + Record(0, 2, 3, 0, 2, W("Безответа")) +
+                      Record(0, 0, 3, 7, 1, W("ЛОБ Часть лица"));
+  ASSERT_EQ(LoadBytes(folder, bytes, p).status, PuzzleLoadResult::Status::Loaded);
+  ASSERT_EQ(p.SlotCount, 3);
+  EXPECT_EQ(p.SlotAnswer[1], W("ЛЕС"));
+  EXPECT_EQ(p.Grid1.Clue(0), W(" Густой лес"));
+  EXPECT_EQ(p.SlotAnswer[2], "");
+  EXPECT_EQ(p.Grid1.Clue(1), W(" Безответа"));
+  EXPECT_EQ(p.SlotVertical[3], 1);
+  EXPECT_EQ(p.Grid1.Number(2), "  1");
+  EXPECT_EQ(p.AcrossCount, 2);
+}
+
+TEST(PuzzleFileReading, AllAcrossGivesAcrossCountOfAll) {
+  TestFolder folder;
+  Puzzle p;
+  ASSERT_EQ(LoadBytes(folder, Record(0, 0, 3, 0, 1, W("АБВ а")) + Record(0, 2, 3, 0, 2, W("ГДЕ б")), p).status,
+            PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(p.AcrossCount, 2);
+}
+
+TEST(PuzzleFileReading, IncompleteLastRecordIsDropped) {
+  TestFolder folder;
+  Puzzle p;
+  std::string bytes = Record(0, 0, 3, 0, 1, W("АБВ а")) + Record(0, 2, 3, 0, 2, W("ГДЕ б"));
+  bytes.pop_back();
+  ASSERT_EQ(LoadBytes(folder, bytes, p).status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(p.SlotCount, 1);
+  EXPECT_EQ(p.Grid1.RowCount(), 1);
+}
+
+TEST(PuzzleFileReading, RecordCutInsideItsHeaderFailsAndLeavesThePuzzle) {
+  TestFolder folder;
+  Puzzle p;
+  MakeCrossword(p);
+  PuzzleLoadResult result = LoadBytes(folder, Record(0, 0, 3, 0, 1, W("АБВ а")) + Bytes({1, 2, 3}), p);
+  EXPECT_EQ(result.status, PuzzleLoadResult::Status::Failed);
+  EXPECT_EQ(result.error.Text(), "Read beyond end of file");
+  EXPECT_EQ(p.SlotCount, 3);
+  EXPECT_EQ(p.SlotAnswer[1], W("КОТ"));
+}
+
+TEST(PuzzleFileReading, MissingFileTouchesNothing) {
+  TestFolder folder;
+  Puzzle p;
+  MakeCrossword(p);
+  PuzzleLoadResult result = LoadPuzzleFile(p, folder.Path("5.gx"));
+  EXPECT_EQ(result.status, PuzzleLoadResult::Status::Missing);
+  EXPECT_EQ(p.SlotCount, 3);
+  EXPECT_EQ(MissingPuzzleMessage("0.gx"), W("Нет файла 0.gx"));
+}
+
+TEST(PuzzleFileBadInput, MoreThan255RecordsLoadsTheFirst255) {
+  TestFolder folder;
+  std::string bytes;
+  for (int r = 0; r < 300; ++r) bytes += Record(r % 60, r % 61, 3, 0, r % 256, W("ДОМ Жилище"));
+  Puzzle p;
+  PuzzleLoadResult result = LoadBytes(folder, bytes, p);
+  ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(p.SlotCount, 255);
+  EXPECT_EQ(p.Grid1.RowCount(), 255);
+  ASSERT_EQ(result.notices.size(), 1u);
+  EXPECT_NE(result.notices[0].find("255"), std::string::npos);
+  EXPECT_TRUE(p.SlotAnswer[256].empty());
+}
+
+TEST(PuzzleFileBadInput, RecordsOffTheBoardAreLeftOut) {
+  TestFolder folder;
+  std::string bytes = Record(61, 0, 3, 0, 1, W("ДОМ а")) +   // would reach column 63
+                      Record(60, 0, 3, 0, 2, W("КОТ б")) +   // ends at column 62
+                      Record(0, 255, 3, 1, 3, W("ЛЕС в")) +
+                      Record(10, 60, 5, 1, 4, W("НОСОК г"));
+  Puzzle p;
+  PuzzleLoadResult result = LoadBytes(folder, bytes, p);
+  ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
+  ASSERT_EQ(p.SlotCount, 1);
+  EXPECT_EQ(p.SlotAnswer[1], W("КОТ"));
+  EXPECT_EQ(p.Grid1.Number(0), "  2");
+  EXPECT_EQ(p.Letter(62, 0), W("Т")[0]);
+  EXPECT_EQ(result.notices.size(), 3u);
+}
+
+TEST(PuzzleFileBadInput, ShortAnswerLeavesCellsWithoutLetters) {
+  TestFolder folder;
+  Puzzle p;
+  PuzzleLoadResult result = LoadBytes(folder, Record(2, 2, 5, 0, 1, W("ОК да")), p);
+  ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(result.notices.size(), 1u);
+  EXPECT_EQ(p.Letter(3, 2), W("К")[0]);
+  EXPECT_EQ(p.Letter(4, 2), NoLetter);
+  EXPECT_EQ(p.Mask(6, 2), GridCell);
+  EXPECT_EQ(p.Mask(7, 2), Background);
+}
+
+TEST(PuzzleFileBadInput, LongAnswerIsCutTo24AndFillsOnlyItsSlot) {
+  TestFolder folder;
+  Puzzle p;
+  std::string answer(30, W("ж")[0]);
+  ASSERT_EQ(LoadBytes(folder, Record(0, 0, 3, 1, 1, answer + " x"), p).status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(p.SlotAnswer[1].size(), 24u);
+  EXPECT_EQ(p.Letter(0, 2), W("ж")[0]);
+  EXPECT_EQ(p.Letter(0, 3), NoLetter);
+}
+
+TEST(PuzzleFolder, HighestNumberAmongPuzzleNames) {
+  TestFolder folder;
+  EXPECT_EQ(HighestPuzzleNumber(folder.Dir()), 0);
+  EXPECT_EQ(HighestPuzzleNumber(folder.Path("no-such-folder")), 0);
+  for (const char* name : {"3.gx", "12.gx", "notes.gx", "99.txt", "40000.gx", "5.tar.gx"}) folder.Write(name, "");
+  EXPECT_EQ(HighestPuzzleNumber(folder.Dir()), 12);
+  folder.Write("17.GX", "");
+  EXPECT_EQ(HighestPuzzleNumber(folder.Dir()), 17);
+}
+
+TEST(PuzzleFolder, NameInDataFolder) {
+  EXPECT_EQ(NameInDataFolder("C:\\Games\\data\\12.gx"), "12.gx");
+  EXPECT_EQ(NameInDataFolder("C:\\Games\\data\\my.puzzle"), "my.puzzle");
+  EXPECT_EQ(NameInDataFolder("C:\\GAMES\\DATA\\A.GX"), "A.GX");
+  EXPECT_EQ(NameInDataFolder("/home/u/gridlex/data/7.gx"), "7.gx");
+  EXPECT_EQ(NameInDataFolder("/home/u/data/abcdefghijklmnopqrst"), "abcdefghijklmnop");
+  EXPECT_EQ(NameInDataFolder("/home/u/elsewhere/x.gx"), "x.gx");
+  EXPECT_EQ(NameInDataFolder("/srv/database/x.gx"), "x.gx");
+  EXPECT_EQ(NameInDataFolder("/srv/data/sub/x.gx"), "x.gx");
+  EXPECT_EQ(NameInDataFolder("plain.gx"), "plain.gx");
+}
+
+}  // namespace
+}  // namespace gx::test
