@@ -2,10 +2,9 @@
 // the grid, the fill with its progress, and the finish that shows the result. Both also serve as
 // the stop of a running fill.
 
-#include <algorithm>
-#include <array>
 #include <string>
 
+#include "core/BuildLogic.h"
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/FillEngine.h"
@@ -17,11 +16,6 @@
 namespace gx {
 
 namespace {
-
-constexpr int kMaxGeneratedSlots = 128;
-constexpr int kMaxRefillSlots = 250;
-constexpr int kMinSlots = 4;
-constexpr int kLongestRefillSlot = 19;
 
 // Clears a flag when a scope ends, however it ends.
 class FlagGuard {
@@ -37,20 +31,6 @@ class FlagGuard {
 
 void EmptyEntries(Puzzle& puzzle) {
   for (AnswerText& entry : puzzle.SlotEntry) entry.Clear();
-}
-
-void EmptyAnswersAndLetters(Puzzle& puzzle) {
-  puzzle.CellLetter.fill(NoLetter);
-  for (AnswerText& answer : puzzle.SlotAnswer) answer.Clear();
-}
-
-// A generated grid is kept when its slot count lies between the minimum and 128 and keeps the
-// four-fold symmetry count: a multiple of 4, or 2 more when the centre cell is part of the grid.
-bool AcceptableGrid(const Puzzle& puzzle, int min_slots) {
-  const int count = puzzle.SlotCount;
-  if (count < min_slots || count > kMaxGeneratedSlots) return false;
-  const bool centre = puzzle.Mask((puzzle.BoardCols & 0xFF) / 2, (puzzle.BoardRows & 0xFF) / 2) != Background;
-  return centre ? (count - 2) % 4 == 0 : count % 4 == 0;
 }
 
 }  // namespace
@@ -74,43 +54,16 @@ bool Commands::LoadDictionary() {
 bool Commands::EnsureDictionary() { return state_.dictionary.DictionaryLoaded == 1 || LoadDictionary(); }
 
 bool Commands::GenerateAcceptableGrid() {
-  // A minimum above 128 could never be met; it is taken as 128. Generation can also be stopped
-  // with the stop keys, since even a reachable minimum may take very long on a small board.
-  const int min_slots = std::min<int>(state_.settings.MinSlotCount, kMaxGeneratedSlots);
+  // The minimum is held within reach, the number of grids per build is bounded, and the stop
+  // keys end the generation too: even a reachable minimum may take long on a small board.
+  const std::uint8_t min_slots = BoundedMinSlotCount(state_.settings.MinSlotCount);
   stop_generation_ = false;
-  while (!stop_generation_) {
-    if (GenerateGrid(state_.puzzle, random_, host_) == GenerateStatus::DrawsExhausted) return false;
-    if (AcceptableGrid(state_.puzzle, min_slots)) return true;
+  for (unsigned generation = 0; generation < kDefaultMaxGenerations && !stop_generation_; ++generation) {
+    const GridSearch search = ::gx::GenerateAcceptableGrid(state_.puzzle, random_, host_, min_slots, 1);
+    if (search.outcome == GridSearchOutcome::Accepted) return true;
+    if (search.outcome == GridSearchOutcome::DrawsExhausted) return false;
   }
   return false;
-}
-
-void Commands::PruneUnslottedCells() {
-  Puzzle& puzzle = state_.puzzle;
-  std::array<bool, BoardStorage * BoardStorage> in_slot{};
-  for (int k = 1; k <= puzzle.SlotCount; ++k) {
-    for (int t = 0; t < puzzle.SlotLength[static_cast<std::size_t>(k)]; ++t) {
-      const int x = puzzle.SlotCellX(k, t);
-      const int y = puzzle.SlotCellY(k, t);
-      if (Puzzle::OnStorage(x, y)) in_slot[static_cast<std::size_t>(Puzzle::Index(x, y))] = true;
-    }
-  }
-  auto relax = [&](int x, int y) {
-    if (puzzle.Mask(x, y) == CrossingCell) puzzle.SetMask(x, y, GridCell);
-  };
-  const int rows = puzzle.BoardRows & 0xFF;
-  const int cols = puzzle.BoardCols & 0xFF;
-  for (int x = 0; x <= cols; ++x) {
-    for (int y = 0; y <= rows; ++y) {
-      if (puzzle.Mask(x, y) == Background || !Puzzle::OnStorage(x, y)) continue;
-      if (in_slot[static_cast<std::size_t>(Puzzle::Index(x, y))]) continue;
-      puzzle.SetMask(x, y, Background);
-      if (x > 0) relax(x - 1, y);
-      if (y > 0) relax(x, y - 1);
-      relax(x + 1, y);
-      relax(x, y + 1);
-    }
-  }
 }
 
 void Commands::BuildCommand() {
@@ -148,9 +101,8 @@ void Commands::BuildCommand() {
     window.Label1Visible = false;
     window.ProgressVisible = true;
     window.Grid1Visible = true;
-    PruneUnslottedCells();
-    host_.ProcessEvents();
-    EmptyAnswersAndLetters(puzzle);
+    PruneUnusedCells(puzzle);
+    ClearLettersAndAnswers(puzzle, host_);
     host_.ProcessEvents();
     ClassifyCells(puzzle);
     ExtractSlots(puzzle);
@@ -160,12 +112,10 @@ void Commands::BuildCommand() {
     return;
   }
   board_.DrawWordsAndNumbers();
-  if (puzzle.SlotCount >= kMinSlots) {
+  if (puzzle.SlotCount >= kMinAcceptedSlots) {
     FillRun run{puzzle, state_.dictionary, window, host_, board_, state_.settings.Colors,
                 state_.settings.MaxFillAttempts};
-    FillSlots(run);
-    RequeueUsedWords(puzzle, state_.dictionary);
-    if (puzzle.PlacedCount < puzzle.SlotCount && puzzle.FillRunning == 1) puzzle.FillRunning = 0;
+    FillAndRequeue(run);
   }
   FinishFill();
 }
@@ -181,7 +131,7 @@ void Commands::RefillCommand() {
     puzzle.FillRunning = 0;
     return;
   }
-  if (puzzle.SlotCount < kMinSlots) {
+  if (puzzle.SlotCount < kMinAcceptedSlots) {
     window.Caption = texts::TooFewCells();
     return;
   }
@@ -196,7 +146,7 @@ void Commands::RefillCommand() {
 
   bool too_long = false;
   for (int k = 1; k <= puzzle.SlotCount; ++k) {
-    if (puzzle.SlotLength[static_cast<std::size_t>(k)] <= kLongestRefillSlot) continue;
+    if (puzzle.SlotLength[static_cast<std::size_t>(k)] <= kMaxRefillSlotLength) continue;
     board_.DrawSlotCells(static_cast<std::uint8_t>(k), state_.settings.Colors.WrongWordColor);
     too_long = true;
   }
@@ -209,14 +159,11 @@ void Commands::RefillCommand() {
     window.Label1Visible = false;
     window.ProgressVisible = true;
     host_.ProcessEvents();
-    EmptyAnswersAndLetters(puzzle);
-    host_.ProcessEvents();
+    ClearLettersAndAnswers(puzzle, host_);
   }
   FillRun run{puzzle, state_.dictionary, window, host_, board_, state_.settings.Colors,
               state_.settings.MaxFillAttempts};
-  FillSlots(run);
-  RequeueUsedWords(puzzle, state_.dictionary);
-  if (puzzle.PlacedCount < puzzle.SlotCount && puzzle.FillRunning == 1) puzzle.FillRunning = 0;
+  FillAndRequeue(run);
   FinishFill();
   window.AdvertVisible = false;
 }

@@ -116,7 +116,6 @@ class Commands {
   void RefillCommand();
   bool GenerateAcceptableGrid();
   void FinishFill();
-  void PruneUnslottedCells();
   void LatticeCommand();
   void LoadPuzzleCommand();
   void SavePuzzleCommand();
