@@ -1,12 +1,80 @@
 #include "cli/Cli.h"
 
 #include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
 namespace gx::cli {
 
-int Run(int, char**) {
-  std::fprintf(stderr, "not yet built\n");
-  return 2;
+namespace {
+
+struct Command {
+  const char* name;
+  CommandHandler handler;
+};
+
+// One line per command; a command added later replaces its entry here.
+const Command kCommands[] = {
+    {"extract", RunExtract},
+    {"dict", RunDictionary},
+    {"show", RunShow},
+    {"generate", GenerateNotYetBuilt},
+    {"fill", FillNotYetBuilt},
+    {"build", BuildNotYetBuilt},
+};
+
+const char kUsage[] =
+    "usage:\n"
+    "  gridlex-cli extract GRID\n"
+    "  gridlex-cli fill GRID DICT [--attempts N] [--dict-out FILE]\n"
+    "  gridlex-cli generate --board N (--seed S | --draws FILE)\n"
+    "  gridlex-cli build DICT [--board N] (--seed S | --draws FILE) [--min-slots M] [--attempts A]\n"
+    "                    [--max-generations G] [--out FILE.gx] [--dict-out FILE]\n"
+    "  gridlex-cli dict import TEXT DCT [--lossy]\n"
+    "  gridlex-cli dict export DCT\n"
+    "  gridlex-cli dict stats DCT\n"
+    "  gridlex-cli show GX\n";
+
+int BadUsage(const std::string& message) {
+  WarnUtf8Line("gridlex-cli: " + message);
+  std::fputs(kUsage, stderr);
+  return ExitBadUsage;
+}
+
+int Dispatch(const std::vector<std::string>& args) {
+  if (args.empty()) throw UsageError{"no command given"};
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  for (const Command& command : kCommands) {
+    if (args[0] == command.name) return command.handler(rest);
+  }
+  throw UsageError{"unknown command " + args[0]};
+}
+
+}  // namespace
+
+int Run(int argc, char** argv) {
+  std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  int status = ExitSuccess;
+  try {
+    status = Dispatch(args);
+  } catch (const UsageError& usage) {
+    status = BadUsage(usage.message);
+  } catch (const IoFailure& failure) {
+    WarnUtf8Line("gridlex-cli: " + failure.error.Text() + ": " + failure.path);
+    status = ExitIoError;
+  } catch (const CommandFailure& failure) {
+    WarnUtf8Line("gridlex-cli: " + failure.message);
+    status = failure.exit_code;
+  } catch (const std::exception& error) {
+    WarnUtf8Line(std::string("gridlex-cli: ") + error.what());
+    status = ExitIoError;
+  }
+  if (std::fflush(stdout) != 0) status = status == ExitSuccess ? ExitIoError : status;
+  return status;
 }
 
 }  // namespace gx::cli

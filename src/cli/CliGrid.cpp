@@ -1,0 +1,82 @@
+#include "cli/CliGrid.h"
+
+#include <cstdio>
+
+#include "cli/CliSupport.h"
+#include "files/Cp1251.h"
+#include "files/LetterCode.h"
+
+namespace gx::cli {
+
+namespace {
+
+// The Windows-1251 letter of a grid character, or nothing when it is not a Russian letter the
+// letter code holds.
+bool GridLetter(char32_t c, char& letter) {
+  bool russian = (c >= U'а' && c <= U'я') || (c >= U'А' && c <= U'Я');
+  if (!russian) return false;
+  std::optional<char> byte = UnicodeToCp1251(c);
+  if (!byte || !HasLetterCode(*byte)) return false;
+  letter = *byte;
+  return true;
+}
+
+std::string Position(std::size_t line, std::size_t column) {
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+}  // namespace
+
+void LoadGridText(const std::string& path, Puzzle& puzzle) {
+  std::vector<std::string> lines = SplitTextLines(ReadFileOrFail(path));
+  std::vector<std::u32string> rows;
+  std::size_t width = 0;
+  for (const std::string& line : lines) {
+    rows.push_back(DecodeUtf8(line));
+    width = std::max(width, rows.back().size());
+  }
+  if (rows.empty() || rows.size() > static_cast<std::size_t>(MaxBoardInUse)) {
+    throw UsageError{"a grid needs 1 to 63 lines, " + path + " has " + std::to_string(rows.size())};
+  }
+  if (width == 0 || width > static_cast<std::size_t>(MaxBoardInUse)) {
+    throw UsageError{"a grid needs 1 to 63 columns, " + path + " has " + std::to_string(width)};
+  }
+  puzzle.ResetBoard();
+  puzzle.BoardRows = static_cast<std::uint16_t>(rows.size());
+  puzzle.BoardCols = static_cast<std::uint16_t>(width);
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    for (std::size_t x = 0; x < rows[y].size(); ++x) {
+      char32_t c = rows[y][x];
+      char letter = NoLetter;
+      if (c == U'.') continue;
+      if (c == U'#') {
+        letter = PaintedMark;
+      } else if (!GridLetter(c, letter)) {
+        throw UsageError{Position(y + 1, x + 1) + ": \"" + EncodeUtf8(std::u32string(1, c)) +
+                         "\" is not a grid character (\".\", \"#\" or a Russian letter)"};
+      }
+      puzzle.SetMask(static_cast<int>(x), static_cast<int>(y), GridCell);
+      puzzle.SetLetter(static_cast<int>(x), static_cast<int>(y), letter);
+    }
+  }
+}
+
+std::string ClueNumberOf(const Puzzle& puzzle, int k) {
+  std::string number;
+  for (char c : puzzle.Grid1.Number(k - 1)) {
+    if (c != ' ') number.push_back(c);
+  }
+  return number;
+}
+
+void PrintSlotTable(const Puzzle& puzzle) {
+  PrintUtf8Line("slots " + std::to_string(puzzle.SlotCount) + " across " + std::to_string(puzzle.AcrossCount) +
+                " maxcrossings " + std::to_string(puzzle.MaxCrossings));
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    PrintUtf8Line(std::to_string(k) + " " + ClueNumberOf(puzzle, k) + " " + (puzzle.SlotVertical[k] ? "D" : "A") +
+                  " " + std::to_string(puzzle.SlotX[k]) + " " + std::to_string(puzzle.SlotY[k]) + " " +
+                  std::to_string(puzzle.SlotLength[k]) + " " + std::to_string(puzzle.SlotCrossings[k]));
+  }
+}
+
+}  // namespace gx::cli

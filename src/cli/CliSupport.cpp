@@ -1,0 +1,92 @@
+#include "cli/CliSupport.h"
+
+#include <cstdio>
+
+#include "files/Cp1251.h"
+#include "files/FileIo.h"
+
+namespace gx::cli {
+
+Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options,
+                     std::size_t min_positional, std::size_t max_positional) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      positional_.push_back(arg);
+      continue;
+    }
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& option : options) {
+      if (option.name == arg) spec = &option;
+    }
+    if (spec == nullptr) throw UsageError{"unknown option " + arg};
+    if (Has(arg)) throw UsageError{"option " + arg + " given twice"};
+    if (!spec->takes_value) {
+      flags_.insert(arg);
+      continue;
+    }
+    if (i + 1 >= args.size()) throw UsageError{"option " + arg + " needs a value"};
+    values_[arg] = args[++i];
+  }
+  if (positional_.size() < min_positional) throw UsageError{"missing arguments"};
+  if (positional_.size() > max_positional) throw UsageError{"unexpected argument " + positional_[max_positional]};
+}
+
+std::uint64_t Arguments::Number(const std::string& option, std::uint64_t min, std::uint64_t max,
+                                std::uint64_t fallback) const {
+  auto found = values_.find(option);
+  if (found == values_.end()) return fallback;
+  return ParseDecimal(found->second, min, max, option);
+}
+
+std::uint64_t ParseDecimal(std::string_view text, std::uint64_t min, std::uint64_t max, const std::string& what) {
+  bool valid = !text.empty() && text.size() <= 19;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') valid = false;
+    if (valid) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (!valid || value < min || value > max) {
+    throw UsageError{what + " must be a whole number from " + std::to_string(min) + " to " + std::to_string(max) +
+                     ", not \"" + std::string(text) + "\""};
+  }
+  return value;
+}
+
+void PrintUtf8Line(std::string_view utf8) {
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+void PrintLine(std::string_view cp1251) { PrintUtf8Line(Cp1251ToUtf8(cp1251)); }
+
+void WarnUtf8Line(std::string_view utf8) {
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  std::fputc('\n', stderr);
+}
+
+void WarnLine(std::string_view cp1251) { WarnUtf8Line(Cp1251ToUtf8(cp1251)); }
+
+std::string ReadFileOrFail(const std::string& path) {
+  std::string bytes;
+  if (FileError error = ReadWholeFile(path, bytes)) throw IoFailure{error, path};
+  return bytes;
+}
+
+std::vector<std::string> SplitTextLines(std::string text) {
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (end < text.size() && !line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+}  // namespace gx::cli
