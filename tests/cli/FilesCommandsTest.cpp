@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CliRunner.h"
+
+namespace gx::test {
+namespace {
+
+// A folder of input files for one test.
+class Inputs {
+ public:
+  Inputs() {
+    static int counter = 0;
+    dir_ = std::filesystem::temp_directory_path() /
+           ("gridlex-cli-files-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  ~Inputs() { std::filesystem::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    return Path(name);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string bytes;
+  for (int v : values) bytes.push_back(static_cast<char>(v));
+  return bytes;
+}
+
+TEST(CliExtract, CrossOfTwoRunsNumbersTheDownStartFirst) {
+  Inputs in;
+  CliResult r = RunCli({"extract", in.Write("g.txt", ".#.\n###\n.#.\n")});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "slots 2 across 1 maxcrossings 0\n1 2 A 0 1 3 0\n2 1 D 1 0 3 0\n");
+}
+
+TEST(CliExtract, LettersByteOrderMarkAndCarriageReturns) {
+  Inputs in;
+  CliResult r = RunCli({"extract", in.Write("g.txt", "\xEF\xBB\xBF" "кот\r\n###..#\r\n..#..#\r\n..####\r\n\r\n")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "slots 5 across 3 maxcrossings 3\n"
+            "1 1 A 0 0 3 3\n2 3 A 0 1 3 3\n3 5 A 2 3 4 2\n4 2 D 2 0 4 3\n5 4 D 5 1 3 1\n");
+}
+
+TEST(CliExtract, ShortLinesArePaddedAndTheLastColumnClosesRuns) {
+  Inputs in;
+  std::string grid = std::string(62, '.') + "#\n" + std::string(60, '.') + "###\n" + std::string(62, '.') + "#\n";
+  CliResult r = RunCli({"extract", in.Write("g.txt", grid + ".\n")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "slots 2 across 1 maxcrossings 0\n1 2 A 60 1 3 0\n2 1 D 62 0 3 0\n");
+}
+
+TEST(CliExtract, BadGridsAreBadUsage) {
+  Inputs in;
+  CliResult r = RunCli({"extract", in.Write("a.txt", "...\n.x.\n")});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("line 2, column 2"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty());
+  r = RunCli({"extract", in.Write("b.txt", "..\n.Ы\n")});  // a capital the letter code lacks
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("line 2, column 2"), std::string::npos) << r.err;
+  std::string tall;
+  for (int i = 0; i < 64; ++i) tall += "#\n";
+  EXPECT_EQ(RunCli({"extract", in.Write("c.txt", tall)}).exit_code, 2);
+  EXPECT_EQ(RunCli({"extract", in.Write("d.txt", std::string(64, '#') + "\n")}).exit_code, 2);
+  EXPECT_EQ(RunCli({"extract", in.Write("e.txt", "")}).exit_code, 2);
+  EXPECT_EQ(RunCli({"extract", in.Write("f.txt", "\n\n")}).exit_code, 2);
+}
+
+TEST(CliUsageRules, OptionsAndArguments) {
+  Inputs in;
+  std::string grid = in.Write("g.txt", "###\n");
+  EXPECT_EQ(RunCli({"extract", grid, "--verbose"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"extract", grid, grid}).exit_code, 2);
+  EXPECT_EQ(RunCli({"extract"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"nonsense"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"dict"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"dict", "merge", grid}).exit_code, 2);
+  CliResult r = RunCli({"generate", "--board", "8", "--seed", "1"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("usage"), std::string::npos);
+  EXPECT_EQ(RunCli({"generate", "--board", "21", "--seed", "1", "--draws", grid}).exit_code, 2);
+  EXPECT_EQ(RunCli({"generate", "--board", "21"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"fill", grid, grid, "--attempts", "65536"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"fill", grid, grid, "--attempts"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"build", grid, "--board", "20", "--seed", "3"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"build", grid, "--seed", "3", "--min-slots", "3"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"build", grid, "--seed", "x"}).exit_code, 2);
+}
+
+TEST(CliUsageRules, MissingFilesAreInputOutputErrors) {
+  Inputs in;
+  CliResult r = RunCli({"extract", in.Path("none.txt")});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.err.find("File not found"), std::string::npos);
+  EXPECT_EQ(RunCli({"dict", "export", in.Path("none.dct")}).exit_code, 1);
+  EXPECT_EQ(RunCli({"dict", "stats", in.Path("none.dct")}).exit_code, 1);
+  EXPECT_EQ(RunCli({"show", in.Path("none.gx")}).exit_code, 1);
+  EXPECT_EQ(RunCli({"dict", "import", in.Path("none.txt"), in.Path("x.dct")}).exit_code, 1);
+}
+
+TEST(CliDictionary, ImportExportRoundTrip) {
+  Inputs in;
+  std::string text = "КОТ Домашнее животное\n\nДОМ Жилище, 2 этажа\r\nЯК \"бык\"?\n";
+  CliResult r = RunCli({"dict", "import", in.Write("t.txt", text), in.Path("d.dct")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  std::string dct = in.Read("d.dct");
+  EXPECT_EQ(dct.substr(0, 4), Bytes({42, 46, 50, 61}));
+  EXPECT_EQ(dct.substr(dct.size() - 2), Bytes({86, 86}));
+  r = RunCli({"dict", "export", in.Path("d.dct")});
+  ASSERT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "КОТ Домашнее животное\nДОМ Жилище, 2 этажа\nЯК \"бык\"?\n");
+}
+
+TEST(CliDictionary, CharactersOutsideTheCodeAreReportedByLine) {
+  Inputs in;
+  std::string text = "ЁЖ колючий\nЁЛКА дерево\nЖУК насекомое 😀\n";
+  std::string source = in.Write("t.txt", "ДОМ жилище\n" + text);
+  CliResult r = RunCli({"dict", "import", source, in.Path("a.dct")});
+  ASSERT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.err.find("line 2"), std::string::npos);
+  EXPECT_NE(r.err.find("line 3"), std::string::npos);
+  EXPECT_NE(r.err.find("line 4"), std::string::npos);
+  EXPECT_EQ(RunCli({"dict", "export", in.Path("a.dct")}).out, "ДОМ жилище\n");
+
+  r = RunCli({"dict", "import", source, in.Path("b.dct"), "--lossy"});
+  ASSERT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.err.find("line 4"), std::string::npos);
+  // Each character without a code comes back as a copy of the one decoded before it.
+  EXPECT_EQ(RunCli({"dict", "export", in.Path("b.dct")}).out,
+            "ДОМ жилище\nеЖ колючий\nйЛКА дерево\nЖУК насекомое  \n");
+}
+
+TEST(CliDictionary, LongEntriesAreCutWithAWarning) {
+  Inputs in;
+  std::string word = "СЛОН ";
+  std::string clue;
+  for (int i = 0; i < 150; ++i) clue += "ы";
+  CliResult r = RunCli({"dict", "import", in.Write("t.txt", word + clue + "\n"), in.Path("d.dct")});
+  ASSERT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.err.find("line 1"), std::string::npos);
+  std::string expected = word;
+  for (int i = 0; i < 123; ++i) expected += "ы";
+  EXPECT_EQ(RunCli({"dict", "export", in.Path("d.dct")}).out, expected + "\n");
+}
+
+TEST(CliDictionary, MoreEntriesThanTheStoreWritesNothing) {
+  Inputs in;
+  std::string text;
+  for (int i = 0; i < 16385; ++i) text += "ЛЕС лес" + std::to_string(i) + "\n";
+  CliResult r = RunCli({"dict", "import", in.Write("t.txt", text), in.Path("d.dct")});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_FALSE(std::filesystem::exists(in.Path("d.dct")));
+  text.resize(text.rfind("ЛЕС"));
+  EXPECT_EQ(RunCli({"dict", "import", in.Write("u.txt", text), in.Path("d.dct")}).exit_code, 0);
+  EXPECT_EQ(RunCli({"dict", "stats", in.Path("d.dct")}).out.substr(0, 14), "entries 16384\n");
+}
+
+TEST(CliDictionary, StatsCountWordLengths) {
+  Inputs in;
+  std::string long_word;
+  for (int i = 0; i < 25; ++i) long_word += "а";
+  std::string text = "КОТ а\nДОМ б\nЯ в\nСЛОВО г\n без слова\nбезпробела\n" + long_word + " д\n";
+  ASSERT_EQ(RunCli({"dict", "import", in.Write("t.txt", text), in.Path("d.dct")}).exit_code, 0);
+  CliResult r = RunCli({"dict", "stats", in.Path("d.dct")});
+  ASSERT_EQ(r.exit_code, 0);
+  std::string expected = "entries 7\n";
+  for (int length = 1; length <= 24; ++length) {
+    int count = length == 1 ? 1 : length == 3 ? 2 : length == 5 ? 1 : 0;
+    expected += "length " + std::to_string(length) + " count " + std::to_string(count) + "\n";
+  }
+  EXPECT_EQ(r.out, expected + "other 3\n");
+}
+
+// A puzzle file: КОТ across, ТОК down from its last letter, with their clue numbers.
+std::string SmallPuzzleFile() {
+  return Bytes({1, 0, 3, 0, 1, 42, 46, 50, 61, 10, 14, 18, 86}) +  // «КОТ кот»
+         Bytes({3, 0, 3, 1, 2, 50, 46, 42, 61, 18, 14, 10, 86});   // «ТОК ток»
+}
+
+TEST(CliShow, PuzzleAsText) {
+  Inputs in;
+  CliResult r = RunCli({"show", in.Write("p.gx", SmallPuzzleFile())});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "slots 2 across 1\n"
+            ".КОТ\n...О\n...К\n....\n"
+            "По горизонтали:\n1. КОТ — кот\n"
+            "По вертикали:\n2. ТОК — ток\n");
+}
+
+TEST(CliShow, BrokenFiles) {
+  Inputs in;
+  CliResult r = RunCli({"show", in.Write("empty.gx", "")});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "slots 0 across 0\nПо горизонтали:\nПо вертикали:\n");
+  r = RunCli({"show", in.Write("cut.gx", SmallPuzzleFile() + Bytes({1, 2}))});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.err.find("Read beyond end of file"), std::string::npos);
+  r = RunCli({"show", in.Write("off.gx", Bytes({62, 0, 3, 0, 1, 0, 86}) + SmallPuzzleFile())});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out.substr(0, 17), "slots 2 across 1\n");
+  EXPECT_FALSE(r.err.empty());
+}
+
+}  // namespace
+}  // namespace gx::test
