@@ -58,6 +58,15 @@ RELATIONS = {"(синоним)": "syn", "(сходный термин)": "near",
 # Words too bare to be answers of their own (pronouns, particles, prepositions).
 STOP_WORDS = set("что чего чем тем того сего под про изо обе себя собой своем свой это этот так как "
                  "или уже еще все всех вся весь они она оно его ему ней них нет да".split())
+# Ethnic slurs and items the thesaurus itself marks as abusive stay out of a family game.
+BLOCKED_STEMS = ("жид", "кацап", "чучмек")
+BLOCKED_MARKS = ("бранн", "вульг")
+
+
+def offensive(text):
+    lowered = text.lower()
+    return any(mark in lowered for mark in BLOCKED_MARKS) or \
+        any(token.startswith(BLOCKED_STEMS) for token in LETTERS_RE.findall(lowered))
 
 
 def normalize(text):
@@ -109,7 +118,7 @@ def make_clue(answer, relation, items, salt, limit):
     clean = []
     for item in items:
         item = normalize(item).strip()
-        if not item or not encodable(item) or leaks(answer, item) or item in clean:
+        if not item or not encodable(item) or leaks(answer, item) or offensive(item) or item in clean:
             continue
         clean.append(item)
     clean = clean[:limit]
@@ -139,7 +148,8 @@ def collect_candidates(path):
         headwords.add(normalize(head))
 
     def add(word, relation, items, salt, priority, limit):
-        if not (MIN_WORD <= len(word) <= MAX_WORD and WORD_RE.match(word)) or word in STOP_WORDS:
+        if not (MIN_WORD <= len(word) <= MAX_WORD and WORD_RE.match(word)) or word in STOP_WORDS \
+                or offensive(word):
             return
         clue = make_clue(word, relation, items, salt, limit)
         if clue and all(c != clue for _, c in candidates[word]):
