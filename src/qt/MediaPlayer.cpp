@@ -103,7 +103,7 @@ void MediaPlayer::OnError(const QString& text) {
   if (failure_reported_) return;
   failure_reported_ = true;
   last_error_ = message;
-  if (film_window_) film_window_->hide();
+  Stop();  // a back end may stay in the playing state after an error
   emit Failed(message);
 }
 

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "qt/JpegLoader.h"
+
+namespace {
+
+// A picture of four flat quarters: flat areas survive JPEG compression nearly unchanged.
+QImage Quarters(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  const QRgb colours[4] = {qRgb(220, 20, 20), qRgb(20, 200, 40), qRgb(30, 40, 210), qRgb(250, 250, 250)};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, colours[(y >= height / 2) * 2 + (x >= width / 2)]);
+  return image;
+}
+
+QByteArray JpegBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, "JPG", 95));
+  return bytes;
+}
+
+void ExpectNear(QRgb actual, QRgb expected) {
+  EXPECT_NEAR(qRed(actual), qRed(expected), 12);
+  EXPECT_NEAR(qGreen(actual), qGreen(expected), 12);
+  EXPECT_NEAR(qBlue(actual), qBlue(expected), 12);
+}
+
+class JpegLoaderTest : public ::testing::Test {
+ protected:
+  QString Write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+  QTemporaryDir dir_;
+};
+
+TEST_F(JpegLoaderTest, DecodesSizeAndColoursOfAFileWrittenByAnotherEncoder) {
+  const QImage original = Quarters(64, 48);
+  const gx::JpegResult result = gx::LoadJpegFile(Write("s1.jpg", JpegBytes(original)));
+  ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+  ASSERT_EQ(result.image.size(), QSize(64, 48));
+  ExpectNear(result.image.pixel(10, 10), original.pixel(10, 10));
+  ExpectNear(result.image.pixel(50, 10), original.pixel(50, 10));
+  ExpectNear(result.image.pixel(10, 40), original.pixel(10, 40));
+  ExpectNear(result.image.pixel(50, 40), original.pixel(50, 40));
+}
+
+TEST_F(JpegLoaderTest, GreyPicturesComeOutGreyAndOddSizesAreKept) {
+  QImage grey(37, 23, QImage::Format_Grayscale8);
+  grey.fill(90);
+  const gx::JpegResult result = gx::DecodeJpeg(JpegBytes(grey), "grey.jpg");
+  ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+  ASSERT_EQ(result.image.size(), QSize(37, 23));
+  ExpectNear(result.image.pixel(18, 11), qRgb(90, 90, 90));
+}
+
+TEST_F(JpegLoaderTest, DamagedFilesGiveAMessageNamingTheFileAndNoPicture) {
+  const QByteArray good = JpegBytes(Quarters(64, 48));
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+  };
+  const Case cases[] = {
+      {"half.jpg", good.left(good.size() / 2)},
+      {"header.jpg", good.left(20)},
+      {"noend.jpg", good.left(good.size() - 2)},
+      {"text.jpg", QByteArray("this is not a picture at all\r\n")},
+      {"empty.jpg", QByteArray()},
+      {"marker.jpg", QByteArray("\xFF\xD8\xFF", 3)},
+  };
+  for (const Case& c : cases) {
+    const gx::JpegResult result = gx::LoadJpegFile(Write(c.name, c.bytes));
+    EXPECT_FALSE(result.Ok()) << c.name;
+    EXPECT_TRUE(result.image.isNull()) << c.name;
+    EXPECT_TRUE(result.error.startsWith(QString(c.name) + ": ")) << result.error.toStdString();
+  }
+  EXPECT_TRUE(gx::LoadJpegFile(Write("t.jpg", "GIF89a")).error.contains("Not a JPEG file"));
+  // A busy picture, so that the cut falls in the compressed pixels rather than in the tables.
+  QImage busy(200, 200, QImage::Format_RGB32);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) busy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (y * 53) % 256));
+  const QByteArray busy_bytes = JpegBytes(busy);
+  const QString cut = gx::LoadJpegFile(Write("h.jpg", busy_bytes.left(busy_bytes.size() * 3 / 4))).error;
+  EXPECT_TRUE(cut.contains("premature end", Qt::CaseInsensitive)) << cut.toStdString();
+}
+
+TEST_F(JpegLoaderTest, MissingFileIsReportedAsNotFound) {
+  const gx::JpegResult result = gx::LoadJpegFile(dir_.filePath("s17.jpg"));
+  EXPECT_FALSE(result.Ok());
+  EXPECT_EQ(result.error, "s17.jpg: File not found");
+  EXPECT_FALSE(gx::LoadJpegFile(dir_.path()).Ok());  // a folder is not a picture
+}
+
+// A header may claim any size up to 65500 x 65500; such a picture is refused before its memory is taken.
+TEST_F(JpegLoaderTest, HugeClaimedSizeIsRefusedBeforeDecoding) {
+  QByteArray bytes = JpegBytes(Quarters(16, 16));
+  const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(sof, 0);
+  // Marker, 2 length bytes, precision, then height and width, big-endian.
+  for (int offset : {5, 7}) {
+    bytes[sof + offset] = char(0xEA);
+    bytes[sof + offset + 1] = char(0x60);
+  }
+  const gx::JpegResult result = gx::DecodeJpeg(bytes, "big.jpg");
+  EXPECT_FALSE(result.Ok());
+  EXPECT_TRUE(result.error.contains("too large")) << result.error.toStdString();
+}
+
+TEST_F(JpegLoaderTest, DecoderStaysUsableAfterFailures) {
+  const QByteArray good = JpegBytes(Quarters(32, 32));
+  for (int i = 0; i < 20; ++i) {
+    EXPECT_FALSE(gx::DecodeJpeg(good.left(100 + i * 7), "cut.jpg").Ok());
+    EXPECT_TRUE(gx::DecodeJpeg(good, "good.jpg").Ok());
+  }
+}
+
+}  // namespace
