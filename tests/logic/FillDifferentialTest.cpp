@@ -1,0 +1,147 @@
+// The indexed word search must choose exactly what the plain scan chooses: same answers, clues,
+// positions, attempt counts, painting and dictionary order, on many random grids and dictionaries.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "EngineTestSupport.h"
+#include "core/BuildLogic.h"
+#include "core/Extraction.h"
+#include "core/LinearWordSearch.h"
+#include "core/RandomSource.h"
+#include "core/WordIndex.h"
+
+namespace gx {
+namespace {
+
+// A generated grid, pruned and extracted as the build leaves it before the fill.
+bool GeneratedGrid(Puzzle& p, SeededRandom& random) {
+  const int size = random.Random(2) ? 19 : 21;
+  p.BoardRows = p.BoardCols = static_cast<std::uint16_t>(size);
+  NullHost host;
+  if (GenerateAcceptableGrid(p, random, host, 4, 200).outcome != GridSearchOutcome::Accepted) return false;
+  PruneUnusedCells(p);
+  ClearLettersAndAnswers(p, host);
+  ClassifyCells(p);
+  ExtractSlots(p);
+  return p.SlotCount >= 4 && p.SlotCount <= 128;
+}
+
+// A random scatter of cells on a small board, as a user might draw it.
+bool DrawnGrid(Puzzle& p, SeededRandom& random) {
+  p.ResetBoard();
+  const int size = 4 + random.Random(6);
+  p.BoardRows = p.BoardCols = static_cast<std::uint16_t>(size);
+  const int density = 45 + random.Random(40);
+  for (int x = 0; x < size; ++x) {
+    for (int y = 0; y < size; ++y) {
+      if (random.Random(100) < density) p.SetMask(x, y, GridCell);
+    }
+  }
+  ClassifyCells(p);
+  ExtractSlots(p);
+  return p.SlotCount >= 4 && CheckRefillSlots(p).check == RefillCheck::Ready;
+}
+
+// Words over a small alphabet so that many entries fit and some repeat; a few entries are empty
+// or have no space, and the count often sits around the 100-entry wrap margin.
+// Large dictionaries go with small grids only, to keep the plain scan's time in bounds.
+std::vector<std::string> RandomDictionary(SeededRandom& random, bool small_grid) {
+  static const int kSizes[] = {1, 20, 60, 99, 100, 101, 150, 300, 900};
+  const int count = kSizes[random.Random(small_grid ? 9 : 7)];
+  const int alphabet = 2 + random.Random(5);
+  std::vector<std::string> entries;
+  for (int e = 0; e < count; ++e) {
+    const int roll = random.Random(100);
+    if (roll == 0) {
+      entries.emplace_back();
+      continue;
+    }
+    std::string word;
+    const int length = roll < 60 ? 3 + random.Random(3) : 3 + random.Random(8);
+    for (int t = 0; t < length; ++t) word += static_cast<char>('A' + random.Random(alphabet));
+    if (roll == 1) {
+      entries.push_back(word);  // no space: no word
+    } else {
+      entries.push_back(word + " c" + std::to_string(random.Random(5)));
+    }
+  }
+  return entries;
+}
+
+struct Outcome {
+  std::uint16_t attempts = 0;
+  Puzzle puzzle;
+  std::vector<std::string> entries;
+  WindowState window;
+  std::vector<std::pair<int, Color>> painted;
+};
+
+// The store is large; one is kept for all the cases.
+std::unique_ptr<Outcome> Fill(const Puzzle& grid, const std::vector<std::string>& entries, std::uint16_t attempts,
+                              WordSearch& search) {
+  static const auto dictionary = std::make_unique<DictionaryStore>();
+  auto outcome = std::make_unique<Outcome>();
+  outcome->puzzle = grid;
+  test::FillDictionary(*dictionary, entries);
+  NullHost host;
+  test::RecordingPainter painter;
+  FillRun run{outcome->puzzle, *dictionary, outcome->window, host, painter, test::TestPalette(), attempts};
+  outcome->attempts = FillSlots(run, search);
+  search.RequeueUsedWords(outcome->puzzle, *dictionary);
+  outcome->entries = test::Entries(*dictionary);
+  outcome->painted = painter.painted;
+  return outcome;
+}
+
+void ExpectSame(const Outcome& plain, const Outcome& fast, int seed) {
+  const Puzzle& a = plain.puzzle;
+  const Puzzle& b = fast.puzzle;
+  ASSERT_EQ(plain.attempts, fast.attempts) << "case " << seed;
+  ASSERT_EQ(a.PlacedCount, b.PlacedCount) << "case " << seed;
+  ASSERT_EQ(a.FillRunning, b.FillRunning) << "case " << seed;
+  for (int k = 1; k <= a.SlotCount; ++k) {
+    ASSERT_EQ(a.SlotAnswer[k], b.SlotAnswer[k]) << "case " << seed << " slot " << k;
+    ASSERT_EQ(a.Grid1.Clue(k - 1), b.Grid1.Clue(k - 1)) << "case " << seed << " slot " << k;
+    ASSERT_EQ(a.SlotDictPos[k], b.SlotDictPos[k]) << "case " << seed << " slot " << k;
+  }
+  ASSERT_EQ(a.CellLetter, b.CellLetter) << "case " << seed;
+  ASSERT_EQ(plain.entries, fast.entries) << "case " << seed;
+  ASSERT_EQ(plain.window.Caption, fast.window.Caption) << "case " << seed;
+  ASSERT_EQ(plain.window.ProgressPosition, fast.window.ProgressPosition) << "case " << seed;
+  ASSERT_EQ(plain.painted, fast.painted) << "case " << seed;
+}
+
+TEST(FillDifferential, IndexedSearchMatchesThePlainScanOnRandomCases) {
+  constexpr int kCases = 1200;
+  int compared = 0, complete = 0, requeued = 0;
+  for (int seed = 1; seed <= kCases; ++seed) {
+    SeededRandom random(static_cast<std::uint64_t>(seed) * 7919);
+    auto grid = std::make_unique<Puzzle>();
+    const bool made = seed % 2 ? GeneratedGrid(*grid, random) : DrawnGrid(*grid, random);
+    if (!made) continue;
+    const std::vector<std::string> entries = RandomDictionary(random, seed % 2 == 0);
+    const auto attempts = static_cast<std::uint16_t>(random.Random(24));
+    LinearWordSearch plain;
+    IndexedWordSearch fast;
+    const auto a = Fill(*grid, entries, attempts, plain);
+    const auto b = Fill(*grid, entries, attempts, fast);
+    ExpectSame(*a, *b, seed);
+    if (HasFatalFailure()) return;
+    ++compared;
+    if (a->puzzle.PlacedCount == a->puzzle.SlotCount) ++complete;
+    if (a->attempts > 0) ++requeued;
+  }
+  std::printf("compared %d cases: %d complete, %d with counted attempts\n", compared, complete, requeued);
+  EXPECT_GE(compared, 1000);
+  // The cases must exercise both ends: complete fills and fills that ran into repairs.
+  EXPECT_GE(complete, 50);
+  EXPECT_GE(requeued, 200);
+}
+
+}  // namespace
+}  // namespace gx
