@@ -1,6 +1,3 @@
-#include <QApplication>
+#include "qt/Application.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  return 0;
-}
+int main(int argc, char** argv) { return gx::RunProgram(argc, argv); }

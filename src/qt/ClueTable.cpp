@@ -1,0 +1,105 @@
+#include "qt/ClueTable.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+#include "board/BoardColors.h"
+#include "board/BoardDrawing.h"
+#include "qt/QtCanvas.h"
+#include "qt/QtText.h"
+
+namespace gx {
+
+namespace {
+constexpr int RowHeight = 15;
+}
+
+int ClueModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_rows_; }
+
+int ClueModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QVariant ClueModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  return FromCp1251(puzzle_.Grid1.Cell(index.column(), index.row()));
+}
+
+void ClueModel::Refresh() {
+  const int rows = puzzle_.Grid1.RowCount();
+  if (rows != shown_rows_) {
+    beginResetModel();
+    shown_rows_ = rows;
+    endResetModel();
+  }
+  bool changed = false;
+  for (int row = 0; row < ClueList::MaxRows; ++row) {
+    for (int column = 0; column < 2; ++column) {
+      std::string& shown = shown_cells_[static_cast<std::size_t>(2 * row + column)];
+      const std::string& now = puzzle_.Grid1.Cell(column, row);
+      if (shown != now) {
+        shown = now;
+        changed = true;
+      }
+    }
+    // The row colours follow the slot directions.
+    const bool down = ClueRowColor(puzzle_, row) == Silver;
+    if (shown_down_[static_cast<std::size_t>(row)] != down) {
+      shown_down_[static_cast<std::size_t>(row)] = down;
+      changed = true;
+    }
+  }
+  if (changed && rows > 0) emit dataChanged(index(0, 0), index(rows - 1, 1));
+}
+
+void ClueDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  painter->save();
+  painter->fillRect(option.rect, ToQColor(ClueRowColor(puzzle_, index.row())));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  painter->setFont(font);
+  painter->setPen(ToQColor(Navy));
+  painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+  if (option.state & QStyle::State_HasFocus) {
+    // The current cell keeps a dotted frame, since the row colour replaces the selection colour.
+    QPen pen(Qt::black);
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+  }
+  painter->restore();
+}
+
+ClueTable::ClueTable(const Puzzle& puzzle, QWidget* parent)
+    : QTableView(parent), puzzle_(puzzle), model_(new ClueModel(puzzle, this)) {
+  setObjectName(QStringLiteral("Grid1"));
+  setModel(model_);
+  setItemDelegate(new ClueDelegate(puzzle, this));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(RowHeight);
+  verticalHeader()->setMinimumSectionSize(RowHeight);
+  setShowGrid(true);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  setColumnWidth(0, 20);
+  setColumnWidth(1, 113);
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+    if (!showing_ && current.isValid()) emit RowChosen(current.row());
+  });
+  model_->Refresh();
+}
+
+void ClueTable::ShowModel() {
+  showing_ = true;
+  model_->Refresh();
+  const int row = puzzle_.Grid1.CurrentRow();
+  if (currentIndex().row() != row) {
+    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    setCurrentIndex(model_->index(row, column));
+  }
+  showing_ = false;
+}
+
+}  // namespace gx

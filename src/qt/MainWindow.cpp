@@ -1,0 +1,313 @@
+#include "qt/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "board/BoardColors.h"
+#include "board/WordSelection.h"
+#include "files/Cp1251.h"
+#include "qt/BoardView.h"
+#include "qt/ButtonIcons.h"
+#include "qt/ClueTable.h"
+#include "qt/QtHost.h"
+#include "qt/QtText.h"
+#include "qt/AdvertWindow.h"
+#include "qt/CentredPicture.h"
+
+namespace gx {
+
+namespace {
+
+constexpr int MinUpDown = 4;
+constexpr int MaxUpDown = 100;
+
+std::optional<PrinterResolution> DefaultPrinterResolution() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return std::nullopt;
+  QPrinter printer(info, QPrinter::HighResolution);
+  return PrinterResolution{printer.logicalDpiX(), printer.logicalDpiY()};
+}
+
+MouseButton ToMouseButton(Qt::MouseButton button) {
+  if (button == Qt::RightButton) return MouseButton::Right;
+  if (button == Qt::MiddleButton) return MouseButton::Middle;
+  return MouseButton::Left;
+}
+
+Key ToKey(int qt_key) {
+  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) {
+    return static_cast<Key>(static_cast<int>(Key::F1) + (qt_key - Qt::Key_F1));
+  }
+  return qt_key == Qt::Key_Delete ? Key::Delete : Key::Other;
+}
+
+// The character a key press types, as the logic sees it; 0 when it types none.
+char TypedCharacter(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape: return kEscape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kEnter;
+    case Qt::Key_Backspace: return kBackspace;
+    default: break;
+  }
+  const QString text = event->text();
+  if (text.size() != 1 || text[0].unicode() < 32) return 0;
+  const std::optional<char> byte = UnicodeToCp1251(text[0].unicode());
+  return byte ? *byte : 0;
+}
+
+// Keys that may reach the commands while a fill, a load or a generation runs: they stop it.
+bool StopsLongOperation(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
+
+}  // namespace
+
+TForm1::TForm1(Host* host, PrinterQuery printer)
+    : state_(std::make_unique<Gridlex>()), host_(host) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Gridlex"));
+  if (!host_) {
+    auto qt_host = std::make_unique<QtHost>(this);
+    qt_host_ = qt_host.get();
+    qt_host_->SetBeforeEvents([this] { ShowState(); });
+    own_host_ = std::move(qt_host);
+    host_ = own_host_.get();
+  }
+  BuildControls();
+  canvas_.SetDevice(&paint_->Image());
+  board_ = std::make_unique<BoardDrawing>(state_->puzzle, state_->settings.Colors, state_->window, canvas_);
+  commands_ = std::make_unique<Commands>(*state_, *host_, *board_, random_);
+  if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardImage2, image2_);
+  ConnectControls();
+
+  resize(DesignWidth, DesignHeight);
+  LayoutFor(DesignWidth, DesignHeight);
+  FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution));
+  ShowState();
+  qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  // The commands hold references into the state and the board; they go first.
+  commands_.reset();
+}
+
+void TForm1::SetAdvertWindow(AdvertWindow* form) {
+  advert_form_ = form;
+  if (qt_host_ && form) qt_host_->SetPictureControl(PictureControl::AdvertImage1, form->Image1());
+}
+
+template <typename F>
+void TForm1::Run(bool allowed_while_busy, F&& command) {
+  if (command_depth_ > 0 && commands_->Busy() && !allowed_while_busy) return;
+  ++command_depth_;
+  command();
+  --command_depth_;
+  ShowState();
+}
+
+void TForm1::ConnectControls() {
+  connect(paint_, &BoardView::MousePressed, this, [this](int x, int y, Qt::MouseButton button) {
+    Run(false, [&] { commands_->BoardMouseDown(x, y, ToMouseButton(button)); });
+  });
+  connect(paint_, &BoardView::MouseMoved, this, [this](int x, int y) {
+    Run(false, [&] { commands_->BoardMouseMove(x, y); });
+  });
+  connect(paint_, &BoardView::MouseReleased, this, [this](int x, int y, Qt::MouseButton button) {
+    Run(false, [&] { commands_->BoardMouseUp(x, y, ToMouseButton(button)); });
+  });
+  // A double click arrives instead of the second press: the double click runs first, then the press.
+  connect(paint_, &BoardView::DoubleClicked, this, [this](int x, int y, Qt::MouseButton button) {
+    Run(false, [&] {
+      commands_->BoardDoubleClick();
+      commands_->BoardMouseDown(x, y, ToMouseButton(button));
+    });
+  });
+  connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
+    if (command_depth_ > 0 && commands_->Busy()) {
+      grid1_->ShowModel();  // refused: the list goes back to the model's row
+      return;
+    }
+    Run(false, [&] { commands_->Grid1RowChanged(row); });
+  });
+  for (const auto& [id, button] : buttons_) {
+    const gx::Button which = id;
+    const bool stops = which == gx::Button::SpeedButton4 || which == gx::Button::SpeedButton16;
+    if (which == gx::Button::SpeedButton7) {
+      connect(button, &QToolButton::pressed, this, [this, which] { Run(false, [&] { commands_->ButtonMouseDown(which); }); });
+    } else {
+      connect(button, &QToolButton::clicked, this, [this, which, stops] { Run(stops, [&] { commands_->ButtonClick(which); }); });
+    }
+  }
+  connect(combo_box2_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    if (showing_) return;
+    state_->window.ComboBox2Text = ToCp1251(text);
+    Run(false, [&] { commands_->ComboBox2Changed(state_->window.ComboBox2Text); });
+  });
+  connect(edit1_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (showing_) return;
+    state_->window.Edit1Text = ToCp1251(text);
+    Run(false, [&] { commands_->Edit1Changed(state_->window.Edit1Text); });
+  });
+  auto step = [this](int delta) {
+    const int position = std::clamp(state_->window.UpDown1Position + delta, MinUpDown, MaxUpDown);
+    if (position == state_->window.UpDown1Position) return;
+    Run(false, [&] { commands_->UpDown1Changing(position); });
+  };
+  connect(up_down1_up_, &QToolButton::clicked, this, [step] { step(1); });
+  connect(up_down1_down_, &QToolButton::clicked, this, [step] { step(-1); });
+  connect(check_box1_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.NumberedExport = on; });
+  connect(check_box2_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.KaleidoscopeBox = on; });
+  connect(check_box3_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.SoundOn = on; });
+  edit1_->installEventFilter(this);
+}
+
+bool TForm1::HandleKey(QKeyEvent* event) {
+  const Key key = ToKey(event->key());
+  if (key != Key::Other) Run(StopsLongOperation(key), [&] { commands_->KeyDown(key); });
+  const char typed = TypedCharacter(event);
+  if (typed != 0) Run(false, [&] { commands_->KeyPress(typed); });
+  // The keys are not consumed: the focused control receives them as well.
+  return false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit1_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    commands_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
+  }
+  if (event->type() == QEvent::KeyPress) {
+    // The window previews the keys of its own controls, once: at their first receiver.
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* receiver = qobject_cast<QWidget*>(watched);
+    const bool first_delivery = focus ? watched == focus : watched == this;
+    if (receiver && first_delivery && receiver->window() == this) return HandleKey(static_cast<QKeyEvent*>(event));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::FitBoardImage() {
+  if (!paint_->FitImage()) return;
+  board_->SetPaintSize(paint_->width(), paint_->height());
+  // The new image is blank: the window repaint draws the board from the model.
+  board_->FormPaint();
+  paint_->update();
+}
+
+void TForm1::LayoutFor(int width, int height) {
+  const std::optional<WindowLayout> layout = LayoutWindow(width, height);
+  if (!layout) return;
+  layout_ = layout;
+  const WindowLayout& l = *layout;
+  auto place = [](QWidget* widget, const Box& box) { widget->setGeometry(box.left, box.top, box.width, box.height); };
+  place(paint_, l.paint);
+  place(bevel1_, l.bevel1);
+  place(grid1_, l.grid1);
+  grid1_->setColumnWidth(1, l.grid1_column1);
+  place(bevel4_, l.bevel4);
+  panel3_->move(PaintLeft, l.panels_top);
+  panel1_->move(l.panel1_left, l.panels_top);
+  panel2_->move(l.panel2_left, l.panels_top);
+  image1_->move(l.image1_left, l.panels_top);
+  label8_->move(label8_->x(), l.label8_top);
+  place(bevel5_, l.bevel5);
+  place(progress_bar1_, l.progress_bar1);
+  label1_->setGeometry(16, l.label1_top, l.bevel5.width - 20, 20);
+  label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
+  image2_->move(l.image2_left, l.image2_top);
+  state_->window.Bevel5Width = l.bevel5.width;
+  ShowClueLine();
+  FitBoardImage();
+  ShowState();
+}
+
+void TForm1::ShowClueLine() {
+  WindowState& window = state_->window;
+  window.Label1Left = 16;
+  window.Label1FontColor = Navy;
+  const std::string& clue = state_->puzzle.Grid1.Cell(1, state_->puzzle.Grid1.CurrentRow());
+  window.Label1Text = clue.substr(0, static_cast<std::size_t>(std::max(0, ClueCaptionLength(window.Bevel5Width))));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (board_) LayoutFor(event->size().width(), event->size().height());
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (!commands_) return;
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) commands_->MainWindowActivated();
+  if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    board_->FormPaint();  // uncovered again: repainted from the model
+    paint_->update();
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!FormClose(*state_, *host_, *commands_)) {
+    event->ignore();
+    ShowState();
+    return;
+  }
+  event->accept();
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget != this) widget->close();
+}
+
+void TForm1::ShowState() {
+  if (showing_) return;
+  showing_ = true;
+  const WindowState& window = state_->window;
+  setWindowTitle(window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption));
+  label1_->setText(FromCp1251(window.Label1Text));
+  label1_->move(window.Label1Left, label1_->y());
+  label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.Label1FontColor).name()));
+  label1_->setVisible(window.Label1Visible);
+  label2_->setText(FromCp1251(window.Label2Text));
+  label2_->setVisible(window.Label2Visible);
+  progress_bar1_->setValue(std::clamp(window.ProgressPosition, 0, 1000));
+  progress_bar1_->setVisible(window.ProgressVisible);
+  label3_->setText(FromCp1251(window.Label3Text));
+  label6_->setText(FromCp1251(window.Label6Text));
+  panel1_->setVisible(window.Panel1Visible);
+  panel2_->setVisible(window.Panel2Visible);
+  image2_->setVisible(window.Image2Visible);
+  if (window.Image2Visible) image2_->raise();
+  grid1_->setVisible(window.Grid1Visible);
+  ShowControlsState();
+  grid1_->ShowModel();
+  if (window.Grid1FocusRequests != grid1_focus_requests_seen_) {
+    grid1_focus_requests_seen_ = window.Grid1FocusRequests;
+    grid1_->setFocus();
+  }
+  if (advert_form_) {
+    advert_form_->setWindowTitle(FromCp1251(window.AdvertCaption));
+    advert_form_->setVisible(window.AdvertVisible);
+  }
+  paint_->update();
+  showing_ = false;
+}
+
+void TForm1::ShowControlsState() {
+  const WindowState& window = state_->window;
+  const Settings& settings = state_->settings;
+  const QString combo = FromCp1251(window.ComboBox2Text);
+  if (combo_box2_->currentText() != combo) combo_box2_->setCurrentText(combo);
+  const QString edit = FromCp1251(window.Edit1Text);
+  if (edit1_->text() != edit) edit1_->setText(edit);
+  check_box1_->setChecked(settings.NumberedExport);
+  check_box2_->setChecked(settings.KaleidoscopeBox);
+  check_box3_->setChecked(settings.SoundOn);
+  if (!window.SpeedButton8Hint.empty()) {
+    QToolButton* eraser = Button(gx::Button::SpeedButton8);
+    eraser->setToolTip(FromCp1251(window.SpeedButton8Hint));
+    eraser->setIcon(MakeButtonIcon(state_->puzzle.EraserOn ? ButtonIcon::Eraser : ButtonIcon::Pencil));
+  }
+}
+
+}  // namespace gx

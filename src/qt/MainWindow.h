@@ -1,0 +1,126 @@
+#pragma once
+// The main window TForm1: the board, the clue list, the status strip and the three button panels.
+// It owns the program state and forwards every key, click and board mouse event to the commands,
+// then shows the window state they leave behind.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "board/BoardDrawing.h"
+#include "board/Layout.h"
+#include "core/RandomSource.h"
+#include "shell/Commands.h"
+#include "shell/Gridlex.h"
+#include "shell/Startup.h"
+#include "qt/QtCanvas.h"
+
+namespace gx {
+
+class BoardView;
+class ClueTable;
+class QtHost;
+class AdvertWindow;
+class CentredPicture;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The client area the window opens with: a board of 21 x 21 cells.
+  static constexpr int DesignWidth = 527;
+  static constexpr int DesignHeight = 451;
+
+  // Creates the controls and runs FormCreate. Without a host the window makes its own Qt host;
+  // without a printer query it asks the system's default printer.
+  explicit TForm1(Host* host = nullptr, PrinterQuery printer = {});
+  ~TForm1() override;
+
+  // The advertisement window receives pictures and captions from the commands.
+  void SetAdvertWindow(AdvertWindow* form);
+
+  Gridlex& State() { return *state_; }
+  Commands& GetCommands() { return *commands_; }
+  BoardDrawing& Board() { return *board_; }
+  BoardView* Paint() const { return paint_; }
+  ClueTable* Grid1() const { return grid1_; }
+  QToolButton* Button(gx::Button button) const;
+  // Shows the state the logic has written: caption, labels, panels, clue list, board.
+  void ShowState();
+  // Applies the layout for a client area of the given size (FormResize).
+  void LayoutFor(int width, int height);
+  // Whether the last layout changed anything (false when the board would be under 19 cells).
+  const std::optional<WindowLayout>& LastLayout() const { return layout_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildPanel3();
+  void BuildPanel1();
+  void BuildPanel2();
+  void BuildStatusStrip();
+  QToolButton* AddButton(QWidget* parent, gx::Button id, int icon, const char* hint, int left, int top, int side = 25);
+  void ConnectControls();
+  // Runs a command unless a long operation is under way and the command is not one of those
+  // that may interrupt it.
+  template <typename F>
+  void Run(bool allowed_while_busy, F&& command);
+  bool HandleKey(QKeyEvent* event);
+  void ShowControlsState();
+  void ShowClueLine();
+  void FitBoardImage();
+
+  std::unique_ptr<Gridlex> state_;
+  std::unique_ptr<Host> own_host_;
+  Host* host_;
+  QtHost* qt_host_ = nullptr;
+  QtCanvas canvas_;
+  std::unique_ptr<BoardDrawing> board_;
+  ClockRandom random_;
+  std::unique_ptr<Commands> commands_;
+  AdvertWindow* advert_form_ = nullptr;
+  std::optional<WindowLayout> layout_;
+  int command_depth_ = 0;
+  int grid1_focus_requests_seen_ = 0;
+  bool showing_ = false;
+
+  BoardView* paint_ = nullptr;
+  QFrame* bevel1_ = nullptr;
+  ClueTable* grid1_ = nullptr;
+  QFrame* bevel4_ = nullptr;
+  QFrame* bevel5_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QProgressBar* progress_bar1_ = nullptr;
+  QFrame* panel1_ = nullptr;
+  QFrame* panel2_ = nullptr;
+  QFrame* panel3_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QLabel* label5_ = nullptr;
+  QLabel* label6_ = nullptr;
+  QLabel* label8_ = nullptr;
+  QLabel* image1_ = nullptr;
+  CentredPicture* image2_ = nullptr;
+  QComboBox* combo_box2_ = nullptr;
+  QLineEdit* edit1_ = nullptr;
+  QToolButton* up_down1_up_ = nullptr;
+  QToolButton* up_down1_down_ = nullptr;
+  QCheckBox* check_box1_ = nullptr;
+  QCheckBox* check_box2_ = nullptr;
+  QCheckBox* check_box3_ = nullptr;
+  std::map<gx::Button, QToolButton*> buttons_;
+};
+
+}  // namespace gx

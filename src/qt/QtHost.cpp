@@ -1,0 +1,131 @@
+#include "qt/QtHost.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QThread>
+
+#include "files/FileError.h"
+#include "qt/CentredPicture.h"
+#include "qt/DocumentOpener.h"
+#include "qt/MediaPlayer.h"
+#include "qt/QtCanvas.h"
+#include "qt/QtText.h"
+
+namespace gx {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Gridlex");
+
+QString FromPath(const std::string& path) { return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())); }
+std::string ToPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
+
+}  // namespace
+
+QString QtFileFilter(std::string_view filter) {
+  const QStringList parts = FromCp1251(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+  if (filters.isEmpty() && !parts.isEmpty()) filters << parts.front();
+  return filters.join(QStringLiteral(";;"));
+}
+
+QtHost::QtHost(QWidget* window) : window_(window) { since_events_.start(); }
+
+QtHost::~QtHost() = default;
+
+void QtHost::ProcessEvents() {
+  if (since_events_.elapsed() < EventIntervalMs) return;
+  if (show_state_) show_state_();
+  QCoreApplication::processEvents();
+  since_events_.restart();
+}
+
+void QtHost::ShowInformation(std::string_view text) {
+  QMessageBox::information(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
+}
+
+bool QtHost::Confirm(std::string_view text) {
+  QMessageBox box(QMessageBox::Question, kTitle, FromCp1251(text), QMessageBox::Ok | QMessageBox::Cancel, window_);
+  return box.exec() == QMessageBox::Ok;
+}
+
+void QtHost::ShowError(std::string_view text) {
+  QMessageBox::critical(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
+}
+
+std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request, bool save) {
+  // Qt's own dialog, so that it speaks Russian with the loaded translations on every desktop.
+  QFileDialog dialog(window_, FromCp1251(request.title), FromPath(request.folder), QtFileFilter(request.filter));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The program asks itself before replacing a file.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.selectFile(FromCp1251(request.proposed_name));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToPath(dialog.selectedFiles().front());
+}
+
+std::optional<std::string> QtHost::OpenFileDialog(const FileDialogRequest& request) { return FileDialog(request, false); }
+
+std::optional<std::string> QtHost::SaveFileDialog(const FileDialogRequest& request) { return FileDialog(request, true); }
+
+std::optional<Color> QtHost::ColorDialog(Color initial) {
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), window_, QString(), QColorDialog::DontUseNativeDialog);
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
+void QtHost::SetWaitCursor(bool on) {
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++wait_cursor_depth_;
+  } else if (wait_cursor_depth_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --wait_cursor_depth_;
+  }
+}
+
+void QtHost::Pause(int milliseconds) {
+  // The window keeps repainting, but no key or click gets through meanwhile.
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) {
+    if (show_state_) show_state_();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    QThread::msleep(5);
+  }
+}
+
+bool QtHost::PlayMedia(const std::string& path) {
+  if (!player_) {
+    player_ = std::make_unique<MediaPlayer>();
+    QObject::connect(player_.get(), &MediaPlayer::Failed, player_.get(),
+                     [this](const QString& message) { ShowError(ToCp1251(message)); });
+  }
+  return player_->Play(FromPath(path));
+}
+
+bool QtHost::LoadPicture(PictureControl control, const std::string& path) {
+  CentredPicture* picture = control == PictureControl::RewardImage2 ? reward_image_.data() : advert_image_.data();
+  if (!picture) return false;
+  QString error;
+  if (!picture->LoadFile(FromPath(path), &error)) {
+    ShowError(ToCp1251(error));
+    return false;
+  }
+  return true;
+}
+
+void QtHost::OpenDocument(const std::string& path) { gx::OpenDocument(FromPath(path)); }
+
+void QtHost::SetPictureControl(PictureControl control, CentredPicture* label) {
+  (control == PictureControl::RewardImage2 ? reward_image_ : advert_image_) = label;
+}
+
+}  // namespace gx

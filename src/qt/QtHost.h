@@ -1,0 +1,64 @@
+#pragma once
+// The window-system door over Qt 6 Widgets. Texts arrive as Windows-1251 bytes; paths are the
+// file system's own bytes and pass through unchanged.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <functional>
+
+#include "core/Host.h"
+
+class QWidget;
+
+namespace gx {
+
+class CentredPicture;
+class MediaPlayer;
+
+class QtHost : public Host {
+ public:
+  explicit QtHost(QWidget* window);
+  ~QtHost() override;
+
+  // Real event processing happens at most every ~15 ms, so a fill that calls this per entry
+  // tried still runs at full speed while the window repaints and the stop keys get through.
+  void ProcessEvents() override;
+  // Runs before each real event processing: the window shows the state the logic has written.
+  void SetBeforeEvents(std::function<void()> show_state) { show_state_ = std::move(show_state); }
+
+  void ShowInformation(std::string_view text) override;
+  bool Confirm(std::string_view text) override;
+  void ShowError(std::string_view text) override;
+
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+  std::optional<Color> ColorDialog(Color initial) override;
+
+  void SetWaitCursor(bool on) override;
+  void Pause(int milliseconds) override;
+
+  bool PlayMedia(const std::string& path) override;
+  bool LoadPicture(PictureControl control, const std::string& path) override;
+  void OpenDocument(const std::string& path) override;
+
+  // The picture controls LoadPicture fills.
+  void SetPictureControl(PictureControl control, CentredPicture* picture);
+
+  static constexpr int EventIntervalMs = 15;
+
+ private:
+  std::optional<std::string> FileDialog(const FileDialogRequest& request, bool save);
+
+  QPointer<QWidget> window_;
+  QPointer<CentredPicture> reward_image_;
+  QPointer<CentredPicture> advert_image_;
+  QElapsedTimer since_events_;
+  std::function<void()> show_state_;
+  std::unique_ptr<MediaPlayer> player_;
+  int wait_cursor_depth_ = 0;
+};
+
+// "Name|pattern|Name|pattern" as Qt's file dialogs want it: "Name (pattern);;Name (pattern)".
+QString QtFileFilter(std::string_view filter);
+
+}  // namespace gx
