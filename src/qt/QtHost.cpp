@@ -108,7 +108,9 @@ bool QtHost::PlayMedia(const std::string& path) {
     QObject::connect(player_.get(), &MediaPlayer::Failed, player_.get(),
                      [this](const QString& message) { ShowError(ToCp1251(message)); });
   }
-  return player_->Play(FromPath(path));
+  if (player_->Play(FromPath(path))) return true;
+  ShowError(ToCp1251(player_->LastError()));  // the callers leave reporting to the host
+  return false;
 }
 
 bool QtHost::LoadPicture(PictureControl control, const std::string& path) {
