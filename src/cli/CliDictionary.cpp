@@ -16,15 +16,6 @@ namespace {
 constexpr int kLongestCountedWord = 24;
 constexpr char kNotInCodePage = '\x98';  // a byte Windows-1251 leaves unassigned
 
-// Loads a dictionary file into the store; a cut to the store's size is reported on stderr.
-void LoadForReading(const std::string& path, DictionaryStore& store) {
-  WindowState window;
-  NullHost host;
-  DictionaryLoadResult result = LoadDictionary(store, path, window, host);
-  if (result.error) throw IoFailure{result.error, path};
-  if (result.cut_to_capacity) WarnLine(DictionaryCutMessage(DictionaryStore::Capacity));
-}
-
 // One line of the import as Windows-1251 bytes; false when a character has no letter code.
 bool ConvertEntry(const std::u32string& line, std::string& entry, char32_t& missing) {
   bool complete = true;
@@ -66,16 +57,14 @@ int RunImport(const std::vector<std::string>& args) {
     store->SetEntry(++count, entry);
   }
   store->DictionaryCount = static_cast<std::uint16_t>(count);
-  WindowState window;
-  const std::string& out = arguments.Positional(1);
-  if (FileError error = WriteDictionary(*store, out, window)) throw IoFailure{error, out};
+  WriteDictionaryOrFail(*store, arguments.Positional(1));
   return ExitSuccess;
 }
 
 int RunExport(const std::vector<std::string>& args) {
   Arguments arguments(args, {}, 1, 1);
   auto store = std::make_unique<DictionaryStore>();
-  LoadForReading(arguments.Positional(0), *store);
+  LoadDictionaryOrFail(arguments.Positional(0), *store);
   for (int e = 1; e <= store->DictionaryCount; ++e) PrintLine(store->Entry(e));
   return ExitSuccess;
 }
@@ -83,7 +72,7 @@ int RunExport(const std::vector<std::string>& args) {
 int RunStats(const std::vector<std::string>& args) {
   Arguments arguments(args, {}, 1, 1);
   auto store = std::make_unique<DictionaryStore>();
-  LoadForReading(arguments.Positional(0), *store);
+  LoadDictionaryOrFail(arguments.Positional(0), *store);
   std::array<int, kLongestCountedWord + 1> counts{};
   int other = 0;
   for (int e = 1; e <= store->DictionaryCount; ++e) {

@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "core/Host.h"
+#include "core/WindowState.h"
 #include "files/Cp1251.h"
+#include "files/DictionaryFile.h"
 #include "files/FileIo.h"
 
 namespace gx::cli {
@@ -71,6 +74,19 @@ std::string ReadFileOrFail(const std::string& path) {
   std::string bytes;
   if (FileError error = ReadWholeFile(path, bytes)) throw IoFailure{error, path};
   return bytes;
+}
+
+void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
+  WindowState window;
+  NullHost host;
+  DictionaryLoadResult result = LoadDictionary(store, path, window, host);
+  if (result.error) throw IoFailure{result.error, path};
+  if (result.cut_to_capacity) WarnLine(DictionaryCutMessage(DictionaryStore::Capacity));
+}
+
+void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path) {
+  WindowState window;
+  if (FileError error = WriteDictionary(store, path, window)) throw IoFailure{error, path};
 }
 
 std::vector<std::string> SplitTextLines(std::string text) {

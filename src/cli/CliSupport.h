@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/DictionaryStore.h"
 #include "files/FileError.h"
 
 namespace gx::cli {
@@ -77,6 +78,11 @@ void WarnUtf8Line(std::string_view utf8);
 
 // The whole contents of a file, or IoFailure.
 std::string ReadFileOrFail(const std::string& path);
+
+// Loads a dictionary file into the store (a cut to the store's size is reported on stderr), or
+// IoFailure; and writes the store to a dictionary file, or IoFailure.
+void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store);
+void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path);
 
 // UTF-8 text as lines: a leading byte-order mark is ignored, a CR before LF is dropped and a
 // final empty line is ignored.

@@ -144,6 +144,31 @@ TEST(DictionaryFileReading, EventHookRunsOncePerByteRead) {
   EXPECT_EQ(host.calls, static_cast<long>(bytes.size()) - 3);  // reading stops at the end marker
 }
 
+// Records the progress position the window shows each time it may repaint.
+class ProgressWatcher : public Host {
+ public:
+  explicit ProgressWatcher(const WindowState& window) : window_(window) {}
+  void ProcessEvents() override { seen.push_back(window_.ProgressPosition); }
+  std::vector<int> seen;
+
+ private:
+  const WindowState& window_;
+};
+
+TEST(DictionaryFileReading, ProgressRoundsHalvesToEven) {
+  TestFolder folder;
+  folder.Write("d.dct", Bytes({0, 1, 2, 86, 3, 4, 5, 86, 6, 7, 8, 86, 9, 10, 86, 86}));  // 16 bytes
+  DictionaryStore store;
+  WindowState window;
+  ProgressWatcher host(window);
+  ASSERT_FALSE(LoadDictionary(store, folder.Path("d.dct"), window, host).error);
+  EXPECT_EQ(store.DictionaryCount, 4);
+  // Byte i of 16 is i / 16 * 1000: 62.5 -> 62, 187.5 -> 188, 312.5 -> 312.
+  std::vector<int> expected = {0, 62, 125, 188, 250, 312, 375, 438, 500, 562, 625, 688, 750, 812, 875, 938};
+  EXPECT_EQ(host.seen, expected);
+  EXPECT_EQ(window.ProgressPosition, 1000);
+}
+
 TEST(DictionaryFileWriting, StoreWrittenAndLoadedBackIsTheSame) {
   TestFolder folder;
   DictionaryStore store;
