@@ -22,9 +22,9 @@ const Command kCommands[] = {
     {"extract", RunExtract},
     {"dict", RunDictionary},
     {"show", RunShow},
-    {"generate", GenerateNotYetBuilt},
-    {"fill", FillNotYetBuilt},
-    {"build", BuildNotYetBuilt},
+    {"generate", RunGenerate},
+    {"fill", RunFill},
+    {"build", RunBuild},
 };
 
 const char kUsage[] =

@@ -34,21 +34,22 @@ bool TooCloseToPlacedWords(const Puzzle& p, int len, int x, int y) {
 }
 
 // Scatters across words and their transposes in the top-left quadrant, middle line included.
-GenerateStatus PlaceWords(Puzzle& p, RandomSource& random, Host& host, int half) {
+// False when scripted draws ran out.
+bool PlaceWords(Puzzle& p, RandomSource& random, Host& host, int half) {
   std::uint8_t placements_left = kPlacements;
   std::uint8_t tries = 0;
   // No word of 4 or more cells fits a quadrant narrower than that: the draws would repeat forever.
-  if (half < kShortestWord) return GenerateStatus::Done;
+  if (half < kShortestWord) return true;
   for (;;) {
     host.ProcessEvents();
     std::int8_t len = static_cast<std::int8_t>(random.Random(6) + kShortestWord);
-    if (random.Exhausted()) return GenerateStatus::DrawsExhausted;
+    if (random.Exhausted()) return false;
     const int room = half - len;
     if (room < 0) continue;
-    if (++tries > kMaxTries) return GenerateStatus::Done;
+    if (++tries > kMaxTries) return true;
     std::int8_t x = static_cast<std::int8_t>(random.Random(room + 1));
     const std::int8_t y = static_cast<std::int8_t>(random.Random(half + 1));
-    if (random.Exhausted()) return GenerateStatus::DrawsExhausted;
+    if (random.Exhausted()) return false;
     if (x + len >= half) {
       // The word is moved to end on the middle column, where its mirror image continues it
       // into one word of odd length through the middle.
@@ -61,7 +62,7 @@ GenerateStatus PlaceWords(Puzzle& p, RandomSource& random, Host& host, int half)
     RecordSlot(p, x, y, len, 0);
     p.MarkDown(len, y, x);
     RecordSlot(p, y, x, len, 1);
-    if (--placements_left == 0) return GenerateStatus::Done;
+    if (--placements_left == 0) return true;
   }
 }
 
@@ -120,11 +121,9 @@ GenerateStatus GenerateGrid(Puzzle& p, RandomSource& random, Host& host) {
   const int half = static_cast<std::uint8_t>(p.BoardRows) / 2;
   random.Seed();
 
-  if (PlaceWords(p, random, host, half) == GenerateStatus::DrawsExhausted) {
-    return GenerateStatus::DrawsExhausted;
-  }
+  if (!PlaceWords(p, random, host, half)) return GenerateStatus::DrawsExhausted;
   MirrorRuns(p);
-  if (p.SlotCount < 4 || p.SlotCount > 128) return GenerateStatus::Done;
+  if (p.SlotCount < 4 || p.SlotCount > 128) return GenerateStatus::RunsOutOfRange;
 
   ClassifyCells(p);
   ExtractSlots(p);
@@ -133,7 +132,7 @@ GenerateStatus GenerateGrid(Puzzle& p, RandomSource& random, Host& host) {
   // they are, hence the re-extraction without classification.
   CutHeavilyCrossedSlots(p, half);
   ExtractSlots(p);
-  return GenerateStatus::Done;
+  return GenerateStatus::Extracted;
 }
 
 GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, WindowState& window) {
@@ -164,7 +163,7 @@ GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, WindowState& win
   ClassifyCells(p);
   ExtractSlots(p);
   window.Caption = texts::LatticeCaption(parity);
-  return GenerateStatus::Done;
+  return GenerateStatus::Extracted;
 }
 
 }  // namespace gx

@@ -9,7 +9,9 @@
 
 namespace gx {
 
-enum class GenerateStatus { Done, DrawsExhausted };
+// Extracted: the slot table was built from the drawing. RunsOutOfRange: the drawing had fewer than
+// 4 or more than 128 runs and SlotCount holds that count. DrawsExhausted: scripted draws ran out.
+enum class GenerateStatus { Extracted, RunsOutOfRange, DrawsExhausted };
 
 // Draws a new random grid into CellMask (all letters "."). When the drawing has 4..128 runs the
 // slot table is extracted; otherwise SlotCount holds the number of runs drawn (8-bit, so it
@@ -18,6 +20,7 @@ GenerateStatus GenerateGrid(Puzzle& puzzle, RandomSource& random, Host& host);
 
 // Draws full rows and columns on every second line, extracts the slots and sets the caption.
 // The window draws the empty board before and the words and numbers after this call.
+// Done is reported as Extracted.
 GenerateStatus LatticeTemplate(Puzzle& puzzle, RandomSource& random, WindowState& window);
 
 }  // namespace gx

@@ -1,0 +1,137 @@
+// gridlex-cli generate, fill and build: the grid generator, the fill and the build command
+// without the window.
+
+#include <memory>
+#include <string>
+
+#include "cli/CliCommands.h"
+#include "cli/CliGrid.h"
+#include "cli/CliOptions.h"
+#include "cli/CliSupport.h"
+#include "core/BuildLogic.h"
+#include "core/EngineTexts.h"
+#include "core/Extraction.h"
+#include "core/Generator.h"
+#include "files/Cp1251.h"
+#include "files/PuzzleFile.h"
+
+namespace gx::cli {
+
+namespace {
+
+std::unique_ptr<RandomSource> MakeRandom(const RandomChoice& choice) {
+  if (choice.seed) return std::make_unique<SeededRandom>(*choice.seed);
+  return std::make_unique<ScriptedRandom>(ReadDraws(*choice.draws_path));
+}
+
+[[noreturn]] void DrawsRanOut() { throw CommandFailure{ExitDrawsExhausted, "scripted draws exhausted"}; }
+
+// The board: with letters, a letter where a cell holds one and "#" for the other grid cells.
+void PrintBoard(const Puzzle& p, bool with_letters) {
+  for (int y = 0; y < p.BoardRows; ++y) {
+    std::string row;
+    for (int x = 0; x < p.BoardCols; ++x) {
+      const char letter = p.Letter(x, y);
+      if (with_letters && letter != NoLetter && letter != PaintedMark) {
+        row += letter;
+      } else {
+        row += p.Mask(x, y) != Background ? '#' : '.';
+      }
+    }
+    PrintLine(row);
+  }
+}
+
+// "filled P of S attempts T complete", then one line per slot with its answer and clue.
+void PrintFill(const Puzzle& p, const FillOutcome& fill) {
+  PrintUtf8Line("filled " + std::to_string(fill.placed) + " of " + std::to_string(p.SlotCount) + " attempts " +
+                std::to_string(fill.attempts) + (fill.complete ? " complete" : " incomplete"));
+  for (int k = 1; k <= p.SlotCount; ++k) {
+    std::string_view clue = p.Grid1.Clue(k - 1);
+    if (!clue.empty()) clue.remove_prefix(1);  // the separating space
+    PrintLine(std::to_string(k) + "\t" + ClueNumberOf(p, k) + "\t" + (p.SlotVertical[k] ? "D" : "A") + "\t" +
+              p.SlotAnswer[k].str() + "\t" + std::string(clue));
+  }
+}
+
+void SetBoardSize(Puzzle& p, int size) {
+  p.BoardRows = static_cast<std::uint16_t>(size);
+  p.BoardCols = static_cast<std::uint16_t>(size);
+}
+
+}  // namespace
+
+int RunGenerate(const std::vector<std::string>& args) {
+  const GenerateOptions options = ParseGenerateOptions(args);
+  auto random = MakeRandom(options.random);
+  auto puzzle = std::make_unique<Puzzle>();
+  SetBoardSize(*puzzle, options.board);
+  NullHost host;
+  const GenerateStatus status = GenerateGrid(*puzzle, *random, host);
+  if (status == GenerateStatus::DrawsExhausted) DrawsRanOut();
+  if (status == GenerateStatus::RunsOutOfRange) {
+    PrintUtf8Line("runs " + std::to_string(puzzle->SlotCount));
+  } else {
+    PrintSlotTable(*puzzle);
+  }
+  PrintBoard(*puzzle, false);
+  return ExitSuccess;
+}
+
+int RunFill(const std::vector<std::string>& args) {
+  const FillOptions options = ParseFillOptions(args);
+  auto puzzle = std::make_unique<Puzzle>();
+  auto dictionary = std::make_unique<DictionaryStore>();
+  LoadGridText(options.grid_path, *puzzle);
+  LoadDictionaryOrFail(options.dictionary_path, *dictionary);
+  ClassifyCells(*puzzle);
+  ExtractSlots(*puzzle);
+  const RefillSlots check = CheckRefillSlots(*puzzle);
+  switch (check.check) {
+    case RefillCheck::TooFewSlots: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::TooFewCells())};
+    case RefillCheck::TooManySlots:
+      throw CommandFailure{ExitFillRefused, "more than 250 slots: " + std::to_string(puzzle->SlotCount)};
+    case RefillCheck::SlotsTooLong: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::SlotsTooLong())};
+    case RefillCheck::Ready: break;
+  }
+  WindowState window;
+  NullHost host;
+  NullSlotPainter painter;
+  FillRun run{*puzzle, *dictionary, window, host, painter, Palette{}, options.attempts};
+  const CommandResult result = RunRefill(run);
+  PrintFill(*puzzle, result.fill);
+  if (options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
+  return ExitSuccess;
+}
+
+int RunBuild(const std::vector<std::string>& args) {
+  const BuildOptions options = ParseBuildOptions(args);
+  auto random = MakeRandom(options.random);
+  auto puzzle = std::make_unique<Puzzle>();
+  auto dictionary = std::make_unique<DictionaryStore>();
+  LoadDictionaryOrFail(options.dictionary_path, *dictionary);
+  SetBoardSize(*puzzle, options.board);
+  WindowState window;
+  NullHost host;
+  NullSlotPainter painter;
+  FillRun run{*puzzle, *dictionary, window, host, painter, Palette{}, options.attempts};
+  const BuildResult build = gx::RunBuild(run, *random, options.min_slots, options.max_generations);
+  if (build.search.outcome == GridSearchOutcome::DrawsExhausted) DrawsRanOut();
+  if (build.search.outcome == GridSearchOutcome::NoAcceptableGrid) {
+    throw CommandFailure{ExitNoAcceptableGrid,
+                         "no acceptable grid in " + std::to_string(build.search.generations) + " generations"};
+  }
+  PrintUtf8Line("generated " + std::to_string(build.search.generations));
+  const FillOutcome& fill = build.result.fill;
+  PrintFill(*puzzle, fill);
+  PrintBoard(*puzzle, true);
+  if (fill.ran && options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
+  if (!fill.complete) return ExitBuildIncomplete;
+  if (options.out) {
+    const FileError error = SavePuzzleFile(*puzzle, *options.out);
+    if (error) throw IoFailure{error, *options.out};
+  }
+  return ExitSuccess;
+}
+
+}  // namespace gx::cli
