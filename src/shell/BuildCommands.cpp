@@ -58,8 +58,9 @@ bool Commands::GenerateAcceptableGrid() {
   // keys end the generation too: even a reachable minimum may take long on a small board.
   const std::uint8_t min_slots = BoundedMinSlotCount(state_.settings.MinSlotCount);
   stop_generation_ = false;
-  for (unsigned generation = 0; generation < kDefaultMaxGenerations && !stop_generation_; ++generation) {
+  for (unsigned generation = 0; generation < kDefaultMaxGenerations; ++generation) {
     const GridSearch search = ::gx::GenerateAcceptableGrid(state_.puzzle, random_, host_, min_slots, 1);
+    if (stop_generation_) return false;
     if (search.outcome == GridSearchOutcome::Accepted) return true;
     if (search.outcome == GridSearchOutcome::DrawsExhausted) return false;
   }

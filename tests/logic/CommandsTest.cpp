@@ -1,0 +1,288 @@
+#include "shell/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FilesTestFolder.h"
+#include "PlayTestSupport.h"
+#include "core/Extraction.h"
+#include "files/DictionaryFile.h"
+#include "files/FileIo.h"
+
+namespace gx {
+namespace {
+
+using test::PlayBench;
+using test::W;
+
+// A program folder with a data folder and a dictionary of words that differ only in their first
+// letter, so that any grid whose crossings avoid the first cells of its words can be filled.
+struct ProgramFolder : ::testing::Test {
+  explicit ProgramFolder(int cells = 19) : b(cells) {
+    std::filesystem::create_directories(folder.Path("data"));
+    b.state.settings.ProgramDir = folder.Dir();
+    DictionaryStore words;
+    const std::string firsts = W("бвгдежзи");
+    int e = 0;
+    for (int length = 3; length <= 24; ++length) {
+      for (char first : firsts) {
+        words.SetEntry(++e, first + std::string(static_cast<std::size_t>(length - 1), W("а")[0]) + W(" Слово из ") +
+                                std::to_string(length) + W(" букв"));
+      }
+    }
+    words.DictionaryCount = static_cast<std::uint16_t>(e);
+    folder.Write("data/test.dct", SerializeDictionary(words));
+    b.state.dictionary.DictionaryName = "test.dct";
+    b.state.settings.MaxFillAttempts = 64;
+    b.state.settings.MinSlotCount = 4;
+  }
+
+  void Draw(std::initializer_list<std::pair<int, int>> cells) {
+    for (auto [x, y] : cells) b.state.puzzle.SetMask(x, y, GridCell);
+  }
+  // A cross of words: rows 2 and 6 across, columns 3 and 7 down, all of 7 cells.
+  void DrawFrame() {
+    for (int t = 1; t <= 7; ++t) {
+      Draw({{t, 2}, {t, 6}, {3, t}, {7, t}});
+    }
+    ClassifyCells(b.state.puzzle);
+    ExtractSlots(b.state.puzzle);
+    ASSERT_EQ(b.state.puzzle.SlotCount, 4);
+  }
+  std::string Clue(int row) const { return b.state.puzzle.Grid1.Cell(1, row); }
+
+  test::TestFolder folder;
+  PlayBench b;
+};
+
+TEST_F(ProgramFolder, RefillOnAnEmptyBoardSaysTooFewCells) {
+  b.commands.KeyDown(Key::F7);
+  EXPECT_EQ(b.state.window.Caption, W("Мало ячеек"));
+  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
+  // The dictionary was loaded first; a small one is pointed out.
+  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 176 слов")});
+  EXPECT_EQ(b.state.window.Label6Text, W("Словарь test.dct 176 сл"));
+}
+
+TEST_F(ProgramFolder, AMissingDictionaryAbandonsTheCommand) {
+  b.state.dictionary.DictionaryName = "none.dct";
+  DrawFrame();
+  b.commands.KeyDown(Key::F7);
+  EXPECT_EQ(b.host.errors, std::vector<std::string>{"File not found"});
+  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
+  EXPECT_TRUE(b.state.puzzle.SlotAnswer[1].empty());
+}
+
+TEST_F(ProgramFolder, RefillFillsTheDrawnGridAndSelectsTheFirstWord) {
+  DrawFrame();
+  b.state.puzzle.GridModified = 1;
+  b.state.puzzle.EraserOn = 1;
+  b.commands.KeyDown(Key::F7);
+  const Puzzle& p = b.state.puzzle;
+  EXPECT_EQ(b.state.window.Caption, W("Новый кроссворд 4 сл"));
+  EXPECT_EQ(p.PlayActive, 1);
+  EXPECT_EQ(p.GridModified, 0);
+  EXPECT_EQ(p.EraserOn, 0);
+  EXPECT_EQ(p.FillRunning, 0);
+  EXPECT_EQ(p.SlotAnswer[1].size(), 7u);
+  EXPECT_EQ(b.state.window.Label1Text, W(" Слово из 7 букв"));
+  EXPECT_TRUE(b.state.window.Label1Visible);
+  EXPECT_FALSE(b.state.window.ProgressVisible);
+  EXPECT_EQ(p.Grid1.CurrentRow(), 0);
+  EXPECT_EQ(p.CurrentWordLength, 7);
+  EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e4.wav");
+}
+
+TEST_F(ProgramFolder, ASlotOfMoreThan19CellsIsShownAndNothingIsFilled) {
+  PlayBench wide(23);
+  b.state.puzzle.BoardCols = b.state.puzzle.BoardRows = 23;
+  for (int x = 1; x <= 21; ++x) Draw({{x, 5}});
+  for (int y = 3; y <= 8; ++y) Draw({{3, y}, {10, y}, {15, y}});
+  ClassifyCells(b.state.puzzle);
+  ExtractSlots(b.state.puzzle);
+  ASSERT_EQ(b.state.puzzle.SlotLength[1], 21);
+  b.commands.KeyDown(Key::F7);
+  EXPECT_EQ(b.state.window.Caption, W("Ячейки более 19 клеток"));
+  EXPECT_EQ(b.canvas.CellInside(18, 5), b.state.settings.Colors.WrongWordColor);
+  EXPECT_EQ(b.canvas.CellInside(3, 3), b.state.settings.Colors.WordCellColor);
+  for (int k = 1; k <= b.state.puzzle.SlotCount; ++k) EXPECT_TRUE(b.state.puzzle.SlotAnswer[k].empty());
+}
+
+TEST_F(ProgramFolder, BuildMakesANewCrosswordWithItsClues) {
+  const std::filesystem::path delivered = std::filesystem::path(__FILE__).parent_path() / "../../dist/data/ru.dct";
+  if (!std::filesystem::exists(delivered)) GTEST_SKIP() << "no delivered dictionary";
+  std::filesystem::copy_file(delivered, folder.Path("data/ru.dct"));
+  b.state.dictionary.DictionaryName = "ru.dct";
+  b.state.settings.MaxFillAttempts = 1024;
+  b.commands.KeyDown(Key::F5);
+  const Puzzle& p = b.state.puzzle;
+  ASSERT_GE(p.SlotCount, 4);
+  EXPECT_EQ(b.state.window.Caption, W("Новый кроссворд ") + std::to_string(p.SlotCount) + W(" сл"));
+  EXPECT_EQ(p.PlayActive, 1);
+  for (int k = 1; k <= p.SlotCount; ++k) EXPECT_FALSE(p.Grid1.Clue(k - 1).empty()) << k;
+  EXPECT_EQ(b.state.window.Label1Text, p.Grid1.Cell(1, 0).substr(0, 67));
+  EXPECT_TRUE(b.state.window.Grid1Visible);
+  EXPECT_TRUE(b.host.confirmations.empty());
+}
+
+TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndOkGoesBack) {
+  DrawFrame();
+  b.state.puzzle.GridModified = 1;
+  b.host.confirm_answers = {true};
+  b.commands.ButtonClick(Button::SpeedButton4);
+  EXPECT_EQ(b.host.confirmations, std::vector<std::string>{W("Следовало бы завершить работу с данной сеткой")});
+  EXPECT_EQ(b.state.puzzle.SlotCount, 4);
+  EXPECT_TRUE(b.state.puzzle.SlotAnswer[1].empty());
+}
+
+TEST_F(ProgramFolder, F6StopsAFillKeepingTheLettersAndDroppingTheClues) {
+  DrawFrame();
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  b.host.on_events = [&](long) {
+    if (b.state.puzzle.FillRunning == 1 && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
+  };
+  b.commands.KeyDown(Key::F7);
+  const Puzzle& p = b.state.puzzle;
+  EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
+  EXPECT_EQ(p.PlayActive, 0);
+  EXPECT_EQ(p.FillRunning, 0);
+  EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e3.wav");
+  EXPECT_EQ(p.Letter(3, 2), W("а")[0]);  // the words placed stay on the board
+  for (int row = 0; row < 4; ++row) EXPECT_TRUE(Clue(row).empty());
+  EXPECT_FALSE(p.Grid1.Cell(0, 0).empty());  // the numbers stay
+}
+
+TEST_F(ProgramFolder, DuringAFillOnlyTheStopPressesAct) {
+  DrawFrame();
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  bool pressed = false;
+  b.host.on_events = [&](long) {
+    if (b.state.puzzle.FillRunning != 1 || pressed) return;
+    pressed = true;
+    b.commands.KeyDown(Key::F3);
+    b.commands.KeyDown(Key::F8);
+    b.commands.KeyDown(Key::F10);
+    b.commands.ButtonClick(Button::SpeedButton3);
+    b.commands.BoardMouseDown(200, 200, MouseButton::Left);
+    b.commands.BoardMouseMove(200, 200);
+    b.commands.ButtonClick(Button::SpeedButton4);  // stops: the grid was not modified
+  };
+  b.commands.KeyDown(Key::F7);
+  EXPECT_TRUE(pressed);
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(b.state.puzzle.Mask(12, 12), Background);
+  EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
+  EXPECT_EQ(b.state.puzzle.SlotCount, 4);
+}
+
+TEST_F(ProgramFolder, PressesDuringGridGenerationDoNotStartASecondBuild) {
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  int presses = 0;
+  b.host.on_events = [&](long) {
+    if (b.state.window.Caption != W("Построение сетки..") || presses > 0) return;
+    ++presses;
+    b.commands.KeyDown(Key::F7);
+    b.commands.KeyDown(Key::F5);  // stops the generation
+  };
+  b.commands.KeyDown(Key::F5);
+  EXPECT_EQ(presses, 1);
+  EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
+  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
+  EXPECT_FALSE(b.commands.Busy());
+}
+
+TEST_F(ProgramFolder, SaveAndLoadGiveBackTheSamePuzzle) {
+  DrawFrame();
+  b.commands.KeyDown(Key::F7);
+  const Puzzle saved = b.state.puzzle;
+  b.host.dialog_answers = {folder.Path("data/7.gx")};
+  b.commands.KeyDown(Key::F2);
+  ASSERT_EQ(b.host.dialogs.size(), 1u);
+  EXPECT_EQ(b.host.dialogs[0].title, W("Сохранение кроссворда в файле"));
+  EXPECT_EQ(b.host.dialogs[0].filter, "*.gx|*.gx");
+  EXPECT_EQ(b.host.dialogs[0].proposed_name, "1.gx");
+  EXPECT_EQ(b.host.dialogs[0].folder, folder.Path("data"));
+  EXPECT_TRUE(FileExists(folder.Path("data/7.gx")));
+  EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла 7.gx 4 сл"));
+
+  b.commands.KeyDown(Key::F8);
+  ASSERT_EQ(b.state.puzzle.SlotCount, 0);
+  b.host.dialog_answers = {"/somewhere/data/7.gx"};
+  b.commands.ButtonClick(Button::SpeedButton2);
+  const Puzzle& p = b.state.puzzle;
+  EXPECT_EQ(b.host.dialogs[1].title, W("Загрузка кроссворда из файла"));
+  EXPECT_EQ(b.host.dialogs[1].proposed_name, "7.gx");
+  EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла 7.gx 4 сл"));
+  ASSERT_EQ(p.SlotCount, 4);
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(p.SlotAnswer[k], saved.SlotAnswer[k]);
+    EXPECT_EQ(p.SlotX[k], saved.SlotX[k]);
+    EXPECT_EQ(p.SlotVertical[k], saved.SlotVertical[k]);
+    EXPECT_EQ(p.Grid1.Cell(1, k - 1), saved.Grid1.Cell(1, k - 1));
+  }
+  EXPECT_EQ(p.PlayActive, 1);
+  EXPECT_EQ(p.GridModified, 0);
+  EXPECT_EQ(b.state.window.Label1Text, saved.Grid1.Cell(1, 0));
+  EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e1.wav");
+}
+
+TEST_F(ProgramFolder, CancellingTheOverwriteQuestionShowsTheDialogAgain) {
+  folder.Write("data/3.gx", "");
+  b.host.dialog_answers = {folder.Path("data/3.gx"), folder.Path("data/3.gx")};
+  b.host.confirm_answers = {false, true};
+  b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
+  b.commands.KeyDown(Key::F2);
+  ASSERT_EQ(b.host.dialogs.size(), 2u);
+  EXPECT_EQ(b.host.dialogs[0].proposed_name, "4.gx");
+  EXPECT_EQ(b.host.dialogs[1].proposed_name, "3.gx");
+  EXPECT_EQ(b.host.confirmations,
+            (std::vector<std::string>{W("Файл 3.gx уже есть. Переписать?"), W("Файл 3.gx уже есть. Переписать?")}));
+  std::string bytes;
+  ASSERT_FALSE(ReadWholeFile(folder.Path("data/3.gx"), bytes));
+  EXPECT_FALSE(bytes.empty());
+}
+
+TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSaved) {
+  b.commands.KeyDown(Key::F2);
+  EXPECT_EQ(b.host.dialogs.size(), 1u);
+  EXPECT_EQ(folder.FileCount(), 1);  // the data folder only
+  b.state.puzzle.GridModified = 1;
+  b.commands.KeyDown(Key::F2);
+  EXPECT_EQ(b.host.dialogs.size(), 1u);
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Следует прежде перезаполнить сетку")});
+}
+
+TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {
+  b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
+  b.state.PuzzleFileName = "9.gx";
+  b.commands.LoadPuzzle();
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Нет файла 9.gx")});
+  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
+  EXPECT_EQ(b.state.puzzle.PlayActive, 0);
+}
+
+TEST_F(ProgramFolder, LatticeTemplateDrawsFullLines) {
+  b.commands.KeyDown(Key::F10);
+  EXPECT_EQ(b.state.puzzle.SlotCount, 20);
+  EXPECT_EQ(b.state.puzzle.GridModified, 1);
+  EXPECT_EQ(b.state.window.Caption.rfind(W("Решетчатая заготовка "), 0), 0u);
+}
+
+TEST(OptionFields, AreParsedLenientlyAndKeptInStep) {
+  PlayBench b;
+  b.commands.Edit1Changed("12abc");
+  EXPECT_EQ(b.state.settings.MinSlotCount, 12);
+  EXPECT_EQ(b.state.window.UpDown1Position, 12);
+  b.commands.Edit1Changed("xyz");
+  EXPECT_EQ(b.state.settings.MinSlotCount, 0);
+  b.commands.UpDown1Changing(30);
+  EXPECT_EQ(b.state.settings.MinSlotCount, 30);
+  EXPECT_EQ(b.state.window.Edit1Text, "30");
+  b.commands.ComboBox2Changed(" 1024");
+  EXPECT_EQ(b.state.settings.MaxFillAttempts, 1024);
+}
+
+}  // namespace
+}  // namespace gx
