@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <algorithm>
 
 #include "board/BoardColors.h"
@@ -245,6 +246,15 @@ void TForm1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
     board_->FormPaint();  // uncovered again: repainted from the model
     paint_->update();
+  }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The first paint of the window draws the whole board, the current word's highlight included.
+  if (!event->spontaneous()) {
+    board_->FormPaint();
+    ShowState();
   }
 }
 

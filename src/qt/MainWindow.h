@@ -64,6 +64,7 @@ class TForm1 : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();

@@ -1,0 +1,306 @@
+#include "qt/MainWindow.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <vector>
+
+#include "board/BoardColors.h"
+#include "files/Cp1251.h"
+#include "files/PuzzleFile.h"
+#include "qt/BoardView.h"
+#include "qt/ClueTable.h"
+#include "qt/QtCanvas.h"
+
+namespace gx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers nothing and remembers every box it was asked to show.
+class RecordingHost : public Host {
+ public:
+  void ShowInformation(std::string_view text) override { information.emplace_back(text); }
+  void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  std::vector<std::string> information;
+  std::vector<std::string> errors;
+};
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+// Records as 16-bit little-endian values.
+std::string Records(const std::vector<int>& values) {
+  std::string bytes;
+  for (int value : values) {
+    bytes.push_back(static_cast<char>(value & 0xFF));
+    bytes.push_back(static_cast<char>((value >> 8) & 0xFF));
+  }
+  return bytes;
+}
+
+// A settings file: score 7, reward 3, 64 attempts, 12 slots, boxes off/on/on, distinct colours.
+std::string SettingsBytes(std::string_view dictionary_name) {
+  std::vector<int> records = {7, 3, 3, 64, 12, 0, 1, 1};
+  for (int colour = 0; colour < 8; ++colour) records.insert(records.end(), {10 + colour, 100 + colour, 200 + colour});
+  for (char c : dictionary_name) records.push_back(static_cast<unsigned char>(c));
+  return Records(records);
+}
+
+const fs::path DeliveredSettings = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / "gx.dat";
+
+class ProgramFolder : public ::testing::Test {
+ protected:
+  ProgramFolder() : old_dir_(fs::current_path()) {
+    dir_ = fs::path(temp_.path().toStdString());
+    fs::create_directories(dir_ / "data");
+    fs::create_directories(dir_ / "rek");
+    WriteBytes(dir_ / "rek" / "rek.dat", "");
+    fs::current_path(dir_);
+  }
+  ~ProgramFolder() override { fs::current_path(old_dir_); }
+
+  std::unique_ptr<TForm1> Start() {
+    return std::make_unique<TForm1>(&host, [] { return std::optional<PrinterResolution>{}; });
+  }
+
+  // Two slots crossing at (1, 1): КОТ across and КИТ down.
+  void SavePuzzle(const std::string& name) {
+    Puzzle puzzle;
+    puzzle.SlotCount = 2;
+    const char* answers[] = {"\xCA\xCE\xD2", "\xCA\xC8\xD2"};
+    for (int k = 1; k <= 2; ++k) {
+      puzzle.SlotX[k] = 1;
+      puzzle.SlotY[k] = 1;
+      puzzle.SlotLength[k] = 3;
+      puzzle.SlotVertical[k] = k == 2;
+      puzzle.SlotAnswer[k] = answers[k - 1];
+      puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(1));
+      puzzle.Grid1.SetCell(1, k - 1, Utf8ToCp1251(k == 1 ? " Домашнее животное" : " Морской зверь"));
+    }
+    ASSERT_FALSE(SavePuzzleFile(puzzle, (dir_ / "data" / name).string()));
+  }
+
+  QTemporaryDir temp_;
+  fs::path dir_;
+  fs::path old_dir_;
+  RecordingHost host;
+};
+
+TEST_F(ProgramFolder, WithoutPuzzlesTheStartAsksForPuzzleZeroAndLeavesTheBoardEmpty) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  auto form = Start();
+  ASSERT_EQ(host.information.size(), 1u);
+  EXPECT_EQ(host.information[0], Utf8ToCp1251("Нет файла 0.gx"));
+  EXPECT_TRUE(host.errors.empty());
+  EXPECT_EQ(form->State().puzzle.SlotCount, 0);
+  EXPECT_EQ(form->State().settings.ProgramDir, fs::current_path().string());
+  // The rest of the start ran: printer defaults, score shown, dictionary line empty.
+  EXPECT_EQ(form->State().settings.PrinterDpiX, 300);
+  EXPECT_EQ(form->State().settings.PrinterDpiY, 300);
+  EXPECT_EQ(form->State().window.Label3Text, "  7");
+  EXPECT_EQ(form->State().window.ComboBox2Text, "64");
+  EXPECT_EQ(form->State().window.Edit1Text, "12");
+  EXPECT_EQ(form->State().window.UpDown1Position, 12);
+  EXPECT_EQ(form->State().settings.Colors.BoardColor, Rgb(10, 100, 200));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Gridlex"));
+  const QImage& board = form->Paint()->Image();
+  EXPECT_EQ(FromQColor(board.pixelColor(24, 24)), Rgb(10, 100, 200));
+}
+
+TEST_F(ProgramFolder, TheDictionaryNameIsTheTailOfTheSettingsCutTo32) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  EXPECT_EQ(Start()->State().dictionary.DictionaryName.size(), 0u);
+  WriteBytes(dir_ / "gx.dat", SettingsBytes("words.dct"));
+  EXPECT_EQ(Start()->State().dictionary.DictionaryName.str(), "words.dct");
+  const std::string long_name(40, 'w');
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(long_name));
+  EXPECT_EQ(Start()->State().dictionary.DictionaryName.str(), long_name.substr(0, 32));
+}
+
+TEST_F(ProgramFolder, AShortSettingsFileIsReportedAndEndsTheStartThere) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes("").substr(0, 20));
+  auto form = Start();
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0], "Read beyond end of file");
+  EXPECT_TRUE(host.information.empty());  // no puzzle load was tried
+  EXPECT_EQ(form->State().settings.Score, 7);
+  EXPECT_EQ(form->State().settings.PrinterDpiX, 0);
+  EXPECT_TRUE(form->isWindow());
+}
+
+TEST_F(ProgramFolder, AMissingSettingsFileStartsWithTheDeliveredValues) {
+  auto form = Start();
+  EXPECT_TRUE(host.errors.empty());
+  ASSERT_TRUE(fs::exists(DeliveredSettings));
+  const std::string bytes = ReadBytes(DeliveredSettings);
+  // The colours and options equal those of the delivered file.
+  EXPECT_EQ(Records({form->State().settings.MaxFillAttempts}), bytes.substr(6, 2));
+  EXPECT_EQ(form->State().settings.Colors.BoardColor,
+            Rgb(static_cast<unsigned char>(bytes[16]), static_cast<unsigned char>(bytes[18]),
+                static_cast<unsigned char>(bytes[20])));
+  EXPECT_EQ(form->State().dictionary.DictionaryName.size() * 2 + 64, bytes.size());
+}
+
+TEST_F(ProgramFolder, TheHighestPuzzleIsLoadedAndDrawn) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  SavePuzzle("3.gx");
+  SavePuzzle("12.gx");
+  WriteBytes(dir_ / "data" / "notes.gx", "");
+  auto form = Start();
+  EXPECT_TRUE(host.information.empty());
+  EXPECT_EQ(form->State().PuzzleFileName, "12.gx");
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Кроссворд из файла 12.gx 2 сл"));
+  EXPECT_EQ(form->State().puzzle.SlotCount, 2);
+  EXPECT_EQ(form->State().window.Label1Text, Utf8ToCp1251(" Домашнее животное"));
+  form->show();
+  QApplication::processEvents();
+  const QImage& board = form->Paint()->Image();
+  const Color word = form->State().settings.Colors.WordCellColor;
+  auto inside = [&](int x, int y) { return FromQColor(board.pixelColor(x * 16 + 15, y * 16 + 15)); };
+  EXPECT_EQ(inside(3, 1), word ^ Purple);  // slot 1, the current word, highlighted
+  EXPECT_EQ(inside(1, 3), word);           // the down word
+  EXPECT_EQ(inside(5, 5), form->State().settings.Colors.BoardColor);
+  EXPECT_EQ(form->Grid1()->model()->rowCount(), 2);
+}
+
+TEST_F(ProgramFolder, ClosingWritesTheSettingsBackByteForByte) {
+  ASSERT_TRUE(fs::exists(DeliveredSettings));
+  const std::string delivered = ReadBytes(DeliveredSettings);
+  WriteBytes(dir_ / "gx.dat", delivered);
+  auto form = Start();
+  form->show();
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ReadBytes(dir_ / "gx.dat"), delivered);
+}
+
+TEST_F(ProgramFolder, AChosenAttemptCountIsStoredAtClose) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes("ru.dct"));
+  auto form = Start();
+  auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+  ASSERT_TRUE(combo);
+  combo->setCurrentIndex(combo->findText(QStringLiteral("1024")));
+  EXPECT_TRUE(form->close());
+  const std::string bytes = ReadBytes(dir_ / "gx.dat");
+  EXPECT_EQ(bytes.substr(6, 2), Records({1024}));
+  EXPECT_EQ(bytes.size(), 64u + 2 * 6);
+  EXPECT_EQ(Start()->State().window.ComboBox2Text, "1024");
+}
+
+TEST_F(ProgramFolder, AFailedSettingsWriteKeepsTheWindowOpen) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  auto form = Start();
+  form->show();
+  form->State().settings.ProgramDir = (dir_ / "missing" / "folder").string();
+  EXPECT_FALSE(form->close());
+  EXPECT_EQ(host.errors.size(), 1u);
+  EXPECT_TRUE(form->isVisible());
+}
+
+class WindowLayoutTest : public ProgramFolder {
+ protected:
+  void SetUp() override {
+    WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+    form = Start();
+    form->show();
+  }
+  void ResizeTo(int width, int height) {
+    form->resize(width, height);
+    QApplication::processEvents();
+  }
+  QWidget* Child(const char* name) { return form->findChild<QWidget*>(QString::fromLatin1(name)); }
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(WindowLayoutTest, OpensWithTwentyOneCellsAndFollowsTheDesignSize) {
+  EXPECT_EQ(form->size(), QSize(TForm1::DesignWidth, TForm1::DesignHeight));
+  EXPECT_EQ(form->Paint()->geometry(), QRect(8, 8, 336, 336));
+  ResizeTo(528, 451);
+  EXPECT_EQ(form->Paint()->geometry(), QRect(8, 8, 336, 336));
+  EXPECT_EQ(form->Grid1()->geometry(), QRect(352, 8, 168, 336));
+  EXPECT_EQ(form->Grid1()->columnWidth(1), 128);
+  EXPECT_EQ(Child("Image2")->pos(), QPoint(39, 39));
+  EXPECT_EQ(Child("Panel1")->pos(), QPoint(358, 385));
+  EXPECT_EQ(form->State().puzzle.BoardRows, 21);
+}
+
+TEST_F(WindowLayoutTest, TheBoardStaysOddAndNeverShrinksBelowNineteen) {
+  ResizeTo(1000, 320 + 113);
+  EXPECT_EQ(form->Paint()->width(), 304);
+  EXPECT_EQ(form->State().puzzle.BoardCols, 19);
+  EXPECT_EQ(form->Paint()->Image().size(), QSize(304, 304));
+  ResizeTo(1000, 319 + 113);
+  EXPECT_EQ(form->Paint()->width(), 304);
+  const QRect grid = form->Grid1()->geometry();
+  ResizeTo(900, 303 + 113);
+  EXPECT_EQ(form->Paint()->width(), 304);
+  EXPECT_EQ(form->Grid1()->geometry(), grid);
+  EXPECT_EQ(form->State().puzzle.BoardCols, 19);
+}
+
+TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
+  form->State().puzzle.Grid1.SetCell(1, 0, " " + std::string(150, 'x'));
+  ResizeTo(800, 451);
+  EXPECT_EQ(Child("Bevel5")->width(), 788);
+  EXPECT_EQ(form->State().window.Label1Text.size(), 102u);
+  EXPECT_EQ(form->Paint()->width(), 336);
+  EXPECT_EQ(form->Grid1()->width(), 800 - 344 - 16);
+  EXPECT_EQ(Child("Panel1")->x(), 630);
+}
+
+TEST_F(WindowLayoutTest, FunctionKeysReachTheCommandsUnlessEdit1HasTheFocus) {
+  QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+  const int before = form->State().puzzle.EraserOn;
+  QTest::keyClick(target, Qt::Key_F4);
+  EXPECT_NE(form->State().puzzle.EraserOn, before);
+  EXPECT_EQ(form->Button(Button::SpeedButton8)->toolTip(), QStringLiteral("Карандаш включить (F4)"));
+
+  form->State().window.Edit1Focused = true;
+  const int now = form->State().puzzle.EraserOn;
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F4);
+  EXPECT_EQ(form->State().puzzle.EraserOn, now);
+}
+
+TEST_F(WindowLayoutTest, EveryButtonHasAnIconAndAHint) {
+  for (int b = 0; b <= static_cast<int>(Button::SpeedButton18); ++b) {
+    QToolButton* button = form->Button(static_cast<Button>(b));
+    ASSERT_TRUE(button) << b + 1;
+    EXPECT_FALSE(button->icon().isNull()) << b + 1;
+    EXPECT_FALSE(button->toolTip().isEmpty()) << b + 1;
+  }
+}
+
+TEST_F(WindowLayoutTest, SettingsPanelReplacesTheButtonBar) {
+  form->Button(Button::SpeedButton13)->click();
+  EXPECT_FALSE(Child("Panel1")->isVisible());
+  EXPECT_TRUE(Child("Panel2")->isVisible());
+  form->Button(Button::SpeedButton12)->click();
+  EXPECT_TRUE(Child("Panel1")->isVisible());
+  EXPECT_FALSE(Child("Panel2")->isVisible());
+}
+
+TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
+  const QByteArray target = qgetenv("GRIDLEX_SCREENSHOT");
+  if (target.isEmpty()) GTEST_SKIP() << "set GRIDLEX_SCREENSHOT to a PNG path";
+  ASSERT_TRUE(fs::exists(DeliveredSettings));
+  WriteBytes(dir_ / "gx.dat", ReadBytes(DeliveredSettings));
+  SavePuzzle("1.gx");
+  auto form = Start();
+  form->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(target)));
+}
+
+}  // namespace
+}  // namespace gx
