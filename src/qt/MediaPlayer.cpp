@@ -24,17 +24,34 @@ QString Labelled(const QString& path, const QString& text) {
 
 }  // namespace
 
-MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent), player_(new QMediaPlayer(this)) {
+MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
+
+MediaPlayer::~MediaPlayer() { Discard(); }
+
+// Stopping or reopening a player whose file failed can take a second in some back ends, while a
+// fresh player is ready at once; so every Play and Stop throws the old player away. Its late
+// signals cannot reach us, and it is deleted from the event loop because we may be inside one of
+// its own signals.
+void MediaPlayer::Discard() {
+  if (!player_) return;
+  player_->disconnect(this);
+  if (audio_) audio_->setMuted(true);
+  player_->setVideoSink(nullptr);
+  player_->deleteLater();
+  player_ = nullptr;
+  audio_ = nullptr;  // a child of the player
+}
+
+QMediaPlayer* MediaPlayer::Player() {
+  if (player_) return player_;
+  player_ = new QMediaPlayer(this);
   connect(player_, &QMediaPlayer::errorOccurred, this,
           [this](QMediaPlayer::Error, const QString& text) { OnError(text); });
   connect(player_, &QMediaPlayer::mediaStatusChanged, this,
           [this](QMediaPlayer::MediaStatus status) { OnStatus(status); });
   connect(player_, &QMediaPlayer::hasVideoChanged, this, &MediaPlayer::OnHasVideo);
-}
-
-MediaPlayer::~MediaPlayer() {
-  player_->stop();
-  player_->setVideoSink(nullptr);
+  if (film_window_) player_->setVideoSink(film_window_->Sink());
+  return player_;
 }
 
 bool MediaPlayer::Play(const QString& path) {
@@ -51,25 +68,28 @@ bool MediaPlayer::Play(const QString& path) {
   if (!IsSoundOnly(path)) EnsureFilmWindow();
 
   opening_ = true;
-  player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-  if (last_error_.isEmpty()) player_->play();
+  QMediaPlayer* player = Player();
+  player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+  if (last_error_.isEmpty()) player->play();
   opening_ = false;
   if (!last_error_.isEmpty()) {
-    player_->setSource(QUrl());
+    Discard();
     return false;
   }
   return true;
 }
 
 void MediaPlayer::Stop() {
-  player_->stop();
+  Discard();
   if (film_window_) {
     film_window_->hide();
     film_window_->ClearFrame();
   }
 }
 
-bool MediaPlayer::IsPlaying() const { return player_->playbackState() == QMediaPlayer::PlayingState; }
+bool MediaPlayer::IsPlaying() const {
+  return player_ && player_->playbackState() == QMediaPlayer::PlayingState;
+}
 
 bool MediaPlayer::Fail(const QString& text) {
   last_error_ = text;
@@ -79,19 +99,19 @@ bool MediaPlayer::Fail(const QString& text) {
 bool MediaPlayer::AttachAudioOutput() {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) {
-    player_->setAudioOutput(nullptr);
+    Player()->setAudioOutput(nullptr);
     return false;
   }
-  if (!audio_) audio_ = new QAudioOutput(this);
+  if (!audio_) audio_ = new QAudioOutput(Player());
   audio_->setDevice(device);
-  player_->setAudioOutput(audio_);
+  Player()->setAudioOutput(audio_);
   return true;
 }
 
 void MediaPlayer::EnsureFilmWindow() {
   if (film_window_) return;
   film_window_ = std::make_unique<FilmWindow>();
-  player_->setVideoSink(film_window_->Sink());
+  Player()->setVideoSink(film_window_->Sink());
 }
 
 void MediaPlayer::OnError(const QString& text) {
@@ -103,7 +123,8 @@ void MediaPlayer::OnError(const QString& text) {
   if (failure_reported_) return;
   failure_reported_ = true;
   last_error_ = message;
-  Stop();  // a back end may stay in the playing state after an error
+  if (film_window_) film_window_->hide();
+  Discard();
   emit Failed(message);
 }
 

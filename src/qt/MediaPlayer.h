@@ -46,6 +46,8 @@ class MediaPlayer : public QObject {
   void OnError(const QString& text);
   void OnStatus(int status);
   void OnHasVideo(bool has_video);
+  QMediaPlayer* Player();
+  void Discard();
   bool AttachAudioOutput();
   void EnsureFilmWindow();
   bool Fail(const QString& text);
