@@ -263,13 +263,6 @@ TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {
   EXPECT_EQ(b.state.puzzle.PlayActive, 0);
 }
 
-TEST_F(ProgramFolder, LatticeTemplateDrawsFullLines) {
-  b.commands.KeyDown(Key::F10);
-  EXPECT_EQ(b.state.puzzle.SlotCount, 20);
-  EXPECT_EQ(b.state.puzzle.GridModified, 1);
-  EXPECT_EQ(b.state.window.Caption.rfind(W("Решетчатая заготовка "), 0), 0u);
-}
-
 TEST(OptionFields, AreParsedLenientlyAndKeptInStep) {
   PlayBench b;
   b.commands.Edit1Changed("12abc");

@@ -84,14 +84,6 @@ TEST(EditorStrokes, ReleaseExtractsTheSlotsOfTheDrawing) {
   EXPECT_EQ(b.state.puzzle.DragActive, 0);
 }
 
-TEST(EditorStrokes, APressAndReleaseWithoutMovementPaintsNothing) {
-  PlayBench b;
-  b.commands.BoardMouseDown(40, 40, MouseButton::Left);
-  b.commands.BoardMouseUp(40, 40, MouseButton::Left);
-  EXPECT_TRUE(GridCells(b.state.puzzle).empty());
-  EXPECT_EQ(b.state.puzzle.GridModified, 0);
-}
-
 TEST(EditorStrokes, EraserRemovesCellsAndLettersAndTheToolSwitchChangesTheHint) {
   PlayBench b;
   b.AddSlot(2, 2, 4, false, W("кот"));
@@ -135,13 +127,6 @@ TEST(ClearBoard, EmptiesTheBoardAndMarksTheCentreCell) {
   EXPECT_EQ(p.CurrentWordY, 9);
   EXPECT_EQ(b.canvas.CellInside(9, 9), b.state.settings.Colors.WrongWordColor);
   EXPECT_EQ(b.canvas.CellInside(1, 1), b.state.settings.Colors.BoardColor);
-}
-
-TEST(ClearBoard, TheButtonClearsOnMouseDown) {
-  PlayBench b;
-  b.AddSlot(1, 1, 5, false);
-  b.commands.ButtonMouseDown(Button::SpeedButton7);
-  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
 }
 
 }  // namespace

@@ -171,6 +171,21 @@ TEST(PuzzleFileBadInput, MoreThan255RecordsLoadsTheFirst255) {
   ASSERT_EQ(result.notices.size(), 1u);
   EXPECT_NE(result.notices[0].find("255"), std::string::npos);
   EXPECT_TRUE(p.SlotAnswer[256].empty());
+  // Reading stops at the full table: a broken tail after the extra records changes nothing.
+  PuzzleLoadResult again = LoadBytes(folder, bytes + Bytes({1, 2}), p);
+  EXPECT_EQ(again.status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(p.SlotCount, 255);
+}
+
+TEST(PuzzleFileBadInput, ExactlyFullTableLoadsWithoutNotice) {
+  TestFolder folder;
+  std::string bytes;
+  for (int r = 0; r < 255; ++r) bytes += Record(0, r % 63, 3, 0, r % 256, W("ДОМ Жилище"));
+  Puzzle p;
+  PuzzleLoadResult result = LoadBytes(folder, bytes, p);
+  EXPECT_EQ(p.SlotCount, 255);
+  EXPECT_TRUE(result.notices.empty());
+  EXPECT_EQ(LoadBytes(folder, bytes + Bytes({1}), p).error.Text(), "Read beyond end of file");
 }
 
 TEST(PuzzleFileBadInput, RecordsOffTheBoardAreLeftOut) {
@@ -186,7 +201,8 @@ TEST(PuzzleFileBadInput, RecordsOffTheBoardAreLeftOut) {
   EXPECT_EQ(p.SlotAnswer[1], W("КОТ"));
   EXPECT_EQ(p.Grid1.Number(0), "  2");
   EXPECT_EQ(p.Letter(62, 0), W("Т")[0]);
-  EXPECT_EQ(result.notices.size(), 3u);
+  ASSERT_EQ(result.notices.size(), 1u);  // one notice for all of them, not one box per record
+  EXPECT_EQ(result.notices[0].back(), '3');
 }
 
 TEST(PuzzleFileBadInput, ShortAnswerLeavesCellsWithoutLetters) {

@@ -24,11 +24,6 @@ struct Solving : ::testing::Test {
   PlayBench b;
 };
 
-TEST(ScoreText, IsThreeCharactersRightAligned) {
-  EXPECT_EQ(ScoreText(5), "  5");
-  EXPECT_EQ(ScoreText(999), "999");
-}
-
 TEST_F(Solving, WrongWordsAreCountedMarkedAndDismissedByTheNextTally) {
   Make(4);
   Guess(1);

@@ -76,12 +76,6 @@ TEST(KeywordMatching, ListsWithoutMarksMatchEverythingAndShortRestsAreNeverTried
   EXPECT_EQ(MatchAdvert(List({{"a.jpg", "кот!"}, {"b.jpg", "лес!"}}), W("лес Густой лес")), 2);
 }
 
-TEST(KeywordMatching, PageNumbersComeFromTheName) {
-  EXPECT_EQ(PageNumber("r205.htm"), 205);
-  EXPECT_EQ(PageNumber("x205.htm"), 205);
-  EXPECT_EQ(PageNumber("rab.htm"), std::nullopt);
-}
-
 struct Media : ::testing::Test {
   Media() {
     b.AddSlot(1, 1, 3, false, W("кот"), W(" Ласковый котёнок"));
