@@ -8,37 +8,44 @@
 
 #include "files/Cp1251.h"
 #include "files/FileIo.h"
-#include "files/LetterCode.h"
 #include "shell/NumberParsing.h"
 
 namespace gx {
 
 namespace {
 
-constexpr int kRecordHeader = 5;
-
-std::string Notice(const char* utf8_before, int number, const char* utf8_after) {
+std::string Notice(const char* utf8_before, int number, const char* utf8_after = "") {
   return Utf8ToCp1251(utf8_before) + std::to_string(number) + Utf8ToCp1251(utf8_after);
 }
 
-// Which complete records can go into the tables; the others are left out with a notice.
-std::vector<const PuzzleRecord*> SoundRecords(const PuzzleFileContent& content, std::vector<std::string>& notices) {
-  std::vector<const PuzzleRecord*> sound;
-  int position = 0;
-  for (const PuzzleRecord& record : content.records) {
-    ++position;
+// The records that can go into the tables, read until the file ends or the table is full; records
+// off the board are left out and counted.
+class SoundRecords {
+ public:
+  // False once the table is full and one more record has come.
+  bool Take(const PuzzleRecord& record) {
     if (!record.FitsBoard()) {
-      notices.push_back(Notice("Слово ", position, " выходит за пределы поля и не загружено"));
-      continue;
+      ++off_board_;
+      return true;
     }
-    if (static_cast<int>(sound.size()) == MaxSlots) {
-      notices.push_back(Notice("В файле больше ", MaxSlots, " слов: загружены первые " ) + std::to_string(MaxSlots));
-      break;
+    if (static_cast<int>(records_.size()) == MaxSlots) {
+      more_than_table_ = true;
+      return false;
     }
-    sound.push_back(&record);
+    records_.push_back(record);
+    return true;
   }
-  return sound;
-}
+  const std::vector<PuzzleRecord>& records() const { return records_; }
+  void AddNotices(std::vector<std::string>& notices) const {
+    if (off_board_ > 0) notices.push_back(Notice("Не загружены слова за пределами поля: ", off_board_));
+    if (more_than_table_) notices.push_back(Notice("В файле больше ", MaxSlots, " слов: загружены первые 255"));
+  }
+
+ private:
+  std::vector<PuzzleRecord> records_;
+  int off_board_ = 0;
+  bool more_than_table_ = false;
+};
 
 void FillSlot(Puzzle& puzzle, int k, const PuzzleRecord& record) {
   puzzle.SlotX[k] = record.x;
@@ -84,32 +91,37 @@ bool PuzzleRecord::FitsBoard() const {
   return end_x <= MaxBoardInUse - 1 && end_y <= MaxBoardInUse - 1;
 }
 
+bool PuzzleParser::Feed(std::uint8_t byte) {
+  if (header_ < kHeader) {
+    switch (header_++) {
+      case 0:
+        record_ = PuzzleRecord();
+        record_.x = byte;
+        break;
+      case 1: record_.y = byte; break;
+      case 2: record_.length = byte; break;
+      case 3: record_.vertical = byte != 0 ? 1 : 0; break;
+      default: record_.number = byte; break;
+    }
+    return false;
+  }
+  if (decoder_.Feed(byte, record_.text)) return false;
+  header_ = 0;
+  return true;
+}
+
+FileError PuzzleParser::Finish() const {
+  return header_ > 0 && header_ < kHeader ? FileError(FileError::ReadBeyondEnd) : FileError();
+}
+
 PuzzleFileContent ParsePuzzleFile(std::string_view bytes) {
   PuzzleFileContent content;
-  LetterDecoder decoder(LetterDecoder::Rules::PuzzleFile);
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    if (bytes.size() - pos < kRecordHeader) {
-      content.error = FileError(FileError::ReadBeyondEnd);
-      return content;
-    }
-    PuzzleRecord record;
-    record.x = static_cast<std::uint8_t>(bytes[pos]);
-    record.y = static_cast<std::uint8_t>(bytes[pos + 1]);
-    record.length = static_cast<std::uint8_t>(bytes[pos + 2]);
-    record.vertical = bytes[pos + 3] != 0 ? 1 : 0;
-    record.number = static_cast<std::uint8_t>(bytes[pos + 4]);
-    pos += kRecordHeader;
-    bool ended = false;
-    while (pos < bytes.size() && !ended) {
-      ended = !decoder.Feed(static_cast<std::uint8_t>(bytes[pos++]), record.text);
-    }
-    if (!ended) {
-      content.incomplete_dropped = true;
-      return content;
-    }
-    content.records.push_back(record);
+  PuzzleParser parser;
+  for (char byte : bytes) {
+    if (parser.Feed(static_cast<std::uint8_t>(byte))) content.records.push_back(parser.Record());
   }
+  content.error = parser.Finish();
+  content.incomplete_dropped = parser.IncompleteDropped();
   return content;
 }
 
@@ -119,24 +131,30 @@ PuzzleLoadResult LoadPuzzleFile(Puzzle& puzzle, const std::string& path) {
     result.status = PuzzleLoadResult::Status::Missing;
     return result;
   }
-  std::string bytes;
-  result.error = ReadWholeFile(path, bytes);
-  PuzzleFileContent content;
-  if (!result.error) content = ParsePuzzleFile(bytes);
-  if (!result.error) result.error = content.error;
+  PuzzleParser parser;
+  SoundRecords sound;
+  bool table_full = false;
+  std::uint64_t size = 0;
+  result.error = ReadFileBlocks(path, size, [&](const std::uint8_t* data, std::size_t count) {
+    for (std::size_t i = 0; i < count && !table_full; ++i) {
+      if (parser.Feed(data[i])) table_full = !sound.Take(parser.Record());
+    }
+    return !table_full;
+  });
+  if (!result.error && !table_full) result.error = parser.Finish();
   if (result.error) return result;
 
-  std::vector<const PuzzleRecord*> sound = SoundRecords(content, result.notices);
+  sound.AddNotices(result.notices);
   puzzle.ResetBoard();
-  int count = static_cast<int>(sound.size());
-  for (int k = 1; k <= count; ++k) FillSlot(puzzle, k, *sound[k - 1]);
+  int count = static_cast<int>(sound.records().size());
+  for (int k = 1; k <= count; ++k) FillSlot(puzzle, k, sound.records()[k - 1]);
   puzzle.SlotCount = static_cast<std::uint8_t>(count);
   puzzle.Grid1.SetRowCount(count);
+  int short_answers = 0;
   for (int k = 1; k <= count; ++k) {
-    if (!PlaceAnswer(puzzle, k)) {
-      result.notices.push_back(Notice("Ответ слова ", k, " короче слова: его клетки остались без букв"));
-    }
+    if (!PlaceAnswer(puzzle, k)) ++short_answers;
   }
+  if (short_answers > 0) result.notices.push_back(Notice("Слов с ответом короче слова: ", short_answers));
   puzzle.CountAcrossSlots();
   result.status = PuzzleLoadResult::Status::Loaded;
   return result;

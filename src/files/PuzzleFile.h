@@ -11,6 +11,7 @@
 #include "core/FixedString.h"
 #include "core/Puzzle.h"
 #include "files/FileError.h"
+#include "files/LetterCode.h"
 
 namespace gx {
 
@@ -27,13 +28,32 @@ struct PuzzleRecord {
   bool FitsBoard() const;           // every cell within columns and rows 0..62
 };
 
+// Splits the bytes of a puzzle file into records, one byte at a time, so that a file can be read
+// in blocks and left as soon as enough records are in.
+class PuzzleParser {
+ public:
+  // True when the byte completed a record, which is then in Record().
+  bool Feed(std::uint8_t byte);
+  const PuzzleRecord& Record() const { return record_; }
+  // At the end of the file: "Read beyond end of file" when it ends inside a record's five bytes.
+  FileError Finish() const;
+  // The file ended inside a record's text: that record is dropped.
+  bool IncompleteDropped() const { return header_ == kHeader; }
+
+ private:
+  static constexpr int kHeader = 5;
+  LetterDecoder decoder_{LetterDecoder::Rules::PuzzleFile};
+  PuzzleRecord record_;
+  int header_ = 0;  // bytes of the current record's header read so far
+};
+
 struct PuzzleFileContent {
   std::vector<PuzzleRecord> records;  // complete records, all of them
   bool incomplete_dropped = false;    // the last record lacked its end byte
   FileError error;                    // Read beyond end of file: a record cut inside its five bytes
 };
 
-// Splits the bytes of a puzzle file into records.
+// All records of the bytes of a puzzle file.
 PuzzleFileContent ParsePuzzleFile(std::string_view bytes);
 
 struct PuzzleLoadResult {

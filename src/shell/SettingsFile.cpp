@@ -117,9 +117,16 @@ std::string FindSettingsFile(const std::string& program_dir) {
 FileError ReadSettings(Settings& settings, DictionaryNameText& dictionary_name, const std::string& program_dir) {
   std::string path = FindSettingsFile(program_dir);
   if (path.empty()) return FileError(FileError::FileNotFound);
+  // Name characters beyond the 32nd are dropped, so nothing past them needs reading.
+  constexpr std::size_t kLongestUseful = SettingsFixedSize + 2 * DictionaryNameText::capacity();
   std::string bytes;
-  if (FileError error = ReadWholeFile(path, bytes)) return error;
-  return ParseSettings(bytes, settings, dictionary_name);
+  std::uint64_t size = 0;
+  FileError error = ReadFileBlocks(path, size, [&](const std::uint8_t* data, std::size_t count) {
+    bytes.append(reinterpret_cast<const char*>(data), count);
+    return bytes.size() < kLongestUseful;
+  });
+  if (error) return error;
+  return ParseSettings(std::string_view(bytes).substr(0, kLongestUseful), settings, dictionary_name);
 }
 
 FileError WriteSettings(const Settings& settings, std::string_view dictionary_name, const std::string& program_dir) {

@@ -116,6 +116,18 @@ TEST(SettingsFileOnDisk, WrittenAndReadBack) {
   EXPECT_EQ(folder.FileCount(), 1);
 }
 
+TEST(SettingsFileOnDisk, LongNameAndOddTailFromDisk) {
+  TestFolder folder;
+  std::string bytes = FixedPart();
+  for (int i = 0; i < 1000; ++i) bytes += Records({'a' + i % 26});
+  folder.Write("gx.dat", bytes + "z");
+  Settings s;
+  DictionaryNameText name;
+  ASSERT_FALSE(ReadSettings(s, name, folder.Dir()));
+  EXPECT_EQ(name, "abcdefghijklmnopqrstuvwxyzabcdef");
+  EXPECT_EQ(s.MinSlotCount, 12);
+}
+
 TEST(SettingsFileOnDisk, NameIsFoundInAnyCase) {
   TestFolder folder;
   Settings s;
