@@ -12,7 +12,7 @@ namespace {
 
 // Measured with the batch tool on 21 x 21 boards: with this minimum a generated grid covers the
 // board well and still fills reliably from the delivered dictionary.
-constexpr int DeliveredMinSlotCount = 44;
+constexpr int DeliveredMinSlotCount = 52;
 
 gx::Settings DeliveredSettings(int min_slot_count) {
   gx::Settings settings;
