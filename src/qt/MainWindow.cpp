@@ -57,7 +57,7 @@ char TypedCharacter(const QKeyEvent* event) {
     default: break;
   }
   const QString text = event->text();
-  if (text.size() != 1 || text[0].unicode() < 32) return 0;
+  if (text.size() != 1 || text[0].unicode() < 32 || text[0].unicode() == 127) return 0;
   const std::optional<char> byte = UnicodeToCp1251(text[0].unicode());
   return byte ? *byte : 0;
 }

@@ -175,6 +175,21 @@ TEST_F(ProgramFolder, TheHighestPuzzleIsLoadedAndDrawn) {
   EXPECT_EQ(form->Grid1()->model()->rowCount(), 2);
 }
 
+TEST_F(ProgramFolder, ChoosingARowInTheClueListSelectsItsWord) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  SavePuzzle("1.gx");
+  auto form = Start();
+  form->show();
+  QApplication::processEvents();
+  form->Grid1()->setCurrentIndex(form->Grid1()->model()->index(1, 1));
+  EXPECT_EQ(form->State().puzzle.Grid1.CurrentRow(), 1);
+  EXPECT_EQ(form->State().window.Label1Text, Utf8ToCp1251(" Морской зверь"));
+  const QImage& board = form->Paint()->Image();
+  const Color word = form->State().settings.Colors.WordCellColor;
+  EXPECT_EQ(FromQColor(board.pixelColor(1 * 16 + 15, 3 * 16 + 15)), word ^ Purple);  // the down word now
+  EXPECT_EQ(FromQColor(board.pixelColor(3 * 16 + 15, 1 * 16 + 15)), word);
+}
+
 TEST_F(ProgramFolder, ClosingWritesTheSettingsBackByteForByte) {
   ASSERT_TRUE(fs::exists(DeliveredSettings));
   const std::string delivered = ReadBytes(DeliveredSettings);
@@ -295,7 +310,9 @@ TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
   if (target.isEmpty()) GTEST_SKIP() << "set GRIDLEX_SCREENSHOT to a PNG path";
   ASSERT_TRUE(fs::exists(DeliveredSettings));
   WriteBytes(dir_ / "gx.dat", ReadBytes(DeliveredSettings));
-  SavePuzzle("1.gx");
+  const QByteArray puzzle = qgetenv("GRIDLEX_SCREENSHOT_PUZZLE");
+  if (puzzle.isEmpty()) SavePuzzle("1.gx");
+  else WriteBytes(dir_ / "data" / "1.gx", ReadBytes(puzzle.toStdString()));
   auto form = Start();
   form->show();
   QApplication::processEvents();

@@ -1,0 +1,40 @@
+#include "qt/QtHost.h"
+
+#include <QThread>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "files/Cp1251.h"
+#include "qt/QtText.h"
+
+namespace gx {
+namespace {
+
+TEST(QtHostEvents, EventsAreProcessedAtMostEveryFifteenMilliseconds) {
+  QWidget window;
+  QtHost host(&window);
+  int shown = 0;
+  host.SetBeforeEvents([&shown] { ++shown; });
+  QThread::msleep(QtHost::EventIntervalMs + 5);
+  for (int i = 0; i < 10000; ++i) host.ProcessEvents();
+  EXPECT_EQ(shown, 1);  // a fill polling per entry pays for one real processing only
+  QThread::msleep(QtHost::EventIntervalMs + 5);
+  host.ProcessEvents();
+  EXPECT_EQ(shown, 2);
+}
+
+TEST(QtHostDialogs, FiltersBecomeQtFilters) {
+  EXPECT_EQ(QtFileFilter("*.gx|*.gx"), QStringLiteral("*.gx (*.gx)"));
+  EXPECT_EQ(QtFileFilter(Utf8ToCp1251("Словари|*.dct|Все|*.*")), QStringLiteral("Словари (*.dct);;Все (*.*)"));
+  EXPECT_EQ(QtFileFilter("*.gx"), QStringLiteral("*.gx"));
+}
+
+TEST(QtText, RussianTextsCrossTheEdgeBothWays) {
+  const std::string bytes = Utf8ToCp1251("Нет файла 0.gx");
+  EXPECT_EQ(FromCp1251(bytes), QStringLiteral("Нет файла 0.gx"));
+  EXPECT_EQ(ToCp1251(QStringLiteral("Ёж и ёлка")), Utf8ToCp1251("Ёж и ёлка"));
+  EXPECT_EQ(ToCp1251(QStringLiteral("日")), "?");
+}
+
+}  // namespace
+}  // namespace gx
