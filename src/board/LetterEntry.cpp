@@ -1,5 +1,6 @@
 #include "board/LetterEntry.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ const std::array<char, 256> kLetterTable = BuildLetterTable();
 
 char LetterFor(char typed) { return kLetterTable[static_cast<unsigned char>(typed)]; }
 
+int LetterEntry::FullLength() const {
+  return std::min<int>(puzzle_.CurrentWordLength, static_cast<int>(AnswerText::capacity()));
+}
+
 void LetterEntry::PaintPosition(int position) {
   const int x = puzzle_.CurrentWordVertical == 0 ? puzzle_.CurrentWordX + position : puzzle_.CurrentWordX;
   const int y = puzzle_.CurrentWordVertical == 0 ? puzzle_.CurrentWordY : puzzle_.CurrentWordY + position;
@@ -42,8 +47,9 @@ void LetterEntry::PaintPosition(int position) {
 }
 
 void LetterEntry::TypeLetter(char letter) {
-  // A full word takes no more letters; the cursor never moves on to another word.
-  if (puzzle_.TypedCount + 1 > puzzle_.CurrentWordLength) return;
+  // A full word takes no more letters; the cursor never moves on to another word. A word longer
+  // than an entry can hold is full at the entry's size, so that what shows is what is kept.
+  if (puzzle_.TypedCount + 1 > FullLength()) return;
   ++puzzle_.TypedCount;
   puzzle_.TypedText.Append(letter);
   puzzle_.SlotEntry[static_cast<std::size_t>(CurrentSlot())] = puzzle_.TypedText;
@@ -55,13 +61,13 @@ void LetterEntry::TypeLetter(char letter) {
   const int x = puzzle_.CurrentWordVertical == 0 ? puzzle_.CurrentWordX + last : puzzle_.CurrentWordX;
   const int y = puzzle_.CurrentWordVertical == 0 ? puzzle_.CurrentWordY : puzzle_.CurrentWordY + last;
   PaintCellText(canvas_, x, y, std::string{' ', letter});
-  if (puzzle_.TypedCount < puzzle_.CurrentWordLength) PaintPosition(puzzle_.TypedCount);
+  if (puzzle_.TypedCount < FullLength()) PaintPosition(puzzle_.TypedCount);
 }
 
 void LetterEntry::Backspace() {
   if (puzzle_.TypedCount == 0) return;
   canvas_.SetBrushColor(palette_.WordCellColor);
-  if (puzzle_.TypedCount < puzzle_.CurrentWordLength) PaintPosition(puzzle_.TypedCount);
+  if (puzzle_.TypedCount < FullLength()) PaintPosition(puzzle_.TypedCount);
   --puzzle_.TypedCount;
   canvas_.SetBrushColor(palette_.FoundWordColor);
   PaintPosition(puzzle_.TypedCount);

@@ -25,6 +25,7 @@ class LetterEntry {
 
  private:
   void PaintPosition(int position);
+  int FullLength() const;
   int CurrentSlot() const { return puzzle_.Grid1.CurrentRow() + 1; }
 
   Puzzle& puzzle_;

@@ -58,6 +58,16 @@ TEST_F(Typing, AFullWordTakesNoMoreLetters) {
   EXPECT_TRUE(Entry(2).empty());
 }
 
+TEST_F(Typing, AWordLongerThanAnEntryIsFullAtTheEntrysSize) {
+  b.state.puzzle.CurrentWordLength = 30;
+  Type(std::string(30, 'g'));
+  EXPECT_EQ(b.state.puzzle.TypedCount, 24);
+  EXPECT_EQ(Entry(1).size(), 24u);
+  b.commands.KeyPress(kBackspace);
+  EXPECT_EQ(b.state.puzzle.TypedCount, 23);
+  EXPECT_EQ(Entry(1).size(), 23u);
+}
+
 TEST_F(Typing, BackspaceRightAfterSelectionDoesNothing) {
   b.state.puzzle.SlotEntry[1] = W("при");
   b.commands.Grid1RowChanged(1);
