@@ -38,3 +38,22 @@ TEST(QtText, RussianTextsCrossTheEdgeBothWays) {
 
 }  // namespace
 }  // namespace gx
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "qt/Application.h"
+
+namespace gx {
+namespace {
+
+TEST(Translations, QtsOwnButtonsSpeakRussian) {
+  ASSERT_TRUE(InstallRussianTranslations());
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Gridlex"), QStringLiteral("?"),
+                  QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+}
+
+}  // namespace
+}  // namespace gx
