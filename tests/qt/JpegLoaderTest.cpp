@@ -4,7 +4,13 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
 
 #include "qt/JpegLoader.h"
 
@@ -24,6 +30,39 @@ QByteArray JpegBytes(const QImage& image) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   EXPECT_TRUE(image.save(&buffer, "JPG", 95));
+  return bytes;
+}
+
+// A CMYK file written by libjpeg itself. With the Adobe marker the inks are stored inverted, as
+// imaging software writes them; without it they are stored as they are.
+QByteArray CmykJpeg(int width, int height, const unsigned char ink[4], bool adobe) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = width;
+  cinfo.image_height = height;
+  cinfo.input_components = 4;
+  cinfo.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_colorspace(&cinfo, JCS_CMYK);
+  cinfo.write_Adobe_marker = adobe ? TRUE : FALSE;
+  jpeg_set_quality(&cinfo, 95, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  QByteArray row;
+  for (int x = 0; x < width; ++x)
+    for (int i = 0; i < 4; ++i) row.append(char(adobe ? 255 - ink[i] : ink[i]));
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW line = reinterpret_cast<JSAMPROW>(row.data());
+    jpeg_write_scanlines(&cinfo, &line, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<int>(size));
+  jpeg_destroy_compress(&cinfo);
+  free(buffer);
   return bytes;
 }
 
@@ -63,6 +102,35 @@ TEST_F(JpegLoaderTest, GreyPicturesComeOutGreyAndOddSizesAreKept) {
   ASSERT_TRUE(result.Ok()) << result.error.toStdString();
   ASSERT_EQ(result.image.size(), QSize(37, 23));
   ExpectNear(result.image.pixel(18, 11), qRgb(90, 90, 90));
+}
+
+TEST_F(JpegLoaderTest, CmykInksBecomeScreenColoursWithOrWithoutTheAdobeMarker) {
+  const unsigned char red_ink[4] = {0, 255, 255, 0};
+  const unsigned char grey_ink[4] = {0, 0, 0, 128};
+  for (bool adobe : {true, false}) {
+    const gx::JpegResult red = gx::DecodeJpeg(CmykJpeg(24, 16, red_ink, adobe), "cmyk.jpg");
+    ASSERT_TRUE(red.Ok()) << red.error.toStdString();
+    ASSERT_EQ(red.image.size(), QSize(24, 16));
+    ExpectNear(red.image.pixel(12, 8), qRgb(255, 0, 0));
+    const gx::JpegResult grey = gx::DecodeJpeg(CmykJpeg(8, 8, grey_ink, adobe), "cmyk.jpg");
+    ASSERT_TRUE(grey.Ok());
+    ExpectNear(grey.image.pixel(4, 4), qRgb(127, 127, 127));
+  }
+}
+
+TEST_F(JpegLoaderTest, DeliveredRewardAndAdvertisementPicturesAllDecode) {
+  const QDir dist(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../dist")));
+  for (int n = 1; n <= 17; ++n) {
+    const gx::JpegResult result = gx::LoadJpegFile(dist.filePath(QStringLiteral("pic/s%1.jpg").arg(n)));
+    EXPECT_TRUE(result.Ok()) << result.error.toStdString();
+  }
+  const QStringList adverts = QDir(dist.filePath("rek")).entryList({"*.jpg"}, QDir::Files);
+  for (const QString& name : adverts) {
+    const gx::JpegResult result = gx::LoadJpegFile(dist.filePath("rek/" + name));
+    EXPECT_TRUE(result.Ok()) << result.error.toStdString();
+    EXPECT_LE(result.image.width(), 273);  // the window shows at most 273 x 273
+    EXPECT_LE(result.image.height(), 273);
+  }
 }
 
 TEST_F(JpegLoaderTest, DamagedFilesGiveAMessageNamingTheFileAndNoPicture) {
