@@ -75,7 +75,11 @@ FillOutcome FillAndRequeue(FillRun& run) {
   FillOutcome outcome;
   outcome.ran = true;
   outcome.attempts = FillSlots(run);
-  RequeueUsedWords(p, run.dictionary);
+  if (run.search != nullptr) {
+    run.search->RequeueUsedWords(p, run.dictionary);
+  } else {
+    RequeueUsedWords(p, run.dictionary);
+  }
   if (p.PlacedCount < p.SlotCount && p.FillRunning == 1) p.FillRunning = 0;
   outcome.complete = p.FillRunning == 1;
   outcome.placed = p.PlacedCount;

@@ -121,6 +121,7 @@ class Filler {
 std::uint16_t FillSlots(FillRun& run, WordSearch& search) { return Filler(run, search).Run(); }
 
 std::uint16_t FillSlots(FillRun& run) {
+  if (run.search != nullptr) return FillSlots(run, *run.search);
   IndexedWordSearch search;
   return FillSlots(run, search);
 }

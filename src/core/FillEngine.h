@@ -15,6 +15,8 @@
 
 namespace gx {
 
+class WordSearch;
+
 // Everything one fill run reads and changes.
 struct FillRun {
   Puzzle& puzzle;
@@ -24,6 +26,8 @@ struct FillRun {
   SlotPainter& painter;
   Palette colors;
   std::uint16_t max_attempts = 0;
+  // The search the build and refill use; the program's indexed search when none is given.
+  WordSearch* search = nullptr;
 };
 
 // How a fill looks up words and reorders the dictionary. Both implementations choose the same
@@ -39,7 +43,8 @@ class WordSearch {
   virtual void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) = 0;
 };
 
-// Runs one fill with the program's indexed search; returns the fill's attempt counter at its end.
+// Runs one fill with run.search or else the program's indexed search; returns the fill's attempt
+// counter at its end.
 // Success is PlacedCount = SlotCount with FillRunning still 1.
 std::uint16_t FillSlots(FillRun& run);
 std::uint16_t FillSlots(FillRun& run, WordSearch& search);

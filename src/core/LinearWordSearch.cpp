@@ -1,6 +1,7 @@
 #include "core/LinearWordSearch.h"
 
 #include <string>
+#include <vector>
 
 namespace gx {
 
@@ -30,12 +31,14 @@ void LinearWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t s
 
 void LinearWordSearch::RequeueUsedWords(Puzzle& p, DictionaryStore& d) {
   d.DictionaryModified = 1;
+  std::vector<std::string> used;
+  for (int k = 1; k <= p.SlotCount; ++k) used.push_back(ReconstructedEntry(p, k));
   int w = 1;
   for (int e = 1; e <= d.DictionaryCount; ++e) {
-    const std::string entry(d.Entry(e));
+    const std::string_view entry = d.Entry(e);
     bool drop = false;
-    for (int k = 1; k <= p.SlotCount; ++k) {
-      if (entry == ReconstructedEntry(p, k) || entry.empty()) drop = true;
+    for (const std::string& slot_entry : used) {
+      if (entry == slot_entry || entry.empty()) drop = true;
     }
     if (drop) continue;
     d.SetEntry(w, entry);
@@ -43,7 +46,7 @@ void LinearWordSearch::RequeueUsedWords(Puzzle& p, DictionaryStore& d) {
   }
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k].empty()) continue;
-    if (w <= DictionaryStore::Capacity) d.SetEntry(w, ReconstructedEntry(p, k));
+    if (w <= DictionaryStore::Capacity) d.SetEntry(w, used[static_cast<std::size_t>(k - 1)]);
     ++w;
   }
 }

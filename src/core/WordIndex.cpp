@@ -6,11 +6,6 @@ namespace gx {
 
 namespace {
 
-std::size_t WordLength(std::string_view entry) {
-  const std::size_t space = entry.find(' ');
-  return space == std::string_view::npos ? 0 : space;
-}
-
 // The letters already standing in a slot's cells: the only ones a candidate must match.
 struct SlotPattern {
   std::array<std::uint8_t, 64> offsets{};
@@ -48,20 +43,27 @@ bool AlreadyPlaced(const Puzzle& p, std::string_view word) {
 void WordIndex::Build(const DictionaryStore& dictionary) {
   const int count = dictionary.DictionaryCount;
   std::array<std::uint32_t, MaxWordLength + 2> sizes{};
-  std::vector<std::uint8_t> lengths(static_cast<std::size_t>(count) + 1);
-  for (int e = 1; e <= count; ++e) {
-    lengths[e] = static_cast<std::uint8_t>(WordLength(dictionary.Entry(e)));
-    ++sizes[lengths[e]];
+  lengths_.resize(static_cast<std::size_t>(count) + 1);
+  // The records are read in place: this runs at every fill start and after every requeue.
+  const std::uint8_t* record = dictionary.Buffer();
+  for (int e = 1; e <= count; ++e, record += DictionaryStore::RecordSize) {
+    const int size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
+    int length = 0;
+    while (length < size && record[1 + length] != ' ') ++length;
+    // An entry without a space has no word: it goes with the words of length 0, never looked up.
+    lengths_[e] = static_cast<std::uint8_t>(length < size ? length : 0);
+    ++sizes[lengths_[e]];
   }
   offsets_[0] = 0;
   for (int length = 0; length <= MaxWordLength; ++length) offsets_[length + 1] = offsets_[length] + sizes[length];
-  positions_.assign(static_cast<std::size_t>(count), 0);
+  positions_.resize(static_cast<std::size_t>(count));
   std::array<std::uint32_t, MaxWordLength + 2> next = offsets_;
   // Positions are visited in ascending order, so every group stays in store order.
-  for (int e = 1; e <= count; ++e) positions_[next[lengths[e]]++] = static_cast<std::uint16_t>(e);
+  for (int e = 1; e <= count; ++e) positions_[next[lengths_[e]]++] = static_cast<std::uint16_t>(e);
 }
 
 void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t start) {
+  if (stale_) Prepare(run.dictionary);
   const Puzzle& p = run.puzzle;
   const int length = p.SlotLength[slot];
   // An entry without a space has no word and never fits; no word is longer than an entry.
@@ -81,7 +83,7 @@ void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t 
 
 void IndexedWordSearch::RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) {
   gx::RequeueUsedWords(puzzle, dictionary);
-  index_.Build(dictionary);
+  stale_ = true;
 }
 
 }  // namespace gx

@@ -1,0 +1,167 @@
+// Builds crosswords on a 21 x 21 board from a synthesized 16,384-entry dictionary over fixed seeds,
+// once with the plain linear word search and once with the program's indexed one, checks that both
+// produce the same crosswords and dictionary order, and prints both times and their ratio.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/BuildLogic.h"
+#include "core/LinearWordSearch.h"
+#include "core/RandomSource.h"
+#include "core/WordIndex.h"
+#include "files/DictionaryStore.h"
+
+namespace {
+
+using gx::DictionaryStore;
+
+// Windows-1251 Russian letters weighted roughly by how often they occur, so that crossings
+// can be met as in a real dictionary.
+std::string WeightedLetters() {
+  const struct {
+    unsigned char letter;
+    int weight;
+  } kLetters[] = {{0xEE, 11}, {0xE5, 8}, {0xE0, 8}, {0xE8, 7}, {0xED, 7}, {0xF2, 6}, {0xF1, 5}, {0xF0, 5},
+                  {0xE2, 4},  {0xEB, 4}, {0xEA, 3}, {0xEC, 3}, {0xE4, 3}, {0xEF, 3}, {0xF3, 3}, {0xFF, 2},
+                  {0xFB, 2},  {0xFC, 2}, {0xE3, 2}, {0xE7, 2}, {0xE1, 2}, {0xF7, 1}, {0xE9, 1}, {0xF5, 1},
+                  {0xE6, 1},  {0xF8, 1}, {0xFE, 1}, {0xF6, 1}, {0xF9, 1}, {0xFD, 1}, {0xF4, 1}};
+  std::string letters;
+  for (const auto& l : kLetters) letters.append(static_cast<std::size_t>(l.weight), static_cast<char>(l.letter));
+  return letters;
+}
+
+std::vector<std::string> SynthesizedDictionary() {
+  const std::string letters = WeightedLetters();
+  gx::SeededRandom random(20240601);
+  std::vector<std::string> entries;
+  for (int e = 0; e < DictionaryStore::Capacity; ++e) {
+    std::string word;
+    const int length = 3 + random.Random(7);
+    for (int t = 0; t < length; ++t) word += letters[static_cast<std::size_t>(random.Random(static_cast<int>(letters.size())))];
+    entries.push_back(word + " \xEF\xEE\xE4\xF1\xEA\xE0\xE7\xEA\xE0 " + std::to_string(e));  // " подсказка N"
+  }
+  return entries;
+}
+
+// What a build leaves behind, to compare the two searches.
+struct BuildRecord {
+  unsigned generations = 0;
+  int slots = 0, placed = 0, attempts = 0;
+  bool complete = false;
+  std::string answers;  // every slot's entry and dictionary position, then the store order
+  double seconds = 0;       // the whole build, the fastest of the repetitions
+  double fill_seconds = 0;  // the fill and requeue alone (the build minus the grid generation)
+};
+
+void CopyStore(const DictionaryStore& from, DictionaryStore& to) {
+  std::memcpy(to.Buffer(), from.Buffer(), static_cast<std::size_t>(DictionaryStore::Capacity) * DictionaryStore::RecordSize);
+  to.DictionaryCount = from.DictionaryCount;
+}
+
+// One build from the given store state, timed; the store is left as the build leaves it.
+BuildRecord TimedBuild(gx::WordSearch& search, DictionaryStore& dictionary, std::uint64_t seed, int min_slots) {
+  auto puzzle = std::make_unique<gx::Puzzle>();
+  puzzle->BoardRows = puzzle->BoardCols = 21;
+  gx::WindowState window;
+  gx::NullHost host;
+  gx::NullSlotPainter painter;
+  gx::FillRun run{*puzzle, dictionary, window, host, painter, gx::Palette{}, 256, &search};
+  gx::SeededRandom random(seed);
+  const auto start = std::chrono::steady_clock::now();
+  auto fill_start = start;
+  const gx::BuildResult build = gx::RunBuild(run, random, static_cast<std::uint8_t>(min_slots),
+                                             gx::kDefaultMaxGenerations,
+                                             [&fill_start] { fill_start = std::chrono::steady_clock::now(); });
+  const auto end = std::chrono::steady_clock::now();
+  BuildRecord record;
+  record.seconds = std::chrono::duration<double>(end - start).count();
+  record.fill_seconds = std::chrono::duration<double>(end - fill_start).count();
+  record.generations = build.search.generations;
+  record.slots = puzzle->SlotCount;
+  record.placed = puzzle->PlacedCount;
+  record.attempts = build.result.fill.attempts;
+  record.complete = build.result.fill.complete;
+  for (int k = 1; k <= puzzle->SlotCount; ++k) {
+    record.answers += gx::ReconstructedEntry(*puzzle, k) + "@" + std::to_string(puzzle->SlotDictPos[k]) + "\n";
+  }
+  for (int e = 1; e <= dictionary.DictionaryCount; ++e) record.answers += std::string(dictionary.Entry(e)) + "\n";
+  return record;
+}
+
+// The machine is shared: each build runs several times from the same store state and the fastest
+// time counts.
+BuildRecord BestOf(int repetitions, gx::WordSearch& search, const DictionaryStore& before, DictionaryStore& work,
+                   std::uint64_t seed, int min_slots) {
+  BuildRecord best;
+  for (int r = 0; r < repetitions; ++r) {
+    CopyStore(before, work);
+    BuildRecord record = TimedBuild(search, work, seed, min_slots);
+    const double fastest_fill = r == 0 ? record.fill_seconds : std::min(best.fill_seconds, record.fill_seconds);
+    if (r == 0 || record.seconds < best.seconds) best = record;
+    best.fill_seconds = fastest_fill;
+  }
+  return best;
+}
+
+struct Totals {
+  double plain = 0, engine = 0, plain_fill = 0, engine_fill = 0;
+  bool identical = true;
+};
+
+// The builds follow one another as in the program: each starts from the store order the one
+// before left behind.
+Totals RunSeries(const std::vector<std::string>& entries, int min_slots, int repetitions) {
+  const std::vector<std::uint64_t> seeds = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  auto state = std::make_unique<DictionaryStore>();
+  auto work = std::make_unique<DictionaryStore>();
+  state->DictionaryCount = static_cast<std::uint16_t>(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) state->SetEntry(static_cast<int>(i + 1), entries[i]);
+  gx::LinearWordSearch plain;
+  gx::IndexedWordSearch indexed;
+  Totals totals;
+  std::printf("\nbuilds with MinSlotCount %d (build ms: whole build; fill ms: fill and requeue)\n", min_slots);
+  std::printf("%5s %5s %6s %8s %10s %10s %10s %7s %10s %10s %7s\n", "seed", "slots", "placed", "attempts", "result",
+              "plain", "engine", "ratio", "plain", "engine", "ratio");
+  std::printf("%46s %28s\n", "build ms", "fill ms");
+  for (std::uint64_t seed : seeds) {
+    const BuildRecord a = BestOf(repetitions, plain, *state, *work, seed, min_slots);
+    const BuildRecord b = BestOf(repetitions, indexed, *state, *work, seed, min_slots);
+    const bool same = a.answers == b.answers && a.attempts == b.attempts && a.placed == b.placed &&
+                      a.complete == b.complete && a.generations == b.generations;
+    totals.identical = totals.identical && same;
+    totals.plain += a.seconds;
+    totals.engine += b.seconds;
+    totals.plain_fill += a.fill_seconds;
+    totals.engine_fill += b.fill_seconds;
+    std::printf("%5llu %5d %6d %8d %10s %10.3f %10.3f %7.1f %10.3f %10.3f %7.1f%s\n",
+                static_cast<unsigned long long>(seed), a.slots, a.placed, a.attempts,
+                a.complete ? "complete" : "incomplete", a.seconds * 1000, b.seconds * 1000, a.seconds / b.seconds,
+                a.fill_seconds * 1000, b.fill_seconds * 1000, a.fill_seconds / b.fill_seconds,
+                same ? "" : "  DIFFERENT");
+    CopyStore(*work, *state);
+  }
+  std::printf("total build: plain %.1f ms, engine %.1f ms, ratio %.1fx\n", totals.plain * 1000, totals.engine * 1000,
+              totals.plain / totals.engine);
+  std::printf("total fill:  plain %.1f ms, engine %.1f ms, ratio %.1fx\n", totals.plain_fill * 1000,
+              totals.engine_fill * 1000, totals.plain_fill / totals.engine_fill);
+  std::printf("output %s\n", totals.identical ? "identical" : "DIFFERENT");
+  return totals;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+  const std::vector<std::string> entries = SynthesizedDictionary();
+  std::printf("fill bench: 21 x 21 board, %zu-entry dictionary, MaxFillAttempts 256, best of %d runs\n",
+              entries.size(), repetitions);
+  bool identical = true;
+  for (int min_slots : {4, 40}) identical = RunSeries(entries, min_slots, repetitions).identical && identical;
+  return identical ? 0 : 1;
+}
