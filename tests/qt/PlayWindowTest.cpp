@@ -1,0 +1,143 @@
+// The play commands driven through the real main window: drawing a grid with the mouse, refilling
+// it with the delivered dictionary, typing, the tally, the reward and the answers.
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "board/BoardColors.h"
+#include "board/LetterEntry.h"
+#include "files/Cp1251.h"
+#include "qt/BoardView.h"
+#include "qt/MainWindow.h"
+#include "qt/QtCanvas.h"
+
+namespace gx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Delivered = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist";
+
+// The keys of a word on the Russian layout as typed with the Latin layout active.
+QString LatinKeys(std::string_view word) {
+  QString keys;
+  for (char letter : word) {
+    for (char key = 'a'; key <= 'z' + 5; ++key) {
+      const char c = key <= 'z' ? key : ",.;[]"[key - 'z' - 1];
+      if (LetterFor(c) == letter) {
+        keys += QChar(c);
+        break;
+      }
+    }
+  }
+  return keys;
+}
+
+class QuietHost : public Host {
+ public:
+  void ShowInformation(std::string_view text) override { information.emplace_back(text); }
+  void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  std::vector<std::string> information;
+  std::vector<std::string> errors;
+};
+
+class PlayWindow : public ::testing::Test {
+ protected:
+  PlayWindow() : old_dir_(fs::current_path()) {
+    dir_ = fs::path(temp_.path().toStdString());
+    fs::create_directories(dir_ / "rek");
+    fs::create_directories(dir_ / "data");
+    std::ofstream(dir_ / "rek" / "rek.dat").put('\n');
+    fs::copy_file(Delivered / "gx.dat", dir_ / "gx.dat");
+    fs::copy_file(Delivered / "data" / "ru.dct", dir_ / "data" / "ru.dct");
+    fs::current_path(dir_);
+    form_ = std::make_unique<TForm1>(&host_, [] { return std::optional<PrinterResolution>{}; });
+    form_->show();
+    QApplication::processEvents();
+  }
+  ~PlayWindow() override {
+    form_.reset();
+    fs::current_path(old_dir_);
+  }
+
+  void Key(Qt::Key key) { QTest::keyClick(Target(), key); }
+  void Type(const QString& text) { QTest::keyClicks(Target(), text); }
+  QWidget* Target() { return QApplication::focusWidget() ? QApplication::focusWidget() : form_.get(); }
+
+  // A stroke along the cells of one row or column, pressed on the first and released on the last.
+  void Stroke(int x1, int y1, int x2, int y2) {
+    BoardView* paint = form_->Paint();
+    QTest::mousePress(paint, Qt::LeftButton, Qt::NoModifier, QPoint(x1 * 16 + 8, y1 * 16 + 8));
+    for (int x = x1, y = y1;; x += (x2 > x1), y += (y2 > y1)) {
+      QTest::mouseMove(paint, QPoint(x * 16 + 8, y * 16 + 8));
+      if (x == x2 && y == y2) break;
+    }
+    QTest::mouseRelease(paint, Qt::LeftButton, Qt::NoModifier, QPoint(x2 * 16 + 8, y2 * 16 + 8));
+  }
+  Color Inside(int x, int y) { return FromQColor(form_->Paint()->Image().pixelColor(x * 16 + 14, y * 16 + 14)); }
+  Puzzle& Model() { return form_->State().puzzle; }
+
+  QTemporaryDir temp_;
+  fs::path dir_;
+  fs::path old_dir_;
+  QuietHost host_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(PlayWindow, DrawRefillTypeAndTally) {
+  Key(Qt::Key_F8);
+  EXPECT_EQ(Model().SlotCount, 0);
+  // Two across and two down words of 7 cells crossing in a frame.
+  Stroke(1, 2, 7, 2);
+  Stroke(1, 6, 7, 6);
+  Stroke(3, 1, 3, 7);
+  Stroke(7, 1, 7, 7);
+  ASSERT_EQ(Model().SlotCount, 4);
+  EXPECT_EQ(Model().GridModified, 1);
+
+  Key(Qt::Key_F7);
+  ASSERT_EQ(form_->State().window.Caption, Utf8ToCp1251("Новый кроссворд 4 сл"));
+  EXPECT_EQ(form_->windowTitle(), QString::fromUtf8("Новый кроссворд 4 сл"));
+  EXPECT_EQ(Model().PlayActive, 1);
+
+  // Typing the first answer on the keyboard, then a tally: three words are not guessed.
+  const std::string answer = Model().SlotAnswer[1].str();
+  Type(LatinKeys(answer));
+  EXPECT_EQ(Model().SlotEntry[1], answer);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(form_->State().window.Label2Text, Utf8ToCp1251("Не угадано 3 сл."));
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(form_->State().window.Label2Visible);
+
+  // F12 fills in every answer; the tally then rewards the solver with a picture.
+  Key(Qt::Key_F12);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Model().RewardShown, 1);
+  EXPECT_TRUE(form_->State().window.Image2Visible) << (host_.errors.empty() ? "" : host_.errors[0]);
+
+  // The answers toggle: shown on the board in the word colours, then hidden again by Escape.
+  Key(Qt::Key_Escape);
+  Key(Qt::Key_F9);
+  EXPECT_EQ(Model().AnswersShown, 1);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Model().AnswersShown, 0);
+  // Every word is complete: found colour, the current word under its highlight.
+  EXPECT_EQ(Inside(5, 2), form_->State().settings.Colors.FoundWordColor ^ Purple);
+  EXPECT_EQ(Inside(3, 4), form_->State().settings.Colors.FoundWordColor);
+}
+
+TEST_F(PlayWindow, AKaleidoscopeStrokeIsRepeatedOnTheBoard) {
+  Key(Qt::Key_F8);
+  form_->State().settings.KaleidoscopeOn = true;
+  Stroke(2, 3, 2, 3);
+  const int last = Model().BoardCols - 1;
+  EXPECT_EQ(Model().Mask(last - 2, last - 3), GridCell);
+  EXPECT_EQ(Inside(last - 3, last - 2), form_->State().settings.Colors.WordCellColor);
+}
+
+}  // namespace
+}  // namespace gx
