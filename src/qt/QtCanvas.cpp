@@ -15,6 +15,30 @@ QColor ToQColor(Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, 
 
 Color FromQColor(const QColor& color) { return Rgb(color.red(), color.green(), color.blue()); }
 
+class QtCanvas::OperationPainter {
+ public:
+  explicit OperationPainter(const QtCanvas& canvas) {
+    if (canvas.external_) {
+      painter_ = canvas.external_;
+      painter_->save();
+    } else if (canvas.device_) {
+      painter_ = &local_.emplace(canvas.device_);
+    }
+  }
+  ~OperationPainter() {
+    if (painter_ && !local_) painter_->restore();
+  }
+  OperationPainter(const OperationPainter&) = delete;
+  OperationPainter& operator=(const OperationPainter&) = delete;
+
+  explicit operator bool() const { return painter_ != nullptr; }
+  QPainter& operator*() const { return *painter_; }
+
+ private:
+  std::optional<QPainter> local_;
+  QPainter* painter_ = nullptr;
+};
+
 QFont QtCanvas::MakeFont(std::string_view name, int pixel_height) {
   QFont font(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   font.setPixelSize(std::max(pixel_height, 1));
@@ -33,8 +57,9 @@ void QtCanvas::FillPixels(QPainter& painter, int x, int y, int width, int height
 }
 
 void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  if (!device_) return;
-  QPainter painter(device_);
+  OperationPainter open(*this);
+  if (!open) return;
+  QPainter& painter = *open;
   const int width = x2 - x1;
   const int height = y2 - y1;
   if (width <= 0 || height <= 0) return;
@@ -51,14 +76,16 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void QtCanvas::FillRect(int x1, int y1, int x2, int y2) {
-  if (!device_) return;
-  QPainter painter(device_);
+  OperationPainter open(*this);
+  if (!open) return;
+  QPainter& painter = *open;
   FillPixels(painter, x1, y1, x2 - x1, y2 - y1, brush_color_);
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
-  if (!device_) return;
-  QPainter painter(device_);
+  OperationPainter open(*this);
+  if (!open) return;
+  QPainter& painter = *open;
   if (y1 == y2) {
     if (x2 > x1) FillPixels(painter, x1, y1, x2 - x1, 1, pen_color_);
     else FillPixels(painter, x2 + 1, y1, x1 - x2, 1, pen_color_);
@@ -79,12 +106,13 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-  if (!device_) return;
+  OperationPainter open(*this);
+  if (!open) return;
+  QPainter& painter = *open;
   const std::string utf8 = Cp1251ToUtf8(text);
   const QString qtext = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  QPainter painter(device_);
   painter.setFont(font_);
-  const QFontMetrics metrics(font_, device_);
+  const QFontMetrics metrics(font_, painter.device());
   painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), ToQColor(brush_color_));
   painter.setPen(ToQColor(font_color_));
   painter.drawText(x, y + metrics.ascent(), qtext);

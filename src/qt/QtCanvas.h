@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QPaintDevice>
+#include <QPainter>
+#include <optional>
 #include <string>
 
 #include "board/Canvas.h"
@@ -13,6 +15,9 @@ namespace gx {
 class QtCanvas : public Canvas {
  public:
   explicit QtCanvas(QPaintDevice* device = nullptr) : device_(device) {}
+  // Draws through a painter that stays open across operations: a print job, whose pages end
+  // when their painter ends.
+  explicit QtCanvas(QPainter* painter) : device_(nullptr), external_(painter) {}
 
   void SetDevice(QPaintDevice* device) { device_ = device; }
   QPaintDevice* Device() const { return device_; }
@@ -36,9 +41,13 @@ class QtCanvas : public Canvas {
 
  private:
   // Fills whole pixels in the given colour, XOR-ing them when the pen is in XOR mode.
-  void FillPixels(class QPainter& painter, int x, int y, int width, int height, Color color) const;
+  void FillPixels(QPainter& painter, int x, int y, int width, int height, Color color) const;
+
+  // The painter an operation draws with: the external one, or one opened on the device.
+  class OperationPainter;
 
   QPaintDevice* device_;
+  QPainter* external_ = nullptr;
   Color pen_color_ = 0;
   PenMode pen_mode_ = PenMode::Copy;
   Color brush_color_ = 0xFFFFFF;

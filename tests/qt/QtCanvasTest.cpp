@@ -1,6 +1,7 @@
 #include "qt/QtCanvas.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include "core/Settings.h"
@@ -75,6 +76,25 @@ TEST_F(CanvasTest, TextHasAnOpaqueBackgroundInTheBrushAndLettersInTheFontColour)
   EXPECT_GT(red, 5);
   EXPECT_EQ(At(2, 1), Black);
   EXPECT_EQ(At(3, 0), Black);
+}
+
+TEST(CanvasOverAnOpenPainter, DrawsThroughItAndLeavesItOpenAndUnchanged) {
+  QImage image(20, 20, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  QtCanvas canvas(&painter);
+  canvas.SetPenColor(Red);
+  canvas.SetBrushColor(Blue);
+  canvas.Rectangle(0, 0, 5, 5);
+  canvas.SetPenMode(PenMode::Xor);
+  canvas.Line(0, 10, 4, 10);
+  EXPECT_TRUE(painter.isActive());
+  EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+  canvas.TextOut(10, 10, "A");
+  painter.end();
+  EXPECT_EQ(FromQColor(image.pixelColor(0, 0)), Red);
+  EXPECT_EQ(FromQColor(image.pixelColor(2, 2)), Blue);
+  EXPECT_EQ(FromQColor(image.pixelColor(1, 10)), Red);  // black XOR red
 }
 
 TEST(CanvasWithoutDevice, DrawsNothingAndKeepsItsState) {
