@@ -75,7 +75,8 @@ bool PlaceAnswer(Puzzle& puzzle, int k) {
 std::string_view PuzzleRecord::Answer() const {
   std::string_view whole = text.view();
   std::size_t space = whole.find(' ');
-  return space == std::string_view::npos ? std::string_view{} : whole.substr(0, space);
+  // An empty view that still points into the text: copying it must never see a null pointer.
+  return whole.substr(0, space == std::string_view::npos ? 0 : space);
 }
 
 std::string_view PuzzleRecord::Clue() const {
