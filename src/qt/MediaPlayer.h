@@ -5,11 +5,13 @@
 //   gx::MediaPlayer player;
 //   QObject::connect(&player, &gx::MediaPlayer::Failed, ...show the error box...);
 //   if (!player.Play(path)) ...show player.LastError() in the error box...
-// Play returns false at once for a file that cannot be opened (missing, unreadable, a sound on a
-// machine without a sound device, or a file the media back end refuses while opening it). Errors
-// found later, while the file decodes or plays, arrive once per Play through Failed. A new Play
-// stops whatever was playing. A film is shown in a window of its own that opens when the picture
-// starts and closes at the end of the film, on Stop and on the next Play.
+// Play returns false at once for a file that cannot be opened: missing or unreadable, a sound
+// (*.wav) on a machine without a sound device, or a file the media back end refuses while opening
+// it. Errors found later, while the file decodes or plays, arrive once per Play through Failed;
+// those of a file already replaced are dropped. A new Play stops whatever was playing. A film
+// (any file but *.wav) plays without sound when there is no sound device; its picture shows in a
+// window of its own that opens with the first frame and closes at the end, on Stop and on the
+// next Play. Messages are "<file name>: <text>", in English like the run-time's other messages.
 
 #include <QObject>
 #include <QString>

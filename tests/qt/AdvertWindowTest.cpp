@@ -70,16 +70,6 @@ TEST_F(AdvertWindowTest, LargerPictureShowsItsMiddle) {
   ExpectNear(shown.pixel(272, 272), qRgb(200, 200, 0));
 }
 
-TEST_F(AdvertWindowTest, SmallPictureIsCentred) {
-  QString error;
-  ASSERT_TRUE(window_.ShowPicture(SaveJpeg("small.jpg", Framed(64, qRgb(200, 0, 0), qRgb(200, 0, 0))), &error));
-  const QImage shown = window_.Image1()->grab().toImage();
-  ExpectNear(shown.pixel(136, 136), qRgb(200, 0, 0));
-  ExpectNear(shown.pixel(136 - 30, 136 + 30), qRgb(200, 0, 0));
-  EXPECT_NE(shown.pixel(136 - 40, 136), shown.pixel(136, 136));
-  EXPECT_NE(shown.pixel(136, 136 + 40), shown.pixel(136, 136));
-}
-
 TEST_F(AdvertWindowTest, PictureThatCannotLoadLeavesWindowAndOldPictureAsTheyWere) {
   QString error;
   EXPECT_FALSE(window_.ShowPicture(dir_.filePath("gone.jpg"), &error));
@@ -98,13 +88,6 @@ TEST_F(AdvertWindowTest, PictureThatCannotLoadLeavesWindowAndOldPictureAsTheyWer
   EXPECT_TRUE(error.startsWith("broken.jpg: "));
   EXPECT_TRUE(window_.isVisible());
   EXPECT_EQ(window_.Image1()->pixmap().size(), QSize(40, 40));
-}
-
-TEST(CentredPictureTest, ReportsErrorsWithoutAnErrorSlot) {
-  gx::CentredPicture picture;
-  EXPECT_EQ(picture.size(), QSize(273, 273));
-  EXPECT_FALSE(picture.LoadFile("/nonexistent/s1.jpg", nullptr));
-  EXPECT_FALSE(picture.HasPicture());
 }
 
 }  // namespace

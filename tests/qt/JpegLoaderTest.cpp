@@ -185,12 +185,4 @@ TEST_F(JpegLoaderTest, HugeClaimedSizeIsRefusedBeforeDecoding) {
   EXPECT_TRUE(result.error.contains("too large")) << result.error.toStdString();
 }
 
-TEST_F(JpegLoaderTest, DecoderStaysUsableAfterFailures) {
-  const QByteArray good = JpegBytes(Quarters(32, 32));
-  for (int i = 0; i < 20; ++i) {
-    EXPECT_FALSE(gx::DecodeJpeg(good.left(100 + i * 7), "cut.jpg").Ok());
-    EXPECT_TRUE(gx::DecodeJpeg(good, "good.jpg").Ok());
-  }
-}
-
 }  // namespace

@@ -183,12 +183,4 @@ TEST_F(MediaPlayerTest, FilmShowsItsFramesInItsWindowAndANewFilmReplacesIt) {
   EXPECT_TRUE(failed.isEmpty());
 }
 
-TEST(FilmWindowTest, ShowsNoPictureUntilAFrameArrivesAndStartsBlack) {
-  gx::FilmWindow window;
-  EXPECT_TRUE(window.LastFrame().isNull());
-  EXPECT_NE(window.Sink(), nullptr);
-  const QImage shown = window.grab().toImage();
-  EXPECT_EQ(QColor(shown.pixel(10, 10)), QColor(Qt::black));
-}
-
 }  // namespace
