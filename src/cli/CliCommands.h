@@ -16,9 +16,4 @@ int RunGenerate(const std::vector<std::string>& args);
 int RunFill(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
 
-// Commands whose options are checked but whose work is not there yet: exit 2, "not yet built".
-int GenerateNotYetBuilt(const std::vector<std::string>& args);
-int FillNotYetBuilt(const std::vector<std::string>& args);
-int BuildNotYetBuilt(const std::vector<std::string>& args);
-
 }  // namespace gx::cli
