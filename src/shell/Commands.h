@@ -95,8 +95,10 @@ class Commands {
   // Closing the main window: stops a running fill and draws what it placed.
   void MainWindowClosing();
 
-  // The load of the file named PuzzleFileName, as at start-up and by the load command.
-  void LoadPuzzle();
+  // The load of the file named PuzzleFileName, as at start-up and by the load command. False
+  // when reading failed with an input/output error (already reported); a missing file is only
+  // pointed out and counts as done.
+  bool LoadPuzzle();
   // Loads the current dictionary with progress, the small-dictionary notice and the dictionary
   // line. False (after reporting) when it could not be read; the store is then unchanged.
   bool LoadDictionary();

@@ -21,7 +21,7 @@ void Commands::ShowNotices(const std::vector<std::string>& notices) {
   for (const std::string& notice : notices) host_.ShowInformation(notice);
 }
 
-void Commands::LoadPuzzle() {
+bool Commands::LoadPuzzle() {
   Puzzle& puzzle = state_.puzzle;
   WindowState& window = state_.window;
   window.Image2Visible = false;
@@ -35,11 +35,11 @@ void Commands::LoadPuzzle() {
       LoadPuzzleFile(puzzle, JoinPath(DataFolder(state_.settings), state_.PuzzleFileName));
   if (result.status == PuzzleLoadResult::Status::Missing) {
     host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
-    return;
+    return true;
   }
   if (result.status == PuzzleLoadResult::Status::Failed) {
     host_.ShowError(result.error.Text());
-    return;
+    return false;
   }
   ShowNotices(result.notices);
 
@@ -50,6 +50,7 @@ void Commands::LoadPuzzle() {
   media_.PlaySound("e1");
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+  return true;
 }
 
 void Commands::LoadPuzzleCommand() {

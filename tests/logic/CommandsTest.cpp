@@ -257,10 +257,18 @@ TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSave
 TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {
   b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
   b.state.PuzzleFileName = "9.gx";
-  b.commands.LoadPuzzle();
+  EXPECT_TRUE(b.commands.LoadPuzzle());
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Нет файла 9.gx")});
   EXPECT_EQ(b.state.puzzle.SlotCount, 0);
   EXPECT_EQ(b.state.puzzle.PlayActive, 0);
+}
+
+TEST_F(ProgramFolder, AFileCutInsideARecordIsAnInputOutputFailure) {
+  folder.Write("data/5.gx", std::string("\x01\x01", 2));
+  b.state.PuzzleFileName = "5.gx";
+  EXPECT_FALSE(b.commands.LoadPuzzle());
+  EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file"});
+  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
 }
 
 TEST(OptionFields, AreParsedLenientlyAndKeptInStep) {
