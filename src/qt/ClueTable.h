@@ -45,6 +45,8 @@ class ClueTable : public QTableView {
   ClueTable(const Puzzle& puzzle, QWidget* parent);
   // Shows the clue list and its current row as the model holds them now.
   void ShowModel();
+  // Typed letters belong to the crossword, not to a search through the list.
+  void keyboardSearch(const QString&) override {}
 
  signals:
   void RowChosen(int row);

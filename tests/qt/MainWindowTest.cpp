@@ -1,6 +1,7 @@
 #include "qt/MainWindow.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -188,6 +189,23 @@ TEST_F(ProgramFolder, ChoosingARowInTheClueListSelectsItsWord) {
   const Color word = form->State().settings.Colors.WordCellColor;
   EXPECT_EQ(FromQColor(board.pixelColor(1 * 16 + 15, 3 * 16 + 15)), word ^ Purple);  // the down word now
   EXPECT_EQ(FromQColor(board.pixelColor(3 * 16 + 15, 1 * 16 + 15)), word);
+}
+
+TEST_F(ProgramFolder, TypingInTheClueListDoesNotMoveItsRow) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  SavePuzzle("1.gx");
+  auto form = Start();
+  form->show();
+  form->Grid1()->setFocus();
+  QApplication::processEvents();
+  // Row 1's clue begins with the letter typed; a list search would jump there.
+  for (const QString& letter : {QStringLiteral(" "), QStringLiteral("М")}) {
+    QKeyEvent press(QEvent::KeyPress, letter == QStringLiteral(" ") ? Qt::Key_Space : Qt::Key_unknown, Qt::NoModifier,
+                    letter);
+    QApplication::sendEvent(form->Grid1(), &press);
+  }
+  EXPECT_EQ(form->Grid1()->currentIndex().row(), 0);
+  EXPECT_EQ(form->State().puzzle.Grid1.CurrentRow(), 0);
 }
 
 TEST_F(ProgramFolder, ClosingWritesTheSettingsBackByteForByte) {
