@@ -3,7 +3,6 @@
 #include <cstring>
 #include <memory>
 
-#include "core/Rounding.h"
 #include "files/Cp1251.h"
 #include "files/FileIo.h"
 #include "files/LetterCode.h"

@@ -3,7 +3,6 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "files/Cp1251.h"
