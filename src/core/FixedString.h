@@ -20,7 +20,7 @@ class FixedString {
 
   void Assign(std::string_view text) {
     length_ = static_cast<std::uint8_t>(text.size() < Max ? text.size() : Max);
-    std::memcpy(bytes_, text.data(), length_);
+    if (length_ > 0) std::memcpy(bytes_, text.data(), length_);  // an empty view may hold no pointer
   }
   FixedString& operator=(std::string_view text) {
     Assign(text);

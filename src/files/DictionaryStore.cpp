@@ -18,7 +18,7 @@ void DictionaryStore::SetEntry(int e, std::string_view text) {
   std::uint8_t* record = buffer_.get() + static_cast<std::size_t>(RecordSize) * (e - 1);
   std::size_t length = text.size() < MaxEntryLength ? text.size() : MaxEntryLength;
   record[0] = static_cast<std::uint8_t>(length);
-  std::memcpy(record + 1, text.data(), length);
+  if (length > 0) std::memcpy(record + 1, text.data(), length);
 }
 
 std::string_view EntryWord(std::string_view entry) {
