@@ -57,6 +57,10 @@ QToolButton* TForm1::Button(gx::Button button) const {
 }
 
 void TForm1::BuildControls() {
+  // A compact font like the one the design was laid out in, so that the panels hold their texts.
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(12);
+  setFont(font);
   bevel1_ = MakeFrame(this, "Bevel1", QFrame::Sunken);
   paint_ = new BoardView(this);
   bevel4_ = MakeFrame(this, "Bevel4", QFrame::Sunken);
@@ -159,24 +163,24 @@ void TForm1::BuildPanel2() {
   check_box2_ = new QCheckBox(QStringLiteral("Калейдоскоп"), panel2_);
   check_box2_->setObjectName(QStringLiteral("CheckBox2"));
   check_box2_->setToolTip(QStringLiteral("Эффект калейдоскопа при рисовании"));
-  check_box2_->setGeometry(146, 4, 110, 20);
+  check_box2_->setGeometry(146, 4, 96, 20);
   check_box3_ = new QCheckBox(QStringLiteral("Звук"), panel2_);
   check_box3_->setObjectName(QStringLiteral("CheckBox3"));
-  check_box3_->setGeometry(262, 4, 70, 20);
+  check_box3_->setGeometry(246, 4, 62, 20);
   check_box1_ = new QCheckBox(QStringLiteral("Сохранение HTML и GIF"), panel2_);
   check_box1_->setObjectName(QStringLiteral("CheckBox1"));
   check_box1_->setToolTip(QStringLiteral("сохранять под номерами"));
-  check_box1_->setGeometry(4, 31, 150, 22);
+  check_box1_->setGeometry(4, 31, 166, 22);
 
-  label5_ = MakeLabel(panel2_, "Label5", QStringLiteral("Словарь:"), 158, 33, 52, 18);
-  int left = 212;
+  label5_ = MakeLabel(panel2_, "Label5", QStringLiteral("Словарь:"), 172, 33, 52, 18);
+  int left = 224;
   auto next = [&left] { const int at = left; left += ButtonSide + 1; return at; };
   AddButton(panel2_, Button::SpeedButton14, static_cast<int>(ButtonIcon::ChooseDictionary), "Выбор", next(), 30);
   AddButton(panel2_, Button::SpeedButton15, static_cast<int>(ButtonIcon::Statistics), "Статистика", next(), 30);
   AddButton(panel2_, Button::SpeedButton17, static_cast<int>(ButtonIcon::EditDictionary), "Изменение, дополнение",
             next(), 30);
   AddButton(panel2_, Button::SpeedButton18, static_cast<int>(ButtonIcon::NewDictionary), "Создать новый", next(), 30);
-  AddButton(panel2_, Button::SpeedButton9, static_cast<int>(ButtonIcon::Palette), "Цвета", 318, 30);
+  AddButton(panel2_, Button::SpeedButton9, static_cast<int>(ButtonIcon::Palette), "Цвета", 316, 3);
 }
 
 }  // namespace gx

@@ -335,6 +335,10 @@ TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
   form->show();
   QApplication::processEvents();
   EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(target)));
+  form->Button(Button::SpeedButton13)->click();
+  form->resize(700, 520);
+  QApplication::processEvents();
+  EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(target) + QStringLiteral(".settings.png")));
 }
 
 }  // namespace
