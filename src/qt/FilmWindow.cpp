@@ -10,6 +10,7 @@ FilmWindow::FilmWindow(QWidget* parent) : QWidget(parent, Qt::Window), sink_(new
   setWindowTitle(QStringLiteral("Gridlex"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program even mid-film
   resize(352, 288);
   connect(sink_, &QVideoSink::videoFrameChanged, this, &FilmWindow::OnFrame);
 }
@@ -23,6 +24,11 @@ void FilmWindow::OnFrame(const QVideoFrame& frame) {
   if (!frame.isValid()) return;
   frame_ = frame.toImage();
   update();
+}
+
+void FilmWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit Closed();
 }
 
 void FilmWindow::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 // The window a film plays in: it shows the frames a QVideoSink receives, fitted to the window
 // with the film's proportions kept. MediaPlayer creates it, shows it and hides it; nobody else needs to.
+// Closing it by its close box stops the film; it never keeps the program running on its own.
 
 #include <QImage>
 #include <QWidget>
@@ -20,8 +21,12 @@ class FilmWindow : public QWidget {
   const QImage& LastFrame() const { return frame_; }
   void ClearFrame();
 
+ signals:
+  void Closed();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void OnFrame(const QVideoFrame& frame);

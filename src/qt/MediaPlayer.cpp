@@ -111,6 +111,7 @@ bool MediaPlayer::AttachAudioOutput() {
 void MediaPlayer::EnsureFilmWindow() {
   if (film_window_) return;
   film_window_ = std::make_unique<FilmWindow>();
+  connect(film_window_.get(), &FilmWindow::Closed, this, &MediaPlayer::Stop);
   Player()->setVideoSink(film_window_->Sink());
 }
 

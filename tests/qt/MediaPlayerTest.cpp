@@ -181,6 +181,13 @@ TEST_F(MediaPlayerTest, FilmShowsItsFramesInItsWindowAndANewFilmReplacesIt) {
   EXPECT_EQ(finished.count(), 1);  // the end of the dark film only
   EXPECT_FALSE(player_.Film()->isVisible());
   EXPECT_TRUE(failed.isEmpty());
+
+  // Closing the window by its close box ends the film.
+  ASSERT_TRUE(player_.Play(red));
+  ASSERT_TRUE(WaitForFrame(player_, failed, 200));
+  player_.Film()->close();
+  EXPECT_FALSE(player_.IsPlaying());
+  EXPECT_FALSE(player_.Film()->isVisible());
 }
 
 }  // namespace
