@@ -100,7 +100,9 @@ TForm1::~TForm1() {
 
 void TForm1::SetAdvertWindow(AdvertWindow* form) {
   advert_form_ = form;
-  if (qt_host_ && form) qt_host_->SetPictureControl(PictureControl::AdvertImage1, form->Image1());
+  if (!form) return;
+  form->installEventFilter(this);
+  if (qt_host_) qt_host_->SetPictureControl(PictureControl::AdvertImage1, form->Image1());
 }
 
 template <typename F>
@@ -180,6 +182,9 @@ bool TForm1::HandleKey(QKeyEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit1_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     commands_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
+  }
+  if (watched == advert_form_ && event->type() == QEvent::Hide && !showing_) {
+    state_->window.AdvertVisible = false;  // closed by its close box: it stays closed
   }
   if (event->type() == QEvent::KeyPress) {
     // The window previews the keys of its own controls, once: at their first receiver.

@@ -13,6 +13,7 @@
 #include "board/BoardColors.h"
 #include "files/Cp1251.h"
 #include "files/PuzzleFile.h"
+#include "qt/AdvertWindow.h"
 #include "qt/BoardView.h"
 #include "qt/ClueTable.h"
 #include "qt/QtCanvas.h"
@@ -312,6 +313,18 @@ TEST_F(WindowLayoutTest, EveryButtonHasAnIconAndAHint) {
     EXPECT_FALSE(button->icon().isNull()) << b + 1;
     EXPECT_FALSE(button->toolTip().isEmpty()) << b + 1;
   }
+}
+
+TEST_F(WindowLayoutTest, TheAdvertisementWindowClosedByTheUserStaysClosed) {
+  auto* advert = new AdvertWindow(form.get());
+  form->SetAdvertWindow(advert);
+  form->State().window.AdvertVisible = true;
+  form->ShowState();
+  EXPECT_TRUE(advert->isVisible());
+  advert->close();
+  EXPECT_FALSE(form->State().window.AdvertVisible);
+  form->ShowState();
+  EXPECT_FALSE(advert->isVisible());
 }
 
 TEST_F(WindowLayoutTest, SettingsPanelReplacesTheButtonBar) {
