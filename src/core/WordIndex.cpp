@@ -63,14 +63,49 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
 }
 
 void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t start) {
-  if (stale_) Prepare(run.dictionary);
-  const Puzzle& p = run.puzzle;
-  const int length = p.SlotLength[slot];
+  const int length = run.puzzle.SlotLength[slot];
   // An entry without a space has no word and never fits; no word is longer than an entry.
   if (length == 0 || length > WordIndex::MaxWordLength) return;
+  int next = start;
+  if (!indexed_) {
+    if (ScanDirectly(run, slot, start, next)) return;
+    index_.Build(run.dictionary);
+    indexed_ = true;
+  }
+  SearchIndex(run, slot, next);
+}
+
+bool IndexedWordSearch::ScanDirectly(FillRun& run, std::uint8_t slot, int start, int& next) {
+  const Puzzle& p = run.puzzle;
+  const DictionaryStore& d = run.dictionary;
+  const int length = p.SlotLength[slot];
+  const SlotPattern pattern = PatternOf(p, slot);
+  for (int e = start; e <= d.DictionaryCount; ++e) {
+    if (scanned_ >= budget_) {
+      next = e;
+      return false;
+    }
+    ++scanned_;
+    run.host.ProcessEvents();
+    const std::string_view entry = d.Entry(e);
+    // The word is the text before the first space: it has the slot's length when the space
+    // stands right after it and nowhere before.
+    if (entry.size() <= static_cast<std::size_t>(length) || entry[static_cast<std::size_t>(length)] != ' ') continue;
+    const std::string_view word = entry.substr(0, static_cast<std::size_t>(length));
+    if (word.find(' ') != std::string_view::npos || !Fits(pattern, entry.data()) || AlreadyPlaced(p, word)) continue;
+    PlaceEntry(run, slot, static_cast<std::uint16_t>(e), word, entry.substr(static_cast<std::size_t>(length)));
+    return true;
+  }
+  return true;
+}
+
+void IndexedWordSearch::SearchIndex(FillRun& run, std::uint8_t slot, int start) {
+  const Puzzle& p = run.puzzle;
+  const int length = p.SlotLength[slot];
   const SlotPattern pattern = PatternOf(p, slot);
   const std::uint16_t* end = index_.End(length);
-  for (const std::uint16_t* it = std::lower_bound(index_.Begin(length), end, start); it != end; ++it) {
+  const auto first = static_cast<std::uint16_t>(start);
+  for (const std::uint16_t* it = std::lower_bound(index_.Begin(length), end, first); it != end; ++it) {
     run.host.ProcessEvents();
     const std::string_view entry = run.dictionary.Entry(*it);
     if (!Fits(pattern, entry.data())) continue;
@@ -83,7 +118,7 @@ void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t 
 
 void IndexedWordSearch::RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) {
   gx::RequeueUsedWords(puzzle, dictionary);
-  stale_ = true;
+  Invalidate();
 }
 
 }  // namespace gx

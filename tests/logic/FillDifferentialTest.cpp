@@ -51,8 +51,8 @@ bool DrawnGrid(Puzzle& p, SeededRandom& random) {
 // or have no space, and the count often sits around the 100-entry wrap margin.
 // Large dictionaries go with small grids only, to keep the plain scan's time in bounds.
 std::vector<std::string> RandomDictionary(SeededRandom& random, bool small_grid) {
-  static const int kSizes[] = {1, 20, 60, 99, 100, 101, 150, 300, 900};
-  const int count = kSizes[random.Random(small_grid ? 9 : 7)];
+  static const int kSizes[] = {1, 20, 60, 99, 100, 101, 150, 300, 900, 5000};
+  const int count = kSizes[random.Random(small_grid ? 10 : 7)];
   const int alphabet = 2 + random.Random(5);
   std::vector<std::string> entries;
   for (int e = 0; e < count; ++e) {
@@ -67,7 +67,10 @@ std::vector<std::string> RandomDictionary(SeededRandom& random, bool small_grid)
     if (roll == 1) {
       entries.push_back(word);  // no space: no word
     } else {
-      entries.push_back(word + " c" + std::to_string(random.Random(5)));
+      // Some clues hold spaces of their own, which a lookup must not take for the word's end.
+      std::string clue = " c" + std::to_string(random.Random(5));
+      if (roll < 10) clue += " d";
+      entries.push_back(word + clue);
     }
   }
   return entries;
@@ -127,7 +130,9 @@ TEST(FillDifferential, IndexedSearchMatchesThePlainScanOnRandomCases) {
     const std::vector<std::string> entries = RandomDictionary(random, seed % 2 == 0);
     const auto attempts = static_cast<std::uint16_t>(random.Random(24));
     LinearWordSearch plain;
-    IndexedWordSearch fast;
+    // Lookups switch from direct scans to the index after a budget: exercise both and the switch.
+    static const int kBudgets[] = {0, 5, 60, IndexedWordSearch::kDirectScanBudget};
+    IndexedWordSearch fast(kBudgets[random.Random(4)]);
     const auto a = Fill(*grid, entries, attempts, plain);
     const auto b = Fill(*grid, entries, attempts, fast);
     ExpectSame(*a, *b, seed);
