@@ -10,6 +10,7 @@ AdvertWindow::AdvertWindow(QWidget* parent)
       image1_(new CentredPicture(this)) {
   setWindowTitle(QString::fromUtf8("\xD0\xA0\xD0\xB5\xD0\xBA\xD0\xBB\xD0\xB0\xD0\xBC\xD0\xB0"));  // Реклама
   setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_QuitOnClose, false);  // an advert left open never keeps the program running
   setFocusPolicy(Qt::NoFocus);
   setFixedSize(kWidth, kHeight);
   move(403, 18);
