@@ -69,7 +69,7 @@ void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQue
   state.window.UpDown1Position = state.settings.MinSlotCount;
 
   state.PuzzleFileName = std::to_string(HighestPuzzleNumber(DataFolder(state))) + ".gx";
-  commands.LoadPuzzle();
+  if (!commands.LoadPuzzle()) return;  // a read failure ends the creation here, as any other
 
   // Without a printer the program goes on at 300 dots per inch; printing offers a file instead.
   const std::optional<PrinterResolution> resolution = printer ? printer() : std::nullopt;

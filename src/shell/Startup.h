@@ -27,8 +27,8 @@ std::string DataFolder(const Gridlex& state);
 
 // The main window's creation, in order: program folder, settings (defaults when the file is
 // missing), selection state, option fields, the highest puzzle loaded and drawn, printer
-// resolution, score and dictionary line, advertisement list. A settings file that cannot be
-// read is reported and ends the sequence there; the window opens all the same.
+// resolution, score and dictionary line, advertisement list. A settings file or a puzzle that
+// cannot be read is reported and ends the sequence there; the window opens all the same.
 void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer);
 
 // The main window's close: stops a fill, writes the settings and, when changed, the dictionary.

@@ -142,6 +142,16 @@ TEST_F(ProgramFolder, AShortSettingsFileIsReportedAndEndsTheStartThere) {
   EXPECT_TRUE(form->isWindow());
 }
 
+TEST_F(ProgramFolder, AnUnreadablePuzzleEndsTheStartAfterTheLoad) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  WriteBytes(dir_ / "data" / "4.gx", "\x01\x02");  // cut inside the first record's five bytes
+  auto form = Start();
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0], "Read beyond end of file");
+  EXPECT_EQ(form->State().settings.PrinterDpiX, 0);
+  EXPECT_TRUE(form->State().window.Label3Text.empty());
+}
+
 TEST_F(ProgramFolder, AMissingSettingsFileStartsWithTheDeliveredValues) {
   auto form = Start();
   EXPECT_TRUE(host.errors.empty());
