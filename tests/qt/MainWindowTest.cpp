@@ -12,6 +12,7 @@
 
 #include "board/BoardColors.h"
 #include "files/Cp1251.h"
+#include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 #include "qt/AdvertWindow.h"
 #include "qt/BoardView.h"
@@ -150,6 +151,57 @@ TEST_F(ProgramFolder, AnUnreadablePuzzleEndsTheStartAfterTheLoad) {
   EXPECT_EQ(host.errors[0], "Read beyond end of file");
   EXPECT_EQ(form->State().settings.PrinterDpiX, 0);
   EXPECT_TRUE(form->State().window.Label3Text.empty());
+}
+
+// Runs a callback at the first event processing of a long operation.
+class InterruptingHost : public RecordingHost {
+ public:
+  void ProcessEvents() override {
+    if (!interrupt) return;
+    auto run = std::move(interrupt);
+    interrupt = nullptr;
+    run();
+  }
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override {
+    ++dialogs;
+    return std::nullopt;
+  }
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override {
+    ++dialogs;
+    return std::nullopt;
+  }
+  std::function<void()> interrupt;
+  int dialogs = 0;
+};
+
+TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes("t.dct"));
+  DictionaryStore store;
+  store.DictionaryCount = 3;
+  store.SetEntry(1, Utf8ToCp1251("кот Домашнее животное"));
+  store.SetEntry(2, Utf8ToCp1251("кит Морской зверь"));
+  store.SetEntry(3, Utf8ToCp1251("ток Электричество"));
+  WriteBytes(dir_ / "data" / "t.dct", SerializeDictionary(store));
+  InterruptingHost interrupting;
+  TForm1 form(&interrupting, [] { return std::optional<PrinterResolution>{}; });
+  form.show();
+  bool ran = false;
+  interrupting.interrupt = [&] {
+    ran = true;
+    EXPECT_TRUE(form.GetCommands().Busy());
+    form.Button(Button::SpeedButton2)->click();  // load: refused
+    form.Button(Button::SpeedButton3)->click();  // save: refused
+    EXPECT_EQ(interrupting.dialogs, 0);
+    form.Grid1()->setCurrentIndex(form.Grid1()->model()->index(3, 1));  // a word choice: refused
+    EXPECT_EQ(form.State().puzzle.Grid1.CurrentRow(), 0);
+    EXPECT_EQ(form.Grid1()->currentIndex().row(), 0);
+  };
+  form.Button(Button::SpeedButton4)->click();  // build: loads the dictionary first
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(interrupting.dialogs, 0);
+  // Outside the long operation the same button works.
+  form.Button(Button::SpeedButton2)->click();
+  EXPECT_EQ(interrupting.dialogs, 1);
 }
 
 TEST_F(ProgramFolder, AMissingSettingsFileStartsWithTheDeliveredValues) {
