@@ -40,6 +40,10 @@ std::u32string DecodeUtf8(std::string_view utf8) {
       if ((next & 0xC0) != 0x80) good = false;
       code = code << 6 | (next & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are malformed too: an overlong "." or "/"
+    // must not pass for the character itself.
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (good && (code < kLeast[extra] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)) good = false;
     if (!good) {
       text += U'\uFFFD';
       ++i;

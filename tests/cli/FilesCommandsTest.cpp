@@ -76,6 +76,13 @@ TEST(CliExtract, BadGridsAreBadUsage) {
   r = RunCli({"extract", in.Write("b.txt", "..\n.Ы\n")});  // a capital the letter code lacks
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_NE(r.err.find("line 2, column 2"), std::string::npos) << r.err;
+  r = RunCli({"extract", in.Write("o.txt", "#\xC0\xAE#\n")});  // an overlong "." is no background
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("line 1, column 2"), std::string::npos) << r.err;
+  r = RunCli({"extract", in.Write("s.txt", "##\n#\xED\xA0\x80\n")});  // a lone surrogate
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_NE(r.err.find("line 2, column 2"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("\xED\xA0\x80"), std::string::npos) << "messages are UTF-8";
   std::string tall;
   for (int i = 0; i < 64; ++i) tall += "#\n";
   EXPECT_EQ(RunCli({"extract", in.Write("c.txt", tall)}).exit_code, 2);
