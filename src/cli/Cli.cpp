@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -73,7 +74,15 @@ int Run(int argc, char** argv) {
     WarnUtf8Line(std::string("gridlex-cli: ") + error.what());
     status = ExitIoError;
   }
-  if (std::fflush(stdout) != 0) status = status == ExitSuccess ? ExitIoError : status;
+  // Results that never reached their reader are an input/output error, said as such.
+  int flushed = std::fflush(stdout);
+  int error_number = errno;
+  if ((flushed != 0 || std::ferror(stdout)) && status == ExitSuccess) {
+    FileError error = FileError::FromErrno(error_number);
+    WarnUtf8Line("gridlex-cli: " + (error ? error.Text() : FileError(FileError::DiskFull).Text()) +
+                 ": standard output");
+    status = ExitIoError;
+  }
   return status;
 }
 
