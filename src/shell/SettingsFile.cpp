@@ -12,6 +12,8 @@ namespace gx {
 namespace {
 
 constexpr int kFirstColorRecord = 8;
+constexpr std::uint16_t kMaxScore = 999;
+constexpr std::uint8_t kRewardPictures = 17;
 
 class RecordReader {
  public:
@@ -46,8 +48,15 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 // Records 0..7 into the values they hold.
 void TakeRecord(int record, std::uint16_t value, Settings& settings) {
   switch (record) {
-    case 0: settings.Score = value; break;
-    case 1: settings.RewardPictureNo = static_cast<std::uint8_t>(value); break;
+    // A score or picture number out of range would reach the window as it stands: the score is
+    // kept at its ceiling, and a picture number outside the cycle counts as its end, so the next
+    // reward is picture 1.
+    case 0: settings.Score = value > kMaxScore ? kMaxScore : value; break;
+    case 1: {
+      auto picture = static_cast<std::uint8_t>(value);
+      settings.RewardPictureNo = picture >= 1 && picture <= kRewardPictures ? picture : kRewardPictures;
+      break;
+    }
     case 3: settings.MaxFillAttempts = value; break;
     case 4: settings.MinSlotCount = static_cast<std::uint8_t>(value); break;
     case 5: settings.NumberedExport = value != 0; break;

@@ -19,7 +19,7 @@ constexpr std::size_t SettingsFixedSize = 64;
 // Fills the values from the bytes of a settings file, in file order. A file that ends before
 // record 31 gives "Read beyond end of file"; the values read up to there stay, the rest (and a
 // colour whose three records are not all there) keep what they held. A trailing odd byte is not a
-// record and is ignored.
+// record and is ignored. A score above 999 reads as 999, a reward picture outside 1..17 as 17.
 FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNameText& dictionary_name);
 std::string SerializeSettings(const Settings& settings, std::string_view dictionary_name);
 

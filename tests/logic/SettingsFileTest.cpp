@@ -80,6 +80,28 @@ TEST(SettingsFileLayout, ColoursAndHighBytes) {
   EXPECT_FALSE(s.KaleidoscopeOn);
 }
 
+TEST(SettingsFileLayout, OutOfRangeScoreAndPictureAreBroughtIntoRange) {
+  Settings s;
+  DictionaryNameText name;
+  std::string bytes = FixedPart();
+  bytes.replace(0, 4, Records({5000, 0x0100}));  // score 5000, picture 0 in the low byte
+  ASSERT_FALSE(ParseSettings(bytes, s, name));
+  EXPECT_EQ(s.Score, 999);
+  EXPECT_EQ(s.RewardPictureNo, 17);
+  bytes.replace(0, 4, Records({999, 18}));
+  ASSERT_FALSE(ParseSettings(bytes, s, name));
+  EXPECT_EQ(s.Score, 999);
+  EXPECT_EQ(s.RewardPictureNo, 17);
+  bytes.replace(0, 4, Records({0, 0x4405}));  // the high byte is no part of the picture number
+  ASSERT_FALSE(ParseSettings(bytes, s, name));
+  EXPECT_EQ(s.Score, 0);
+  EXPECT_EQ(s.RewardPictureNo, 5);
+  bytes.replace(0, 4, Records({998, 1}));
+  ASSERT_FALSE(ParseSettings(bytes, s, name));
+  EXPECT_EQ(s.Score, 998);
+  EXPECT_EQ(s.RewardPictureNo, 1);
+}
+
 TEST(SettingsFileLayout, ShortFileKeepsWhatWasRead) {
   Settings s;
   s.Colors.WordCellColor = Rgb(1, 2, 3);
