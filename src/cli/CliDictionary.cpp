@@ -31,12 +31,20 @@ bool ConvertEntry(const std::u32string& line, std::string& entry, char32_t& miss
   return complete;
 }
 
+bool HasCodedCharacter(const std::string& entry) {
+  for (char c : entry) {
+    if (HasLetterCode(c)) return true;
+  }
+  return false;
+}
+
 int RunImport(const std::vector<std::string>& args) {
   Arguments arguments(args, {{"--lossy", false}}, 2, 2);
   bool lossy = arguments.Has("--lossy");
   std::vector<std::string> lines = SplitTextLines(ReadFileOrFail(arguments.Positional(0)));
   auto store = std::make_unique<DictionaryStore>();
   int count = 0;
+  bool coded_seen = false;
   std::string entry;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     if (lines[n].empty()) continue;
@@ -44,10 +52,14 @@ int RunImport(const std::vector<std::string>& args) {
     std::u32string line = DecodeUtf8(lines[n]);
     char32_t missing = 0;
     if (!ConvertEntry(line, entry, missing)) {
+      // Before any character has been read back, a character without a code reads as nothing:
+      // such an entry would come back empty and end the dictionary there, losing every entry.
+      bool reads_empty = !coded_seen && !HasCodedCharacter(entry);
       WarnUtf8Line(where + "\"" + EncodeUtf8(std::u32string(1, missing)) + "\" is not in the letter code, entry " +
-                   (lossy ? "kept with the character replaced" : "left out"));
-      if (!lossy) continue;
+                   (lossy && !reads_empty ? "kept with the character replaced" : "left out"));
+      if (!lossy || reads_empty) continue;
     }
+    coded_seen = true;
     if (entry.size() > static_cast<std::size_t>(DictionaryStore::MaxEntryLength)) {
       WarnUtf8Line(where + "entry longer than 128 characters cut");
     }

@@ -155,6 +155,18 @@ TEST(CliDictionary, CharactersOutsideTheCodeAreReportedByLine) {
             "ДОМ жилище\nеЖ колючий\nйЛКА дерево\nЖУК насекомое  \n");
 }
 
+TEST(CliDictionary, LossyEntryThatWouldReadBackEmptyIsLeftOut) {
+  Inputs in;
+  // The first entry holds no character of the letter code: kept, it would end the dictionary.
+  std::string source = in.Write("t.txt", "Ёё\nКОТ кот\nЁЁ\n");
+  CliResult r = RunCli({"dict", "import", source, in.Path("d.dct"), "--lossy"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.err.find("line 1"), std::string::npos);
+  EXPECT_NE(r.err.find("left out"), std::string::npos) << r.err;
+  // After a character has been read, the same kind of entry repeats it and is kept.
+  EXPECT_EQ(RunCli({"dict", "export", in.Path("d.dct")}).out, "КОТ кот\nтт\n");
+}
+
 TEST(CliDictionary, LongEntriesAreCutWithAWarning) {
   Inputs in;
   std::string word = "СЛОН ";
