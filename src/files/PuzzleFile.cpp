@@ -168,7 +168,12 @@ std::string SerializePuzzle(const Puzzle& puzzle) {
     bytes.push_back(static_cast<char>(puzzle.SlotLength[k]));
     bytes.push_back(static_cast<char>(puzzle.SlotVertical[k] != 0 ? 1 : 0));
     bytes.push_back(static_cast<char>(ParseNumber8(puzzle.Grid1.Number(k - 1).substr(0, 3))));
-    std::string text = puzzle.SlotAnswer[k].str() + std::string(puzzle.Grid1.Clue(k - 1));
+    std::string_view clue = puzzle.Grid1.Clue(k - 1);
+    std::string text = puzzle.SlotAnswer[k].str();
+    // A clue emptied by an unfinished fill has lost its separating space; without it the answer
+    // would read back as the clue.
+    if (!text.empty() && (clue.empty() || clue[0] != ' ')) text.push_back(' ');
+    text += clue;
     EncodeText(std::string_view(text).substr(0, GeneralText::capacity()), bytes);
   }
   return bytes;

@@ -104,6 +104,26 @@ TEST(PuzzleFileRoundTrip, WriterTakesNumberFromClueListAndCutsTextTo255) {
   EXPECT_EQ(static_cast<std::uint8_t>(bytes[bytes.size() - 1]), EndOfText);
 }
 
+TEST(PuzzleFileRoundTrip, AnswersWhoseCluesWereEmptiedStayAnswers) {
+  // An unfinished fill empties the clue column but leaves the answers it placed.
+  TestFolder folder;
+  Puzzle original;
+  MakeCrossword(original);
+  original.Grid1.SetCell(1, 0, "");
+  original.SlotAnswer[2].Clear();
+  original.Grid1.SetCell(1, 1, "");
+  ASSERT_FALSE(SavePuzzleFile(original, folder.Path("1.gx")));
+  Puzzle loaded;
+  ASSERT_EQ(LoadPuzzleFile(loaded, folder.Path("1.gx")).status, PuzzleLoadResult::Status::Loaded);
+  EXPECT_EQ(loaded.SlotAnswer[1], W("КОТ"));
+  EXPECT_EQ(loaded.Grid1.Clue(0), " ");
+  EXPECT_EQ(loaded.Letter(1, 1), W("К")[0]);
+  EXPECT_TRUE(loaded.SlotAnswer[2].empty());
+  EXPECT_EQ(loaded.Grid1.Clue(1), " ");
+  EXPECT_EQ(loaded.SlotAnswer[3], W("ТОК"));
+  EXPECT_EQ(loaded.Grid1.Clue(2), original.Grid1.Clue(2));
+}
+
 TEST(PuzzleFileReading, AnswerAndClueSplitAtTheFirstSpace) {
   TestFolder folder;
   Puzzle p;
