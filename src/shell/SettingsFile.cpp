@@ -142,24 +142,30 @@ FileError WriteSettings(const Settings& settings, std::string_view dictionary_na
   return ReplaceFile(JoinPath(program_dir, "gx.dat"), SerializeSettings(settings, dictionary_name));
 }
 
+// The values of the delivered gx.dat (tools/make_settings writes that file from these).
 Settings DefaultSettings() {
   Settings settings;
   settings.Score = 0;
   settings.RewardPictureNo = 17;  // the tally advances it first, so the first reward is picture 1
   settings.MaxFillAttempts = 256;
-  settings.MinSlotCount = 20;
+  // Measured with the batch tool on 21 x 21 boards: with this minimum a generated grid covers the
+  // board well and still fills reliably from the delivered dictionary.
+  settings.MinSlotCount = 52;
   settings.NumberedExport = false;
   settings.KaleidoscopeBox = false;
   settings.KaleidoscopeOn = false;
   settings.SoundOn = true;
-  settings.Colors.BoardColor = Rgb(192, 192, 192);
-  settings.Colors.WordCellColor = Rgb(255, 255, 255);
-  settings.Colors.FoundWordColor = Rgb(200, 255, 200);
-  settings.Colors.TryingWordColor = Rgb(255, 255, 160);
-  settings.Colors.WrongWordColor = Rgb(255, 190, 190);
-  settings.Colors.GifBorderColor = Rgb(0, 0, 0);
-  settings.Colors.GifInnerColor = Rgb(255, 255, 255);
-  settings.Colors.PrintBackColor = Rgb(255, 255, 255);
+  Palette& colors = settings.Colors;
+  colors.BoardColor = Rgb(84, 110, 130);        // calm slate blue: the grid stands out on it
+  colors.WordCellColor = Rgb(250, 250, 244);    // near white, navy letters read well
+  colors.FoundWordColor = Rgb(206, 236, 206);   // soft green
+  colors.TryingWordColor = Rgb(255, 232, 150);  // warm yellow while the engine searches
+  colors.WrongWordColor = Rgb(250, 186, 186);   // soft red
+  // The exported picture is reduced to the 20 default palette colours: these two are among them,
+  // so they come out exactly (sky blue around the grid, silver inside it).
+  colors.GifBorderColor = Rgb(166, 202, 240);
+  colors.GifInnerColor = Rgb(192, 192, 192);
+  colors.PrintBackColor = Rgb(232, 232, 232);  // light grey: little ink on paper
   return settings;
 }
 
