@@ -59,12 +59,16 @@ bool MediaPlayer::Play(const QString& path) {
   current_file_ = path;
   last_error_.clear();
   failure_reported_ = false;
+  no_sound_device_ = false;
   const QFileInfo info(path);
   if (!info.exists() || !info.isFile()) return Fail(Labelled(path, QStringLiteral("File not found")));
   if (!info.isReadable()) return Fail(Labelled(path, QStringLiteral("File access denied")));
   // Some media back ends crash when handed an audio output with no device behind it, so the
   // output is attached only when a device exists.
-  if (!AttachAudioOutput() && IsSoundOnly(path)) return Fail(Labelled(path, QStringLiteral("No sound device")));
+  if (!AttachAudioOutput() && IsSoundOnly(path)) {
+    no_sound_device_ = true;
+    return Fail(Labelled(path, QStringLiteral("No sound device")));
+  }
   if (!IsSoundOnly(path)) EnsureFilmWindow();
 
   opening_ = true;

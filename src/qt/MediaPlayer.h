@@ -35,6 +35,8 @@ class MediaPlayer : public QObject {
   void Stop();
 
   QString LastError() const { return last_error_; }
+  // The last Play failed only because the machine has no sound output.
+  bool NoSoundDevice() const { return no_sound_device_; }
   QString CurrentFile() const { return current_file_; }
   bool IsPlaying() const;
   // The film window, once a film has been asked for (null before).
@@ -61,6 +63,7 @@ class MediaPlayer : public QObject {
   QString last_error_;
   bool opening_ = false;          // inside Play: errors are returned, not signalled
   bool failure_reported_ = false;  // Failed fires once per Play
+  bool no_sound_device_ = false;
 };
 
 }  // namespace gx

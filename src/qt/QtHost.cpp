@@ -109,6 +109,11 @@ bool QtHost::PlayMedia(const std::string& path) {
                      [this](const QString& message) { ShowError(ToCp1251(message)); });
   }
   if (player_->Play(FromPath(path))) return true;
+  // A machine without a sound output is told once per run, not at every effect.
+  if (player_->NoSoundDevice()) {
+    if (told_no_sound_device_) return false;
+    told_no_sound_device_ = true;
+  }
   ShowError(ToCp1251(player_->LastError()));  // the callers leave reporting to the host
   return false;
 }
