@@ -2,6 +2,9 @@
 // The door to the window system. Logic calls it; the Qt front end implements it; tests use a
 // scripted fake. Texts crossing this door are Windows-1251 bytes.
 
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +12,21 @@
 #include "core/Settings.h"
 
 namespace gx {
+
+class Canvas;
+
+// An off-screen picture of a fixed size: the logic draws on its canvas and reads the pixels back.
+class PictureSurface {
+ public:
+  virtual ~PictureSurface() = default;
+  virtual Canvas& GetCanvas() = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  // The colour of a pixel inside the picture (24-bit, red in the low byte).
+  virtual Color Pixel(int x, int y) const = 0;
+};
+
+enum class PrintOutcome : std::uint8_t { Printed, Cancelled, Failed };
 
 // The picture controls a command may load a file into.
 enum class PictureControl { RewardImage2, AdvertImage1 };
@@ -50,6 +68,17 @@ class Host {
   virtual bool LoadPicture(PictureControl /*control*/, const std::string& /*path*/) { return true; }
   // Opens a document with the desktop's default program.
   virtual void OpenDocument(const std::string& /*path*/) {}
+
+  // An off-screen picture with fonts, or nothing when none can be made.
+  virtual std::unique_ptr<PictureSurface> CreatePicture(int /*width*/, int /*height*/) { return nullptr; }
+  // Shows the print dialog; when the user confirms, `draw` paints one page on a canvas in the
+  // printer's dots and the page goes to the printer chosen. On Failed, `error` holds the text
+  // for the error box.
+  virtual PrintOutcome PrintPage(const std::function<void(Canvas&)>& /*draw*/, std::string& /*error*/) {
+    return PrintOutcome::Cancelled;
+  }
+  // Shows the colour palette window (not modally).
+  virtual void ShowPaletteWindow() {}
 };
 
 // A host that does nothing: batch runs and benchmarks.

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "shell/Help.h"
+#include "shell/HtmlExport.h"
 #include "shell/NumberParsing.h"
+#include "shell/PrintLayout.h"
 
 namespace gx {
 
@@ -146,6 +148,9 @@ void Commands::ButtonClick(Button button) {
     case Button::SpeedButton6: tally_.ShowAnswersCommand(); break;
     case Button::SpeedButton8: editor_.ToggleEraser(); break;
     case Button::SpeedButton10: tally_.TallyCommand(); break;
+    case Button::SpeedButton5: PrintCommand(state_, host_); break;
+    case Button::SpeedButton9: host_.ShowPaletteWindow(); break;
+    case Button::SpeedButton11: HtmlExportCommand(state_, host_, board_.PaintWidth(), board_.PaintHeight()); break;
     default: break;
   }
 }

@@ -1,0 +1,198 @@
+#include "shell/HtmlExport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "board/BoardDrawing.h"
+#include "board/Canvas.h"
+#include "files/Cp1251.h"
+#include "files/FileIo.h"
+#include "shell/GifWriter.h"
+#include "shell/Gridlex.h"
+#include "shell/NumberParsing.h"
+#include "shell/PrintLayout.h"
+
+namespace gx {
+
+namespace {
+
+constexpr std::size_t MaxLine = 255;
+constexpr Color Grey = Rgb(128, 128, 128);
+constexpr Color White = Rgb(255, 255, 255);
+constexpr Color Red = Rgb(255, 0, 0);
+constexpr int PaintFontPixels = 11;
+// The run-time's "file not open for output": no picture could be made to write.
+constexpr int PictureFailure = 105;
+constexpr const char* ListFont = R"(<font color="#804040"  size="2" face="Times New Roman CE"><strong>)";
+
+std::string Cut(std::string line) {
+  if (line.size() > MaxLine) line.resize(MaxLine);
+  return line;
+}
+
+bool IsPageName(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string extension = name.substr(name.size() - 4);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  return extension == ".htm";
+}
+
+// Lines of a text file, each cut at 255 characters; a line ends at LF, a CR before it is dropped.
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    const bool last = end == std::string::npos;
+    if (last) end = bytes.size();
+    std::size_t stop = end;
+    if (stop > start && bytes[stop - 1] == '\r') --stop;
+    lines.push_back(Cut(bytes.substr(start, stop - start)));
+    start = last ? end : end + 1;
+  }
+  return lines;
+}
+
+void AppendLines(std::string& page, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) page += line + "\r\n";
+}
+
+void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int first, int end) {
+  for (int row = first; row < end; ++row) {
+    std::string head = std::string(ListFont) + std::string(puzzle.Grid1.Number(row)) + " - ";
+    if (puzzle.AnswersShown == 1) head += std::string(puzzle.SlotAnswer[row + 1].view()) + " ";
+    lines.push_back(Cut(head));
+    lines.emplace_back(R"(</strong></font><font  size="2" face="Times New Roman CE">)");
+    lines.push_back(Cut(std::string(puzzle.Grid1.Clue(row)) + " "));
+  }
+}
+
+std::string ExportNumber(const Settings& settings, const std::string& pic_folder) {
+  if (!settings.NumberedExport) return {};
+  return std::to_string(HighestPageNumber(pic_folder) + 1);
+}
+
+// Draws the picture off-screen and writes it; false after reporting a failure.
+bool ExportPicture(Gridlex& state, Host& host, const std::string& pic_folder, const std::string& number, int width,
+                   int height) {
+  std::unique_ptr<PictureSurface> picture = host.CreatePicture(width, height);
+  if (!picture) {
+    host.ShowError(FileError(PictureFailure).Text());
+    return false;
+  }
+  DrawExportPicture(state.puzzle, state.settings.Colors, picture->GetCanvas(), width, height);
+  host.SetWaitCursor(true);
+  const FileError error = WriteGifFile(JoinPath(pic_folder, "pic" + number + ".gif"), width, height,
+                                       [&picture](int x, int y) { return picture->Pixel(x, y); });
+  host.SetWaitCursor(false);
+  if (error) {
+    host.ShowError(error.Text());
+    return false;
+  }
+  return true;
+}
+
+// Writes what was assembled, then reports the failure that ended the page (if any).
+bool WritePage(Host& host, const std::string& path, const std::string& page, FileError failure) {
+  if (FileError error = ReplaceFile(path, page)) {
+    host.ShowError(error.Text());
+    return false;
+  }
+  if (failure) {
+    host.ShowError(failure.Text());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int HighestPageNumber(const std::string& pic_folder) {
+  std::int16_t highest = 0;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(pic_folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (!IsPageName(name)) continue;
+    const auto number = static_cast<std::int16_t>(ParseLeadingNumber(std::string_view(name).substr(3)));
+    highest = std::max(highest, number);
+  }
+  return highest;
+}
+
+void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, int width, int height) {
+  WindowState unused_window;
+  BoardDrawing drawing(puzzle, palette, unused_window, canvas);
+  drawing.SetPaintSize(width, height);
+  const int cell = puzzle.CellSize;
+
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetPenColor(Grey);
+  canvas.SetBrushColor(palette.GifInnerColor);
+  canvas.Rectangle(0, 0, width + 1, height + 1);
+  drawing.DrawSurround(palette.GifBorderColor);
+  for (int k = 1; k <= puzzle.SlotCount; ++k) drawing.DrawSlotCells(static_cast<std::uint8_t>(k), White);
+
+  canvas.SetFont("Arial", PaintFontPixels);
+  canvas.SetFontColor(Red);
+  canvas.SetBrushColor(White);
+  for (int row = 0; row < puzzle.SlotCount; ++row) {
+    const std::string_view number = puzzle.Grid1.Number(row);
+    const int k = row + 1;
+    canvas.TextOut(puzzle.SlotX[k] * cell + 3, puzzle.SlotY[k] * cell + 1,
+                   number.size() > 1 ? number.substr(1, 2) : std::string_view());
+  }
+  canvas.SetPenColor(Grey);
+  canvas.Line(width - 1, 0, width - 1, height - 1);
+  canvas.Line(width - 1, height - 1, 0, height - 1);
+}
+
+std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& caption, const std::string& number,
+                                       int width, int height) {
+  const std::string list_heading =
+      R"(<p align="left"><font color="#804040"  size="2" face="Times New Roman CE"><strong>)" + Utf8ToCp1251("По");
+  std::vector<std::string> lines = {
+      R"(<p align="center"><font color="#0000FF" face="Times New Roman CE"><strong>)",
+      Cut(caption),
+      "</strong></font></p>",
+      Cut(R"(<p align="center"><img src="pic)" + number + R"(.gif" width=")" + std::to_string(width) +
+          R"(" height=")" + std::to_string(height) + R"("></p>)"),
+      "",
+      list_heading,
+      Utf8ToCp1251("горизонтали:</strong></font> ")};
+  const int across = LeadingAcrossCount(puzzle);
+  AppendClueRows(lines, puzzle, 0, across);
+  lines.push_back(list_heading);
+  lines.push_back(Utf8ToCp1251("вертикали:</strong></font> "));
+  AppendClueRows(lines, puzzle, across, puzzle.SlotCount);
+  return lines;
+}
+
+void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height) {
+  if (state.puzzle.Grid1.Cell(1, 0).empty()) {
+    host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+    return;
+  }
+  const std::string pic_folder = JoinPath(state.settings.ProgramDir, "pic");
+  const std::string number = ExportNumber(state.settings, pic_folder);
+  if (!ExportPicture(state, host, pic_folder, number, paint_width, paint_height)) return;
+
+  std::string start;
+  if (FileError error = ReadWholeFile(JoinPath(pic_folder, "b0"), start)) {
+    host.ShowError(error.Text());
+    return;
+  }
+  std::string page;
+  AppendLines(page, SplitLines(start));
+  AppendLines(page, PageBodyLines(state.puzzle, state.window.Caption, number, paint_width, paint_height));
+  std::string end;
+  const FileError end_error = ReadWholeFile(JoinPath(pic_folder, "b2"), end);
+  if (!end_error) AppendLines(page, SplitLines(end));
+  if (!WritePage(host, JoinPath(pic_folder, "gxp" + number + ".htm"), page, end_error)) return;
+  if (!number.empty() && !WritePage(host, JoinPath(pic_folder, "gxp.htm"), page, {})) return;
+  host.OpenDocument(JoinPath(pic_folder, "gxp.htm"));
+}
+
+}  // namespace gx

@@ -1,0 +1,35 @@
+#pragma once
+// The puzzle as a web page in the pic folder: a GIF picture of the empty grid with its numbers,
+// and a page framed by the templates "b0" and "b2" that shows the title, the picture and the two
+// clue lists. With numbered export the page and picture keep numbered names, and the fixed page
+// "gxp.htm" (the one opened in the browser) is a copy of the numbered one.
+
+#include <string>
+#include <vector>
+
+#include "core/Host.h"
+#include "files/FileError.h"
+
+namespace gx {
+
+struct Gridlex;
+class Canvas;
+struct Puzzle;
+struct Palette;
+
+// The highest export number among the pages (*.htm) of the folder: the leading digits of each
+// name from its 4th character on, compared as signed 16-bit values; 0 when there is none.
+int HighestPageNumber(const std::string& pic_folder);
+
+// Draws the picture of the empty grid on a canvas of width x height pixels. The outside of the
+// crossword is marked in the model's letters while drawing and cleared again.
+void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, int width, int height);
+
+// The lines written between the two templates.
+std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& caption, const std::string& number,
+                                       int width, int height);
+
+// The export command for a board paint area of width x height pixels.
+void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height);
+
+}  // namespace gx

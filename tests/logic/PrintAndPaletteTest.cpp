@@ -1,0 +1,197 @@
+// The palette window's rows, the print command and the printed page.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "OutputTestSupport.h"
+#include "shell/Palette.h"
+#include "shell/PrintLayout.h"
+
+namespace gx::test {
+namespace {
+
+const MemoryCanvas::Text* FindText(const MemoryCanvas& canvas, int x, int y) {
+  auto it = std::find_if(canvas.texts.begin(), canvas.texts.end(),
+                         [&](const MemoryCanvas::Text& t) { return t.x == x && t.y == y; });
+  return it == canvas.texts.end() ? nullptr : &*it;
+}
+
+TEST(PaletteRows, AConfirmedChoiceSetsTheRowsOwnColourAndCancelChangesNothing) {
+  Palette palette;
+  palette.GifInnerColor = Rgb(1, 2, 3);
+  palette.GifBorderColor = Rgb(4, 5, 6);
+  OutputHost host;
+  host.color_answers = {Rgb(10, 20, 30), std::nullopt};
+
+  // Row 6 (index 5) is the GIF inner field, although the settings file stores the border first.
+  EXPECT_EQ(PaletteRowLabel(5), W("Внутреннее поле в GIF (HTML)"));
+  EXPECT_TRUE(ChoosePaletteColor(palette, 5, host));
+  EXPECT_EQ(host.dialog_presets.back(), Rgb(1, 2, 3));
+  EXPECT_EQ(palette.GifInnerColor, Rgb(10, 20, 30));
+  EXPECT_EQ(palette.GifBorderColor, Rgb(4, 5, 6));
+
+  EXPECT_FALSE(ChoosePaletteColor(palette, 6, host));
+  EXPECT_EQ(host.dialog_presets.back(), Rgb(4, 5, 6));
+  EXPECT_EQ(palette.GifBorderColor, Rgb(4, 5, 6));
+
+  EXPECT_FALSE(ChoosePaletteColor(palette, 8, host));  // no such row: no dialog
+  EXPECT_EQ(host.dialog_presets.size(), 2u);
+}
+
+TEST(PaletteRows, EveryColourHasExactlyOneRow) {
+  Palette palette;
+  for (int i = 0; i < PaletteSize; ++i) palette[i] = Rgb(i + 1, 0, 0);
+  std::vector<Color> shown;
+  for (int row = 0; row < PaletteRowCount; ++row) shown.push_back(PaletteRowColor(palette, row));
+  std::sort(shown.begin(), shown.end());
+  for (int i = 0; i < PaletteSize; ++i) EXPECT_EQ(shown[static_cast<std::size_t>(i)], Rgb(i + 1, 0, 0));
+  EXPECT_EQ(PaletteRowColor(palette, 7), palette.PrintBackColor);
+  EXPECT_EQ(PaletteRowLabel(0), W("Поле (фон) главной формы"));
+}
+
+TEST(PrintMetricsTest, LengthsOnPaperBecomePrinterDots) {
+  const PrintMetrics m300 = ComputePrintMetrics(300, 300, 21);
+  EXPECT_EQ(m300.cell_width, 60);
+  EXPECT_EQ(m300.cell_height, 60);
+  EXPECT_EQ(m300.left, 30);
+  EXPECT_EQ(m300.grid_top, 150);
+  EXPECT_EQ(m300.title_left, 60);
+  EXPECT_EQ(m300.title_top, 60);
+  EXPECT_EQ(m300.line_step, 46);
+  EXPECT_EQ(m300.down_left, 1181);
+  EXPECT_EQ(m300.grid_right, 1290);
+  EXPECT_EQ(m300.grid_bottom, 1410);
+
+  const PrintMetrics m600 = ComputePrintMetrics(600, 600, 21);
+  EXPECT_EQ(m600.cell_width, 120);
+  EXPECT_EQ(m600.left, 60);
+  EXPECT_EQ(m600.grid_top, 300);
+  EXPECT_EQ(m600.line_step, 92);
+  EXPECT_EQ(m600.down_left, 2362);
+
+  // Different resolutions across and down are kept apart.
+  const PrintMetrics mixed = ComputePrintMetrics(600, 300, 19);
+  EXPECT_EQ(mixed.cell_width, 120);
+  EXPECT_EQ(mixed.cell_height, 60);
+  EXPECT_EQ(mixed.grid_right, 19 * 120 + 60);
+  EXPECT_EQ(mixed.grid_bottom, 19 * 60 + 150);
+}
+
+class PrintedPage : public ::testing::Test {
+ protected:
+  PrintedPage() {
+    bench.state.settings.PrinterDpiX = 300;
+    bench.state.settings.PrinterDpiY = 300;
+    bench.state.settings.Colors.PrintBackColor = Rgb(200, 230, 200);
+    bench.state.window.Caption = W("Новый кроссворд 3 сл");
+  }
+  void AddThreeSlots(bool with_down = true) {
+    bench.AddSlot(2, 2, 3, false, W("КОТ"), W(" зверь"));
+    bench.AddSlot(2, 4, 3, false, W("ДОМ"), W(" жильё"));
+    if (with_down) bench.AddSlot(2, 2, 3, true, W("КИД"), W(" бросок"));
+  }
+  const MemoryCanvas& Page() const { return host.page; }
+
+  PlayBench bench{21};
+  OutputHost host;
+};
+
+TEST_F(PrintedPage, WithoutCluesNothingIsAskedOrPrinted) {
+  PrintCommand(bench.state, host);
+  EXPECT_EQ(host.informations, std::vector<std::string>{W("Кроссворд не готов")});
+  EXPECT_EQ(host.print_dialogs, 0);
+}
+
+TEST_F(PrintedPage, CancelPrintsNothingAndAFailureIsReported) {
+  AddThreeSlots();
+  host.print_outcome = PrintOutcome::Cancelled;
+  PrintCommand(bench.state, host);
+  EXPECT_TRUE(Page().texts.empty());
+  EXPECT_TRUE(host.errors.empty());
+
+  host.print_outcome = PrintOutcome::Failed;
+  PrintCommand(bench.state, host);
+  EXPECT_EQ(host.errors, std::vector<std::string>{"I/O error 160"});
+}
+
+TEST_F(PrintedPage, TitleGridAndNumbersStandWhereTheLayoutPutsThem) {
+  AddThreeSlots();
+  PrintCommand(bench.state, host);
+  ASSERT_EQ(host.print_dialogs, 1);
+
+  const auto* title = FindText(Page(), 60, 60);
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->text, W("Новый кроссворд 3 сл"));
+
+  EXPECT_EQ(Page().At(30, 150), Rgb(0, 0, 0));          // the frame's outline
+  EXPECT_EQ(Page().At(1289, 1409), Rgb(0, 0, 0));
+  EXPECT_EQ(Page().At(1290, 1410), 0u);                  // nothing beyond it
+  EXPECT_EQ(Page().At(10 * 60 + 60, 10 * 60 + 180), Rgb(200, 230, 200));  // background
+  // Cell (2, 2): white with a black outline, 60 dots a side.
+  EXPECT_EQ(Page().At(150, 270), Rgb(0, 0, 0));
+  EXPECT_EQ(Page().At(180, 300), Rgb(255, 255, 255));
+  EXPECT_EQ(Page().At(209, 329), Rgb(0, 0, 0));
+  // Cell (3, 3) is in no slot.
+  EXPECT_EQ(Page().At(3 * 60 + 60, 3 * 60 + 180), Rgb(200, 230, 200));
+
+  const auto* number = FindText(Page(), 153, 271);
+  ASSERT_NE(number, nullptr);
+  EXPECT_EQ(number->brush, Rgb(255, 255, 255));
+  EXPECT_EQ(Page().TextAtCell(0, 0), std::nullopt);
+  const auto* second = FindText(Page(), 153, 4 * 60 + 151);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->text, " 2");
+}
+
+TEST_F(PrintedPage, AcrossCluesOnTheLeftDownCluesFromOneHundredMillimetres) {
+  AddThreeSlots();
+  PrintCommand(bench.state, host);
+  const auto* across = FindText(Page(), 30, 1456);
+  const auto* down = FindText(Page(), 1181, 1456);
+  ASSERT_TRUE(across && down);
+  EXPECT_EQ(across->text, W("По горизонтали:"));
+  EXPECT_EQ(down->text, W("По вертикали:"));
+  ASSERT_TRUE(FindText(Page(), 30, 1502) && FindText(Page(), 30, 1548) && FindText(Page(), 1181, 1502));
+  EXPECT_EQ(FindText(Page(), 30, 1502)->text, W("  1  зверь"));
+  EXPECT_EQ(FindText(Page(), 30, 1548)->text, W("  2  жильё"));
+  EXPECT_EQ(FindText(Page(), 1181, 1502)->text, W("  3  бросок"));
+  EXPECT_EQ(FindText(Page(), 30, 1594), nullptr);
+}
+
+TEST_F(PrintedPage, RevealedAnswersStandBeforeTheClueJoinedByAHyphen) {
+  AddThreeSlots();
+  EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1  зверь"));
+  bench.state.puzzle.AnswersShown = 1;
+  EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1 КОТ- зверь"));
+  bench.state.puzzle.Grid1.SetCell(1, 2, std::string(300, 'x'));
+  EXPECT_EQ(PrintClueLine(bench.state.puzzle, 2).size(), 255u);
+}
+
+TEST_F(PrintedPage, WithoutDownSlotsTheDownHeadingStandsAlone) {
+  AddThreeSlots(false);
+  PrintCommand(bench.state, host);
+  EXPECT_NE(FindText(Page(), 1181, 1456), nullptr);
+  EXPECT_EQ(FindText(Page(), 1181, 1502), nullptr);
+  EXPECT_NE(FindText(Page(), 30, 1548), nullptr);
+}
+
+TEST(OutputButtons, PrintPaletteAndExportButtonsReachTheirCommands) {
+  Gridlex state;
+  OutputHost host;
+  MemoryCanvas canvas(336, 336);
+  BoardDrawing board(state.puzzle, state.settings.Colors, state.window, canvas);
+  SeededRandom random{1};
+  Commands commands(state, host, board, random);
+
+  commands.ButtonClick(Button::SpeedButton9);
+  EXPECT_EQ(host.palette_shown, 1);
+  commands.ButtonClick(Button::SpeedButton5);
+  commands.ButtonClick(Button::SpeedButton11);
+  EXPECT_EQ(host.informations, std::vector<std::string>(2, W("Кроссворд не готов")));
+  EXPECT_EQ(host.print_dialogs, 0);
+  EXPECT_EQ(host.pictures_made, 0);
+}
+
+}  // namespace
+}  // namespace gx::test
