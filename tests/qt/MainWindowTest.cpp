@@ -398,6 +398,16 @@ TEST_F(WindowLayoutTest, SettingsPanelReplacesTheButtonBar) {
   EXPECT_FALSE(Child("Panel2")->isVisible());
 }
 
+TEST_F(WindowLayoutTest, TheOpenSettingsPanelCoversThePictureBetweenThePanels) {
+  form->Button(Button::SpeedButton13)->click();
+  QWidget* panel2 = Child("Panel2");
+  for (QPoint inside : {QPoint(5, 5), QPoint(30, 10), QPoint(60, 40)}) {
+    QWidget* hit = form->childAt(panel2->mapTo(form.get(), inside));
+    ASSERT_TRUE(hit) << inside.x() << "," << inside.y();
+    EXPECT_TRUE(hit == panel2 || panel2->isAncestorOf(hit)) << hit->objectName().toStdString();
+  }
+}
+
 TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
   const QByteArray target = qgetenv("GRIDLEX_SCREENSHOT");
   if (target.isEmpty()) GTEST_SKIP() << "set GRIDLEX_SCREENSHOT to a PNG path";
