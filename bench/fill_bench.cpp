@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/BuildLogic.h"
+#include "core/Extraction.h"
 #include "core/LinearWordSearch.h"
 #include "core/RandomSource.h"
 #include "core/WordIndex.h"
@@ -167,6 +168,74 @@ Totals RunSeries(const std::vector<std::string>& entries, int min_slots, int rep
   return totals;
 }
 
+// A refill of a drawn lattice: full lines every second row and column of a size x size board, each
+// slot crossed by every line of the other direction. Fills like these run into repairs and use
+// up their attempts, the case where a fill keeps the user waiting.
+struct RefillRecord {
+  int placed = 0, attempts = 0;
+  std::string answers;
+  double seconds = 0;
+};
+
+RefillRecord TimedRefill(gx::WordSearch& search, DictionaryStore& dictionary, int size, std::uint16_t attempts) {
+  auto puzzle = std::make_unique<gx::Puzzle>();
+  puzzle->BoardRows = puzzle->BoardCols = static_cast<std::uint16_t>(size);
+  for (int line = 0; line < size; line += 2) {
+    puzzle->MarkAcross(static_cast<std::int8_t>(size), 0, static_cast<std::int8_t>(line));
+    puzzle->MarkDown(static_cast<std::int8_t>(size), static_cast<std::int8_t>(line), 0);
+  }
+  gx::ClassifyCells(*puzzle);
+  gx::ExtractSlots(*puzzle);
+  gx::WindowState window;
+  gx::NullHost host;
+  gx::NullSlotPainter painter;
+  gx::FillRun run{*puzzle, dictionary, window, host, painter, gx::Palette{}, attempts, &search};
+  const double start = CpuSeconds();
+  const gx::CommandResult result = gx::RunRefill(run);
+  RefillRecord record;
+  record.seconds = CpuSeconds() - start;
+  record.placed = puzzle->PlacedCount;
+  record.attempts = result.fill.attempts;
+  for (int k = 1; k <= puzzle->SlotCount; ++k) record.answers += gx::ReconstructedEntry(*puzzle, k) + "\n";
+  for (int e = 1; e <= dictionary.DictionaryCount; ++e) record.answers += std::string(dictionary.Entry(e)) + "\n";
+  return record;
+}
+
+bool RunRefills(const std::vector<std::string>& entries, int repetitions) {
+  auto state = std::make_unique<DictionaryStore>();
+  auto work = std::make_unique<DictionaryStore>();
+  state->DictionaryCount = static_cast<std::uint16_t>(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) state->SetEntry(static_cast<int>(i + 1), entries[i]);
+  bool identical = true;
+  // The plain search needs seconds for a few attempts here: the attempts are few and each refill
+  // runs once.
+  constexpr std::uint16_t kAttempts = 4;
+  std::printf("\nrefills of drawn lattices, MaxFillAttempts %d (fill and requeue, ms)\n", kAttempts);
+  std::printf("%7s %6s %6s %8s %10s %10s %7s\n", "board", "slots", "placed", "attempts", "plain", "engine", "ratio");
+  for (int size : {5, 9}) {
+    RefillRecord best[2];
+    for (int which = 0; which < 2; ++which) {
+      for (int r = 0; r < repetitions; ++r) {
+        gx::LinearWordSearch plain;
+        gx::IndexedWordSearch indexed;
+        CopyStore(*state, *work);
+        const RefillRecord record =
+            TimedRefill(which == 0 ? static_cast<gx::WordSearch&>(plain) : indexed, *work, size, kAttempts);
+        if (r == 0 || record.seconds < best[which].seconds) best[which] = record;
+      }
+    }
+    const bool same = best[0].answers == best[1].answers && best[0].attempts == best[1].attempts &&
+                      best[0].placed == best[1].placed;
+    identical = identical && same;
+    const int lines = (size + 1) / 2;
+    std::printf("%4dx%-2d %6d %6d %8d %10.3f %10.3f %7.1f%s\n", size, size, 2 * lines, best[0].placed,
+                best[0].attempts, best[0].seconds * 1000, best[1].seconds * 1000, best[0].seconds / best[1].seconds,
+                same ? "" : "  DIFFERENT");
+  }
+  std::printf("output %s\n", identical ? "identical" : "DIFFERENT");
+  return identical;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,5 +245,6 @@ int main(int argc, char** argv) {
               entries.size(), repetitions);
   bool identical = true;
   for (int min_slots : {4, 40}) identical = RunSeries(entries, min_slots, repetitions).identical && identical;
+  identical = RunRefills(entries, 1) && identical;
   return identical ? 0 : 1;
 }

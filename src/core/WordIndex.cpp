@@ -31,6 +31,19 @@ bool Fits(const SlotPattern& pattern, const char* word) {
   return true;
 }
 
+// The first element >= value from `from` on: a galloping search, since the lists are walked
+// forward in small steps far more often than in long ones.
+const std::uint16_t* SeekFrom(const std::uint16_t* from, const std::uint16_t* end, int value) {
+  std::ptrdiff_t step = 1;
+  const std::uint16_t* low = from;
+  while (low + step < end && low[step] < value) {
+    low += step;
+    step *= 2;
+  }
+  const std::uint16_t* high = low + step < end ? low + step + 1 : end;
+  return std::lower_bound(low, high, value);
+}
+
 bool AlreadyPlaced(const Puzzle& p, std::string_view word) {
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k] == word) return true;
@@ -60,6 +73,36 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
   std::array<std::uint32_t, MaxWordLength + 2> next = offsets_;
   // Positions are visited in ascending order, so every group stays in store order.
   for (int e = 1; e <= count; ++e) positions_[next[lengths_[e]]++] = static_cast<std::uint16_t>(e);
+  for (LetterLists& lists : letters_) lists.built = false;
+}
+
+void WordIndex::BuildLetterLists(const DictionaryStore& dictionary, int length) {
+  LetterLists& lists = letters_[static_cast<std::size_t>(length)];
+  const PositionList words = Words(length);
+  const std::size_t keys = static_cast<std::size_t>(length) * 256;
+  lists.offsets.assign(keys + 1, 0);
+  for (const std::uint16_t* e = words.begin; e != words.end; ++e) {
+    const std::string_view word = dictionary.Entry(*e);
+    for (int t = 0; t < length; ++t) ++lists.offsets[static_cast<std::size_t>(t) * 256 + static_cast<unsigned char>(word[t]) + 1];
+  }
+  for (std::size_t key = 0; key < keys; ++key) lists.offsets[key + 1] += lists.offsets[key];
+  lists.positions.resize(lists.offsets[keys]);
+  std::vector<std::uint32_t> next(lists.offsets.begin(), lists.offsets.end() - 1);
+  // The length group is in store order, so every list is too.
+  for (const std::uint16_t* e = words.begin; e != words.end; ++e) {
+    const std::string_view word = dictionary.Entry(*e);
+    for (int t = 0; t < length; ++t) {
+      lists.positions[next[static_cast<std::size_t>(t) * 256 + static_cast<unsigned char>(word[t])]++] = *e;
+    }
+  }
+  lists.built = true;
+}
+
+PositionList WordIndex::WordsWithLetter(const DictionaryStore& dictionary, int length, int t, char letter) {
+  LetterLists& lists = letters_[static_cast<std::size_t>(length)];
+  if (!lists.built) BuildLetterLists(dictionary, length);
+  const std::size_t key = static_cast<std::size_t>(t) * 256 + static_cast<unsigned char>(letter);
+  return {lists.positions.data() + lists.offsets[key], lists.positions.data() + lists.offsets[key + 1]};
 }
 
 void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t start) {
@@ -100,12 +143,23 @@ bool IndexedWordSearch::ScanDirectly(FillRun& run, std::uint8_t slot, int start,
 }
 
 void IndexedWordSearch::SearchIndex(FillRun& run, std::uint8_t slot, int start) {
+  const int length = run.puzzle.SlotLength[slot];
+  const PositionList group = index_.Words(length);
+  const bool constrained = PatternOf(run.puzzle, slot).count > 0;
+  if (constrained && (index_.HasLetterLists(length) || group_scanned_[length] >= 2 * (group.end - group.begin))) {
+    SearchLetterLists(run, slot, start);
+  } else {
+    ScanGroup(run, slot, start);
+  }
+}
+
+void IndexedWordSearch::ScanGroup(FillRun& run, std::uint8_t slot, int start) {
   const Puzzle& p = run.puzzle;
   const int length = p.SlotLength[slot];
   const SlotPattern pattern = PatternOf(p, slot);
-  const std::uint16_t* end = index_.End(length);
-  const auto first = static_cast<std::uint16_t>(start);
-  for (const std::uint16_t* it = std::lower_bound(index_.Begin(length), end, first); it != end; ++it) {
+  const PositionList group = index_.Words(length);
+  for (const std::uint16_t* it = std::lower_bound(group.begin, group.end, start); it != group.end; ++it) {
+    ++group_scanned_[length];
     run.host.ProcessEvents();
     const std::string_view entry = run.dictionary.Entry(*it);
     if (!Fits(pattern, entry.data())) continue;
@@ -113,6 +167,42 @@ void IndexedWordSearch::SearchIndex(FillRun& run, std::uint8_t slot, int start) 
     if (AlreadyPlaced(p, word)) continue;
     PlaceEntry(run, slot, *it, word, entry.substr(static_cast<std::size_t>(length)));
     return;
+  }
+}
+
+void IndexedWordSearch::SearchLetterLists(FillRun& run, std::uint8_t slot, int start) {
+  const Puzzle& p = run.puzzle;
+  const int length = p.SlotLength[slot];
+  const SlotPattern pattern = PatternOf(p, slot);
+  std::array<PositionList, 64> lists;
+  std::array<const std::uint16_t*, 64> at;
+  for (int i = 0; i < pattern.count; ++i) {
+    lists[i] = index_.WordsWithLetter(run.dictionary, length, pattern.offsets[i], pattern.letters[i]);
+    at[i] = lists[i].begin;
+  }
+  // Leapfrog: every list moves to the first position >= the candidate; a list that overshoots
+  // makes its position the next candidate. Positions found in all lists fit the letters.
+  int candidate = start;
+  for (;;) {
+    bool agreed = true;
+    for (int i = 0; i < pattern.count; ++i) {
+      at[i] = SeekFrom(at[i], lists[i].end, candidate);
+      if (at[i] == lists[i].end) return;
+      if (*at[i] != candidate) {
+        candidate = *at[i];
+        agreed = false;
+        break;
+      }
+    }
+    if (!agreed) continue;
+    run.host.ProcessEvents();
+    const std::string_view entry = run.dictionary.Entry(candidate);
+    const std::string_view word = entry.substr(0, static_cast<std::size_t>(length));
+    if (!AlreadyPlaced(p, word)) {
+      PlaceEntry(run, slot, static_cast<std::uint16_t>(candidate), word, entry.substr(static_cast<std::size_t>(length)));
+      return;
+    }
+    ++candidate;
   }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The program's word search: the dictionary positions grouped by word length, each group in store
-// order, so "the first fitting entry at a position >= start" is found by a binary search for start
-// and a scan of that one group. Only entries whose letters fit are compared with the placed
-// answers. The index describes one order of the store, so it is dropped when a fill starts and
+// order, and within a length by the letter at each offset. "The first fitting entry at a position
+// >= start" is the first position >= start found in every list of the letters already standing in
+// the slot (or in the length group when none stands there); only such entries are compared with
+// the placed answers. The letter lists of a length are made only once plain walks of its group
+// have become costly. The index describes one order of the store, so it is dropped when a fill starts and
 // after every requeue (the only reorder that happens during a fill).
 //
 // Building the index reads the whole store, which costs more than an easy fill: most lookups find
@@ -18,19 +20,38 @@
 
 namespace gx {
 
+// Ascending dictionary positions, as a range.
+struct PositionList {
+  const std::uint16_t* begin = nullptr;
+  const std::uint16_t* end = nullptr;
+};
+
 class WordIndex {
  public:
   static constexpr int MaxWordLength = DictionaryStore::MaxEntryLength;
 
   void Build(const DictionaryStore& dictionary);
-  // Positions (1-based, ascending) of the entries whose word has this many characters.
-  const std::uint16_t* Begin(int length) const { return positions_.data() + offsets_[length]; }
-  const std::uint16_t* End(int length) const { return positions_.data() + offsets_[length + 1]; }
+  // The entries whose word has this many characters.
+  PositionList Words(int length) const {
+    return {positions_.data() + offsets_[length], positions_.data() + offsets_[length + 1]};
+  }
+  // The entries whose word has this many characters and this letter at offset t (0-based). The
+  // lists of one length are made on first use after a build.
+  PositionList WordsWithLetter(const DictionaryStore& dictionary, int length, int t, char letter);
+  bool HasLetterLists(int length) const { return letters_[static_cast<std::size_t>(length)].built; }
 
  private:
+  struct LetterLists {
+    bool built = false;
+    std::vector<std::uint32_t> offsets;  // by t * 256 + letter
+    std::vector<std::uint16_t> positions;
+  };
+  void BuildLetterLists(const DictionaryStore& dictionary, int length);
+
   std::array<std::uint32_t, MaxWordLength + 2> offsets_{};
   std::vector<std::uint16_t> positions_;
   std::vector<std::uint8_t> lengths_;  // word length per position, kept to spare reallocation
+  std::array<LetterLists, MaxWordLength + 1> letters_;
 };
 
 class IndexedWordSearch : public WordSearch {
@@ -47,16 +68,24 @@ class IndexedWordSearch : public WordSearch {
   void Invalidate() {
     indexed_ = false;
     scanned_ = 0;
+    group_scanned_.fill(0);
   }
   // Scans from start until a word is placed (true), the store ends (true) or the budget is
   // spent (false, with next the first position not yet read).
   bool ScanDirectly(FillRun& run, std::uint8_t slot, int start, int& next);
   void SearchIndex(FillRun& run, std::uint8_t slot, int start);
+  // Walks the length group, testing the letters of each entry.
+  void ScanGroup(FillRun& run, std::uint8_t slot, int start);
+  // Intersects the lists of the letters standing in the slot.
+  void SearchLetterLists(FillRun& run, std::uint8_t slot, int start);
 
   WordIndex index_;
   int budget_;
   bool indexed_ = false;  // the index describes the store's present order
   int scanned_ = 0;       // entries read by direct scans since the order last changed
+  // Entries read by group scans per word length since the index was built: the letter lists of a
+  // length are made once scans have read its group twice over.
+  std::array<int, WordIndex::MaxWordLength + 1> group_scanned_{};
 };
 
 }  // namespace gx
