@@ -148,6 +148,10 @@ void Commands::ButtonClick(Button button) {
     case Button::SpeedButton6: tally_.ShowAnswersCommand(); break;
     case Button::SpeedButton8: editor_.ToggleEraser(); break;
     case Button::SpeedButton10: tally_.TallyCommand(); break;
+    case Button::SpeedButton14: dictionary_commands_.Choose(); break;
+    case Button::SpeedButton15: dictionary_commands_.ShowStatistics(); break;
+    case Button::SpeedButton17: dictionary_commands_.Edit(); break;
+    case Button::SpeedButton18: dictionary_commands_.Create(); break;
     case Button::SpeedButton5: PrintCommand(state_, host_); break;
     case Button::SpeedButton9: host_.ShowPaletteWindow(); break;
     case Button::SpeedButton11: HtmlExportCommand(state_, host_, board_.PaintWidth(), board_.PaintHeight()); break;

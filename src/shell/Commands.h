@@ -20,6 +20,7 @@
 #include "core/Editor.h"
 #include "core/Host.h"
 #include "core/RandomSource.h"
+#include "shell/DictionaryCommands.h"
 #include "shell/Gridlex.h"
 
 namespace gx {
@@ -53,11 +54,11 @@ enum class Button : std::uint8_t {
   SpeedButton11,  // HTML export (handled by the window)
   SpeedButton12,  // close the settings panel
   SpeedButton13,  // open the settings panel
-  SpeedButton14,  // choose a dictionary (handled by the window)
-  SpeedButton15,  // dictionary statistics (handled by the window)
+  SpeedButton14,  // choose a dictionary
+  SpeedButton15,  // dictionary statistics
   SpeedButton16,  // refill / stop
-  SpeedButton17,  // dictionary editor (handled by the window)
-  SpeedButton18,  // new dictionary (handled by the window)
+  SpeedButton17,  // dictionary editor
+  SpeedButton18,  // new dictionary
 };
 
 class Commands {
@@ -108,6 +109,8 @@ class Commands {
   bool Busy() const;
 
   Gridlex& State() { return state_; }
+  // The dictionary buttons of the settings panel and the editor and statistics windows.
+  DictionaryCommands& Dictionaries() { return dictionary_commands_; }
 
  private:
   void Press(Key key);
@@ -136,6 +139,7 @@ class Commands {
   bool loading_dictionary_ = false;
   bool generating_ = false;
   bool stop_generation_ = false;
+  DictionaryCommands dictionary_commands_{state_, host_, *this};
 };
 
 }  // namespace gx

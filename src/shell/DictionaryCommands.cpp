@@ -1,0 +1,156 @@
+#include "shell/DictionaryCommands.h"
+
+#include <string>
+
+#include "files/Cp1251.h"
+#include "files/DictionaryFile.h"
+#include "files/FileIo.h"
+#include "files/PuzzleFile.h"
+#include "shell/Commands.h"
+#include "shell/Help.h"
+
+namespace gx {
+
+namespace {
+
+const char* const kDictionaryFilter = "*.dct|*.dct";
+const char* const kDictionaryExtension = ".dct";
+// A new dictionary starts with the first records of the store as they stand.
+constexpr std::uint16_t kNewDictionaryCount = 10;
+
+std::string DataFolder(const Settings& settings) { return JoinPath(settings.ProgramDir, "data"); }
+
+}  // namespace
+
+DictionaryCommands::DictionaryCommands(Gridlex& state, Host& host, Commands& commands)
+    : state_(state),
+      host_(host),
+      commands_(commands),
+      editor_(state.dictionary, state.settings, state.window) {}
+
+bool DictionaryCommands::Busy() const { return commands_.Busy(); }
+
+void DictionaryCommands::ClosePanel2() {
+  state_.window.Panel2Visible = false;
+  state_.window.Panel1Visible = true;
+}
+
+bool DictionaryCommands::WriteIfModified() {
+  DictionaryStore& store = state_.dictionary;
+  if (store.DictionaryModified != 1) return true;
+  const std::string path = JoinPath(DataFolder(state_.settings), store.DictionaryName.str());
+  if (const FileError error = WriteDictionary(store, path, state_.window)) {
+    // The edits are still only in memory: nothing may replace them now.
+    host_.ShowError(error.Text());
+    return false;
+  }
+  return true;
+}
+
+bool DictionaryCommands::EnsureLoaded() {
+  return state_.dictionary.DictionaryLoaded == 1 || commands_.LoadDictionary();
+}
+
+bool DictionaryCommands::LoadChosen() {
+  if (commands_.LoadDictionary()) return true;
+  // The store still holds the previous dictionary under the new name; it must not pass for the
+  // new one (a later write would put it into that file), so the next use loads again.
+  state_.dictionary.DictionaryLoaded = 0;
+  return false;
+}
+
+FileDialogRequest DictionaryCommands::DictionaryDialog(const char* utf8_title) const {
+  FileDialogRequest request;
+  request.title = Utf8ToCp1251(utf8_title);
+  request.folder = DataFolder(state_.settings);
+  request.filter = kDictionaryFilter;
+  request.proposed_name = state_.dictionary.DictionaryName.str();
+  return request;
+}
+
+void DictionaryCommands::ShowStatistics() {
+  if (Busy() || !EnsureLoaded()) return;
+  ++statistics_show_requests_;
+  ClosePanel2();
+  state_.settings.HelpContext = 0;
+}
+
+void DictionaryCommands::Choose() {
+  if (Busy() || !WriteIfModified()) return;
+  const std::optional<std::string> path = host_.OpenFileDialog(DictionaryDialog("Выбор и загрузка словаря"));
+  if (!path) return;
+  state_.dictionary.DictionaryName = NameInDataFolder(*path);
+  if (!LoadChosen()) return;
+  ClosePanel2();
+  state_.settings.HelpContext = 0;
+}
+
+void DictionaryCommands::Edit() {
+  if (Busy()) return;
+  editor_.Caption = Utf8ToCp1251("Корректировка словаря ") + state_.dictionary.DictionaryName.str();
+  if (!EnsureLoaded()) return;
+  ++editor_show_requests_;
+  ClosePanel2();
+}
+
+void DictionaryCommands::Create() {
+  if (Busy() || !WriteIfModified()) return;
+  DictionaryStore& store = state_.dictionary;
+  const std::string folder = DataFolder(state_.settings);
+  state_.window.Caption.clear();
+  FileDialogRequest request = DictionaryDialog("Создание нового словаря");
+  std::string name;
+  while (true) {
+    const std::optional<std::string> path = host_.SaveFileDialog(request);
+    if (!path) return;
+    name = NameInDataFolder(*path);
+    if (name.find(kDictionaryExtension) == std::string::npos) name += kDictionaryExtension;
+    if (!FileExists(JoinPath(folder, name))) break;
+    if (host_.Confirm(Utf8ToCp1251("Файл ") + name + Utf8ToCp1251(" уже есть. Переписать?"))) break;
+    request.proposed_name = name;  // Cancel asks again, proposing the name just taken
+  }
+  const std::string old_name = store.DictionaryName.str();
+  const std::uint16_t old_count = store.DictionaryCount;
+  store.DictionaryName = name;
+  store.DictionaryCount = kNewDictionaryCount;
+  if (const FileError error = WriteDictionary(store, JoinPath(folder, name), state_.window)) {
+    // Nothing was created: the dictionary in memory stays what it was, leftovers unexposed.
+    store.DictionaryName = old_name;
+    store.DictionaryCount = old_count;
+    host_.ShowError(error.Text());
+    return;
+  }
+  LoadChosen();
+}
+
+bool DictionaryCommands::EditorKeyDown(Key key) {
+  switch (key) {
+    case Key::F1: RunEditorAction(EditorAction::Help); return true;
+    case Key::F2: RunEditorAction(EditorAction::Add); return true;
+    case Key::F4: RunEditorAction(EditorAction::Correct); return true;
+    case Key::F5: RunEditorAction(EditorAction::SearchFromStart); return true;
+    case Key::F6: RunEditorAction(EditorAction::SearchOn); return true;
+    case Key::F8: RunEditorAction(EditorAction::Delete); return true;
+    default: return false;
+  }
+}
+
+void DictionaryCommands::RunEditorAction(EditorAction action) {
+  if (action == EditorAction::Help) {
+    ShowHelp(state_.settings, host_);
+    return;
+  }
+  if (Busy()) return;
+  switch (action) {
+    case EditorAction::SearchFromStart: editor_.SearchFromStart(); break;
+    case EditorAction::SearchOn: editor_.SearchOn(); break;
+    case EditorAction::Add:
+      if (!editor_.Add()) host_.ShowInformation(DictionaryFullMessage());
+      break;
+    case EditorAction::Correct: editor_.Correct(); break;
+    case EditorAction::Delete: editor_.Delete(); break;
+    case EditorAction::Help: break;
+  }
+}
+
+}  // namespace gx

@@ -1,0 +1,65 @@
+#pragma once
+// The dictionary buttons of the settings panel (statistics, choose, edit, create) and the
+// commands of the dictionary editor window. A changed store is always written back to its own
+// file before another dictionary replaces it. Nothing here runs while a fill or a dictionary load
+// is under way: the store must not change beneath them.
+
+#include <cstdint>
+
+#include "core/Host.h"
+#include "files/DictionaryEditor.h"
+#include "files/DictionaryStatistics.h"
+#include "shell/Gridlex.h"
+
+namespace gx {
+
+class Commands;
+enum class Key : std::uint8_t;
+
+enum class EditorAction : std::uint8_t { Help, SearchFromStart, SearchOn, Add, Correct, Delete };
+
+class DictionaryCommands {
+ public:
+  DictionaryCommands(Gridlex& state, Host& host, Commands& commands);
+  DictionaryCommands(const DictionaryCommands&) = delete;
+  DictionaryCommands& operator=(const DictionaryCommands&) = delete;
+
+  // Settings panel buttons.
+  void ShowStatistics();  // SpeedButton15
+  void Choose();          // SpeedButton14
+  void Edit();            // SpeedButton17
+  void Create();          // SpeedButton18
+
+  // The editor window: activation, its key preview and its buttons.
+  void EditorActivated() { editor_.Activate(); }
+  // True when the key is one of the editor's commands (it then goes no further).
+  bool EditorKeyDown(Key key);
+  void RunEditorAction(EditorAction action);
+
+  // The statistics window's activation.
+  void StatisticsActivated() { statistics_.Recount(state_.dictionary); }
+
+  DictionaryEditor& Editor() { return editor_; }
+  const DictionaryStatistics& Statistics() const { return statistics_; }
+  // Raised each time the window should be shown (and so activated).
+  int StatisticsShowRequests() const { return statistics_show_requests_; }
+  int EditorShowRequests() const { return editor_show_requests_; }
+
+ private:
+  bool Busy() const;
+  bool WriteIfModified();
+  bool EnsureLoaded();
+  bool LoadChosen();
+  void ClosePanel2();
+  FileDialogRequest DictionaryDialog(const char* utf8_title) const;
+
+  Gridlex& state_;
+  Host& host_;
+  Commands& commands_;
+  DictionaryEditor editor_;
+  DictionaryStatistics statistics_;
+  int statistics_show_requests_ = 0;
+  int editor_show_requests_ = 0;
+};
+
+}  // namespace gx

@@ -1,0 +1,218 @@
+#include "shell/DictionaryCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FilesTestFolder.h"
+#include "PlayTestSupport.h"
+#include "files/DictionaryFile.h"
+#include "shell/Commands.h"
+
+namespace gx {
+namespace {
+
+using test::PlayBench;
+using test::W;
+
+std::string DictionaryBytes(std::initializer_list<std::string> entries) {
+  DictionaryStore store;
+  int e = 0;
+  for (const std::string& entry : entries) store.SetEntry(++e, entry);
+  store.DictionaryCount = static_cast<std::uint16_t>(e);
+  return SerializeDictionary(store);
+}
+
+struct DictionaryButtons : ::testing::Test {
+  DictionaryButtons() {
+    std::filesystem::create_directories(folder.Path("data"));
+    b.state.settings.ProgramDir = folder.Dir();
+    folder.Write("data/one.dct", DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан")}));
+    folder.Write("data/two.dct", DictionaryBytes({W("ЛУК Овощ"), W("ЛУК Оружие")}));
+    b.state.dictionary.DictionaryName = "one.dct";
+    OpenPanel2();
+  }
+  void OpenPanel2() { b.commands.ButtonClick(Button::SpeedButton13); }
+  void Click(Button button) { b.commands.ButtonClick(button); }
+  DictionaryCommands& D() { return b.commands.Dictionaries(); }
+  std::string Data(const std::string& name) { return folder.Read("data/" + name); }
+
+  test::TestFolder folder;
+  PlayBench b;
+};
+
+TEST_F(DictionaryButtons, StatisticsLoadsOnceShowsTheWindowAndClosesThePanel) {
+  Click(Button::SpeedButton15);
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 3 слов")});
+  EXPECT_EQ(D().StatisticsShowRequests(), 1);
+  EXPECT_FALSE(b.state.window.Panel2Visible);
+  EXPECT_TRUE(b.state.window.Panel1Visible);
+  EXPECT_EQ(b.state.settings.HelpContext, 0);
+  D().StatisticsActivated();
+  EXPECT_EQ(D().Statistics().Label19Text, "3");
+  EXPECT_EQ(D().Statistics().Count(3), 2);
+
+  OpenPanel2();
+  Click(Button::SpeedButton15);
+  EXPECT_EQ(b.host.informations.size(), 1u);  // not loaded again
+  EXPECT_EQ(D().StatisticsShowRequests(), 2);
+}
+
+TEST_F(DictionaryButtons, AMissingDictionaryShowsNoWindowAndLeavesThePanel) {
+  b.state.dictionary.DictionaryName = "none.dct";
+  Click(Button::SpeedButton15);
+  Click(Button::SpeedButton17);
+  EXPECT_EQ(b.host.errors, (std::vector<std::string>{"File not found", "File not found"}));
+  EXPECT_EQ(D().StatisticsShowRequests(), 0);
+  EXPECT_EQ(D().EditorShowRequests(), 0);
+  EXPECT_TRUE(b.state.window.Panel2Visible);
+  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря none.dct"));
+}
+
+TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
+  Click(Button::SpeedButton17);
+  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря one.dct"));
+  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_EQ(D().EditorShowRequests(), 1);
+  EXPECT_FALSE(b.state.window.Panel2Visible);
+
+  D().EditorActivated();
+  EXPECT_EQ(b.state.settings.HelpContext, 2);
+  EXPECT_EQ(D().Editor().Label1Text, W("3 слов"));
+  D().Editor().Edit1Text = W("СЛОН");
+  EXPECT_TRUE(D().EditorKeyDown(Key::F5));
+  EXPECT_EQ(D().Editor().Edit2Text, W("Великан"));
+  EXPECT_TRUE(D().EditorKeyDown(Key::F8));
+  EXPECT_EQ(b.state.window.Label6Text, W("Словарь one.dct 2 сл"));
+  EXPECT_TRUE(D().EditorKeyDown(Key::F1));
+  ASSERT_EQ(b.host.documents.size(), 1u);
+  EXPECT_NE(b.host.documents[0].find("gx2.htm"), std::string::npos);
+  EXPECT_FALSE(D().EditorKeyDown(Key::F3));
+}
+
+TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled) {
+  Click(Button::SpeedButton17);
+  D().Editor().Edit1Text = W("ЕЖ");
+  D().Editor().Edit2Text = W("Колючий");
+  D().RunEditorAction(EditorAction::Add);
+  OpenPanel2();
+  Click(Button::SpeedButton14);  // cancelled
+  ASSERT_EQ(b.host.dialogs.size(), 1u);
+  const FileDialogRequest& request = b.host.dialogs[0];
+  EXPECT_EQ(request.title, W("Выбор и загрузка словаря"));
+  EXPECT_EQ(request.filter, "*.dct|*.dct");
+  EXPECT_EQ(request.proposed_name, "one.dct");
+  EXPECT_EQ(request.folder, folder.Path("data"));
+  EXPECT_EQ(Data("one.dct"), DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан"), W("ЕЖ Колючий")}));
+  EXPECT_TRUE(b.state.window.Panel2Visible);
+
+  b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
+  Click(Button::SpeedButton14);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 2);
+  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+  EXPECT_FALSE(b.state.window.Panel2Visible);
+  EXPECT_EQ(b.state.settings.HelpContext, 0);
+}
+
+TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
+  Click(Button::SpeedButton15);
+  OpenPanel2();
+  b.host.dialog_answers.push_back(folder.Path("data/gone.dct"));
+  Click(Button::SpeedButton14);
+  EXPECT_EQ(b.host.errors, std::vector<std::string>{"File not found"});
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "gone.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
+  EXPECT_TRUE(b.state.window.Panel2Visible);
+}
+
+TEST_F(DictionaryButtons, AFailedWriteStopsTheSwitch) {
+  std::filesystem::create_directories(folder.Path("data/dir.dct"));
+  DictionaryStore& store = b.state.dictionary;
+  store.DictionaryName = "dir.dct";
+  store.SetEntry(1, "a b");
+  store.DictionaryCount = 1;
+  store.DictionaryLoaded = 1;
+  store.DictionaryModified = 1;
+  Click(Button::SpeedButton14);
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.host.errors.size(), 2u);
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(store.DictionaryName, "dir.dct");
+  EXPECT_EQ(store.DictionaryModified, 1);
+}
+
+TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
+  Click(Button::SpeedButton15);  // 3 entries in memory, the records after them empty
+  OpenPanel2();
+  b.host.dialog_answers.push_back(folder.Path("data/words"));
+  Click(Button::SpeedButton18);
+  ASSERT_EQ(b.host.dialogs.size(), 1u);
+  EXPECT_EQ(b.host.dialogs[0].title, W("Создание нового словаря"));
+  EXPECT_EQ(b.host.dialogs[0].proposed_name, "one.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "words.dct");
+  EXPECT_EQ(Data("words.dct").substr(0, Data("one.dct").size()), Data("one.dct"));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_EQ(b.state.window.Caption, W("Выгрузка словаря.."));
+  EXPECT_TRUE(b.state.window.Panel2Visible);  // the panel stays open
+}
+
+TEST_F(DictionaryButtons, CreateBeforeAnyLoadGivesAnEmptyDictionary) {
+  b.host.dialog_answers.push_back(folder.Path("data/new.dct"));
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "new.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 0);
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 0 слов")});
+}
+
+TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
+  b.host.dialog_answers = {folder.Path("data/two"), folder.Path("data/two.dct")};
+  b.host.confirm_answers = {false, true};
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.host.confirmations,
+            (std::vector<std::string>{W("Файл two.dct уже есть. Переписать?"), W("Файл two.dct уже есть. Переписать?")}));
+  ASSERT_EQ(b.host.dialogs.size(), 2u);
+  EXPECT_EQ(b.host.dialogs[1].proposed_name, "two.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 0);  // replaced by the empty records of the store
+
+  // Cancelling the dialog leaves the name and an empty caption.
+  b.state.window.Caption = "x";
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
+  EXPECT_EQ(b.state.window.Caption, "");
+}
+
+TEST_F(DictionaryButtons, NothingRunsWhileAFillRuns) {
+  Click(Button::SpeedButton17);
+  const int requests = D().EditorShowRequests();
+  b.state.puzzle.FillRunning = 1;
+  for (Button button : {Button::SpeedButton14, Button::SpeedButton15, Button::SpeedButton17, Button::SpeedButton18})
+    Click(button);
+  D().Editor().Edit1Text = "x";
+  D().RunEditorAction(EditorAction::Add);
+  D().EditorKeyDown(Key::F8);
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(D().EditorShowRequests(), requests);
+  EXPECT_EQ(D().StatisticsShowRequests(), 0);
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+}
+
+TEST_F(DictionaryButtons, NothingRunsWhileADictionaryLoads) {
+  // The window handles events during the load; a press of a dictionary button arrives then.
+  b.host.on_events = [this](long) {
+    if (b.host.process_calls == 3) {
+      Click(Button::SpeedButton14);
+      D().RunEditorAction(EditorAction::Add);
+    }
+  };
+  Click(Button::SpeedButton15);
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(D().StatisticsShowRequests(), 1);
+}
+
+}  // namespace
+}  // namespace gx
