@@ -42,6 +42,7 @@ int RunProgram(int argc, char** argv) {
   TForm4 form4;
   TForm5 form5;
   form1.SetAdvertWindow(form3);
+  form1.SetPaletteWindow(&form2);
   form1.show();
   return app.exec();
 }

@@ -19,6 +19,7 @@
 #include "qt/QtText.h"
 #include "qt/AdvertWindow.h"
 #include "qt/CentredPicture.h"
+#include "qt/PaletteWindow.h"
 
 namespace gx {
 
@@ -103,6 +104,12 @@ void TForm1::SetAdvertWindow(AdvertWindow* form) {
   if (!form) return;
   form->installEventFilter(this);
   if (qt_host_) qt_host_->SetPictureControl(PictureControl::AdvertImage1, form->Image1());
+}
+
+void TForm1::SetPaletteWindow(TForm2* form) {
+  if (!form) return;
+  form->Attach(&state_->settings.Colors, host_);
+  if (qt_host_) qt_host_->SetPaletteWindow(form);
 }
 
 template <typename F>

@@ -29,6 +29,7 @@ class ClueTable;
 class QtHost;
 class AdvertWindow;
 class CentredPicture;
+class TForm2;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -45,6 +46,8 @@ class TForm1 : public QWidget {
 
   // The advertisement window receives pictures and captions from the commands.
   void SetAdvertWindow(AdvertWindow* form);
+  // The palette window shows and changes the program's colours; SpeedButton9 shows it.
+  void SetPaletteWindow(TForm2* form);
 
   Gridlex& State() { return *state_; }
   Commands& GetCommands() { return *commands_; }

@@ -40,9 +40,14 @@ class QtHost : public Host {
   bool PlayMedia(const std::string& path) override;
   bool LoadPicture(PictureControl control, const std::string& path) override;
   void OpenDocument(const std::string& path) override;
+  std::unique_ptr<PictureSurface> CreatePicture(int width, int height) override;
+  PrintOutcome PrintPage(const std::function<void(Canvas&)>& draw, std::string& error) override;
+  void ShowPaletteWindow() override;
 
   // The picture controls LoadPicture fills.
   void SetPictureControl(PictureControl control, CentredPicture* picture);
+  // The palette window ShowPaletteWindow shows.
+  void SetPaletteWindow(QWidget* form) { palette_window_ = form; }
 
   static constexpr int EventIntervalMs = 15;
 
@@ -52,6 +57,7 @@ class QtHost : public Host {
   QPointer<QWidget> window_;
   QPointer<CentredPicture> reward_image_;
   QPointer<CentredPicture> advert_image_;
+  QPointer<QWidget> palette_window_;
   QElapsedTimer since_events_;
   std::function<void()> show_state_;
   std::unique_ptr<MediaPlayer> player_;

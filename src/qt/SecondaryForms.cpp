@@ -2,12 +2,6 @@
 
 namespace gx {
 
-TForm2::TForm2() {
-  setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("Цветовая палитра"));
-  resize(420, 300);
-}
-
 TForm4::TForm4() {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Словарь"));

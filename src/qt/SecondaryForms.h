@@ -1,16 +1,13 @@
 #pragma once
-// The four windows created hidden after the main window: the colour palette (TForm2), the
+// The four windows created hidden after the main window: the colour palette (TForm2, in PaletteWindow.h), the
 // advertisement window (TForm3, in AdvertWindow.h), the dictionary statistics (TForm4) and the dictionary editor
 // (TForm5). Their contents come with the commands that show them.
 
 #include <QWidget>
 
-namespace gx {
+#include "qt/PaletteWindow.h"  // TForm2
 
-class TForm2 : public QWidget {
- public:
-  TForm2();
-};
+namespace gx {
 
 class TForm4 : public QWidget {
  public:

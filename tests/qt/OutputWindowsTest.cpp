@@ -1,0 +1,155 @@
+// The palette window, a printed page on a PDF printer and the exported picture with real fonts.
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "board/BoardDrawing.h"
+#include "files/Cp1251.h"
+#include "qt/PaletteWindow.h"
+#include "qt/Printing.h"
+#include "qt/QtCanvas.h"
+#include "qt/QtHost.h"
+#include "shell/Gridlex.h"
+#include "shell/HtmlExport.h"
+#include "shell/PrintLayout.h"
+
+namespace gx {
+namespace {
+
+class ColorAnswers : public Host {
+ public:
+  std::optional<Color> ColorDialog(Color initial) override {
+    presets.push_back(initial);
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<std::optional<Color>> answers;
+  std::vector<Color> presets;
+};
+
+// The desktop host, except that the exported page is not opened in a browser.
+class ExportHost : public QtHost {
+ public:
+  ExportHost() : QtHost(nullptr) {}
+  void OpenDocument(const std::string& path) override { opened.push_back(path); }
+  void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  std::vector<std::string> opened;
+  std::vector<std::string> errors;
+};
+
+Color PanelColor(const TForm2& form, int row) { return FromQColor(form.Panel(row)->palette().color(QPalette::Window)); }
+
+TEST(PaletteWindow, RowsShowTheColoursAndAPanelClickChangesOnlyItsOwn) {
+  Palette palette;
+  palette.GifInnerColor = Rgb(1, 2, 3);
+  palette.GifBorderColor = Rgb(4, 5, 6);
+  ColorAnswers host;
+  host.answers = {Rgb(200, 100, 50), std::nullopt};
+  TForm2 form;
+  form.Attach(&palette, &host);
+
+  EXPECT_EQ(form.size(), QSize(TForm2::kWidth, TForm2::kHeight));
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Цветовая палитра"));
+  EXPECT_EQ(form.Panel(5)->geometry(), QRect(16, 16 + 5 * 24, 17, 17));
+  EXPECT_EQ(PanelColor(form, 5), Rgb(1, 2, 3));
+  EXPECT_EQ(PanelColor(form, 6), Rgb(4, 5, 6));
+
+  QTest::mouseClick(form.Panel(5), Qt::LeftButton);
+  EXPECT_EQ(host.presets, std::vector<Color>{Rgb(1, 2, 3)});
+  EXPECT_EQ(palette.GifInnerColor, Rgb(200, 100, 50));
+  EXPECT_EQ(palette.GifBorderColor, Rgb(4, 5, 6));
+  EXPECT_EQ(PanelColor(form, 5), Rgb(200, 100, 50));
+
+  QTest::mouseClick(form.Panel(5), Qt::LeftButton);  // cancelled
+  EXPECT_EQ(palette.GifInnerColor, Rgb(200, 100, 50));
+  EXPECT_EQ(PanelColor(form, 5), Rgb(200, 100, 50));
+}
+
+TEST(PaletteWindow, AllBlackColoursGiveBlackPanels) {
+  Palette palette;
+  ColorAnswers host;
+  TForm2 form;
+  form.Attach(&palette, &host);
+  for (int row = 0; row < PaletteRowCount; ++row) EXPECT_EQ(PanelColor(form, row), Rgb(0, 0, 0));
+}
+
+void SmallPuzzle(Gridlex& state) {
+  Puzzle& p = state.puzzle;
+  p.SlotCount = 2;
+  p.SlotX[1] = 2, p.SlotY[1] = 2, p.SlotLength[1] = 4, p.SlotVertical[1] = 0, p.SlotAnswer[1] = Utf8ToCp1251("КОТЫ");
+  p.SlotX[2] = 2, p.SlotY[2] = 2, p.SlotLength[2] = 3, p.SlotVertical[2] = 1, p.SlotAnswer[2] = Utf8ToCp1251("КИТ");
+  for (int k = 1; k <= 2; ++k) {
+    p.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
+    p.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
+    for (int t = 0; t < p.SlotLength[k]; ++t) p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
+  }
+  p.Grid1.SetRowCount(2);
+  state.window.Caption = Utf8ToCp1251("Кроссворд 2 сл");
+}
+
+TEST(PrintedOnPdf, ThePageIsWrittenAndAnUnwritableOutputIsAFailure) {
+  Gridlex state;
+  SmallPuzzle(state);
+  state.settings.PrinterDpiX = state.settings.PrinterDpiY = 300;
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+  const auto draw = [&](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); };
+  std::string error;
+  EXPECT_EQ(PrintOnPrinter(printer, draw, error), PrintOutcome::Printed);
+  EXPECT_GT(std::filesystem::file_size(dir.filePath(QStringLiteral("page.pdf")).toStdString()), 500u);
+
+  QPrinter nowhere(QPrinter::HighResolution);
+  nowhere.setOutputFormat(QPrinter::PdfFormat);
+  nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/page.pdf")));
+  EXPECT_EQ(PrintOnPrinter(nowhere, draw, error), PrintOutcome::Failed);
+  EXPECT_EQ(error, "I/O error 160");
+}
+
+TEST(ExportedPicture, RealFontsDrawRedNumbersAndTheColoursSurviveExactly) {
+  QTemporaryDir dir;
+  std::filesystem::create_directories(dir.filePath(QStringLiteral("pic")).toStdString());
+  std::ofstream(dir.filePath(QStringLiteral("pic/b0")).toStdString()) << "<html>\r\n";
+  std::ofstream(dir.filePath(QStringLiteral("pic/b2")).toStdString()) << "</html>\r\n";
+  Gridlex state;
+  SmallPuzzle(state);
+  state.settings.ProgramDir = dir.path().toStdString();
+  state.settings.Colors.GifInnerColor = Rgb(255, 255, 255);
+  state.settings.Colors.GifBorderColor = Rgb(192, 192, 192);
+  ExportHost host;
+  HtmlExportCommand(state, host, 336, 336);
+  ASSERT_TRUE(host.errors.empty()) << host.errors.front();
+  ASSERT_EQ(host.opened.size(), 1u);
+
+  int error = 0;
+  const std::string path = dir.filePath(QStringLiteral("pic/pic.gif")).toStdString();
+  GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+  const auto at = [gif](int x, int y) {
+    const GifColorType c = gif->SColorMap->Colors[gif->SavedImages[0].RasterBits[y * gif->SWidth + x]];
+    return Rgb(c.Red, c.Green, c.Blue);
+  };
+  int red = 0;
+  for (int y = 2 * 16 + 1; y < 3 * 16; ++y)
+    for (int x = 2 * 16 + 1; x < 3 * 16; ++x) red += at(x, y) == Rgb(255, 0, 0) ? 1 : 0;
+  EXPECT_GT(red, 4);  // the number "1" in the first cell
+  EXPECT_EQ(at(10 * 16 + 8, 10 * 16 + 8), Rgb(192, 192, 192));
+  EXPECT_EQ(at(5 * 16 + 14, 2 * 16 + 14), Rgb(255, 255, 255));
+  EXPECT_EQ(at(5 * 16, 2 * 16 + 8), Rgb(128, 128, 128));
+  DGifCloseFile(gif, &error);
+}
+
+}  // namespace
+}  // namespace gx
