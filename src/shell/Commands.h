@@ -45,13 +45,13 @@ enum class Button : std::uint8_t {
   SpeedButton2,   // load puzzle
   SpeedButton3,   // save puzzle
   SpeedButton4,   // build / stop
-  SpeedButton5,   // print (handled by the window)
+  SpeedButton5,   // print
   SpeedButton6,   // show / hide answers
   SpeedButton7,   // clear the board (acts on mouse down)
   SpeedButton8,   // pencil / eraser
-  SpeedButton9,   // colour palette (handled by the window)
+  SpeedButton9,   // colour palette (shown through the host)
   SpeedButton10,  // tally
-  SpeedButton11,  // HTML export (handled by the window)
+  SpeedButton11,  // HTML export
   SpeedButton12,  // close the settings panel
   SpeedButton13,  // open the settings panel
   SpeedButton14,  // choose a dictionary
