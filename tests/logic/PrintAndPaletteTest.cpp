@@ -39,17 +39,6 @@ TEST(PaletteRows, AConfirmedChoiceSetsTheRowsOwnColourAndCancelChangesNothing) {
   EXPECT_EQ(host.dialog_presets.size(), 2u);
 }
 
-TEST(PaletteRows, EveryColourHasExactlyOneRow) {
-  Palette palette;
-  for (int i = 0; i < PaletteSize; ++i) palette[i] = Rgb(i + 1, 0, 0);
-  std::vector<Color> shown;
-  for (int row = 0; row < PaletteRowCount; ++row) shown.push_back(PaletteRowColor(palette, row));
-  std::sort(shown.begin(), shown.end());
-  for (int i = 0; i < PaletteSize; ++i) EXPECT_EQ(shown[static_cast<std::size_t>(i)], Rgb(i + 1, 0, 0));
-  EXPECT_EQ(PaletteRowColor(palette, 7), palette.PrintBackColor);
-  EXPECT_EQ(PaletteRowLabel(0), W("Поле (фон) главной формы"));
-}
-
 TEST(PrintMetricsTest, LengthsOnPaperBecomePrinterDots) {
   const PrintMetrics m300 = ComputePrintMetrics(300, 300, 21);
   EXPECT_EQ(m300.cell_width, 60);
@@ -69,13 +58,6 @@ TEST(PrintMetricsTest, LengthsOnPaperBecomePrinterDots) {
   EXPECT_EQ(m600.grid_top, 300);
   EXPECT_EQ(m600.line_step, 92);
   EXPECT_EQ(m600.down_left, 2362);
-
-  // Different resolutions across and down are kept apart.
-  const PrintMetrics mixed = ComputePrintMetrics(600, 300, 19);
-  EXPECT_EQ(mixed.cell_width, 120);
-  EXPECT_EQ(mixed.cell_height, 60);
-  EXPECT_EQ(mixed.grid_right, 19 * 120 + 60);
-  EXPECT_EQ(mixed.grid_bottom, 19 * 60 + 150);
 }
 
 class PrintedPage : public ::testing::Test {
