@@ -43,6 +43,7 @@ int RunProgram(int argc, char** argv) {
   TForm5 form5;
   form1.SetAdvertWindow(form3);
   form1.SetPaletteWindow(&form2);
+  form1.SetDictionaryWindows(&form4, &form5);
   form1.show();
   return app.exec();
 }

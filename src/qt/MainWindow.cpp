@@ -20,6 +20,8 @@
 #include "qt/AdvertWindow.h"
 #include "qt/CentredPicture.h"
 #include "qt/PaletteWindow.h"
+#include "qt/DictionaryEditorWindow.h"
+#include "qt/DictionaryStatisticsWindow.h"
 
 namespace gx {
 
@@ -110,6 +112,26 @@ void TForm1::SetPaletteWindow(TForm2* form) {
   if (!form) return;
   form->Attach(&state_->settings.Colors, host_);
   if (qt_host_) qt_host_->SetPaletteWindow(form);
+}
+
+void TForm1::SetDictionaryWindows(TForm4* statistics, TForm5* editor) {
+  statistics_form_ = statistics;
+  editor_form_ = editor;
+  DictionaryCommands& dictionaries = commands_->Dictionaries();
+  if (statistics) statistics->Attach(&dictionaries);
+  if (editor) editor->Attach(&dictionaries, [this] { ShowState(); });
+}
+
+void TForm1::ShowDictionaryWindows() {
+  const DictionaryCommands& dictionaries = commands_->Dictionaries();
+  if (dictionaries.StatisticsShowRequests() != statistics_requests_seen_) {
+    statistics_requests_seen_ = dictionaries.StatisticsShowRequests();
+    if (statistics_form_) statistics_form_->ShowAndActivate();
+  }
+  if (dictionaries.EditorShowRequests() != editor_requests_seen_) {
+    editor_requests_seen_ = dictionaries.EditorShowRequests();
+    if (editor_form_) editor_form_->ShowAndActivate();
+  }
 }
 
 template <typename F>
@@ -311,6 +333,7 @@ void TForm1::ShowState() {
     advert_form_->setWindowTitle(FromCp1251(window.AdvertCaption));
     advert_form_->setVisible(window.AdvertVisible);
   }
+  ShowDictionaryWindows();
   paint_->update();
   showing_ = false;
 }

@@ -30,6 +30,8 @@ class QtHost;
 class AdvertWindow;
 class CentredPicture;
 class TForm2;
+class TForm4;
+class TForm5;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -48,6 +50,8 @@ class TForm1 : public QWidget {
   void SetAdvertWindow(AdvertWindow* form);
   // The palette window shows and changes the program's colours; SpeedButton9 shows it.
   void SetPaletteWindow(TForm2* form);
+  // The dictionary statistics and editor windows, shown by the dictionary buttons.
+  void SetDictionaryWindows(TForm4* statistics, TForm5* editor);
 
   Gridlex& State() { return *state_; }
   Commands& GetCommands() { return *commands_; }
@@ -85,6 +89,7 @@ class TForm1 : public QWidget {
   void ShowControlsState();
   void ShowClueLine();
   void FitBoardImage();
+  void ShowDictionaryWindows();
 
   std::unique_ptr<Gridlex> state_;
   std::unique_ptr<Host> own_host_;
@@ -95,6 +100,10 @@ class TForm1 : public QWidget {
   ClockRandom random_;
   std::unique_ptr<Commands> commands_;
   AdvertWindow* advert_form_ = nullptr;
+  TForm4* statistics_form_ = nullptr;
+  TForm5* editor_form_ = nullptr;
+  int statistics_requests_seen_ = 0;
+  int editor_requests_seen_ = 0;
   std::optional<WindowLayout> layout_;
   int command_depth_ = 0;
   int grid1_focus_requests_seen_ = 0;

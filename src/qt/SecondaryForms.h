@@ -1,22 +1,8 @@
 #pragma once
 // The four windows created hidden after the main window: the colour palette (TForm2, in PaletteWindow.h), the
-// advertisement window (TForm3, in AdvertWindow.h), the dictionary statistics (TForm4) and the dictionary editor
-// (TForm5). Their contents come with the commands that show them.
+// advertisement window (TForm3, in AdvertWindow.h), the dictionary statistics (TForm4, in
+// DictionaryStatisticsWindow.h) and the dictionary editor (TForm5, in DictionaryEditorWindow.h).
 
-#include <QWidget>
-
-#include "qt/PaletteWindow.h"  // TForm2
-
-namespace gx {
-
-class TForm4 : public QWidget {
- public:
-  TForm4();
-};
-
-class TForm5 : public QWidget {
- public:
-  TForm5();
-};
-
-}  // namespace gx
+#include "qt/DictionaryEditorWindow.h"      // TForm5
+#include "qt/DictionaryStatisticsWindow.h"  // TForm4
+#include "qt/PaletteWindow.h"               // TForm2
