@@ -46,20 +46,28 @@ void QtHost::ProcessEvents() {
   since_events_.restart();
 }
 
+void QtHost::ShowCurrentState() {
+  if (show_state_) show_state_();
+}
+
 void QtHost::ShowInformation(std::string_view text) {
+  ShowCurrentState();
   QMessageBox::information(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }
 
 bool QtHost::Confirm(std::string_view text) {
+  ShowCurrentState();
   QMessageBox box(QMessageBox::Question, kTitle, FromCp1251(text), QMessageBox::Ok | QMessageBox::Cancel, window_);
   return box.exec() == QMessageBox::Ok;
 }
 
 void QtHost::ShowError(std::string_view text) {
+  ShowCurrentState();
   QMessageBox::critical(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }
 
 std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& request, bool save) {
+  ShowCurrentState();
   // Qt's own dialog, so that it speaks Russian with the loaded translations on every desktop.
   QFileDialog dialog(window_, FromCp1251(request.title), FromPath(request.folder), QtFileFilter(request.filter));
   dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -53,6 +53,9 @@ class QtHost : public Host {
 
  private:
   std::optional<std::string> FileDialog(const FileDialogRequest& request, bool save);
+  // A modal box runs its own event loop: the window under it must already show what the
+  // command has done so far (caption, progress bar, board), not the picture of before.
+  void ShowCurrentState();
 
   QPointer<QWidget> window_;
   QPointer<CentredPicture> reward_image_;

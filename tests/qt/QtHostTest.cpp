@@ -1,6 +1,8 @@
 #include "qt/QtHost.h"
 
+#include <QApplication>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -21,6 +23,36 @@ TEST(QtHostEvents, EventsAreProcessedAtMostEveryFifteenMilliseconds) {
   QThread::msleep(QtHost::EventIntervalMs + 5);
   host.ProcessEvents();
   EXPECT_EQ(shown, 2);
+}
+
+// Closes the modal box as soon as it is up, noting how often the window state had been shown by then.
+void AnswerBoxNoting(const int& shown, int& shown_while_open) {
+  QTimer::singleShot(0, [&shown, &shown_while_open] {
+    shown_while_open = shown;
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+}
+
+TEST(QtHostDialogs, TheWindowShowsTheCommandsStateBeforeABoxOpens) {
+  QWidget window;
+  QtHost host(&window);
+  int shown = 0;
+  host.SetBeforeEvents([&shown] { ++shown; });
+  int shown_while_open = -1;
+  AnswerBoxNoting(shown, shown_while_open);
+  host.ShowError("e4.wav: No sound device");
+  EXPECT_EQ(shown_while_open, 1);
+  AnswerBoxNoting(shown, shown_while_open);
+  host.ShowInformation("x");
+  EXPECT_EQ(shown_while_open, 2);
+  AnswerBoxNoting(shown, shown_while_open);
+  EXPECT_FALSE(host.Confirm("x"));
+  EXPECT_EQ(shown_while_open, 3);
+  FileDialogRequest request;
+  request.filter = "*.gx|*.gx";
+  AnswerBoxNoting(shown, shown_while_open);
+  EXPECT_FALSE(host.OpenFileDialog(request).has_value());
+  EXPECT_EQ(shown_while_open, 4);
 }
 
 TEST(QtHostDialogs, FiltersBecomeQtFilters) {
