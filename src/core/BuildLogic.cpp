@@ -83,7 +83,7 @@ FillOutcome FillAndRequeue(FillRun& run) {
   if (p.PlacedCount < p.SlotCount && p.FillRunning == 1) p.FillRunning = 0;
   outcome.complete = p.FillRunning == 1;
   outcome.placed = p.PlacedCount;
-  outcome.slots = p.SlotCount;
+  outcome.slot_count = p.SlotCount;
   return outcome;
 }
 
@@ -124,7 +124,7 @@ BuildResult RunBuild(FillRun& run, RandomSource& random, std::uint8_t min_slot_c
   run.host.ProcessEvents();
   ClassifyCells(p);
   ExtractSlots(p);
-  build.result.fill.slots = p.SlotCount;
+  build.result.fill.slot_count = p.SlotCount;
   if (p.SlotCount > kMaxGeneratedSlots) {
     build.too_many_slots = true;
     return build;

@@ -50,7 +50,7 @@ struct FillOutcome {
   bool ran = false;
   bool complete = false;
   std::uint8_t placed = 0;
-  std::uint8_t slots = 0;
+  std::uint8_t slot_count = 0;  // not "slots": Qt defines that word as a macro
   std::uint16_t attempts = 0;
 };
 FillOutcome FillAndRequeue(FillRun& run);
