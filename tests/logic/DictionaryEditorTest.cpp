@@ -48,17 +48,12 @@ TEST_F(EditorBench, SearchStepsThroughHomonymsAndMatchesWholeWordsWithCase) {
 }
 
 TEST_F(EditorBench, AnEntryWithoutASpaceHasAnEmptyWordAndIsAllClue) {
-  Fill({"КОТ Зверь", "БЕЗПРОБЕЛА"});
   editor.Edit1Text = "";
+  EXPECT_FALSE(editor.SearchFromStart());  // an empty store
+  Fill({"КОТ Зверь", "БЕЗПРОБЕЛА"});
   EXPECT_TRUE(editor.SearchFromStart());
   EXPECT_EQ(editor.CurrentEntry, 2);
   EXPECT_EQ(editor.Edit2Text, W("БЕЗПРОБЕЛА"));
-}
-
-TEST_F(EditorBench, SearchOnAnEmptyStoreOrPastTheEndFindsNothing) {
-  editor.Edit1Text = "a";
-  EXPECT_FALSE(editor.SearchFromStart());
-  Fill({"a b"});
   editor.CurrentEntry = 60000;  // left over from a larger dictionary
   EXPECT_FALSE(editor.SearchOn());
 }
@@ -83,15 +78,6 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
   ASSERT_TRUE(editor.Correct());
   EXPECT_EQ(store.Entry(101), W("КОТ Мурлыка"));
   EXPECT_EQ(store.DictionaryCount, 101);
-}
-
-TEST_F(EditorBench, LongFieldsAreCutToTheRecord) {
-  editor.Edit1Text = std::string(300, 'a');
-  editor.Edit2Text = "clue";
-  ASSERT_TRUE(editor.Add());
-  EXPECT_EQ(store.Entry(1), std::string(128, 'a'));
-  // The neighbouring record stays untouched.
-  EXPECT_EQ(store.Buffer()[DictionaryStore::RecordSize], 0);
 }
 
 TEST_F(EditorBench, AddIntoAFullStoreIsRefused) {
@@ -136,13 +122,6 @@ TEST_F(EditorBench, CorrectAndDeleteWithoutAValidEntryChangeNothing) {
   EXPECT_EQ(store.Entry(3), "w3 c3");
   EXPECT_EQ(store.Entry(4), "");
   EXPECT_EQ(store.DictionaryModified, 0);
-}
-
-TEST_F(EditorBench, ActivationSelectsTheEditorHelpAndShowsTheCount) {
-  FillNumbered(512);
-  editor.Activate();
-  EXPECT_EQ(settings.HelpContext, 2);
-  EXPECT_EQ(editor.Label1Text, W("512 слов"));
 }
 
 }  // namespace

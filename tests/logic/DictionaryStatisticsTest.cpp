@@ -51,15 +51,6 @@ TEST(DictionaryStatistics, EntriesWithoutACounterAreLeftOutButTotalled) {
   EXPECT_EQ(statistics.BarWidth(3), 137);
 }
 
-TEST(DictionaryStatistics, RecountStartsAfresh) {
-  DictionaryStore store = StoreOf({"abc x", "abc y"});
-  DictionaryStatistics statistics;
-  statistics.Recount(store);
-  store.DictionaryCount = 1;
-  statistics.Recount(store);
-  EXPECT_EQ(statistics.Count(3), 1);
-}
-
 TEST(DictionaryStatistics, PaintDrawsEveryRowFrameAndBars) {
   const DictionaryStore store = StoreOf({W("КОТ А"), W("ДОМ Б"), W("СЛОН В")});
   DictionaryStatistics statistics;
