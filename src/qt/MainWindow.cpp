@@ -220,7 +220,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     QWidget* receiver = qobject_cast<QWidget*>(watched);
     const bool first_delivery = focus ? watched == focus : watched == this;
-    if (receiver && first_delivery && receiver->window() == this) return HandleKey(static_cast<QKeyEvent*>(event));
+    if (receiver && first_delivery && receiver->window() == this) {
+      HandleKey(static_cast<QKeyEvent*>(event));
+      // A command that moved the focus (a dialog closing, the clue list taking it) ends the key here:
+      // on its way up through the parents it would meet the new focus and act a second time.
+      return QApplication::focusWidget() != focus;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

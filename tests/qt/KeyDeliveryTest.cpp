@@ -1,0 +1,90 @@
+// A key that opens a modal dialog acts once, even when the dialog leaves the focus elsewhere.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "qt/ClueTable.h"
+#include "qt/MainWindow.h"
+
+namespace gx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Delivered = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist";
+
+// Stands for the real dialogs: each one counts itself and, like a dialog closing while the window
+// manager has not yet given the main window its focus back, leaves no control focused.
+class FocusTakingHost : public Host {
+ public:
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return Count(save_dialogs); }
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return Count(open_dialogs); }
+  void ShowInformation(std::string_view) override { Count(boxes); }
+  int save_dialogs = 0;
+  int open_dialogs = 0;
+  int boxes = 0;
+
+ private:
+  std::optional<std::string> Count(int& counter) {
+    ++counter;
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    return std::nullopt;
+  }
+};
+
+class KeyDelivery : public ::testing::Test {
+ protected:
+  KeyDelivery() : old_dir_(fs::current_path()) {
+    const fs::path dir(temp_.path().toStdString());
+    fs::create_directories(dir / "data");
+    fs::create_directories(dir / "rek");
+    std::ofstream(dir / "rek" / "rek.dat").flush();
+    fs::copy_file(Delivered / "gx.dat", dir / "gx.dat");
+    fs::current_path(dir);
+    form_ = std::make_unique<TForm1>(&host_, [] { return std::optional<PrinterResolution>{}; });
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    host_.boxes = 0;  // the start-up notice of the missing puzzle
+  }
+  ~KeyDelivery() override {
+    form_.reset();
+    fs::current_path(old_dir_);
+  }
+
+  // Presses the key with the clue list focused, as after a click on a clue.
+  void PressInClueList(Qt::Key key) {
+    form_->Grid1()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), form_->Grid1());
+    QTest::keyClick(form_->Grid1(), key);
+  }
+
+  QTemporaryDir temp_;
+  fs::path old_dir_;
+  FocusTakingHost host_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(KeyDelivery, CommandsWithADialogActOncePerKey) {
+  PressInClueList(Qt::Key_F2);
+  EXPECT_EQ(host_.save_dialogs, 1);
+  PressInClueList(Qt::Key_F3);
+  EXPECT_EQ(host_.open_dialogs, 1);
+  PressInClueList(Qt::Key_F9);  // no puzzle: "not ready"
+  EXPECT_EQ(host_.boxes, 1);
+}
+
+TEST_F(KeyDelivery, AKeyThatLeavesTheFocusAloneStillReachesTheFocusedControl) {
+  form_->Grid1()->setFocus();
+  QApplication::processEvents();
+  const int eraser = form_->State().puzzle.EraserOn;
+  QTest::keyClick(form_->Grid1(), Qt::Key_F4);
+  EXPECT_NE(form_->State().puzzle.EraserOn, eraser);  // acted once, not twice
+  EXPECT_EQ(QApplication::focusWidget(), form_->Grid1());
+}
+
+}  // namespace
+}  // namespace gx
