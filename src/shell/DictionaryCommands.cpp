@@ -141,6 +141,10 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
     return;
   }
   if (Busy()) return;
+  // After a failed load the store holds another file's words under the current name: changing
+  // them would make the next write put them into that file.
+  const bool changes = action == EditorAction::Add || action == EditorAction::Correct || action == EditorAction::Delete;
+  if (changes && state_.dictionary.DictionaryLoaded != 1) return;
   switch (action) {
     case EditorAction::SearchFromStart: editor_.SearchFromStart(); break;
     case EditorAction::SearchOn: editor_.SearchOn(); break;

@@ -75,6 +75,11 @@ TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
   EXPECT_EQ(b.state.dictionary.DictionaryName, "gone.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
   EXPECT_TRUE(b.state.window.Panel2Visible);
+  // An editor left open cannot change the words that are not gone.dct's.
+  D().Editor().Edit1Text = "x";
+  D().RunEditorAction(EditorAction::Add);
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
 }
 
 TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
