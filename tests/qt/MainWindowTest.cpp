@@ -406,6 +406,14 @@ TEST_F(WindowLayoutTest, TheOpenSettingsPanelCoversThePictureBetweenThePanels) {
     ASSERT_TRUE(hit) << inside.x() << "," << inside.y();
     EXPECT_TRUE(hit == panel2 || panel2->isAncestorOf(hit)) << hit->objectName().toStdString();
   }
+  // Nothing of the picture shows through the panel either.
+  QWidget* image1 = Child("Image1");
+  const QRect area = panel2->geometry().intersected(image1->geometry());
+  ASSERT_FALSE(area.isEmpty());
+  const QImage with_picture = form->grab(area).toImage();
+  image1->hide();
+  const QImage without_picture = form->grab(area).toImage();
+  EXPECT_EQ(with_picture, without_picture);
 }
 
 TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
