@@ -183,6 +183,45 @@ TEST(GridGenerator, RunCountAbove128EndsTheCallBeforeExtraction) {
   EXPECT_TRUE(Set(p, 20, 16) && Set(p, 62 - 20, 62 - 16));
 }
 
+// Word pairs of 4 cells on a 63 x 63 board spaced so that the spacing rule lets all of them in.
+Draws SpacedPairs(int pairs) {
+  static const int kStarts[][2] = {{0, 0},  {6, 0},   {12, 0},  {18, 0},  {24, 0},  {0, 2},   {6, 2},
+                                   {12, 2}, {18, 2},  {24, 2},  {0, 4},   {6, 4},   {12, 4},  {18, 4},
+                                   {24, 4}, {10, 6},  {16, 6},  {22, 6},  {0, 8},   {6, 8},   {12, 8},
+                                   {18, 8}, {24, 8},  {0, 10},  {12, 10}, {18, 10}, {24, 10}, {16, 12},
+                                   {22, 12}, {0, 14}, {6, 14},  {12, 14}, {18, 14}};
+  Draws draws;
+  for (int i = 0; i < pairs; ++i) {
+    Append(draws, {0, static_cast<std::uint64_t>(kStarts[i][0]), static_cast<std::uint64_t>(kStarts[i][1])});
+  }
+  EndPlacement(draws, pairs, {0, 0, 0});
+  return draws;
+}
+
+TEST(GridGenerator, RunCountWrapsAtEightBitsInTheMirrorPhase) {
+  NullHost host;
+  {
+    // 32 pairs draw 256 runs, which the 8-bit count holds as 0: the call ends before extraction.
+    Puzzle p = Board(63);
+    const Draws draws = SpacedPairs(32);
+    ScriptedRandom random(draws);
+    ASSERT_EQ(GenerateGrid(p, random, host), GenerateStatus::RunsOutOfRange);
+    EXPECT_EQ(random.Used(), draws.size());
+    EXPECT_EQ(p.SlotCount, 0);
+    EXPECT_TRUE(Set(p, 12, 14) && Set(p, 62 - 12, 62 - 14));  // the last pair and its image
+  }
+  {
+    // 33 pairs draw 264 runs, held as 8: within 4..128, so the drawing is extracted.
+    Puzzle p = Board(63);
+    const Draws draws = SpacedPairs(33);
+    ScriptedRandom random(draws);
+    ASSERT_EQ(GenerateGrid(p, random, host), GenerateStatus::Extracted);
+    EXPECT_EQ(random.Used(), draws.size());
+    EXPECT_GT(p.SlotCount, 8);
+    EXPECT_EQ(p.Grid1.Number(0), FormatClueNumber(1));
+  }
+}
+
 TEST(GridGenerator, ScriptedDrawsRunningOutStopTheCall) {
   Puzzle p = Board(19);
   ScriptedRandom random({0, 1});
