@@ -1,6 +1,8 @@
 #include "core/WordIndex.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace gx {
 
@@ -44,6 +46,45 @@ const std::uint16_t* SeekFrom(const std::uint16_t* from, const std::uint16_t* en
   return std::lower_bound(low, high, value);
 }
 
+// Entry e read straight from its record; e is a position of the store (1..DictionaryCount).
+std::string_view RecordText(const DictionaryStore& d, int e) {
+  const std::uint8_t* record = d.Buffer() + static_cast<std::size_t>(DictionaryStore::RecordSize) * (e - 1);
+  const std::size_t size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
+  return {reinterpret_cast<const char*>(record + 1), size};
+}
+
+// Offset of the first space among 8 bytes (8 when none): a zero byte of bytes ^ spaces marks a
+// space, and the lowest marked byte is exact (borrows only run towards higher bytes).
+int FirstSpaceIn(std::uint64_t bytes) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  const std::uint64_t spaces = bytes ^ (kOnes * ' ');
+  const std::uint64_t marks = (spaces - kOnes) & ~spaces & kHighs;
+  return marks == 0 ? 8 : std::countr_zero(marks) / 8;
+}
+
+// The length of the word of a record's entry: the offset of the first space within the entry's
+// size, 0 when it has none. Words are short, so the first 16 bytes are tested without a branch
+// per byte; the record always holds them, whatever the entry's size.
+int RecordWordLength(const std::uint8_t* record) {
+  const int size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
+  int length = 16;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint64_t low = 0, high = 0;
+    std::memcpy(&low, record + 1, sizeof low);
+    std::memcpy(&high, record + 9, sizeof high);
+    length = FirstSpaceIn(low);
+    if (length == 8) length = 8 + FirstSpaceIn(high);
+  } else {
+    length = 0;
+    while (length < 16 && record[1 + length] != ' ') ++length;
+  }
+  if (length < 16) return length < size ? length : 0;
+  // No space among the first 16 bytes: a longer entry may still have one further on.
+  if (size <= 16) return 0;
+  while (length < size && record[1 + length] != ' ') ++length;
+  return length < size ? length : 0;
+}
+
 bool AlreadyPlaced(const Puzzle& p, std::string_view word) {
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k] == word) return true;
@@ -60,11 +101,8 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
   // The records are read in place: this runs at every fill start and after every requeue.
   const std::uint8_t* record = dictionary.Buffer();
   for (int e = 1; e <= count; ++e, record += DictionaryStore::RecordSize) {
-    const int size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
-    int length = 0;
-    while (length < size && record[1 + length] != ' ') ++length;
     // An entry without a space has no word: it goes with the words of length 0, never looked up.
-    lengths_[e] = static_cast<std::uint8_t>(length < size ? length : 0);
+    lengths_[e] = static_cast<std::uint8_t>(RecordWordLength(record));
     ++sizes[lengths_[e]];
   }
   offsets_[0] = 0;
@@ -82,7 +120,7 @@ void WordIndex::BuildLetterLists(const DictionaryStore& dictionary, int length) 
   const std::size_t keys = static_cast<std::size_t>(length) * 256;
   lists.offsets.assign(keys + 1, 0);
   for (const std::uint16_t* e = words.begin; e != words.end; ++e) {
-    const std::string_view word = dictionary.Entry(*e);
+    const std::string_view word = RecordText(dictionary, *e);
     for (int t = 0; t < length; ++t) ++lists.offsets[static_cast<std::size_t>(t) * 256 + static_cast<unsigned char>(word[t]) + 1];
   }
   for (std::size_t key = 0; key < keys; ++key) lists.offsets[key + 1] += lists.offsets[key];
@@ -90,7 +128,7 @@ void WordIndex::BuildLetterLists(const DictionaryStore& dictionary, int length) 
   std::vector<std::uint32_t> next(lists.offsets.begin(), lists.offsets.end() - 1);
   // The length group is in store order, so every list is too.
   for (const std::uint16_t* e = words.begin; e != words.end; ++e) {
-    const std::string_view word = dictionary.Entry(*e);
+    const std::string_view word = RecordText(dictionary, *e);
     for (int t = 0; t < length; ++t) {
       lists.positions[next[static_cast<std::size_t>(t) * 256 + static_cast<unsigned char>(word[t])]++] = *e;
     }
@@ -130,7 +168,7 @@ bool IndexedWordSearch::ScanDirectly(FillRun& run, std::uint8_t slot, int start,
     }
     ++scanned_;
     run.host.ProcessEvents();
-    const std::string_view entry = d.Entry(e);
+    const std::string_view entry = RecordText(d, e);
     // The word is the text before the first space: it has the slot's length when the space
     // stands right after it and nowhere before.
     if (entry.size() <= static_cast<std::size_t>(length) || entry[static_cast<std::size_t>(length)] != ' ') continue;
@@ -161,7 +199,7 @@ void IndexedWordSearch::ScanGroup(FillRun& run, std::uint8_t slot, int start) {
   for (const std::uint16_t* it = std::lower_bound(group.begin, group.end, start); it != group.end; ++it) {
     ++group_scanned_[length];
     run.host.ProcessEvents();
-    const std::string_view entry = run.dictionary.Entry(*it);
+    const std::string_view entry = RecordText(run.dictionary, *it);
     if (!Fits(pattern, entry.data())) continue;
     const std::string_view word = entry.substr(0, static_cast<std::size_t>(length));
     if (AlreadyPlaced(p, word)) continue;
@@ -196,7 +234,7 @@ void IndexedWordSearch::SearchLetterLists(FillRun& run, std::uint8_t slot, int s
     }
     if (!agreed) continue;
     run.host.ProcessEvents();
-    const std::string_view entry = run.dictionary.Entry(candidate);
+    const std::string_view entry = RecordText(run.dictionary, candidate);
     const std::string_view word = entry.substr(0, static_cast<std::size_t>(length));
     if (!AlreadyPlaced(p, word)) {
       PlaceEntry(run, slot, static_cast<std::uint16_t>(candidate), word, entry.substr(static_cast<std::size_t>(length)));
