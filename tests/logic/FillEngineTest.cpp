@@ -196,6 +196,39 @@ TEST(UnfillSlot, ClearsOwnCellsAndCrossingsOnlyWhereNoOtherWordStands) {
   EXPECT_EQ(q.Letter(1, 1), NoLetter);
 }
 
+TEST(UnfillSlot, ADownWordLosesTheCellOnTheCauseRowOnly) {
+  // The same plus, the down word removed: the cause's line is its start row, not its column.
+  Puzzle p;
+  test::DrawGrid(p, {".#.", "###", ".#."});
+  ClassifyCells(p);
+  ExtractSlots(p);
+  p.SlotCount = 2;
+  p.SlotAnswer[1] = "ABC";
+  p.SlotAnswer[2] = "XBY";
+  const char* across = "ABC";
+  for (int t = 0; t < 3; ++t) p.SetLetter(t, 1, across[t]);
+  p.SetLetter(1, 0, 'X');
+  p.SetLetter(1, 2, 'Y');
+  p.PlacedCount = 2;
+
+  // A cause starting in the down word's column but on row 5: the centre stays for the across word.
+  Puzzle q = p;
+  q.SlotX[3] = 1;
+  q.SlotY[3] = 5;
+  UnfillSlot(q, 2, 3);
+  EXPECT_EQ(q.Letter(1, 0), NoLetter);
+  EXPECT_EQ(q.Letter(1, 1), 'B');
+  EXPECT_EQ(q.Letter(1, 2), NoLetter);
+  EXPECT_EQ(q.Letter(0, 1), 'A');
+
+  // Removed because of the across slot, whose row runs through the centre: cleared.
+  q = p;
+  UnfillSlot(q, 2, 1);
+  EXPECT_EQ(q.Letter(1, 1), NoLetter);
+  EXPECT_EQ(q.Letter(0, 1), 'A');
+  EXPECT_EQ(q.PlacedCount, 1);
+}
+
 TEST(RequeueUsedWords, MovesThePuzzleEntriesToTheEndInSlotOrder) {
   Puzzle p;
   DictionaryStore d;
