@@ -118,11 +118,9 @@ bool QtHost::PlayMedia(const std::string& path) {
                      [this](const QString& message) { ShowError(ToCp1251(message)); });
   }
   if (player_->Play(FromPath(path))) return true;
-  // A machine without a sound output is told once per run, not at every effect.
-  if (player_->NoSoundDevice()) {
-    if (told_no_sound_device_) return false;
-    told_no_sound_device_ = true;
-  }
+  // A machine without a sound output plays its effects silently: the file is sound, there is
+  // nothing the user could do about it, and a box at every effect (or at start) only gets in the way.
+  if (player_->NoSoundDevice()) return false;
   ShowError(ToCp1251(player_->LastError()));  // the callers leave reporting to the host
   return false;
 }

@@ -64,7 +64,6 @@ class QtHost : public Host {
   QElapsedTimer since_events_;
   std::function<void()> show_state_;
   std::unique_ptr<MediaPlayer> player_;
-  bool told_no_sound_device_ = false;
   int wait_cursor_depth_ = 0;
 };
 
