@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/Rounding.h"
 #include "files/Cp1251.h"
 
 namespace gx {
@@ -47,7 +46,15 @@ int DictionaryStatistics::LargestShown() const {
 }
 
 int DictionaryStatistics::BarWidth(int length) const {
-  return static_cast<int>(ScaledRound(Count(length), LargestShown(), ChartWidth));
+  const int largest = LargestShown();
+  if (largest == 0) return 0;
+  // Whole numbers throughout: a quotient such as 53 x 137 / 274 = 26.5 must round to the even 26,
+  // which a floating-point division by the largest count can miss by a hair either way.
+  const long product = static_cast<long>(Count(length)) * ChartWidth;
+  const long quotient = product / largest;
+  const long twice_rest = 2 * (product % largest);
+  if (twice_rest > largest || (twice_rest == largest && quotient % 2 != 0)) return static_cast<int>(quotient + 1);
+  return static_cast<int>(quotient);
 }
 
 std::string StatisticsCountText(int count) {

@@ -178,6 +178,25 @@ TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
   EXPECT_EQ(b.state.window.Caption, "");
 }
 
+TEST_F(DictionaryButtons, DecliningToReplaceAndThenCancellingLeavesTheOtherFileAlone) {
+  Click(Button::SpeedButton17);  // one.dct in memory
+  b.host.dialog_answers = {folder.Path("data/two.dct")};
+  b.host.confirm_answers = {false};
+  const std::string two = Data("two.dct");
+  OpenPanel2();
+  Click(Button::SpeedButton18);  // declined, then the dialog shown again is cancelled
+  ASSERT_EQ(b.host.dialogs.size(), 2u);
+  // The words in memory are still one.dct's and keep its name, so a later edit cannot be
+  // written over the file the user chose not to replace.
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "one.dct");
+  D().Editor().Edit1Text = W("ЕЖ");
+  D().RunEditorAction(EditorAction::Add);
+  OpenPanel2();
+  Click(Button::SpeedButton14);  // writes the edit back, then cancelled
+  EXPECT_EQ(Data("two.dct"), two);
+  EXPECT_EQ(Data("one.dct"), DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан"), W("ЕЖ ")}));
+}
+
 TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   // The load lets the window handle events; a press of a dictionary button arrives then.
   bool pressed = false;

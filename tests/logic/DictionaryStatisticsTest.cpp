@@ -33,6 +33,25 @@ TEST(DictionaryStatistics, CountsWordsByLengthWithBarsRoundedHalfToEven) {
   EXPECT_EQ(StatisticsCountText(16384), "16384");
 }
 
+TEST(DictionaryStatistics, ExactHalvesRoundToEvenWhateverTheLargestCount) {
+  // With 274 three-letter words each of the others is worth exactly half a pixel.
+  DictionaryStore store;
+  int e = 0;
+  for (int i = 0; i < 274; ++i) store.SetEntry(++e, "abc x");
+  for (int i = 0; i < 53; ++i) store.SetEntry(++e, "abcd x");   // 26.5
+  for (int i = 0; i < 59; ++i) store.SetEntry(++e, "abcde x");  // 29.5
+  for (int i = 0; i < 81; ++i) store.SetEntry(++e, "abcdef x"); // 40.5
+  for (int i = 0; i < 2; ++i) store.SetEntry(++e, "abcdefg x"); // 1.0
+  store.DictionaryCount = static_cast<std::uint16_t>(e);
+  DictionaryStatistics statistics;
+  statistics.Recount(store);
+  EXPECT_EQ(statistics.BarWidth(3), 137);
+  EXPECT_EQ(statistics.BarWidth(4), 26);
+  EXPECT_EQ(statistics.BarWidth(5), 30);
+  EXPECT_EQ(statistics.BarWidth(6), 40);
+  EXPECT_EQ(statistics.BarWidth(7), 1);
+}
+
 TEST(DictionaryStatistics, EntriesWithoutACounterAreLeftOutButTotalled) {
   const DictionaryStore store =
       StoreOf({"ab x", " leading", "nospace", std::string(24, 'a') + " ok", std::string(25, 'a') + " long",
