@@ -174,6 +174,23 @@ TEST_F(Export, NumberedExportTakesTheNextNumberAndCopiesThePage) {
   EXPECT_TRUE(std::filesystem::exists(folder.Path("pic/gxp12.htm")));
 }
 
+TEST_F(Export, PageNumbersComeFromAnyPageNameWhateverItsCaseOrKind) {
+  folder.Write("pic/GXP12.HTM", "x");
+  folder.Write("pic/gxp 7.htm", "x");
+  folder.Write("pic/gxp+30.htm", "x");  // a sign is not a digit
+  std::filesystem::create_directories(folder.Path("pic/gxp20.htm"));
+  EXPECT_EQ(HighestPageNumber(folder.Path("pic")), 20);
+  EXPECT_EQ(HighestPageNumber(folder.Path("absent")), 0);
+}
+
+TEST_F(Export, EveryTemplateLineEndsInCarriageReturnAndLineFeed) {
+  folder.Write("pic/b2", "</body>\n</html>");
+  Run();
+  const std::string page = Page();
+  EXPECT_EQ(page.substr(0, 16), "<html>\r\n<body>\r\n");
+  EXPECT_EQ(page.substr(page.size() - 18), "</body>\r\n</html>\r\n");
+}
+
 TEST_F(Export, LongLinesAreCutAt255Characters) {
   folder.Write("pic/b0", std::string(300, 'a') + "\r\n");
   bench.state.window.Caption = std::string(400, 'c');

@@ -58,6 +58,15 @@ TEST(PrintMetricsTest, LengthsOnPaperBecomePrinterDots) {
   EXPECT_EQ(m600.grid_top, 300);
   EXPECT_EQ(m600.line_step, 92);
   EXPECT_EQ(m600.down_left, 2362);
+
+  // Lengths that fall on a half dot go to the even neighbour, up as well as down.
+  const PrintMetrics odd = ComputePrintMetrics(25, 303, 2);
+  EXPECT_EQ(odd.left, 2);        // 2.5
+  EXPECT_EQ(odd.title_left, 4);  // twice the rounded margin
+  EXPECT_EQ(odd.grid_top, 152);  // 151.5
+  EXPECT_EQ(odd.grid_right, 2 * 5 + 2);
+  EXPECT_EQ(ComputePrintMetrics(35, 301, 2).left, 4);        // 3.5
+  EXPECT_EQ(ComputePrintMetrics(35, 301, 2).grid_top, 150);  // 150.5
 }
 
 class PrintedPage : public ::testing::Test {
