@@ -101,6 +101,31 @@ TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
   EXPECT_FALSE(D().EditorKeyDown(Key::F3));
 }
 
+TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
+  folder.Write("data/one.dct", DictionaryBytes({W("ЛУК Овощ"), W("КОТ Зверь"), W("ЛУК Оружие")}));
+  Click(Button::SpeedButton17);
+  DictionaryEditor& editor = D().Editor();
+  editor.Edit1Text = W("ЛУК");
+  ASSERT_TRUE(D().EditorKeyDown(Key::F5));
+  ASSERT_TRUE(D().EditorKeyDown(Key::F6));  // on to the homonym
+  EXPECT_EQ(editor.Edit2Text, W("Оружие"));
+  EXPECT_EQ(editor.CurrentEntry, 3);
+  editor.Edit2Text = W("Лучное оружие");
+  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  EXPECT_EQ(b.state.dictionary.Entry(3), W("ЛУК Лучное оружие"));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  ASSERT_TRUE(D().EditorKeyDown(Key::F2));
+  EXPECT_EQ(b.state.dictionary.Entry(4), W("ЛУК Лучное оружие"));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 4);
+  editor.CurrentEntry = 1;
+  ASSERT_TRUE(D().EditorKeyDown(Key::F8));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
+  EXPECT_EQ(b.state.window.Label6Text, W("Словарь one.dct 3 сл"));
+  for (Key key : {Key::F3, Key::F7, Key::F9, Key::Delete, Key::Other}) EXPECT_FALSE(D().EditorKeyDown(key));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+}
+
 TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled) {
   Click(Button::SpeedButton17);
   D().Editor().Edit1Text = W("ЕЖ");
