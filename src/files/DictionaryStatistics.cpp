@@ -1,5 +1,7 @@
 #include "files/DictionaryStatistics.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -48,13 +50,7 @@ int DictionaryStatistics::LargestShown() const {
 int DictionaryStatistics::BarWidth(int length) const {
   const int largest = LargestShown();
   if (largest == 0) return 0;
-  // Whole numbers throughout: a quotient such as 53 x 137 / 274 = 26.5 must round to the even 26,
-  // which a floating-point division by the largest count can miss by a hair either way.
-  const long product = static_cast<long>(Count(length)) * ChartWidth;
-  const long quotient = product / largest;
-  const long twice_rest = 2 * (product % largest);
-  if (twice_rest > largest || (twice_rest == largest && quotient % 2 != 0)) return static_cast<int>(quotient + 1);
-  return static_cast<int>(quotient);
+  return static_cast<int>(ScaledRound(Count(length), largest, ChartWidth));
 }
 
 std::string StatisticsCountText(int count) {
