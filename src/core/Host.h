@@ -71,10 +71,11 @@ class Host {
 
   // An off-screen picture with fonts, or nothing when none can be made.
   virtual std::unique_ptr<PictureSurface> CreatePicture(int /*width*/, int /*height*/) { return nullptr; }
-  // Shows the print dialog; when the user confirms, `draw` paints one page on a canvas in the
-  // printer's dots and the page goes to the printer chosen. On Failed, `error` holds the text
-  // for the error box.
-  virtual PrintOutcome PrintPage(const std::function<void(Canvas&)>& /*draw*/, std::string& /*error*/) {
+  // Shows the print dialog; when the user confirms, `draw` paints one page on a canvas in dots of
+  // `layout_dpi` (the resolution measured at start) and the page goes to the printer chosen, scaled
+  // to its real resolution. On Failed, `error` holds the text for the error box.
+  virtual PrintOutcome PrintPage(const std::function<void(Canvas&)>& /*draw*/, int /*layout_dpi*/,
+                                 std::string& /*error*/) {
     return PrintOutcome::Cancelled;
   }
   // Shows the colour palette window (not modally).

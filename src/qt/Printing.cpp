@@ -16,11 +16,16 @@ constexpr int PrinterFault = 160;
 
 }  // namespace
 
-PrintOutcome PrintOnPrinter(QPrinter& printer, const std::function<void(Canvas&)>& draw, std::string& error) {
+PrintOutcome PrintOnPrinter(QPrinter& printer, const std::function<void(Canvas&)>& draw, std::string& error,
+                            int layout_dpi) {
   QPainter painter;
   if (!painter.begin(&printer)) {
     error = FileError(PrinterFault).Text();
     return PrintOutcome::Failed;
+  }
+  if (layout_dpi > 0 && printer.resolution() != layout_dpi) {
+    const double scale = static_cast<double>(printer.resolution()) / layout_dpi;
+    painter.scale(scale, scale);
   }
   QtCanvas canvas(&painter);
   draw(canvas);
@@ -31,11 +36,12 @@ PrintOutcome PrintOnPrinter(QPrinter& printer, const std::function<void(Canvas&)
   return PrintOutcome::Printed;
 }
 
-PrintOutcome PrintWithDialog(QWidget* parent, const std::function<void(Canvas&)>& draw, std::string& error) {
+PrintOutcome PrintWithDialog(QWidget* parent, const std::function<void(Canvas&)>& draw, std::string& error,
+                             int layout_dpi) {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
-  return PrintOnPrinter(printer, draw, error);
+  return PrintOnPrinter(printer, draw, error, layout_dpi);
 }
 
 }  // namespace gx

@@ -165,8 +165,8 @@ std::unique_ptr<PictureSurface> QtHost::CreatePicture(int width, int height) {
   return picture;
 }
 
-PrintOutcome QtHost::PrintPage(const std::function<void(Canvas&)>& draw, std::string& error) {
-  return PrintWithDialog(window_, draw, error);
+PrintOutcome QtHost::PrintPage(const std::function<void(Canvas&)>& draw, int layout_dpi, std::string& error) {
+  return PrintWithDialog(window_, draw, error, layout_dpi);
 }
 
 void QtHost::ShowPaletteWindow() {

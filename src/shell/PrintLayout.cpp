@@ -112,7 +112,8 @@ void PrintCommand(Gridlex& state, Host& host) {
   }
   std::string error;
   const PrintOutcome outcome = host.PrintPage(
-      [&state](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); }, error);
+      [&state](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); },
+      state.settings.PrinterDpiY, error);
   if (outcome == PrintOutcome::Failed) host.ShowError(error);
 }
 

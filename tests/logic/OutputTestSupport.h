@@ -37,7 +37,7 @@ class OutputHost : public ScriptedHost {
     ++pictures_made;
     return std::make_unique<MemoryPicture>(width, height);
   }
-  PrintOutcome PrintPage(const std::function<void(Canvas&)>& draw, std::string& error) override {
+  PrintOutcome PrintPage(const std::function<void(Canvas&)>& draw, int, std::string& error) override {
     ++print_dialogs;
     if (print_outcome == PrintOutcome::Printed) draw(page);
     if (print_outcome == PrintOutcome::Failed) error = "I/O error 160";
