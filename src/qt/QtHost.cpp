@@ -85,7 +85,9 @@ std::optional<std::string> QtHost::OpenFileDialog(const FileDialogRequest& reque
 std::optional<std::string> QtHost::SaveFileDialog(const FileDialogRequest& request) { return FileDialog(request, true); }
 
 std::optional<Color> QtHost::ColorDialog(Color initial) {
-  const QColor chosen = QColorDialog::getColor(ToQColor(initial), window_, QString(), QColorDialog::DontUseNativeDialog);
+  // Over the palette window when that asked: it stays on top and would otherwise cover the dialog.
+  QWidget* parent = palette_window_ && palette_window_->isVisible() ? palette_window_.data() : window_.data();
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent, QString(), QColorDialog::DontUseNativeDialog);
   if (!chosen.isValid()) return std::nullopt;
   return FromQColor(chosen);
 }
