@@ -18,13 +18,13 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
       positional_.push_back(arg);
       continue;
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* known = nullptr;
     for (const OptionSpec& option : options) {
-      if (option.name == arg) spec = &option;
+      if (option.name == arg) known = &option;
     }
-    if (spec == nullptr) throw UsageError{"unknown option " + arg};
+    if (known == nullptr) throw UsageError{"unknown option " + arg};
     if (Has(arg)) throw UsageError{"option " + arg + " given twice"};
-    if (!spec->takes_value) {
+    if (!known->takes_value) {
       flags_.insert(arg);
       continue;
     }
