@@ -92,6 +92,7 @@ void Commands::BuildCommand() {
       puzzle.ResetBoard();
       board_.DrawEmptyBoard();
       window.Grid1Visible = true;
+      window.Label1Visible = false;  // the clue line belonged to the puzzle that is gone
       window.Caption = texts::BuildAborted();
       media_.PlaySound("e3");
       puzzle.EraserOn = 0;

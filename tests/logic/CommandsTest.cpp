@@ -186,10 +186,12 @@ TEST_F(ProgramFolder, PressesDuringGridGenerationDoNotStartASecondBuild) {
     b.commands.KeyDown(Key::F7);
     b.commands.KeyDown(Key::F5);  // stops the generation
   };
+  b.state.window.Label1Visible = true;  // the clue line of the puzzle before
   b.commands.KeyDown(Key::F5);
   EXPECT_EQ(presses, 1);
   EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
   EXPECT_EQ(b.state.puzzle.SlotCount, 0);
+  EXPECT_FALSE(b.state.window.Label1Visible);
   EXPECT_FALSE(b.commands.Busy());
 }
 
