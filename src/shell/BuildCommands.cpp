@@ -67,19 +67,23 @@ bool Commands::GenerateAcceptableGrid() {
   return false;
 }
 
+// Both commands start by hiding the reward; while a fill runs, a press of either is its stop.
+bool Commands::HideRewardOrStopFill() {
+  state_.puzzle.RewardShown = 0;
+  state_.window.Image2Visible = false;
+  state_.window.Label2Visible = false;
+  if (state_.puzzle.FillRunning != 1) return false;
+  state_.puzzle.FillRunning = 0;
+  return true;
+}
+
 void Commands::BuildCommand() {
   Puzzle& puzzle = state_.puzzle;
   WindowState& window = state_.window;
   if (!EnsureDictionary()) return;
   // OK sends the user back to the grid; Cancel builds over it.
   if (puzzle.GridModified == 1 && host_.Confirm(texts::FinishGridFirst())) return;
-  puzzle.RewardShown = 0;
-  window.Image2Visible = false;
-  window.Label2Visible = false;
-  if (puzzle.FillRunning == 1) {
-    puzzle.FillRunning = 0;
-    return;
-  }
+  if (HideRewardOrStopFill()) return;
   {
     // Events are processed while the grid is made; no press may start a build inside this one.
     FlagGuard generating(generating_);
@@ -126,13 +130,7 @@ void Commands::RefillCommand() {
   Puzzle& puzzle = state_.puzzle;
   WindowState& window = state_.window;
   if (!EnsureDictionary()) return;
-  puzzle.RewardShown = 0;
-  window.Image2Visible = false;
-  window.Label2Visible = false;
-  if (puzzle.FillRunning == 1) {
-    puzzle.FillRunning = 0;
-    return;
-  }
+  if (HideRewardOrStopFill()) return;
   if (puzzle.SlotCount < kMinAcceptedSlots) {
     window.Caption = texts::TooFewCells();
     return;

@@ -120,6 +120,7 @@ class Commands {
   void BuildCommand();
   void RefillCommand();
   bool GenerateAcceptableGrid();
+  bool HideRewardOrStopFill();
   void FinishFill();
   void LatticeCommand();
   void LoadPuzzleCommand();
