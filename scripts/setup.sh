@@ -24,10 +24,19 @@ gridlex_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# When ccache is installed, builds of several checkouts of the project share their compiled files
+# (paths are taken relative to the folder holding the checkouts).
+gridlex_launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  gridlex_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR CCACHE_NOHASHDIR=1
+  CCACHE_BASEDIR=$(dirname "$GRIDLEX_ROOT")
+fi
+
 # gridlex_build DIR [cmake options...]
 gridlex_build() {
   local dir=$1
   shift
-  cmake -S "$GRIDLEX_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S "$GRIDLEX_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${gridlex_launcher[@]}" "$@" >/dev/null
   cmake --build "$dir"
 }
