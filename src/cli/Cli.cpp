@@ -26,6 +26,9 @@ const Command kCommands[] = {
     {"generate", RunGenerate},
     {"fill", RunFill},
     {"build", RunBuild},
+    {"export", RunExportPuzzle},
+    {"import-ipuz", RunImportIpuz},
+    {"series", RunSeries},
 };
 
 const char kUsage[] =
@@ -38,7 +41,11 @@ const char kUsage[] =
     "  gridlex-cli dict import TEXT DCT [--lossy]\n"
     "  gridlex-cli dict export DCT\n"
     "  gridlex-cli dict stats DCT\n"
-    "  gridlex-cli show GX\n";
+    "  gridlex-cli show GX\n"
+    "  gridlex-cli export GX (--ipuz FILE | --text)\n"
+    "  gridlex-cli import-ipuz FILE.ipuz OUT.gx\n"
+    "  gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M] [--attempts A]\n"
+    "                    [--format gx,ipuz] [--dict-out FILE] [--force]\n";
 
 int BadUsage(const std::string& message) {
   WarnUtf8Line("gridlex-cli: " + message);

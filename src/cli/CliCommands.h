@@ -15,5 +15,8 @@ int RunShow(const std::vector<std::string>& args);
 int RunGenerate(const std::vector<std::string>& args);
 int RunFill(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
+int RunExportPuzzle(const std::vector<std::string>& args);
+int RunImportIpuz(const std::vector<std::string>& args);
+int RunSeries(const std::vector<std::string>& args);
 
 }  // namespace gx::cli

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
+#include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
 #include "files/Cp1251.h"
 #include "files/PuzzleFile.h"
@@ -44,20 +45,27 @@ void PrintClues(const Puzzle& puzzle, bool down) {
 
 }  // namespace
 
-int RunShow(const std::vector<std::string>& args) {
-  Arguments arguments(args, {}, 1, 1);
-  const std::string& path = arguments.Positional(0);
-  auto puzzle = std::make_unique<Puzzle>();
-  PuzzleLoadResult result = LoadPuzzleFile(*puzzle, path);
+void LoadPuzzleOrFail(const std::string& path, Puzzle& puzzle) {
+  PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
   if (result.status == PuzzleLoadResult::Status::Missing) throw IoFailure{FileError(FileError::FileNotFound), path};
   if (result.status == PuzzleLoadResult::Status::Failed) throw IoFailure{result.error, path};
   for (const std::string& notice : result.notices) WarnLine(notice);
-  PrintUtf8Line("slots " + std::to_string(puzzle->SlotCount) + " across " + std::to_string(puzzle->AcrossCount));
-  PrintBoard(*puzzle);
+}
+
+void PrintPuzzleText(const Puzzle& puzzle) {
+  PrintUtf8Line("slots " + std::to_string(puzzle.SlotCount) + " across " + std::to_string(puzzle.AcrossCount));
+  PrintBoard(puzzle);
   PrintUtf8Line("По горизонтали:");
-  PrintClues(*puzzle, false);
+  PrintClues(puzzle, false);
   PrintUtf8Line("По вертикали:");
-  PrintClues(*puzzle, true);
+  PrintClues(puzzle, true);
+}
+
+int RunShow(const std::vector<std::string>& args) {
+  Arguments arguments(args, {}, 1, 1);
+  auto puzzle = std::make_unique<Puzzle>();
+  LoadPuzzleOrFail(arguments.Positional(0), *puzzle);
+  PrintPuzzleText(*puzzle);
   return ExitSuccess;
 }
 

@@ -1,0 +1,30 @@
+// gridlex-cli import-ipuz FILE.ipuz OUT.gx: a crossword from another program as a puzzle file.
+
+#include <filesystem>
+#include <memory>
+
+#include "cli/CliCommands.h"
+#include "cli/CliOutputs.h"
+#include "cli/CliSupport.h"
+#include "files/IpuzReader.h"
+#include "files/PuzzleFile.h"
+
+namespace gx::cli {
+
+int RunImportIpuz(const std::vector<std::string>& args) {
+  Arguments arguments(args, {}, 2, 2);
+  const std::string& source = arguments.Positional(0);
+  const std::string& target = arguments.Positional(1);
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(source, error);
+  if (!error && size > MaxIpuzBytes) Refuse(source, {"larger than 8 MiB: not a crossword of at most 63 x 63 cells"});
+  const std::string bytes = ReadFileOrFail(source);
+  auto puzzle = std::make_unique<Puzzle>();
+  const IpuzReading reading = ReadIpuz(bytes, *puzzle);
+  if (!reading.faults.empty()) Refuse(source, reading.faults);
+  for (const std::string& warning : reading.warnings) WarnUtf8Line("gridlex-cli: " + source + ": " + warning);
+  if (FileError failure = SavePuzzleFile(*puzzle, target)) throw IoFailure{failure, target};
+  return ExitSuccess;
+}
+
+}  // namespace gx::cli

@@ -1,0 +1,128 @@
+// gridlex-cli series DICT --count N --out-dir DIR: N crosswords in one process, their words
+// requeued from one build to the next as in the window.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+#include "cli/SeriesRun.h"
+#include "files/FileIo.h"
+
+namespace gx::cli {
+
+namespace {
+
+constexpr std::uint64_t kMaxSeed = 1844674407370955161ull;
+
+struct SeriesOptions {
+  std::string dictionary_path;
+  std::string out_dir;
+  SeriesSettings settings;
+  SeriesFormats formats;
+  std::optional<std::string> dict_out;
+  bool force = false;
+};
+
+SeriesFormats ParseFormats(const std::string& list) {
+  SeriesFormats formats;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t end = list.find(',', start);
+    if (end == std::string::npos) end = list.size();
+    const std::string name = list.substr(start, end - start);
+    if (name == "gx") formats.gx = true;
+    else if (name == "ipuz") formats.ipuz = true;
+    else throw UsageError{"--format takes gx and ipuz separated by commas, not \"" + name + "\""};
+    start = end + 1;
+  }
+  return formats;
+}
+
+std::uint64_t ClockSeed() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) % kMaxSeed;
+}
+
+SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
+  Arguments arguments(args,
+                      {{"--count", true}, {"--out-dir", true}, {"--board", true}, {"--seed", true},
+                       {"--min-slots", true}, {"--attempts", true}, {"--format", true}, {"--dict-out", true},
+                       {"--force", false}},
+                      1, 1);
+  if (!arguments.Has("--count")) throw UsageError{"series needs --count N"};
+  if (!arguments.Has("--out-dir")) throw UsageError{"series needs --out-dir DIR"};
+  SeriesOptions options;
+  options.dictionary_path = arguments.Positional(0);
+  options.out_dir = arguments.Value("--out-dir");
+  SeriesSettings& s = options.settings;
+  s.count = static_cast<int>(arguments.Number("--count", 1, 100000, 1));
+  s.board = static_cast<int>(arguments.Number("--board", 19, 63, 21));
+  if (s.board % 2 == 0) throw UsageError{"--board must be odd"};
+  s.seed = arguments.Has("--seed") ? arguments.Number("--seed", 0, kMaxSeed, 0) : ClockSeed();
+  s.min_slots = static_cast<std::uint8_t>(arguments.Number("--min-slots", 4, 128, 4));
+  s.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
+  options.formats = ParseFormats(arguments.Has("--format") ? arguments.Value("--format") : "gx");
+  if (arguments.Has("--dict-out")) options.dict_out = arguments.Value("--dict-out");
+  options.force = arguments.Has("--force");
+  return options;
+}
+
+void PrepareFolder(const std::string& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (!std::filesystem::is_directory(dir)) throw IoFailure{FileError::FromErrno(error ? error.value() : ENOTDIR), dir};
+}
+
+// "crossword 12 of 100, 1.2 s, about 8.8 s left", redrawn in place.
+class ProgressLine {
+ public:
+  ProgressLine() : shown_(::isatty(STDERR_FILENO) == 1), start_(std::chrono::steady_clock::now()) {}
+  double Elapsed() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  }
+  void Show(int done, int count) const {
+    if (!shown_) return;
+    const double elapsed = Elapsed();
+    const double left = elapsed / done * (count - done);
+    std::fprintf(stderr, "\rcrossword %d of %d, %.1f s, about %.1f s left   ", done, count, elapsed, left);
+    if (done == count) std::fputc('\n', stderr);
+    std::fflush(stderr);
+  }
+
+ private:
+  bool shown_;
+  std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace
+
+int RunSeries(const std::vector<std::string>& args) {
+  const SeriesOptions options = ParseSeriesOptions(args);
+  const SeriesFiles files({options.out_dir, options.formats, options.force});
+  files.CheckFree(options.settings.count);
+  auto dictionary = std::make_unique<DictionaryStore>();
+  LoadDictionaryOrFail(options.dictionary_path, *dictionary);
+  PrepareFolder(options.out_dir);
+  const ProgressLine progress;
+  const SeriesTally tally = BuildSeries(
+      *dictionary, options.settings, [&files](const Puzzle& puzzle, int number) { files.Write(puzzle, number); },
+      [&progress](int done, int count) { progress.Show(done, count); });
+  files.Finish();
+  const double seconds = progress.Elapsed();
+  if (options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
+  char time[64];
+  std::snprintf(time, sizeof time, "time %.2f s", seconds);
+  PrintUtf8Line("built " + std::to_string(tally.built) + " failed " + std::to_string(tally.failed));
+  PrintUtf8Line("answers " + std::to_string(tally.answers) + " distinct " + std::to_string(tally.distinct) +
+                " repeated " + std::to_string(tally.Repeated()));
+  PrintUtf8Line("seed " + std::to_string(options.settings.seed));
+  PrintUtf8Line(time);
+  return tally.failed == 0 ? ExitSuccess : ExitBuildIncomplete;
+}
+
+}  // namespace gx::cli

@@ -1,0 +1,100 @@
+#include "cli/SeriesRun.h"
+
+#include <sys/stat.h>
+
+#include <memory>
+#include <unordered_set>
+
+#include "cli/CliOutputs.h"
+#include "cli/CliSupport.h"
+#include "core/FillEngine.h"
+#include "core/Host.h"
+#include "core/RandomSource.h"
+#include "core/WindowState.h"
+#include "files/FileIo.h"
+#include "files/NewFile.h"
+#include "files/PuzzleFile.h"
+
+namespace gx::cli {
+
+namespace {
+
+[[noreturn]] void AlreadyThere(const std::string& path) {
+  throw CommandFailure{ExitIoError, path + " is already there; give --force to replace the files of the series"};
+}
+
+}  // namespace
+
+SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& settings, const BuiltCrossword& built,
+                      const SeriesProgress& progress) {
+  SeriesTally tally;
+  std::unordered_set<std::string> seen;
+  SeededRandom random(settings.seed);
+  auto puzzle = std::make_unique<Puzzle>();
+  WindowState window;
+  NullHost host;
+  NullSlotPainter painter;
+  for (int done = 1; done <= settings.count; ++done) {
+    puzzle->BoardRows = static_cast<std::uint16_t>(settings.board);
+    puzzle->BoardCols = static_cast<std::uint16_t>(settings.board);
+    FillRun run{*puzzle, dictionary, window, host, painter, Palette{}, settings.attempts};
+    const BuildResult build = RunBuild(run, random, settings.min_slots, settings.max_generations);
+    if (build.search.outcome == GridSearchOutcome::Accepted && build.result.fill.complete) {
+      ++tally.built;
+      for (int k = 1; k <= puzzle->SlotCount; ++k) {
+        ++tally.answers;
+        if (seen.insert(puzzle->SlotAnswer[k].str()).second) ++tally.distinct;
+      }
+      if (built) built(*puzzle, tally.built);
+    } else {
+      ++tally.failed;
+    }
+    if (progress) progress(done, settings.count);
+  }
+  return tally;
+}
+
+std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int number) {
+  const std::string n = std::to_string(number);
+  std::vector<std::string> names;
+  if (formats.gx) names.push_back(n + ".gx");
+  if (formats.ipuz) names.push_back(n + ".ipuz");
+  if (formats.pdf) names.push_back(n + ".pdf");
+  if (formats.html) {
+    names.push_back("gxp" + n + ".htm");
+    names.push_back("pic" + n + ".gif");
+  }
+  return names;
+}
+
+void SeriesFiles::CheckFree(int count) const {
+  if (output_.force) return;
+  for (int number = 1; number <= count; ++number) {
+    for (const std::string& name : SeriesFileNames(output_.formats, number)) {
+      const std::string path = JoinPath(output_.dir, name);
+      struct stat info {};
+      if (::lstat(path.c_str(), &info) == 0) AlreadyThere(path);
+    }
+  }
+}
+
+void SeriesFiles::Write(const Puzzle& puzzle, int number) const {
+  const std::string n = std::to_string(number);
+  if (output_.formats.gx) WriteFile(n + ".gx", SerializePuzzle(puzzle));
+  if (output_.formats.ipuz) WriteFile(n + ".ipuz", IpuzOrRefuse(puzzle, n + ".gx", "crossword " + n));
+}
+
+void SeriesFiles::Finish() const {
+  if (output_.force) return;
+  if (FileError error = SyncFileSystem(output_.dir)) throw IoFailure{error, output_.dir};
+}
+
+void SeriesFiles::WriteFile(const std::string& name, std::string_view bytes) const {
+  const std::string path = JoinPath(output_.dir, name);
+  bool already_there = false;
+  const FileError error = output_.force ? ReplaceFile(path, bytes) : WriteNewFile(path, bytes, already_there);
+  if (already_there) AlreadyThere(path);
+  if (error) throw IoFailure{error, path};
+}
+
+}  // namespace gx::cli

@@ -1,0 +1,81 @@
+#pragma once
+// A series of crosswords built one after another in one process. The dictionary is shared by the
+// builds and its requeue carried from each to the next exactly as presses of F5 in the window
+// carry it, so the words of one crossword wait at the end of the dictionary until the others
+// have had their turn.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/BuildLogic.h"
+#include "core/Puzzle.h"
+#include "files/DictionaryStore.h"
+
+namespace gx::cli {
+
+struct SeriesSettings {
+  int count = 1;
+  int board = 21;  // odd, 19..63
+  std::uint64_t seed = 0;
+  std::uint8_t min_slots = 4;
+  std::uint16_t attempts = 256;
+  unsigned max_generations = kDefaultMaxGenerations;
+};
+
+struct SeriesTally {
+  int built = 0;
+  int failed = 0;           // no acceptable grid, or a fill that did not complete
+  std::size_t answers = 0;  // over the crosswords built
+  std::size_t distinct = 0;
+  std::size_t Repeated() const { return answers - distinct; }
+};
+
+// Each crossword built, numbered from 1 in the order built.
+using BuiltCrossword = std::function<void(const Puzzle& puzzle, int number)>;
+// After every build, whether it succeeded or not.
+using SeriesProgress = std::function<void(int done, int count)>;
+
+SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& settings, const BuiltCrossword& built,
+                      const SeriesProgress& progress = {});
+
+// The files written for each crossword.
+struct SeriesFormats {
+  bool gx = false;
+  bool ipuz = false;
+  bool pdf = false;
+  bool html = false;  // the window's numbered page and picture: gxpN.htm and picN.gif
+};
+
+// The names of crossword `number`'s files: N.gx, N.ipuz, N.pdf, gxpN.htm, picN.gif.
+std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int number);
+
+struct SeriesOutput {
+  std::string dir;
+  SeriesFormats formats;
+  bool force = false;  // replace files that are there
+};
+
+// Writes the files of each crossword as it is built. Without --force a file is linked into place
+// only while its name is free, and all are made durable together at the end; with it each
+// replaces its old file safely on its own. Failures end the series (IoFailure, CommandFailure).
+class SeriesFiles {
+ public:
+  explicit SeriesFiles(SeriesOutput output) : output_(std::move(output)) {}
+
+  // Refuses before anything is built when a file of the series is there and --force is not given.
+  void CheckFree(int count) const;
+  void Write(const Puzzle& puzzle, int number) const;
+  void Finish() const;
+
+ private:
+  void WriteFile(const std::string& name, std::string_view bytes) const;
+
+  SeriesOutput output_;
+};
+
+}  // namespace gx::cli

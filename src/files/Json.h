@@ -1,0 +1,51 @@
+#pragma once
+// A strict JSON reader and the quoting of strings for writers: enough for crossword files other
+// programs exchange. The reader takes UTF-8 text as RFC 8259 defines it and refuses everything
+// else (comments, trailing commas, repeated keys, malformed UTF-8, lone surrogates), with the line
+// and column of the first fault.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace gx::json {
+
+struct Value {
+  enum class Kind { Null, Bool, Number, String, Array, Object };
+  Kind kind = Kind::Null;
+  bool boolean = false;
+  double number = 0;
+  std::optional<std::int64_t> integer;  // a number written without fraction or exponent that fits
+  std::string text;                     // a string, UTF-8
+  std::vector<Value> items;             // an array
+  std::vector<std::pair<std::string, Value>> members;  // an object, in file order
+
+  bool IsNull() const { return kind == Kind::Null; }
+  bool IsString() const { return kind == Kind::String; }
+  bool IsArray() const { return kind == Kind::Array; }
+  bool IsObject() const { return kind == Kind::Object; }
+  bool IsInteger() const { return kind == Kind::Number && integer.has_value(); }
+  // The member of an object, or nothing.
+  const Value* Find(std::string_view key) const;
+};
+
+struct ParseResult {
+  std::optional<Value> value;
+  std::string error;  // "line L, column C: what", when value is empty
+};
+
+// Nesting deeper than this is refused: no file of ours or of a crossword program needs it.
+constexpr int MaxDepth = 64;
+
+// The whole text must be one value with only white space around it; a leading byte-order mark is
+// skipped.
+ParseResult Parse(std::string_view text);
+
+// The string as a JSON literal with its quotes: quote, backslash and control characters escaped,
+// everything else (UTF-8 included) as it is.
+std::string Quote(std::string_view utf8);
+
+}  // namespace gx::json

@@ -1,0 +1,208 @@
+// End-to-end runs of gridlex-cli export, import-ipuz and series on files the tests create.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+
+namespace gx::test {
+namespace {
+
+class Folder {
+ public:
+  Folder() {
+    static int counter = 0;
+    dir_ = std::filesystem::temp_directory_path() /
+           ("gridlex-interchange-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  ~Folder() { std::filesystem::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    return Path(name);
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
+  std::vector<std::string> Names(const std::string& sub) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_ / sub)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+std::string Delivered(const std::string& relative) {
+  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / relative).string();
+}
+
+// Words over six letters, `count` of them, made with the batch tool's own import.
+std::string Dictionary(const Folder& f, int count) {
+  static const char* kLetters[] = {"а", "б", "в", "г", "д", "е"};
+  std::string text;
+  unsigned state = 12345;
+  for (int e = 0; e < count; ++e) {
+    state = state * 1103515245u + 12345u;
+    const int length = 3 + static_cast<int>((state >> 16) % 7);
+    for (int t = 0; t < length; ++t) {
+      state = state * 1103515245u + 12345u;
+      text += kLetters[(state >> 16) % 6];
+    }
+    text += " подсказка " + std::to_string(e) + "\n";
+  }
+  const std::string dct = f.Path("words" + std::to_string(count) + ".dct");
+  const CliResult r = RunCli({"dict", "import", f.Write("words.txt", text), dct});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  return dct;
+}
+
+// The answers of a puzzle file, as `show` lists them.
+std::vector<std::string> Answers(const std::string& gx) {
+  const CliResult shown = RunCli({"show", gx});
+  EXPECT_EQ(shown.exit_code, 0) << shown.err;
+  std::vector<std::string> answers;
+  std::istringstream lines(shown.out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t dot = line.find(". ");
+    const std::size_t dash = line.find(" — ");
+    if (dot != std::string::npos && dash != std::string::npos && dot < dash) {
+      answers.push_back(line.substr(dot + 2, dash - dot - 2));
+    }
+  }
+  return answers;
+}
+
+TEST(CliInterchange, ABuiltPuzzleGoesOutAsIpuzAndComesBackTheSame) {
+  Folder f;
+  const std::string dct = Dictionary(f, 3000);
+  std::vector<std::string> sources = {Delivered("data/1.gx")};
+  for (const char* seed : {"1", "2", "3"}) {
+    const std::string gx = f.Path(std::string("built") + seed + ".gx");
+    const CliResult built = RunCli({"build", dct, "--seed", seed, "--board", "19", "--out", gx});
+    ASSERT_EQ(built.exit_code, 0) << built.err;
+    sources.push_back(gx);
+  }
+  for (const std::string& gx : sources) {
+    const CliResult exported = RunCli({"export", gx, "--ipuz", f.Path("x.ipuz")});
+    ASSERT_EQ(exported.exit_code, 0) << exported.err;
+    EXPECT_EQ(exported.out, "");
+    const std::string ipuz = f.Read("x.ipuz");
+    const std::string name = gx.substr(gx.rfind('/') + 1);
+    EXPECT_NE(ipuz.find("\"title\": \"" + name + "\""), std::string::npos) << "titled by the puzzle's file name";
+    const CliResult imported = RunCli({"import-ipuz", f.Path("x.ipuz"), f.Path("back.gx")});
+    ASSERT_EQ(imported.exit_code, 0) << imported.err;
+    std::ifstream original(gx, std::ios::binary);
+    std::stringstream bytes;
+    bytes << original.rdbuf();
+    EXPECT_EQ(f.Read("back.gx"), bytes.str()) << gx;
+  }
+  // The text export is what `show` prints.
+  EXPECT_EQ(RunCli({"export", sources[0], "--text"}).out, RunCli({"show", sources[0]}).out);
+}
+
+TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
+  Folder f;
+  const std::string old_gx = f.Write("out.gx", "old bytes");
+  const std::string latin = f.Write("latin.ipuz", R"({"version": "http://ipuz.org/v2",
+    "kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": 3, "height": 1},
+    "puzzle": [[1, 0, 0]], "solution": [["К", "O", "Т"]], "clues": {"Across": [[1, "Зверь"]]}})");
+  CliResult r = RunCli({"import-ipuz", latin, old_gx});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: " + latin +
+                       ": row 1, column 2: \"O\" is a Latin letter; the answers are Russian words\n");
+  EXPECT_EQ(f.Read("out.gx"), "old bytes");
+
+  r = RunCli({"import-ipuz", f.Path("missing.ipuz"), f.Path("new.gx")});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: File not found: " + f.Path("missing.ipuz") + "\n");
+  EXPECT_FALSE(f.Exists("new.gx"));
+
+  // A puzzle file whose slot has no answer cannot be exchanged.
+  const std::string unfinished = f.Write("unfinished.gx", std::string("\x00\x00\x03\x00\x01", 5) + "\x56");
+  r = RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz")});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Слов с ответом короче слова: 1\ngridlex-cli: " + unfinished +
+                       ": slot 1 (1 across): an answer of 0 letters in 3 cells\n");
+  EXPECT_FALSE(f.Exists("u.ipuz"));
+
+  EXPECT_EQ(RunCli({"export", unfinished}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--text", "--ipuz", f.Path("u.ipuz")}).exit_code, 2);
+}
+
+TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
+  Folder f;
+  const std::string dct = Dictionary(f, 150);
+  const CliResult r = RunCli({"series", dct, "--count", "4", "--out-dir", f.Path("out"), "--board", "19", "--seed",
+                              "3", "--format", "gx,ipuz", "--dict-out", f.Path("after.dct")});
+  EXPECT_EQ(r.exit_code, 5) << r.err;
+  EXPECT_EQ(r.err, "") << "no progress line when stderr is no terminal";
+  // The crosswords built are numbered 1, 2, ... in the order built; the failed builds leave no file.
+  EXPECT_EQ(f.Names("out"), (std::vector<std::string>{"1.gx", "1.ipuz", "2.gx", "2.ipuz"}));
+  std::map<std::string, int> seen;
+  std::size_t answers = 0;
+  for (const char* n : {"1", "2"}) {
+    for (const std::string& answer : Answers(f.Path("out/" + std::string(n) + ".gx"))) {
+      ++seen[answer];
+      ++answers;
+    }
+    // The ipuz of the series is the export of its puzzle file.
+    const CliResult exported = RunCli({"export", f.Path("out/" + std::string(n) + ".gx"), "--ipuz", f.Path("e.ipuz")});
+    ASSERT_EQ(exported.exit_code, 0) << exported.err;
+    EXPECT_EQ(f.Read("e.ipuz"), f.Read("out/" + std::string(n) + ".ipuz"));
+  }
+  ASSERT_GT(answers, seen.size()) << "150 words cannot give two crosswords without repeats";
+  EXPECT_EQ(r.out.substr(0, r.out.find("\nseed ")),
+            "built 2 failed 2\nanswers " + std::to_string(answers) + " distinct " + std::to_string(seen.size()) +
+                " repeated " + std::to_string(answers - seen.size()));
+  EXPECT_NE(r.out.find("\nseed 3\ntime "), std::string::npos) << r.out;
+  EXPECT_TRUE(f.Exists("after.dct"));
+}
+
+TEST(CliSeries, NeverOverwritesAFileWithoutForce) {
+  Folder f;
+  const std::string dct = Dictionary(f, 3000);
+  std::filesystem::create_directories(f.Path("out"));
+  f.Write("out/2.ipuz", "mine");
+  const std::vector<std::string> series = {"series", dct, "--count", "2", "--out-dir", f.Path("out"), "--board",
+                                           "19", "--seed", "4", "--format", "ipuz,gx"};
+  CliResult r = RunCli(series);
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: " + f.Path("out/2.ipuz") +
+                       " is already there; give --force to replace the files of the series\n");
+  EXPECT_EQ(f.Names("out"), std::vector<std::string>{"2.ipuz"}) << "nothing was built or written";
+  EXPECT_EQ(f.Read("out/2.ipuz"), "mine");
+
+  std::vector<std::string> forced = series;
+  forced.push_back("--force");
+  r = RunCli(forced);
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(f.Names("out"), (std::vector<std::string>{"1.gx", "1.ipuz", "2.gx", "2.ipuz"}));
+  EXPECT_NE(f.Read("out/2.ipuz"), "mine");
+  // Bad options are bad usage, before anything is built.
+  EXPECT_EQ(RunCli({"series", dct, "--out-dir", f.Path("o2")}).exit_code, 2);
+  EXPECT_EQ(RunCli({"series", dct, "--count", "2", "--out-dir", f.Path("o2"), "--format", "gx,png"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"series", dct, "--count", "0", "--out-dir", f.Path("o2")}).exit_code, 2);
+  EXPECT_FALSE(f.Exists("o2"));
+}
+
+}  // namespace
+}  // namespace gx::test
