@@ -31,6 +31,10 @@ enum class PrintOutcome : std::uint8_t { Printed, Cancelled, Failed };
 // The picture controls a command may load a file into.
 enum class PictureControl { RewardImage2, AdvertImage1 };
 
+// The button a confirmation box answers with when the user just presses Enter. A question whose
+// OK destroys something (replacing a file) defaults to Cancel.
+enum class DefaultButton : std::uint8_t { Ok, Cancel };
+
 struct FileDialogRequest {
   std::string title;
   std::string folder;         // initial folder (a real path)
@@ -46,10 +50,11 @@ class Host {
   // byte, per entry tried), so an implementation must make it cheap, e.g. by checking a clock.
   virtual void ProcessEvents() {}
 
-  // Modal message boxes. Information: icon and OK. Confirmation: OK (true) or Cancel (false).
-  // Error: error icon, titled "Gridlex", with a run-time error text.
+  // Modal message boxes. Information: icon and OK. Confirmation: OK (true) or Cancel (false),
+  // `preset` being the button Enter presses. Error: error icon, titled "Gridlex", with a run-time
+  // error text.
   virtual void ShowInformation(std::string_view /*text*/) {}
-  virtual bool Confirm(std::string_view /*text*/) { return false; }
+  virtual bool Confirm(std::string_view /*text*/, DefaultButton /*preset*/) { return false; }
   virtual void ShowError(std::string_view /*text*/) {}
 
   // File dialogs: the chosen path, or nothing when the user cancels.

@@ -83,9 +83,9 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   return EncodeUtf8(text);
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) {
+std::string Utf8ToCp1251(std::string_view utf8, char lacking) {
   std::string bytes;
-  for (char32_t c : DecodeUtf8(utf8)) bytes += UnicodeToCp1251(c).value_or('?');
+  for (char32_t c : DecodeUtf8(utf8)) bytes += UnicodeToCp1251(c).value_or(lacking);
   return bytes;
 }
 

@@ -4,8 +4,36 @@
 
 #include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
+#include "files/LetterCode.h"
 
 namespace gx {
+
+namespace {
+
+constexpr char kSmallYo = '\xB8';
+constexpr char kCapitalYo = '\xA8';
+constexpr char kSmallYe = '\xE5';
+constexpr char kCapitalYe = '\xC5';
+
+// The words of the delivered dictionary are written with е for ё; the letter code has no ё.
+bool ReplaceYo(std::string& text) {
+  bool replaced = false;
+  for (char& c : text) {
+    if (c != kSmallYo && c != kCapitalYo) continue;
+    c = c == kSmallYo ? kSmallYe : kCapitalYe;
+    replaced = true;
+  }
+  return replaced;
+}
+
+char FirstUncoded(std::string_view text) {
+  for (char c : text) {
+    if (!HasLetterCode(c)) return c;
+  }
+  return 0;
+}
+
+}  // namespace
 
 DictionaryEditor::DictionaryEditor(DictionaryStore& store, Settings& settings, WindowState& window)
     : store_(store), settings_(settings), window_(window) {}
@@ -25,32 +53,69 @@ bool DictionaryEditor::Search(int first) {
     const std::string_view entry = store_.Entry(e);
     if (EntryWord(entry) != key) continue;
     Edit2Text = std::string(EditorClue(entry));
-    CurrentEntry = static_cast<std::uint16_t>(e);
+    Show(e);
+    ShowCount();
     return true;
   }
   Edit2Text.clear();
+  entry_shown_ = false;
   return false;
 }
 
-bool DictionaryEditor::Add() {
-  if (store_.DictionaryCount >= DictionaryStore::Capacity) return false;
+bool DictionaryEditor::EntryShown() const {
+  return entry_shown_ && CurrentEntryValid() && store_.Entry(CurrentEntry) == shown_text_;
+}
+
+void DictionaryEditor::Show(int e) {
+  CurrentEntry = static_cast<std::uint16_t>(e);
+  shown_text_ = std::string(store_.Entry(e));
+  entry_shown_ = true;
+}
+
+bool DictionaryEditor::RefusedUnlessShown() {
+  if (EntryShown()) return false;
+  // A stale position would change an entry the user never saw.
+  Label1Text = Utf8ToCp1251(entry_shown_ ? "Найдите слово снова" : "Слово не найдено");
+  return true;
+}
+
+bool DictionaryEditor::TakeCodedFields() {
+  std::string word = Edit1Text;
+  std::string clue = Edit2Text;
+  YoReplaced = ReplaceYo(word) | ReplaceYo(clue);
+  Uncoded = FirstUncoded(word);
+  if (Uncoded == 0) Uncoded = FirstUncoded(clue);
+  if (Uncoded != 0) {
+    YoReplaced = false;
+    return false;
+  }
+  Edit1Text = std::move(word);
+  Edit2Text = std::move(clue);
+  return true;
+}
+
+EditOutcome DictionaryEditor::Add() {
+  if (store_.DictionaryCount >= DictionaryStore::Capacity) return EditOutcome::StoreFull;
+  if (!TakeCodedFields()) return EditOutcome::Uncoded;
   const int e = store_.DictionaryCount + 1;
   store_.SetEntry(e, ComposedEntry());
   store_.DictionaryCount = static_cast<std::uint16_t>(e);
-  CurrentEntry = static_cast<std::uint16_t>(e);
+  Show(e);
   Changed();
-  return true;
+  return EditOutcome::Done;
 }
 
-bool DictionaryEditor::Correct() {
-  if (!CurrentEntryValid()) return false;
+EditOutcome DictionaryEditor::Correct() {
+  if (RefusedUnlessShown()) return EditOutcome::NothingShown;
+  if (!TakeCodedFields()) return EditOutcome::Uncoded;
   store_.SetEntry(CurrentEntry, ComposedEntry());
+  Show(CurrentEntry);
   store_.DictionaryModified = 1;
-  return true;
+  return EditOutcome::Done;
 }
 
-bool DictionaryEditor::Delete() {
-  if (!CurrentEntryValid()) return false;
+EditOutcome DictionaryEditor::Delete() {
+  if (RefusedUnlessShown()) return EditOutcome::NothingShown;
   // Records are moved whole, so the entries after the gap keep their texts and their order.
   std::uint8_t* buffer = store_.Buffer();
   const std::size_t record = DictionaryStore::RecordSize;
@@ -59,8 +124,9 @@ bool DictionaryEditor::Delete() {
   if (after > 0) std::memmove(buffer + at, buffer + at + record, after);
   --store_.DictionaryCount;
   Edit2Text.clear();
+  entry_shown_ = false;  // CurrentEntry now names the entry after the gap, which is not shown
   Changed();
-  return true;
+  return EditOutcome::Done;
 }
 
 std::string DictionaryEditor::ComposedEntry() const {
@@ -88,5 +154,15 @@ std::string DictionaryFullMessage() {
   return Utf8ToCp1251("Словарь заполнен: в нём ") + std::to_string(DictionaryStore::Capacity) +
          Utf8ToCp1251(" слов");
 }
+
+std::string UncodedCharacterMessage(char c) {
+  const std::string unchanged = Utf8ToCp1251(": словарь не изменён");
+  if (c == NoCp1251Char) return Utf8ToCp1251("В тексте есть знак вне кодировки Windows-1251") + unchanged;
+  const bool latin = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  return Utf8ToCp1251("Знака «") + c + Utf8ToCp1251("»") + Utf8ToCp1251(latin ? " (латинская буква)" : "") +
+         Utf8ToCp1251(" нет в коде словаря") + unchanged;
+}
+
+std::string YoReplacedMessage() { return Utf8ToCp1251("Буква ё записана как е"); }
 
 }  // namespace gx

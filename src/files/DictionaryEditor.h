@@ -13,6 +13,14 @@
 
 namespace gx {
 
+// What an add, correction or delete did.
+enum class EditOutcome : std::uint8_t {
+  Done,           // the store was changed
+  NothingShown,   // correct or delete while the window shows no entry found: Label1 says so
+  Uncoded,        // a character the letter code lacks (in `Uncoded`): nothing was changed
+  StoreFull,      // add into a store of 16,384 entries
+};
+
 class DictionaryEditor {
  public:
   static constexpr std::size_t MaxFieldLength = 255;
@@ -26,14 +34,18 @@ class DictionaryEditor {
   bool SearchFromStart();
   // The same search, continued after CurrentEntry: steps through homonyms in store order.
   bool SearchOn();
-  // Appends Edit1, a space and Edit2 as a new entry. False when the store is full.
-  bool Add();
-  // Replaces entry CurrentEntry. False when CurrentEntry names no entry.
-  bool Correct();
-  // Removes entry CurrentEntry, closing the gap. False when CurrentEntry names no entry.
-  bool Delete();
+  // Appends Edit1, a space and Edit2 as a new entry, which the window then shows as found.
+  EditOutcome Add();
+  // Replaces the entry the window shows as found with Edit1, a space and Edit2.
+  EditOutcome Correct();
+  // Removes the entry the window shows as found, closing the gap.
+  EditOutcome Delete();
 
   bool CurrentEntryValid() const { return CurrentEntry >= 1 && CurrentEntry <= store_.DictionaryCount; }
+  // True while the window shows entry CurrentEntry as found: a search found it or an addition or
+  // correction made it, no search failed and no delete came since, and the store still holds it
+  // there (a fill reorders the store, another dictionary may have been loaded).
+  bool EntryShown() const;
 
   std::string Edit1Text;   // the word
   std::string Edit2Text;   // the clue
@@ -42,16 +54,27 @@ class DictionaryEditor {
   // The entry the last successful search found or the last addition made; 0 at start. It survives
   // loading another dictionary, so every use checks it against the count.
   std::uint16_t CurrentEntry = 0;
+  // Set by the last add or correction: the first character the letter code lacks (nothing was
+  // changed then), and whether ё was written as е (the fields then show е).
+  char Uncoded = 0;
+  bool YoReplaced = false;
 
  private:
   bool Search(int first);
+  // Writes ё as е in both fields and checks every character against the letter code; the fields
+  // change only when every character has a code.
+  bool TakeCodedFields();
   std::string ComposedEntry() const;
+  bool RefusedUnlessShown();
+  void Show(int e);
   void Changed();
   void ShowCount();
 
   DictionaryStore& store_;
   Settings& settings_;
   WindowState& window_;
+  bool entry_shown_ = false;
+  std::string shown_text_;  // entry CurrentEntry as the window took it
 };
 
 // The clue of an entry as the editor shows it: the text after the first space, or the whole
@@ -61,5 +84,9 @@ std::string_view EditorClue(std::string_view entry);
 std::string WordCountText(int count);
 // Shown when an addition finds the store full.
 std::string DictionaryFullMessage();
+// Shown when an add or correction is refused for a character without a letter code.
+std::string UncodedCharacterMessage(char c);
+// Shown when ё was written as е.
+std::string YoReplacedMessage();
 
 }  // namespace gx

@@ -198,21 +198,6 @@ std::uint16_t HighestPuzzleNumber(const std::string& folder) {
   return static_cast<std::uint16_t>(highest);
 }
 
-std::string NameInDataFolder(std::string_view path) {
-  constexpr std::size_t kMaxName = 16;
-  std::string unified(path);
-  std::replace(unified.begin(), unified.end(), '/', '\\');
-  std::size_t at = unified.find("\\data\\");
-  if (at == std::string::npos) at = unified.find("\\DATA\\");
-  std::string name;
-  if (at != std::string::npos) name = unified.substr(at + 6);
-  if (at == std::string::npos || name.find('\\') != std::string::npos) {
-    std::size_t slash = unified.rfind('\\');
-    name = slash == std::string::npos ? unified : unified.substr(slash + 1);
-  }
-  return name.substr(0, kMaxName);
-}
-
 std::string PuzzleCaption(std::string_view file_name, int slot_count) {
   return Utf8ToCp1251("Кроссворд из файла ") + std::string(file_name) + " " + std::to_string(slot_count) +
          Utf8ToCp1251(" сл");

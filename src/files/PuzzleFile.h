@@ -76,11 +76,6 @@ FileError SavePuzzleFile(const Puzzle& puzzle, const std::string& path);
 // The highest leading number among the names of the *.gx files (any case) in `folder`, 0 if none.
 std::uint16_t HighestPuzzleNumber(const std::string& folder);
 
-// The file name that a path chosen in a dialog gives in the data folder: what follows the data
-// folder ("/" and "\" alike), or the file's own name when the path is not in a data folder; at
-// most 16 characters.
-std::string NameInDataFolder(std::string_view path);
-
 // Texts of the window: the caption after a load or save and the missing-file notice (Windows-1251).
 std::string PuzzleCaption(std::string_view file_name, int slot_count);
 std::string MissingPuzzleMessage(std::string_view file_name);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "files/Cp1251.h"
 #include "qt/QtText.h"
 #include "shell/Commands.h"
 #include "shell/DictionaryCommands.h"
@@ -133,16 +134,17 @@ void TForm5::Run(EditorAction action) {
 
 void TForm5::TakeFields() {
   DictionaryEditor& editor = commands_->Editor();
-  editor.Edit1Text = ToCp1251(edit1_->text());
-  editor.Edit2Text = ToCp1251(edit2_->text());
+  // A character the code page lacks is marked, not turned into '?', so that the editor refuses it
+  // rather than storing a question mark.
+  taken_word_ = editor.Edit1Text = ToCp1251(edit1_->text(), NoCp1251Char);
+  taken_clue_ = editor.Edit2Text = ToCp1251(edit2_->text(), NoCp1251Char);
 }
 
 void TForm5::ShowFields() {
   const DictionaryEditor& editor = commands_->Editor();
-  const QString word = FromCp1251(editor.Edit1Text);
-  if (edit1_->text() != word) edit1_->setText(word);
-  const QString clue = FromCp1251(editor.Edit2Text);
-  if (edit2_->text() != clue) edit2_->setText(clue);
+  // A field the command left as it was keeps the user's own text, marked characters included.
+  if (editor.Edit1Text != taken_word_) edit1_->setText(FromCp1251(editor.Edit1Text));
+  if (editor.Edit2Text != taken_clue_) edit2_->setText(FromCp1251(editor.Edit2Text));
   label1_->setText(FromCp1251(editor.Label1Text));
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,8 @@ class TForm5 : public QWidget {
   QLineEdit* edit1_ = nullptr;
   QLineEdit* edit2_ = nullptr;
   QLabel* label1_ = nullptr;
+  std::string taken_word_;  // the fields as the last command took them
+  std::string taken_clue_;
   std::array<QToolButton*, 6> buttons_{};
 };
 

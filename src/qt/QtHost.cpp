@@ -55,9 +55,10 @@ void QtHost::ShowInformation(std::string_view text) {
   QMessageBox::information(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }
 
-bool QtHost::Confirm(std::string_view text) {
+bool QtHost::Confirm(std::string_view text, DefaultButton preset) {
   ShowCurrentState();
   QMessageBox box(QMessageBox::Question, kTitle, FromCp1251(text), QMessageBox::Ok | QMessageBox::Cancel, window_);
+  box.setDefaultButton(preset == DefaultButton::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
   return box.exec() == QMessageBox::Ok;
 }
 

@@ -27,7 +27,7 @@ class QtHost : public Host {
   void SetBeforeEvents(std::function<void()> show_state) { show_state_ = std::move(show_state); }
 
   void ShowInformation(std::string_view text) override;
-  bool Confirm(std::string_view text) override;
+  bool Confirm(std::string_view text, DefaultButton preset) override;
   void ShowError(std::string_view text) override;
 
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;

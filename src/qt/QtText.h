@@ -8,7 +8,7 @@
 namespace gx {
 
 QString FromCp1251(std::string_view bytes);
-// Characters the code page lacks become '?'.
-std::string ToCp1251(const QString& text);
+// Characters the code page lacks become `lacking`.
+std::string ToCp1251(const QString& text, char lacking = '?');
 
 }  // namespace gx

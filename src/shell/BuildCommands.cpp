@@ -11,6 +11,7 @@
 #include "core/Generator.h"
 #include "files/DictionaryFile.h"
 #include "files/FileIo.h"
+#include "files/FileNames.h"
 #include "shell/Commands.h"
 
 namespace gx {
@@ -40,7 +41,7 @@ bool Commands::LoadDictionary() {
   DictionaryLoadResult result;
   {
     FlagGuard loading(loading_dictionary_);
-    const std::string path = JoinPath(JoinPath(state_.settings.ProgramDir, "data"), store.DictionaryName.str());
+    const std::string path = DataFilePath(JoinPath(state_.settings.ProgramDir, "data"), store.DictionaryName);
     result = ::gx::LoadDictionary(store, path, state_.window, host_);
   }
   if (result.error) {
@@ -82,7 +83,7 @@ void Commands::BuildCommand() {
   WindowState& window = state_.window;
   if (!EnsureDictionary()) return;
   // OK sends the user back to the grid; Cancel builds over it.
-  if (puzzle.GridModified == 1 && host_.Confirm(texts::FinishGridFirst())) return;
+  if (puzzle.GridModified == 1 && host_.Confirm(texts::FinishGridFirst(), DefaultButton::Ok)) return;
   if (HideRewardOrStopFill()) return;
   {
     // Events are processed while the grid is made; no press may start a build inside this one.

@@ -5,7 +5,7 @@
 #include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/FileIo.h"
-#include "files/PuzzleFile.h"
+#include "files/FileNames.h"
 #include "shell/Commands.h"
 #include "shell/Help.h"
 
@@ -19,6 +19,15 @@ const char* const kDictionaryExtension = ".dct";
 constexpr std::uint16_t kNewDictionaryCount = 10;
 
 std::string DataFolder(const Settings& settings) { return JoinPath(settings.ProgramDir, "data"); }
+
+// The first of new1.dct, new2.dct ... that is not in the folder: Enter in the create dialog then
+// makes a new file and never replaces one.
+std::string FreeNewDictionaryName(const std::string& folder) {
+  for (unsigned n = 1;; ++n) {
+    std::string name = "new" + std::to_string(n) + kDictionaryExtension;
+    if (!FileExists(DataFilePath(folder, name))) return name;
+  }
+}
 
 }  // namespace
 
@@ -38,7 +47,7 @@ void DictionaryCommands::ClosePanel2() {
 bool DictionaryCommands::WriteIfModified() {
   DictionaryStore& store = state_.dictionary;
   if (store.DictionaryModified != 1) return true;
-  const std::string path = JoinPath(DataFolder(state_.settings), store.DictionaryName.str());
+  const std::string path = DataFilePath(DataFolder(state_.settings), store.DictionaryName);
   if (const FileError error = WriteDictionary(store, path, state_.window)) {
     // The edits are still only in memory: nothing may replace them now.
     host_.ShowError(error.Text());
@@ -79,7 +88,12 @@ void DictionaryCommands::Choose() {
   if (Busy() || !WriteIfModified()) return;
   const std::optional<std::string> path = host_.OpenFileDialog(DictionaryDialog("Выбор и загрузка словаря"));
   if (!path) return;
-  state_.dictionary.DictionaryName = NameInDataFolder(*path);
+  const ChosenName chosen = NameInDataFolder(*path);
+  if (chosen.Refused()) {
+    host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+    return;
+  }
+  state_.dictionary.DictionaryName = chosen.name;
   if (!LoadChosen()) return;
   ClosePanel2();
   state_.settings.HelpContext = 0;
@@ -99,21 +113,27 @@ void DictionaryCommands::Create() {
   const std::string folder = DataFolder(state_.settings);
   state_.window.Caption.clear();
   FileDialogRequest request = DictionaryDialog("Создание нового словаря");
+  request.proposed_name = FreeNewDictionaryName(folder);
   std::string name;
   while (true) {
     const std::optional<std::string> path = host_.SaveFileDialog(request);
     if (!path) return;
-    name = NameInDataFolder(*path);
+    const ChosenName chosen = NameInDataFolder(*path);
+    if (chosen.Refused()) {
+      host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+      continue;
+    }
+    name = chosen.name;
     if (name.find(kDictionaryExtension) == std::string::npos) name += kDictionaryExtension;
-    if (!FileExists(JoinPath(folder, name))) break;
-    if (host_.Confirm(Utf8ToCp1251("Файл ") + name + Utf8ToCp1251(" уже есть. Переписать?"))) break;
+    if (!FileExists(DataFilePath(folder, name))) break;
+    if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
     request.proposed_name = name;  // Cancel asks again, proposing the name just taken
   }
   const std::string old_name = store.DictionaryName.str();
   const std::uint16_t old_count = store.DictionaryCount;
   store.DictionaryName = name;
   store.DictionaryCount = kNewDictionaryCount;
-  if (const FileError error = WriteDictionary(store, JoinPath(folder, name), state_.window)) {
+  if (const FileError error = WriteDictionary(store, DataFilePath(folder, name), state_.window)) {
     // Nothing was created: the dictionary in memory stays what it was, leftovers unexposed.
     store.DictionaryName = old_name;
     store.DictionaryCount = old_count;
@@ -148,12 +168,21 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
   switch (action) {
     case EditorAction::SearchFromStart: editor_.SearchFromStart(); break;
     case EditorAction::SearchOn: editor_.SearchOn(); break;
-    case EditorAction::Add:
-      if (!editor_.Add()) host_.ShowInformation(DictionaryFullMessage());
-      break;
-    case EditorAction::Correct: editor_.Correct(); break;
-    case EditorAction::Delete: editor_.Delete(); break;
+    case EditorAction::Add: ReportEdit(editor_.Add()); break;
+    case EditorAction::Correct: ReportEdit(editor_.Correct()); break;
+    case EditorAction::Delete: editor_.Delete(); break;  // a refusal shows in Label1
     case EditorAction::Help: break;
+  }
+}
+
+void DictionaryCommands::ReportEdit(EditOutcome outcome) {
+  switch (outcome) {
+    case EditOutcome::Done:
+      if (editor_.YoReplaced) host_.ShowInformation(YoReplacedMessage());
+      break;
+    case EditOutcome::Uncoded: host_.ShowInformation(UncodedCharacterMessage(editor_.Uncoded)); break;
+    case EditOutcome::StoreFull: host_.ShowInformation(DictionaryFullMessage()); break;
+    case EditOutcome::NothingShown: break;  // Label1 says why
   }
 }
 

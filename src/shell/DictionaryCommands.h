@@ -47,6 +47,8 @@ class DictionaryCommands {
 
  private:
   bool Busy() const;
+  // The notice an add or correction calls for, if any.
+  void ReportEdit(EditOutcome outcome);
   bool WriteIfModified();
   bool EnsureLoaded();
   bool LoadChosen();

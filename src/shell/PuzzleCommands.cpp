@@ -4,6 +4,7 @@
 
 #include "files/Cp1251.h"
 #include "files/FileIo.h"
+#include "files/FileNames.h"
 #include "files/PuzzleFile.h"
 #include "shell/Commands.h"
 
@@ -32,7 +33,7 @@ bool Commands::LoadPuzzle() {
   puzzle.RewardShown = 0;
 
   const PuzzleLoadResult result =
-      LoadPuzzleFile(puzzle, JoinPath(DataFolder(state_.settings), state_.PuzzleFileName));
+      LoadPuzzleFile(puzzle, DataFilePath(DataFolder(state_.settings), state_.PuzzleFileName));
   if (result.status == PuzzleLoadResult::Status::Missing) {
     host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
     return true;
@@ -61,7 +62,12 @@ void Commands::LoadPuzzleCommand() {
   request.proposed_name = state_.PuzzleFileName;
   const std::optional<std::string> path = host_.OpenFileDialog(request);
   if (!path) return;
-  state_.PuzzleFileName = NameInDataFolder(*path);
+  const ChosenName chosen = NameInDataFolder(*path);
+  if (chosen.Refused()) {
+    host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+    return;
+  }
+  state_.PuzzleFileName = chosen.name;
   LoadPuzzle();
   state_.puzzle.GridModified = 0;
 }
@@ -83,14 +89,19 @@ void Commands::SavePuzzleCommand() {
     request.proposed_name = state_.PuzzleFileName;
     const std::optional<std::string> path = host_.SaveFileDialog(request);
     if (!path) return;
-    std::string name = NameInDataFolder(*path);
+    const ChosenName chosen = NameInDataFolder(*path);
+    if (chosen.Refused()) {
+      host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+      continue;
+    }
+    std::string name = chosen.name;
     if (name.find(".gx") == std::string::npos) name += ".gx";
     state_.PuzzleFileName = name;
-    if (!FileExists(JoinPath(folder, name))) break;
+    if (!FileExists(DataFilePath(folder, name))) break;
     // Cancel shows the dialog again with the name just chosen.
-    if (host_.Confirm(Utf8ToCp1251("Файл ") + name + Utf8ToCp1251(" уже есть. Переписать?"))) break;
+    if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
   }
-  const FileError error = SavePuzzleFile(state_.puzzle, JoinPath(folder, state_.PuzzleFileName));
+  const FileError error = SavePuzzleFile(state_.puzzle, DataFilePath(folder, state_.PuzzleFileName));
   if (error) {
     host_.ShowError(error.Text());
     return;

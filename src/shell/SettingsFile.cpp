@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "files/FileIo.h"
+#include "files/FileNames.h"
 
 namespace gx {
 
@@ -85,6 +86,7 @@ FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNa
   }
   dictionary_name.Clear();
   while (reader.Next(value)) dictionary_name.Append(static_cast<char>(value & 0xFF));
+  dictionary_name = NameFromSettings(dictionary_name);
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/DictionaryFile.h"
+#include "files/FileNames.h"
 #include "files/PuzzleFile.h"
 #include "shell/AdvertList.h"
 #include "shell/Commands.h"
@@ -92,7 +93,7 @@ bool FormClose(Gridlex& state, Host& host, Commands& commands) {
   }
 
   if (state.dictionary.DictionaryModified) {
-    const std::string path = DataFolder(state) + "/" + state.dictionary.DictionaryName.str();
+    const std::string path = DataFilePath(DataFolder(state), state.dictionary.DictionaryName);
     if (const FileError error = WriteDictionary(state.dictionary, path, state.window)) {
       host.ShowError(error.Text());
       return false;

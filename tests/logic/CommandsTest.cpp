@@ -241,9 +241,34 @@ TEST_F(ProgramFolder, CancellingTheOverwriteQuestionShowsTheDialogAgain) {
   EXPECT_EQ(b.host.dialogs[1].proposed_name, "3.gx");
   EXPECT_EQ(b.host.confirmations,
             (std::vector<std::string>{W("Файл 3.gx уже есть. Переписать?"), W("Файл 3.gx уже есть. Переписать?")}));
+  // Enter answers Cancel: only a deliberate OK replaces a puzzle.
+  EXPECT_EQ(b.host.confirm_presets, (std::vector<DefaultButton>{DefaultButton::Cancel, DefaultButton::Cancel}));
   std::string bytes;
   ASSERT_FALSE(ReadWholeFile(folder.Path("data/3.gx"), bytes));
   EXPECT_FALSE(bytes.empty());
+}
+
+TEST_F(ProgramFolder, RussianPuzzleNamesAreSavedShownAndProposedAsText) {
+  b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
+  b.host.dialog_answers = {folder.Path("data/雪.gx"), folder.Path("data/Зимний кроссворд номер один")};
+  b.commands.KeyDown(Key::F2);
+  EXPECT_EQ(b.host.informations,
+            std::vector<std::string>{W("В имени файла есть знак U+96EA, которого нет в кодировке Windows-1251: выберите другое имя")});
+  ASSERT_EQ(b.host.dialogs.size(), 2u);
+  EXPECT_EQ(b.host.dialogs[1].proposed_name, "1.gx");
+  EXPECT_TRUE(FileExists(folder.Path("data/Зимний кроссворд.gx")));
+  EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла Зимний кроссворд.gx 1 сл"));
+
+  b.host.dialog_answers = {folder.Path("data/Зима")};
+  b.commands.KeyDown(Key::F2);
+  EXPECT_TRUE(FileExists(folder.Path("data/Зима.gx")));
+  b.commands.KeyDown(Key::F8);
+  b.host.dialog_answers = {folder.Path("data/Зима.gx")};
+  b.commands.KeyDown(Key::F3);
+  EXPECT_EQ(b.host.dialogs.back().proposed_name, W("Зима.gx"));
+  EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла Зима.gx 1 сл"));
+  EXPECT_EQ(b.state.puzzle.SlotCount, 1);
+  EXPECT_EQ(b.state.puzzle.Grid1.Cell(1, 0), W(" Зверь"));
 }
 
 TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSaved) {

@@ -117,13 +117,32 @@ TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
   ASSERT_TRUE(D().EditorKeyDown(Key::F2));
   EXPECT_EQ(b.state.dictionary.Entry(4), W("ЛУК Лучное оружие"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 4);
-  editor.CurrentEntry = 1;
+  ASSERT_TRUE(D().EditorKeyDown(Key::F5));
   ASSERT_TRUE(D().EditorKeyDown(Key::F8));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
   EXPECT_EQ(b.state.window.Label6Text, W("Словарь one.dct 3 сл"));
   for (Key key : {Key::F3, Key::F7, Key::F9, Key::Delete, Key::Other}) EXPECT_FALSE(D().EditorKeyDown(key));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  // The entry after the deleted one was never shown: F8 and F4 leave it.
+  ASSERT_TRUE(D().EditorKeyDown(Key::F8));
+  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
+  EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
+  EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
+
+  // Adds and corrections say what they did not store as typed.
+  editor.Edit1Text = W("ЁЖ");
+  editor.Edit2Text = W("Колючий");
+  b.host.informations.clear();
+  ASSERT_TRUE(D().EditorKeyDown(Key::F2));
+  EXPECT_EQ(b.state.dictionary.Entry(4), W("ЕЖ Колючий"));
+  editor.Edit1Text = W("ЁЖИК");
+  editor.Edit2Text = "Latin";
+  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  EXPECT_EQ(b.state.dictionary.Entry(4), W("ЕЖ Колючий"));
+  EXPECT_EQ(b.host.informations, (std::vector<std::string>{W("Буква ё записана как е"),
+                                                           W("Знака «L» (латинская буква) нет в коде словаря: словарь не изменён")}));
 }
 
 TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled) {
@@ -174,7 +193,7 @@ TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
   Click(Button::SpeedButton18);
   ASSERT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(b.host.dialogs[0].title, W("Создание нового словаря"));
-  EXPECT_EQ(b.host.dialogs[0].proposed_name, "one.dct");
+  EXPECT_EQ(b.host.dialogs[0].proposed_name, "new1.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryName, "words.dct");
   EXPECT_EQ(Data("words.dct").substr(0, Data("one.dct").size()), Data("one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
@@ -189,6 +208,8 @@ TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
   Click(Button::SpeedButton18);
   EXPECT_EQ(b.host.confirmations,
             (std::vector<std::string>{W("Файл two.dct уже есть. Переписать?"), W("Файл two.dct уже есть. Переписать?")}));
+  // Enter answers Cancel: only a deliberate OK replaces a dictionary.
+  EXPECT_EQ(b.host.confirm_presets, (std::vector<DefaultButton>{DefaultButton::Cancel, DefaultButton::Cancel}));
   ASSERT_EQ(b.host.dialogs.size(), 2u);
   EXPECT_EQ(b.host.dialogs[1].proposed_name, "two.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
@@ -201,6 +222,59 @@ TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
   Click(Button::SpeedButton18);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
   EXPECT_EQ(b.state.window.Caption, "");
+}
+
+TEST_F(DictionaryButtons, CreateProposesANameNotYetTakenSoEnterNeverReplacesAFile) {
+  Click(Button::SpeedButton17);  // one.dct in memory
+  const std::string one = Data("one.dct");
+  folder.Write("data/new1.dct", "x");
+  b.host.dialog_answers = {std::nullopt};
+  Click(Button::SpeedButton18);
+  ASSERT_EQ(b.host.dialogs.size(), 1u);
+  EXPECT_EQ(b.host.dialogs[0].proposed_name, "new2.dct");
+  b.host.dialog_answers = {folder.Path("data/new2.dct")};  // Enter takes the proposed name
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "new2.dct");
+  EXPECT_EQ(Data("one.dct"), one);
+  EXPECT_EQ(Data("new1.dct"), "x");
+  EXPECT_TRUE(b.host.confirmations.empty());
+  Click(Button::SpeedButton18);  // cancelled
+  EXPECT_EQ(b.host.dialogs.back().proposed_name, "new3.dct");
+}
+
+TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
+  folder.Write("data/Зимние слова.dct", DictionaryBytes({W("ЛЕД Вода зимой")}));
+  b.host.dialog_answers = {folder.Path("data/Зимние слова.dct")};
+  Click(Button::SpeedButton14);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, W("Зимние слова.dct"));
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 1);
+  EXPECT_EQ(b.state.window.Label6Text, W("Словарь Зимние слова.dct 1 сл"));
+  OpenPanel2();
+  Click(Button::SpeedButton17);
+  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря Зимние слова.dct"));
+  D().Editor().Edit1Text = W("ИНЕЙ");
+  D().RunEditorAction(EditorAction::Add);
+  OpenPanel2();
+  b.host.dialog_answers = {std::nullopt};
+  Click(Button::SpeedButton14);  // writes the edit back under the same file name
+  EXPECT_EQ(Data("Зимние слова.dct"), DictionaryBytes({W("ЛЕД Вода зимой"), W("ИНЕЙ ")}));
+  EXPECT_EQ(b.host.dialogs.back().proposed_name, W("Зимние слова.dct"));
+
+  // A name is cut to 16 characters, not bytes; a character outside Windows-1251 is refused and
+  // the dialog asks again.
+  b.host.dialog_answers = {folder.Path("data/日記.dct"), folder.Path("data/Словарь зимних слов")};
+  b.host.informations.clear();
+  Click(Button::SpeedButton18);
+  EXPECT_EQ(b.host.informations.front(),
+            W("В имени файла есть знак U+65E5, которого нет в кодировке Windows-1251: выберите другое имя"));
+  EXPECT_EQ(b.state.dictionary.DictionaryName, W("Словарь зимних с.dct"));
+  EXPECT_TRUE(std::filesystem::exists(folder.Path("data/Словарь зимних с.dct")));
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path("data"))) ++files;
+  EXPECT_EQ(files, 4);  // one, two, Зимние слова and Словарь зимних с: nothing under a mangled name
+  b.host.dialog_answers = {folder.Path("data/日記.dct")};
+  Click(Button::SpeedButton14);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, W("Словарь зимних с.dct"));
 }
 
 TEST_F(DictionaryButtons, DecliningToReplaceAndThenCancellingLeavesTheOtherFileAlone) {

@@ -3,11 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "files/Cp1251.h"
+#include "files/LetterCode.h"
 
 namespace gx {
 namespace {
 
 std::string W(const char* utf8) { return Utf8ToCp1251(utf8); }
+
+// The text an entry reads back as after a write and a load of the dictionary file.
+std::string ReadBack(std::string_view entry) {
+  std::string bytes;
+  EncodeText(entry, bytes);
+  LetterDecoder decoder(LetterDecoder::Rules::DictionaryFile);
+  std::string text;
+  for (char byte : bytes) decoder.Feed(static_cast<std::uint8_t>(byte), text);
+  return text;
+}
 
 struct EditorBench : ::testing::Test {
   void Fill(std::initializer_list<const char*> entries) {
@@ -64,7 +75,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
   const std::string entry100(store.Entry(100));
   editor.Edit1Text = W("КОТ");
   editor.Edit2Text = W("Домашнее животное");
-  ASSERT_TRUE(editor.Add());
+  ASSERT_EQ(editor.Add(), EditOutcome::Done);
   EXPECT_EQ(store.DictionaryCount, 101);
   EXPECT_EQ(store.Entry(101), W("КОТ Домашнее животное"));
   EXPECT_EQ(store.Entry(100), entry100);
@@ -75,7 +86,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
 
   // Correct acts on the entry just added and leaves the count.
   editor.Edit2Text = W("Мурлыка");
-  ASSERT_TRUE(editor.Correct());
+  ASSERT_EQ(editor.Correct(), EditOutcome::Done);
   EXPECT_EQ(store.Entry(101), W("КОТ Мурлыка"));
   EXPECT_EQ(store.DictionaryCount, 101);
 }
@@ -83,7 +94,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
 TEST_F(EditorBench, AddIntoAFullStoreIsRefused) {
   store.DictionaryCount = DictionaryStore::Capacity;
   editor.Edit1Text = "a";
-  EXPECT_FALSE(editor.Add());
+  EXPECT_EQ(editor.Add(), EditOutcome::StoreFull);
   EXPECT_EQ(store.DictionaryCount, DictionaryStore::Capacity);
   EXPECT_EQ(store.DictionaryModified, 0);
 }
@@ -92,7 +103,7 @@ TEST_F(EditorBench, DeleteClosesTheGapAndKeepsThePosition) {
   FillNumbered(10);
   editor.Edit1Text = "w5";
   ASSERT_TRUE(editor.SearchFromStart());
-  ASSERT_TRUE(editor.Delete());
+  ASSERT_EQ(editor.Delete(), EditOutcome::Done);
   EXPECT_EQ(store.DictionaryCount, 9);
   for (int e = 5; e <= 9; ++e) EXPECT_EQ(store.Entry(e), "w" + std::to_string(e + 1) + " c" + std::to_string(e + 1));
   EXPECT_EQ(store.Entry(4), "w4 c4");
@@ -101,27 +112,120 @@ TEST_F(EditorBench, DeleteClosesTheGapAndKeepsThePosition) {
   EXPECT_EQ(editor.Edit2Text, "");
   EXPECT_EQ(editor.Label1Text, W("9 слов"));
 
-  // The last entry: only the count drops; afterwards nothing is current.
-  editor.CurrentEntry = 9;
-  ASSERT_TRUE(editor.Delete());
+  // The last entry: only the count drops.
+  editor.Edit1Text = "w10";
+  ASSERT_TRUE(editor.SearchFromStart());
+  ASSERT_EQ(editor.CurrentEntry, 9);
+  ASSERT_EQ(editor.Delete(), EditOutcome::Done);
   EXPECT_EQ(store.DictionaryCount, 8);
   EXPECT_EQ(store.Entry(8), "w9 c9");
-  EXPECT_FALSE(editor.Delete());
-  EXPECT_EQ(store.DictionaryCount, 8);
 }
 
-TEST_F(EditorBench, CorrectAndDeleteWithoutAValidEntryChangeNothing) {
+TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   FillNumbered(3);
   editor.Edit1Text = "x";
-  for (std::uint16_t current : {0, 4, 65535}) {
+  for (std::uint16_t current : {0, 2, 4, 65535}) {  // never shown: nothing to act on
     editor.CurrentEntry = current;
-    EXPECT_FALSE(editor.Correct());
-    EXPECT_FALSE(editor.Delete());
+    EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
+    EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
+    EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
   }
+  Fill({"ярмо Хомут", "кнут Бич", "лук Овощ", "лук Оружие", "сок Напиток"});
+  const auto unchanged = [&](int count) {
+    EXPECT_EQ(store.DictionaryCount, count);
+    EXPECT_EQ(store.DictionaryModified, 0);
+  };
+
+  // Found, then a search that finds nothing: the window shows no entry, F8 and F4 act on none.
+  editor.Edit1Text = W("ярмо");
+  ASSERT_TRUE(editor.SearchFromStart());
+  EXPECT_TRUE(editor.EntryShown());
+  editor.Edit1Text = W("нет");
+  ASSERT_FALSE(editor.SearchFromStart());
+  EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
+  EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
+  EXPECT_EQ(store.Entry(1), W("ярмо Хомут"));
+  EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
+  unchanged(5);
+
+  // A delete leaves nothing shown: a second F8 deletes nothing more.
+  editor.Edit1Text = W("кнут");
+  ASSERT_TRUE(editor.SearchFromStart());
+  EXPECT_EQ(editor.Label1Text, W("5 слов"));
+  ASSERT_EQ(editor.Delete(), EditOutcome::Done);
+  EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
+  EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
+  EXPECT_EQ(store.DictionaryCount, 4);
+  EXPECT_EQ(store.Entry(2), W("лук Овощ"));
+
+  // Search on past the last homonym shows nothing either.
+  editor.Edit1Text = W("лук");
+  ASSERT_TRUE(editor.SearchFromStart());
+  ASSERT_TRUE(editor.SearchOn());
+  ASSERT_FALSE(editor.SearchOn());
+  EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
+  EXPECT_EQ(store.DictionaryCount, 4);
+
+  // The store moved under the window (a fill reorders it, another dictionary was loaded).
+  ASSERT_TRUE(editor.SearchFromStart());
+  store.SetEntry(2, W("сок Напиток"));
+  store.SetEntry(4, W("лук Овощ"));
+  editor.Edit2Text = W("Приправа");
+  EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
+  EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
+  EXPECT_EQ(editor.Label1Text, W("Найдите слово снова"));
+  EXPECT_EQ(store.Entry(2), W("сок Напиток"));
+  EXPECT_EQ(store.DictionaryCount, 4);
+
+  // A correction keeps its entry shown: a second one acts on it again.
+  ASSERT_TRUE(editor.SearchFromStart());
+  ASSERT_EQ(editor.CurrentEntry, 3);
+  editor.Edit2Text = W("Приправа");
+  ASSERT_EQ(editor.Correct(), EditOutcome::Done);
+  editor.Edit2Text = W("Зелёный");
+  ASSERT_EQ(editor.Correct(), EditOutcome::Done);
+  EXPECT_EQ(store.Entry(3), W("лук Зеленый"));
+}
+
+TEST_F(EditorBench, AddAndCorrectStoreOnlyCharactersThatReadBackAsTyped) {
+  FillNumbered(2);
+  editor.Edit1Text = W("ЁЖ");
+  editor.Edit2Text = W("Колючий ёжик");
+  ASSERT_EQ(editor.Add(), EditOutcome::Done);
+  EXPECT_TRUE(editor.YoReplaced);
+  EXPECT_EQ(store.Entry(3), W("ЕЖ Колючий ежик"));
+  EXPECT_EQ(editor.Edit1Text, W("ЕЖ"));  // the window shows what was stored
+  EXPECT_EQ(editor.Edit2Text, W("Колючий ежик"));
+  EXPECT_EQ(ReadBack(store.Entry(3)), store.Entry(3));
+  editor.Edit2Text = W("Зверь");
+  ASSERT_EQ(editor.Correct(), EditOutcome::Done);
+  EXPECT_FALSE(editor.YoReplaced);
+
+  // Each of these would come back as another character: refused, store and fields untouched.
+  const std::pair<const char*, char> refused[] = {
+      {"СЫР", W("Ы")[0]}, {"ОБЪЕМ", W("Ъ")[0]}, {"ПЬЕСА", W("Ь")[0]}, {"Cыр", 'C'}, {"да—нет", W("—")[0]},
+      {"ёлка«", W("«")[0]}, {"a_b", 'a'}};
+  for (const auto& [word, character] : refused) {
+    for (bool correct : {false, true}) {
+      editor.Edit1Text = W(word);
+      editor.Edit2Text = W("Толкование");
+      const EditOutcome outcome = correct ? editor.Correct() : editor.Add();
+      EXPECT_EQ(outcome, EditOutcome::Uncoded) << word;
+      EXPECT_EQ(editor.Uncoded, character) << word;
+      EXPECT_FALSE(editor.YoReplaced);
+      EXPECT_EQ(editor.Edit1Text, W(word));
+    }
+  }
+  editor.Edit1Text = W("кот");
+  editor.Edit2Text = W("ж") + NoCp1251Char;  // a character the code page lacks, as the window marks it
+  EXPECT_EQ(editor.Add(), EditOutcome::Uncoded);
+  EXPECT_EQ(editor.Uncoded, NoCp1251Char);
   EXPECT_EQ(store.DictionaryCount, 3);
-  EXPECT_EQ(store.Entry(3), "w3 c3");
-  EXPECT_EQ(store.Entry(4), "");
-  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_EQ(store.Entry(3), W("ЕЖ Зверь"));
+
+  EXPECT_EQ(UncodedCharacterMessage(W("Ы")[0]), W("Знака «Ы» нет в коде словаря: словарь не изменён"));
+  EXPECT_EQ(UncodedCharacterMessage('C'), W("Знака «C» (латинская буква) нет в коде словаря: словарь не изменён"));
+  EXPECT_EQ(UncodedCharacterMessage(NoCp1251Char), W("В тексте есть знак вне кодировки Windows-1251: словарь не изменён"));
 }
 
 }  // namespace

@@ -104,8 +104,9 @@ class ScriptedHost : public Host {
     if (on_events) on_events(process_calls);
   }
   void ShowInformation(std::string_view text) override { informations.emplace_back(text); }
-  bool Confirm(std::string_view text) override {
+  bool Confirm(std::string_view text, DefaultButton preset) override {
     confirmations.emplace_back(text);
+    confirm_presets.push_back(preset);
     if (confirm_answers.empty()) return false;
     const bool answer = confirm_answers.front();
     confirm_answers.pop_front();
@@ -131,6 +132,7 @@ class ScriptedHost : public Host {
   std::vector<FileDialogRequest> dialogs;
   std::vector<std::pair<PictureControl, std::string>> pictures;
   std::vector<int> pauses;
+  std::vector<DefaultButton> confirm_presets;
   std::deque<bool> confirm_answers;
   std::deque<std::optional<std::string>> dialog_answers;
   bool picture_loads = true;

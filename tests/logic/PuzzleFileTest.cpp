@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FilesTestFolder.h"
+#include "files/FileNames.h"
 #include "files/LetterCode.h"
 #include "files/PuzzleFile.h"
 
@@ -258,15 +259,38 @@ TEST(PuzzleFolder, HighestNumberAmongPuzzleNames) {
 }
 
 TEST(PuzzleFolder, NameInDataFolder) {
-  EXPECT_EQ(NameInDataFolder("C:\\Games\\data\\12.gx"), "12.gx");
-  EXPECT_EQ(NameInDataFolder("C:\\Games\\data\\my.puzzle"), "my.puzzle");
-  EXPECT_EQ(NameInDataFolder("C:\\GAMES\\DATA\\A.GX"), "A.GX");
-  EXPECT_EQ(NameInDataFolder("/home/u/gridlex/data/7.gx"), "7.gx");
-  EXPECT_EQ(NameInDataFolder("/home/u/data/abcdefghijklmnopqrst"), "abcdefghijklmnop");
-  EXPECT_EQ(NameInDataFolder("/home/u/elsewhere/x.gx"), "x.gx");
-  EXPECT_EQ(NameInDataFolder("/srv/database/x.gx"), "x.gx");
-  EXPECT_EQ(NameInDataFolder("/srv/data/sub/x.gx"), "x.gx");
-  EXPECT_EQ(NameInDataFolder("plain.gx"), "plain.gx");
+  const auto name = [](std::string_view path) {
+    const ChosenName chosen = NameInDataFolder(path);
+    EXPECT_FALSE(chosen.Refused()) << path;
+    return chosen.name;
+  };
+  EXPECT_EQ(name("C:\\Games\\data\\12.gx"), "12.gx");
+  EXPECT_EQ(name("C:\\Games\\data\\my.puzzle"), "my.puzzle");
+  EXPECT_EQ(name("C:\\GAMES\\DATA\\A.GX"), "A.GX");
+  EXPECT_EQ(name("/home/u/gridlex/data/7.gx"), "7.gx");
+  EXPECT_EQ(name("/home/u/data/abcdefghijklmnopqrst"), "abcdefghijklmnop");
+  EXPECT_EQ(name("/home/u/elsewhere/x.gx"), "x.gx");
+  EXPECT_EQ(name("/srv/database/x.gx"), "x.gx");
+  EXPECT_EQ(name("/srv/data/sub/x.gx"), "x.gx");
+  EXPECT_EQ(name("plain.gx"), "plain.gx");
+  // Paths come in UTF-8; names are Windows-1251 text cut to 16 characters, whatever their bytes.
+  EXPECT_EQ(name("/home/u/data/Зима.gx"), W("Зима.gx"));
+  EXPECT_EQ(name("/home/u/data/Зимний кроссворд номер один"), W("Зимний кроссворд"));
+  EXPECT_EQ(name("/home/Домашние/data/Ёлка «№1»"), W("Ёлка «№1»"));
+  EXPECT_EQ(DataFilePath("/home/u/data", W("Зима.gx")), "/home/u/data/Зима.gx");
+  // A character Windows-1251 lacks, or a file name that is not UTF-8, refuses the name.
+  EXPECT_EQ(NameInDataFolder("/home/u/data/雪.gx").lacking, U'雪');
+  EXPECT_EQ(NameInDataFolder("/home/u/data/\xD1.gx").lacking, U'\uFFFD');
+  EXPECT_EQ(NameInDataFolder("/home/雪/data/a.gx").name, "a.gx");  // the folder is not part of the name
+}
+
+TEST(PuzzleFolder, DictionaryNameFromSettings) {
+  EXPECT_EQ(NameFromSettings("ru.dct"), "ru.dct");
+  EXPECT_EQ(NameFromSettings(W("Зимние.dct")), W("Зимние.dct"));
+  EXPECT_EQ(NameFromSettings(W("ЁЖИК.dct")), W("ЁЖИК.dct"));
+  // Earlier builds stored the UTF-8 bytes: read as the name they spell, so the file is found again.
+  EXPECT_EQ(NameFromSettings("Зимние.dct"), W("Зимние.dct"));
+  EXPECT_EQ(NameFromSettings("日.dct"), "日.dct");  // no Windows-1251 spelling: left as stored
 }
 
 }  // namespace

@@ -56,6 +56,16 @@ TEST(SettingsFileLayout, NameOfNCharactersKeepsAtMost32) {
   ASSERT_FALSE(ParseSettings(bytes, s, name));
   EXPECT_EQ(name.size(), 32u);
   EXPECT_EQ(name.view().substr(0, 3), "abc");
+
+  // A Russian name is one Windows-1251 character per record; one an earlier build stored as its
+  // UTF-8 bytes reads as the same name, and is written back in Windows-1251.
+  for (const std::string& stored : {Utf8ToCp1251("Зимние.dct"), std::string("Зимние.dct")}) {
+    bytes = FixedPart();
+    for (char c : stored) bytes += Records({static_cast<unsigned char>(c)});
+    ASSERT_FALSE(ParseSettings(bytes, s, name));
+    EXPECT_EQ(name, Utf8ToCp1251("Зимние.dct"));
+    EXPECT_EQ(SerializeSettings(s, name).size(), 64u + 2 * 10);
+  }
 }
 
 TEST(SettingsFileLayout, ColoursAndHighBytes) {

@@ -112,6 +112,26 @@ TEST_F(DictionaryWindows, TheEditorSearchesAddsAndDeletesWithItsKeys) {
   form5.SpeedButton(6)->click();  // delete the entry just added
   EXPECT_EQ(form5.Label1()->text(), QStringLiteral("3 слов"));
   EXPECT_EQ(form5.Edit2()->text(), QString());
+  form5.SpeedButton(6)->click();  // nothing is shown as found now
+  EXPECT_EQ(form5.Label1()->text(), QStringLiteral("Слово не найдено"));
+  EXPECT_EQ(form1->State().dictionary.DictionaryCount, 3);
+
+  // A character the code page lacks is refused, not stored as '?', and the field keeps it.
+  form5.Edit1()->setText(QStringLiteral("КОТ"));
+  QTest::keyClick(form5.Edit1(), Qt::Key_F5);
+  form5.Edit2()->setText(QStringLiteral("Кот 日"));
+  QTest::keyClick(form5.Edit2(), Qt::Key_F4);
+  EXPECT_EQ(form1->State().dictionary.Entry(1), Utf8ToCp1251("КОТ Зверь"));
+  EXPECT_EQ(form5.Edit2()->text(), QStringLiteral("Кот 日"));
+  ASSERT_FALSE(host.information.empty());
+  EXPECT_EQ(host.information.back(), Utf8ToCp1251("В тексте есть знак вне кодировки Windows-1251: словарь не изменён"));
+  // ё is written as е, and the fields show what was stored.
+  form5.Edit1()->setText(QStringLiteral("ЁЖ"));
+  form5.Edit2()->setText(QStringLiteral("Колючий"));
+  QTest::keyClick(form5.Edit2(), Qt::Key_F2);
+  EXPECT_EQ(form1->State().dictionary.Entry(4), Utf8ToCp1251("ЕЖ Колючий"));
+  EXPECT_EQ(form5.Edit1()->text(), QStringLiteral("ЕЖ"));
+  EXPECT_EQ(host.information.back(), Utf8ToCp1251("Буква ё записана как е"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -53,13 +54,26 @@ TEST(QtHostDialogs, TheWindowShowsTheCommandsStateBeforeABoxOpens) {
   host.ShowInformation("x");
   EXPECT_EQ(shown_while_open, 2);
   AnswerBoxNoting(shown, shown_while_open);
-  EXPECT_FALSE(host.Confirm("x"));
+  EXPECT_FALSE(host.Confirm("x", DefaultButton::Ok));
   EXPECT_EQ(shown_while_open, 3);
   FileDialogRequest request;
   request.filter = "*.gx|*.gx";
   AnswerBoxNoting(shown, shown_while_open);
   EXPECT_FALSE(host.OpenFileDialog(request).has_value());
   EXPECT_EQ(shown_while_open, 4);
+}
+
+TEST(QtHostDialogs, EnterAnswersAQuestionWithItsDefaultButton) {
+  QWidget window;
+  QtHost host(&window);
+  for (DefaultButton preset : {DefaultButton::Cancel, DefaultButton::Ok}) {
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(host.Confirm(Utf8ToCp1251("Файл 1.gx уже есть. Переписать?"), preset), preset == DefaultButton::Ok);
+  }
 }
 
 TEST(QtHostDialogs, FiltersBecomeQtFilters) {
