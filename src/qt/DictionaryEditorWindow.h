@@ -28,6 +28,9 @@ class TForm5 : public QWidget {
   void ShowAndActivate();
   // The window became active: the editor's help applies and the count is refreshed.
   void FormActivate();
+  // Shows the fields and the label as the editor's logic holds them; a field the last command
+  // left alone keeps what the user has typed since.
+  void ShowFields();
 
   QLineEdit* Edit1() const { return edit1_; }
   QLineEdit* Edit2() const { return edit2_; }
@@ -42,7 +45,6 @@ class TForm5 : public QWidget {
  private:
   void Run(EditorAction action);
   void TakeFields();
-  void ShowFields();
 
   DictionaryCommands* commands_ = nullptr;
   std::function<void()> after_command_;

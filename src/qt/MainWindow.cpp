@@ -334,6 +334,8 @@ void TForm1::ShowState() {
     grid1_focus_requests_seen_ = window.Grid1FocusRequests;
     grid1_->setFocus();
   }
+  // A notice of the editor opens over it: the editor must already show what the command did.
+  if (editor_form_ && editor_form_->isVisible()) editor_form_->ShowFields();
   if (advert_form_) {
     advert_form_->setWindowTitle(FromCp1251(window.AdvertCaption));
     advert_form_->setVisible(window.AdvertVisible);
