@@ -52,7 +52,7 @@ class Folder {
 };
 
 std::string Delivered(const std::string& relative) {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / relative).string();
+  return (std::filesystem::path(GRIDLEX_DIST_DIR) / relative).string();
 }
 
 // Words over six letters, `count` of them, made with the batch tool's own import.

@@ -19,8 +19,7 @@ namespace gx {
 namespace {
 
 TEST(Series, BuildsTheCrosswordsOfAsManyPressesOfF5) {
-  const std::filesystem::path delivered =
-      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist/data/ru.dct";
+  const std::filesystem::path delivered = std::filesystem::path(GRIDLEX_DIST_DIR) / "data/ru.dct";
   test::TestFolder folder;
   std::filesystem::create_directories(folder.Path("data"));
   std::filesystem::copy_file(delivered, folder.Path("data/ru.dct"));

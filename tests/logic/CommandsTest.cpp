@@ -111,7 +111,7 @@ TEST_F(ProgramFolder, ASlotOfMoreThan19CellsIsShownAndNothingIsFilled) {
 }
 
 TEST_F(ProgramFolder, BuildMakesANewCrosswordWithItsClues) {
-  const std::filesystem::path delivered = std::filesystem::path(__FILE__).parent_path() / "../../dist/data/ru.dct";
+  const std::filesystem::path delivered = std::filesystem::path(GRIDLEX_DIST_DIR) / "data/ru.dct";
   if (!std::filesystem::exists(delivered)) GTEST_SKIP() << "no delivered dictionary";
   std::filesystem::copy_file(delivered, folder.Path("data/ru.dct"));
   b.state.dictionary.DictionaryName = "ru.dct";

@@ -8,10 +8,7 @@
 
 namespace gx::test {
 
-inline std::filesystem::path DeliveredFolder() {
-  // tests/logic/<this file> -> the repository root -> dist
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist";
-}
+inline std::filesystem::path DeliveredFolder() { return GRIDLEX_DIST_DIR; }
 
 inline std::string ReadDeliveredFile(const std::filesystem::path& relative) {
   std::ifstream in(DeliveredFolder() / relative, std::ios::binary);

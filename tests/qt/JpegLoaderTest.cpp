@@ -119,7 +119,7 @@ TEST_F(JpegLoaderTest, CmykInksBecomeScreenColoursWithOrWithoutTheAdobeMarker) {
 }
 
 TEST_F(JpegLoaderTest, DeliveredRewardAndAdvertisementPicturesAllDecode) {
-  const QDir dist(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../dist")));
+  const QDir dist(QStringLiteral(GRIDLEX_DIST_DIR));
   for (int n = 1; n <= 17; ++n) {
     const gx::JpegResult result = gx::LoadJpegFile(dist.filePath(QStringLiteral("pic/s%1.jpg").arg(n)));
     EXPECT_TRUE(result.Ok()) << result.error.toStdString();

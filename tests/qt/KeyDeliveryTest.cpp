@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path Delivered = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist";
+const fs::path Delivered = GRIDLEX_DIST_DIR;
 
 // Stands for the real dialogs: each one counts itself and, like a dialog closing while the window
 // manager has not yet given the main window its focus back, leaves no control focused.

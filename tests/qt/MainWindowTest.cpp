@@ -61,7 +61,7 @@ std::string SettingsBytes(std::string_view dictionary_name) {
   return Records(records);
 }
 
-const fs::path DeliveredSettings = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / "gx.dat";
+const fs::path DeliveredSettings = fs::path(GRIDLEX_DIST_DIR) / "gx.dat";
 
 class ProgramFolder : public ::testing::Test {
  protected:

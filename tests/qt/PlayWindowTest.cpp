@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path Delivered = fs::path(__FILE__).parent_path().parent_path().parent_path() / "dist";
+const fs::path Delivered = GRIDLEX_DIST_DIR;
 
 // The keys of a word on the Russian layout as typed with the Latin layout active.
 QString LatinKeys(std::string_view word) {
