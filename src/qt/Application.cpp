@@ -9,6 +9,7 @@
 #include "qt/AdvertWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/SecondaryForms.h"
+#include "qt/WindowMemory.h"
 
 namespace gx {
 
@@ -44,6 +45,8 @@ int RunProgram(int argc, char** argv) {
   form1.SetAdvertWindow(form3);
   form1.SetPaletteWindow(&form2);
   form1.SetDictionaryWindows(&form4, &form5);
+  RestoreWindowGeometry(form1, *UserWindowSettings());
+  new WindowMemory(form1, UserWindowSettings());  // owned by the window
   form1.show();
   return app.exec();
 }
