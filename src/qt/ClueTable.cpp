@@ -19,7 +19,10 @@ int ClueModel::rowCount(const QModelIndex& parent) const { return parent.isValid
 int ClueModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
 QVariant ClueModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  if (!index.isValid()) return {};
+  // The text column may be too narrow for a long clue: every cell of the row offers the whole clue.
+  if (role == Qt::ToolTipRole) return FromCp1251(puzzle_.Grid1.Cell(1, index.row()));
+  if (role != Qt::DisplayRole) return {};
   return FromCp1251(puzzle_.Grid1.Cell(index.column(), index.row()));
 }
 

@@ -12,8 +12,10 @@
 #include "board/BoardColors.h"
 #include "board/WordSelection.h"
 #include "files/Cp1251.h"
+#include "qt/Accessibility.h"
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
+#include "qt/ClueLine.h"
 #include "qt/ClueTable.h"
 #include "qt/QtHost.h"
 #include "qt/QtText.h"
@@ -29,6 +31,7 @@ namespace {
 
 constexpr int MinUpDown = 4;
 constexpr int MaxUpDown = 100;
+constexpr int ClueLinePixelSize = 13;
 
 std::optional<PrinterResolution> DefaultPrinterResolution() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -82,6 +85,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer)
     host_ = own_host_.get();
   }
   BuildControls();
+  NameControlsForScreenReaders(*this);
   canvas_.SetDevice(&paint_->Image());
   board_ = std::make_unique<BoardDrawing>(state_->puzzle, state_->settings.Colors, state_->window, canvas_);
   commands_ = std::make_unique<Commands>(*state_, *host_, *board_, random_);
@@ -256,7 +260,8 @@ void TForm1::LayoutFor(int width, int height) {
   label8_->move(label8_->x(), l.label8_top);
   place(bevel5_, l.bevel5);
   place(progress_bar1_, l.progress_bar1);
-  label1_->setGeometry(16, l.label1_top, l.bevel5.width - 20, 20);
+  // The clue line fills the strip's height so that a long clue can wrap onto a second line.
+  label1_->setGeometry(16, l.bevel5.top + 1, l.bevel5.width - 20, l.bevel5.height - 2);
   label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
   image2_->move(l.image2_left, l.image2_top);
   state_->window.Bevel5Width = l.bevel5.width;
@@ -313,7 +318,8 @@ void TForm1::ShowState() {
   showing_ = true;
   const WindowState& window = state_->window;
   setWindowTitle(window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption));
-  label1_->setText(FromCp1251(window.Label1Text));
+  const std::string& clue = state_->puzzle.Grid1.Cell(1, state_->puzzle.Grid1.CurrentRow());
+  ShowFitted(*label1_, FromCp1251(WholeClueText(window.Label1Text, clue)), ClueLinePixelSize);
   label1_->move(window.Label1Left, label1_->y());
   label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.Label1FontColor).name()));
   label1_->setVisible(window.Label1Visible);
@@ -341,6 +347,9 @@ void TForm1::ShowState() {
     advert_form_->setVisible(window.AdvertVisible);
   }
   ShowDictionaryWindows();
+  const QString word = CurrentWordAnnouncement(state_->puzzle);
+  Announce(*paint_, word);
+  Announce(*grid1_, word);
   paint_->update();
   showing_ = false;
 }
@@ -358,6 +367,7 @@ void TForm1::ShowControlsState() {
   if (!window.SpeedButton8Hint.empty()) {
     QToolButton* eraser = Button(gx::Button::SpeedButton8);
     eraser->setToolTip(FromCp1251(window.SpeedButton8Hint));
+    NameAfterHint(*eraser, eraser->toolTip());
     eraser->setIcon(MakeButtonIcon(state_->puzzle.EraserOn ? ButtonIcon::Eraser : ButtonIcon::Pencil));
   }
 }

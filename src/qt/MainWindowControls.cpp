@@ -1,5 +1,6 @@
 // The controls of the main window at their design positions; the layout moves them on resize.
 #include <QFont>
+#include <utility>
 
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
@@ -69,6 +70,14 @@ void TForm1::BuildControls() {
   BuildPanel3();
   BuildPanel1();
   BuildPanel2();
+  paint_->setAccessibleName(QStringLiteral("Кроссворд"));
+  grid1_->setAccessibleName(QStringLiteral("Определения"));
+  up_down1_up_->setAccessibleName(QStringLiteral("Минимум ячеек сетки: больше"));
+  up_down1_down_->setAccessibleName(QStringLiteral("Минимум ячеек сетки: меньше"));
+  // The keyboard walks the window as it reads: the clue list, then the settings panel row by row.
+  for (auto [first, second] : {std::pair<QWidget*, QWidget*>{grid1_, combo_box2_}, {combo_box2_, edit1_},
+                               {edit1_, check_box2_}, {check_box2_, check_box3_}, {check_box3_, check_box1_}})
+    setTabOrder(first, second);
 
   image1_ = MakeLabel(this, "Image1", QString(), Panel3Width + 14, DesignHeight - 66, 170, 44);
   image1_->setPixmap(MakeLogo(60, 40));

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <vector>
 
 #include "board/BoardColors.h"
@@ -18,6 +19,7 @@
 #include "qt/BoardView.h"
 #include "qt/ClueTable.h"
 #include "qt/QtCanvas.h"
+#include "qt/QtText.h"
 
 namespace gx {
 namespace {
@@ -355,6 +357,33 @@ TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
   EXPECT_EQ(Child("Panel1")->x(), 630);
 }
 
+// The clue line and the clue list's tooltip show the whole clue, not the part the strip's width allows;
+// the line wraps inside the strip, so nothing around it moves.
+TEST_F(WindowLayoutTest, TheWholeClueShowsInTheClueLineAndAsTheRowsTooltip) {
+  const std::string words = " Длинное определение слова, которое не помещается в одну строку под доской и в списке";
+  const QString whole = FromCp1251(Utf8ToCp1251(words));
+  form->State().puzzle.Grid1.SetCell(1, 0, Utf8ToCp1251(words));
+  auto* line = form->findChild<QLabel*>(QStringLiteral("Label1"));
+  ResizeTo(TForm1::DesignWidth + 1, TForm1::DesignHeight);
+  const QRect panel1 = Child("Panel1")->geometry();
+  const QRect line_box = line->geometry();
+  form->LayoutFor(form->width(), form->height());
+  ASSERT_LT(form->State().window.Label1Text.size(), Utf8ToCp1251(words).size());
+  EXPECT_EQ(line->text(), whole);
+  EXPECT_TRUE(line->wordWrap());
+  EXPECT_TRUE(Child("Bevel5")->geometry().contains(line->geometry()));
+  EXPECT_LE(line->sizeHint().height(), line->height() + 2);
+  EXPECT_EQ(Child("Panel1")->geometry(), panel1);
+  EXPECT_EQ(line->geometry(), line_box);
+  const QAbstractItemModel* model = form->Grid1()->model();
+  EXPECT_EQ(model->data(model->index(0, 1), Qt::ToolTipRole).toString(), whole);
+  EXPECT_EQ(model->data(model->index(0, 0), Qt::ToolTipRole).toString(), whole);
+  // A status text that is not the clue's start is shown as it is.
+  form->State().window.Label1Text = "abc";
+  form->ShowState();
+  EXPECT_EQ(line->text(), QStringLiteral("abc"));
+}
+
 TEST_F(WindowLayoutTest, FunctionKeysReachTheCommandsUnlessEdit1HasTheFocus) {
   QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
   const int before = form->State().puzzle.EraserOn;
@@ -375,6 +404,40 @@ TEST_F(WindowLayoutTest, EveryButtonHasAnIconAndAHint) {
     EXPECT_FALSE(button->icon().isNull()) << b + 1;
     EXPECT_FALSE(button->toolTip().isEmpty()) << b + 1;
   }
+}
+
+// A screen reader finds a name and the hint for every control, walks the fields in reading order
+// and finds the current word described on the board and the clue list after it changes.
+TEST_F(WindowLayoutTest, ControlsAndTheCurrentWordAreReadableByScreenReaders) {
+  std::set<QString> names;
+  for (QWidget* widget : form->findChildren<QWidget*>()) {
+    if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QComboBox*>(widget) && !qobject_cast<QLineEdit*>(widget))
+      continue;
+    if (qobject_cast<QComboBox*>(widget->parent()) || qobject_cast<ClueTable*>(widget->parent())) continue;
+    EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+    EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
+    EXPECT_TRUE(names.insert(widget->accessibleName()).second) << widget->accessibleName().toStdString();
+  }
+  EXPECT_EQ(form->Button(Button::SpeedButton1)->accessibleName(), QStringLiteral("Помощь"));
+  EXPECT_EQ(form->Button(Button::SpeedButton1)->accessibleDescription(), QStringLiteral("Помощь (F1)"));
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F4);
+  EXPECT_EQ(form->Button(Button::SpeedButton8)->accessibleDescription(), form->Button(Button::SpeedButton8)->toolTip());
+
+  QStringList order;
+  for (QWidget* widget = form->Grid1(); order.size() < 6; widget = widget->nextInFocusChain())
+    if ((widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<QComboBox*>(widget->parent()))
+      order << widget->objectName();
+  EXPECT_EQ(order, QStringList({"Grid1", "ComboBox2", "Edit1", "CheckBox2", "CheckBox3", "CheckBox1"}));
+
+  Puzzle& puzzle = form->State().puzzle;
+  puzzle.Grid1.SetRowCount(2);
+  puzzle.Grid1.SetCell(0, 1, "7");
+  puzzle.Grid1.SetCell(1, 1, Utf8ToCp1251(" Морской зверь"));
+  puzzle.SlotVertical[2] = 1;
+  puzzle.Grid1.SetCurrentRow(1);
+  form->ShowState();
+  EXPECT_EQ(form->Paint()->accessibleDescription(), QStringLiteral("7 по вертикали: Морской зверь"));
+  EXPECT_EQ(form->Grid1()->accessibleDescription(), form->Paint()->accessibleDescription());
 }
 
 TEST_F(WindowLayoutTest, TheAdvertisementWindowClosedByTheUserStaysClosed) {
