@@ -16,13 +16,20 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 }
 
 bool BoardView::FitImage() {
-  if (image_.size() == size() && !image_.isNull()) return false;
-  image_ = QImage(size(), QImage::Format_RGB32);
+  // The image holds a device pixel for every screen pixel: on a scaled desktop the board's lines, numbers
+  // and letters are drawn at the screen's resolution while the drawing keeps to the widget's pixels.
+  const qreal ratio = devicePixelRatioF();
+  const QSize device_size(qRound(width() * ratio), qRound(height() * ratio));
+  if (!image_.isNull() && image_.size() == device_size && image_.devicePixelRatio() == ratio) return false;
+  image_ = QImage(device_size, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::white);
   return true;
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another scale: the old image is shown until the window has drawn a new one.
+  if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) emit DeviceRatioChanged();
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
 }

@@ -16,7 +16,8 @@ class BoardView : public QWidget {
 
   // The image keeps its address for the whole run, so a canvas may point at it once.
   QImage& Image() { return image_; }
-  // Makes the image as large as the widget; true when it was made anew (its picture is lost).
+  // Makes the image as large as the widget at the screen's device pixel ratio; true when it was made
+  // anew (its picture is lost).
   bool FitImage();
 
  signals:
@@ -25,6 +26,8 @@ class BoardView : public QWidget {
   void MouseReleased(int x, int y, Qt::MouseButton button);
   // The second press of a double click: the window runs the double click, then the press.
   void DoubleClicked(int x, int y, Qt::MouseButton button);
+  // The screen's device pixel ratio is no longer the image's: the image should be fitted again.
+  void DeviceRatioChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

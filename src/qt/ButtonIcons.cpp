@@ -169,13 +169,19 @@ void Draw(QPainter& p, ButtonIcon icon) {
 }  // namespace
 
 QIcon MakeButtonIcon(ButtonIcon icon) {
-  QPixmap pixmap(Side, Side);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  Draw(painter, icon);
-  painter.end();
-  return QIcon(pixmap);
+  // Drawn afresh for each usual display scale, so that a scaled desktop shows sharp pictures.
+  QIcon result;
+  for (const int ratio : {1, 2, 3}) {
+    QPixmap pixmap(Side * ratio, Side * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Draw(painter, icon);
+    painter.end();
+    result.addPixmap(pixmap);
+  }
+  return result;
 }
 
 QPixmap MakeLogo(int width, int height) {

@@ -8,7 +8,9 @@
 //   if (!picture->LoadFile(path, &error)) host.ShowError(error);  // old picture kept
 //   else picture->show();
 
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 
 namespace gx {
@@ -24,6 +26,8 @@ class CentredPicture : public QLabel {
   // Decodes a JPEG file and shows it. On failure fills `error` and keeps the picture it had.
   bool LoadFile(const QString& path, QString* error);
   bool HasPicture() const;
+  // The picture as this control's screen shows it: its own pixels at scale 1, smoothly scaled above.
+  QPixmap ForScreen(const QImage& image) const;
 };
 
 }  // namespace gx

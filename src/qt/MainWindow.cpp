@@ -164,6 +164,7 @@ void TForm1::ConnectControls() {
       commands_->BoardMouseDown(x, y, ToMouseButton(button));
     });
   });
+  connect(paint_, &BoardView::DeviceRatioChanged, this, [this] { FitBoardImage(); }, Qt::QueuedConnection);
   connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
     if (command_depth_ > 0 && commands_->Busy()) {
       grid1_->ShowModel();  // refused: the list goes back to the model's row
