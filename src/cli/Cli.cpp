@@ -42,7 +42,7 @@ const char kUsage[] =
     "  gridlex-cli dict export DCT\n"
     "  gridlex-cli dict stats DCT\n"
     "  gridlex-cli show GX\n"
-    "  gridlex-cli export GX (--ipuz FILE | --text)\n"
+    "  gridlex-cli export GX (--ipuz FILE | --gif FILE | --text) [--program-dir DIR]\n"
     "  gridlex-cli import-ipuz FILE.ipuz OUT.gx\n"
     "  gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M] [--attempts A]\n"
     "                    [--format gx,ipuz] [--dict-out FILE] [--force]\n";

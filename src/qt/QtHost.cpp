@@ -11,6 +11,7 @@
 #include "files/FileError.h"
 #include "qt/CentredPicture.h"
 #include "qt/DocumentOpener.h"
+#include "qt/ImagePicture.h"
 #include "qt/MediaPlayer.h"
 #include "qt/Printing.h"
 #include "qt/QtCanvas.h"
@@ -141,31 +142,8 @@ bool QtHost::LoadPicture(PictureControl control, const std::string& path) {
 
 void QtHost::OpenDocument(const std::string& path) { gx::OpenDocument(FromPath(path)); }
 
-namespace {
-
-// The exported picture, drawn off-screen so the board stays as it is.
-class ImagePicture : public PictureSurface {
- public:
-  ImagePicture(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(&image_) {
-    image_.fill(Qt::white);
-  }
-  Canvas& GetCanvas() override { return canvas_; }
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
-  Color Pixel(int x, int y) const override { return FromQColor(QColor(image_.pixel(x, y))); }
-
- private:
-  QImage image_;
-  QtCanvas canvas_;
-};
-
-}  // namespace
-
 std::unique_ptr<PictureSurface> QtHost::CreatePicture(int width, int height) {
-  if (width < 1 || height < 1) return nullptr;
-  auto picture = std::make_unique<ImagePicture>(width, height);
-  if (picture->Width() != width) return nullptr;  // the image could not be allocated
-  return picture;
+  return MakeImagePicture(width, height);
 }
 
 PrintOutcome QtHost::PrintPage(const std::function<void(Canvas&)>& draw, int layout_dpi, std::string& error) {

@@ -1,0 +1,48 @@
+// The drawn outputs with Qt: fonts from an off-screen GUI application made only when a drawing is
+// asked for, and the exported picture drawn on the window's own off-screen image.
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "cli/CliDrawn.h"
+#include "cli/CliSupport.h"
+#include "qt/ImagePicture.h"
+#include "shell/GifWriter.h"
+#include "shell/HtmlExport.h"
+
+namespace gx::cli {
+
+namespace {
+
+// Qt's own notices (missing runtime folders and the like) are no business of the batch tool's.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) WarnUtf8Line("gridlex-cli: " + message.toStdString());
+}
+
+// The application that gives the fonts, off-screen whatever display there is, so that pictures
+// and pages come out the same everywhere.
+void EnsureFonts() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "gridlex-cli";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietMessages);
+  static const auto application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+std::string PictureGif(Puzzle& puzzle, const Palette& palette, int side) {
+  EnsureFonts();
+  std::unique_ptr<PictureSurface> picture = MakeImagePicture(side, side);
+  if (!picture) throw CommandFailure{ExitIoError, "no picture of " + std::to_string(side) + " pixels could be made"};
+  DrawExportPicture(puzzle, palette, picture->GetCanvas(), side, side);
+  std::string bytes;
+  if (!EncodeGif(side, side, [&picture](int x, int y) { return picture->Pixel(x, y); }, bytes)) {
+    throw CommandFailure{ExitIoError, "the picture could not be encoded"};
+  }
+  return bytes;
+}
+
+}  // namespace gx::cli
