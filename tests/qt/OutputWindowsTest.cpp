@@ -90,7 +90,7 @@ void SmallPuzzle(Gridlex& state) {
     for (int t = 0; t < p.SlotLength[k]; ++t) p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
   }
   p.Grid1.SetRowCount(2);
-  state.window.Caption = Utf8ToCp1251("Кроссворд 2 сл");
+  state.PuzzleTitle = Utf8ToCp1251("Кроссворд 2 сл");
 }
 
 TEST(PrintedOnPdf, ThePageIsWrittenAndAnUnwritableOutputIsAFailure) {
@@ -101,15 +101,15 @@ TEST(PrintedOnPdf, ThePageIsWrittenAndAnUnwritableOutputIsAFailure) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-  const auto draw = [&](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); };
+  PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);
   std::string error;
-  EXPECT_EQ(PrintOnPrinter(printer, draw, error), PrintOutcome::Printed);
+  EXPECT_EQ(PrintOnPrinter(printer, document, error), PrintOutcome::Printed);
   EXPECT_GT(std::filesystem::file_size(dir.filePath(QStringLiteral("page.pdf")).toStdString()), 500u);
 
   QPrinter nowhere(QPrinter::HighResolution);
   nowhere.setOutputFormat(QPrinter::PdfFormat);
   nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/page.pdf")));
-  EXPECT_EQ(PrintOnPrinter(nowhere, draw, error), PrintOutcome::Failed);
+  EXPECT_EQ(PrintOnPrinter(nowhere, document, error), PrintOutcome::Failed);
   EXPECT_EQ(error, "I/O error 160");
 }
 
