@@ -90,7 +90,6 @@ void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int f
   }
 }
 
-
 // Draws the picture off-screen and writes it; false after reporting a failure.
 bool ExportPicture(Gridlex& state, Host& host, const std::string& pic_folder, const std::string& number, int width,
                    int height) {
