@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/CellPainting.h"
+#include "core/PuzzleReady.h"
 #include "files/Cp1251.h"
 
 namespace gx {
@@ -57,6 +58,11 @@ void Tally::TallyCommand() {
   if (window_.Label2Visible) {
     window_.Label2Visible = false;
     window_.Label1Visible = true;
+    return;
+  }
+  // Without clues or answers every empty entry equals its empty answer: nothing to judge.
+  if (!PuzzleReady(puzzle_)) {
+    host_.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }
   const int wrong = MarkWrongWords();

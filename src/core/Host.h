@@ -3,7 +3,6 @@
 // scripted fake. Texts crossing this door are Windows-1251 bytes.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +26,16 @@ class PictureSurface {
 };
 
 enum class PrintOutcome : std::uint8_t { Printed, Cancelled, Failed };
+
+// Pages to print, laid out only once the printable area of the chosen printer is known.
+class PrintDocument {
+ public:
+  virtual ~PrintDocument() = default;
+  // Lays the pages out for a printable area of page_width x page_height layout dots (0 when the
+  // size is not known); the number of pages, at least 1.
+  virtual int Paginate(int page_width, int page_height) = 0;
+  virtual void DrawPage(int page, Canvas& canvas) = 0;
+};
 
 // The picture controls a command may load a file into.
 enum class PictureControl { RewardImage2, AdvertImage1 };
@@ -76,11 +85,11 @@ class Host {
 
   // An off-screen picture with fonts, or nothing when none can be made.
   virtual std::unique_ptr<PictureSurface> CreatePicture(int /*width*/, int /*height*/) { return nullptr; }
-  // Shows the print dialog; when the user confirms, `draw` paints one page on a canvas in dots of
-  // `layout_dpi` (the resolution measured at start) and the page goes to the printer chosen, scaled
-  // to its real resolution. On Failed, `error` holds the text for the error box.
-  virtual PrintOutcome PrintPage(const std::function<void(Canvas&)>& /*draw*/, int /*layout_dpi*/,
-                                 std::string& /*error*/) {
+  // Shows the print dialog; when the user confirms, the document is laid out for the printable
+  // area and drawn page by page on a canvas in dots of `layout_dpi` (the resolution measured at
+  // start), scaled to the real resolution of the printer chosen. On Failed, `error` holds the
+  // text for the error box.
+  virtual PrintOutcome PrintPages(PrintDocument& /*document*/, int /*layout_dpi*/, std::string& /*error*/) {
     return PrintOutcome::Cancelled;
   }
   // Shows the colour palette window (not modally).

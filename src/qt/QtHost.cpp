@@ -146,8 +146,8 @@ std::unique_ptr<PictureSurface> QtHost::CreatePicture(int width, int height) {
   return MakeImagePicture(width, height);
 }
 
-PrintOutcome QtHost::PrintPage(const std::function<void(Canvas&)>& draw, int layout_dpi, std::string& error) {
-  return PrintWithDialog(window_, draw, error, layout_dpi);
+PrintOutcome QtHost::PrintPages(PrintDocument& document, int layout_dpi, std::string& error) {
+  return PrintWithDialog(window_, document, error, layout_dpi);
 }
 
 void QtHost::ShowPaletteWindow() {

@@ -41,7 +41,7 @@ class QtHost : public Host {
   bool LoadPicture(PictureControl control, const std::string& path) override;
   void OpenDocument(const std::string& path) override;
   std::unique_ptr<PictureSurface> CreatePicture(int width, int height) override;
-  PrintOutcome PrintPage(const std::function<void(Canvas&)>& draw, int layout_dpi, std::string& error) override;
+  PrintOutcome PrintPages(PrintDocument& document, int layout_dpi, std::string& error) override;
   void ShowPaletteWindow() override;
 
   // The picture controls LoadPicture fills.

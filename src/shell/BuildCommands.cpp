@@ -176,7 +176,8 @@ void Commands::FinishFill() {
   board_.DrawWordsAndNumbers();
   const bool complete = puzzle.FillRunning == 1;
   if (complete) {
-    window.Caption = texts::NewCrossword(puzzle.SlotCount);
+    state_.PuzzleTitle = texts::NewCrossword(puzzle.SlotCount);
+    window.Caption = state_.PuzzleTitle;
     puzzle.PlayActive = 1;
   } else {
     window.Caption = texts::BuildAborted();

@@ -19,6 +19,10 @@ struct Gridlex {
   WindowState window;
   AdvertList adverts;  // read at start-up, rotated by the word media
   std::string PuzzleFileName;  // bare name of the current puzzle in the data folder
+  // The puzzle's own name, "Кроссворд из файла 12.gx 42 сл" or "Новый кроссворд 42 сл", set with
+  // the caption when a puzzle is loaded, saved or built; the caption also carries passing status
+  // texts, so print and export take this one.
+  std::string PuzzleTitle;
 };
 
 }  // namespace gx

@@ -32,6 +32,25 @@ std::string Cut(std::string line) {
   return line;
 }
 
+// Appends text with the characters that would break the markup written as entities, as far as
+// the line's 255 characters allow; an entity that does not fit whole is left out.
+void AppendEscaped(std::string& line, std::string_view text) {
+  for (char c : text) {
+    std::string_view piece(&c, 1);
+    if (c == '<') piece = "&lt;";
+    if (c == '&') piece = "&amp;";
+    if (c == '"') piece = "&quot;";
+    if (line.size() + piece.size() > MaxLine) return;
+    line += piece;
+  }
+}
+
+std::string Escaped(std::string_view text) {
+  std::string line;
+  AppendEscaped(line, text);
+  return line;
+}
+
 bool IsPageName(const std::string& name) {
   if (name.size() < 4) return false;
   std::string extension = name.substr(name.size() - 4);
@@ -62,17 +81,13 @@ void AppendLines(std::string& page, const std::vector<std::string>& lines) {
 
 void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int first, int end) {
   for (int row = first; row < end; ++row) {
-    std::string head = std::string(ListFont) + std::string(puzzle.Grid1.Number(row)) + " - ";
-    if (puzzle.AnswersShown == 1) head += std::string(puzzle.SlotAnswer[row + 1].view()) + " ";
-    lines.push_back(Cut(head));
+    std::string head = std::string(ListFont);
+    AppendEscaped(head, std::string(puzzle.Grid1.Number(row)) + " - ");
+    if (puzzle.AnswersShown == 1) AppendEscaped(head, std::string(puzzle.SlotAnswer[row + 1].view()) + " ");
+    lines.push_back(head);
     lines.emplace_back(R"(</strong></font><font  size="2" face="Times New Roman CE">)");
-    lines.push_back(Cut(std::string(puzzle.Grid1.Clue(row)) + " "));
+    lines.push_back(Escaped(std::string(puzzle.Grid1.Clue(row)) + " "));
   }
-}
-
-std::string ExportNumber(const Settings& settings, const std::string& pic_folder) {
-  if (!settings.NumberedExport) return {};
-  return std::to_string(HighestPageNumber(pic_folder) + 1);
 }
 
 // Draws the picture off-screen and writes it; false after reporting a failure.
@@ -122,6 +137,19 @@ int HighestPageNumber(const std::string& pic_folder) {
   return highest;
 }
 
+std::optional<std::string> ExportNumber(bool numbered, const std::string& pic_folder) {
+  if (!numbered) return std::string();
+  const int highest = HighestPageNumber(pic_folder);
+  // A higher number would not read back as one: it would be written over at every export.
+  if (highest >= kHighestPageNumber) return std::nullopt;
+  return std::to_string(highest + 1);
+}
+
+std::string NoExportNumberMessage() {
+  return Utf8ToCp1251("Номера страниц исчерпаны: страница gxp") + std::to_string(kHighestPageNumber) +
+         Utf8ToCp1251(".htm уже есть. Ничего не записано");
+}
+
 void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, int width, int height) {
   WindowState unused_window;
   BoardDrawing drawing(puzzle, palette, unused_window, canvas);
@@ -155,7 +183,7 @@ std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& 
       R"(<p align="left"><font color="#804040"  size="2" face="Times New Roman CE"><strong>)" + Utf8ToCp1251("По");
   std::vector<std::string> lines = {
       R"(<p align="center"><font color="#0000FF" face="Times New Roman CE"><strong>)",
-      Cut(caption),
+      Escaped(caption),
       "</strong></font></p>",
       Cut(R"(<p align="center"><img src="pic)" + number + R"(.gif" width=")" + std::to_string(width) +
           R"(" height=")" + std::to_string(height) + R"("></p>)"),
@@ -176,7 +204,12 @@ void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_he
     return;
   }
   const std::string pic_folder = JoinPath(state.settings.ProgramDir, "pic");
-  const std::string number = ExportNumber(state.settings, pic_folder);
+  const std::optional<std::string> next = ExportNumber(state.settings.NumberedExport, pic_folder);
+  if (!next) {
+    host.ShowInformation(NoExportNumberMessage());
+    return;
+  }
+  const std::string& number = *next;
   if (!ExportPicture(state, host, pic_folder, number, paint_width, paint_height)) return;
 
   std::string start;
@@ -186,7 +219,7 @@ void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_he
   }
   std::string page;
   AppendLines(page, SplitLines(start));
-  AppendLines(page, PageBodyLines(state.puzzle, state.window.Caption, number, paint_width, paint_height));
+  AppendLines(page, PageBodyLines(state.puzzle, state.PuzzleTitle, number, paint_width, paint_height));
   std::string end;
   const FileError end_error = ReadWholeFile(JoinPath(pic_folder, "b2"), end);
   if (!end_error) AppendLines(page, SplitLines(end));

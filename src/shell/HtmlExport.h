@@ -4,6 +4,7 @@
 // clue lists. With numbered export the page and picture keep numbered names, and the fixed page
 // "gxp.htm" (the one opened in the browser) is a copy of the numbered one.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,21 @@ struct Palette;
 // name from its 4th character on, compared as signed 16-bit values; 0 when there is none.
 int HighestPageNumber(const std::string& pic_folder);
 
+// Page numbers are read back as signed 16-bit values: 32767 is the last one.
+constexpr int kHighestPageNumber = 32767;
+
+// The number N of the next export: empty without numbering, the highest page number plus one
+// with it, and nothing when 32767 is already taken.
+std::optional<std::string> ExportNumber(bool numbered, const std::string& pic_folder);
+// The notice for an export refused for want of a number.
+std::string NoExportNumberMessage();
+
 // Draws the picture of the empty grid on a canvas of width x height pixels. The outside of the
 // crossword is marked in the model's letters while drawing and cleared again.
 void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, int width, int height);
 
-// The lines written between the two templates.
+// The lines written between the two templates, for the puzzle named `caption`; the caption,
+// answers and clues have "<", "&" and '"' written as entities.
 std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& caption, const std::string& number,
                                        int width, int height);
 

@@ -1,5 +1,8 @@
 #include "shell/PrintLayout.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "core/Rounding.h"
 #include "files/Cp1251.h"
 #include "shell/Gridlex.h"
@@ -36,18 +39,56 @@ void DrawGrid(const Puzzle& puzzle, const PrintMetrics& m, Canvas& canvas) {
 }
 
 void DrawClueList(const Puzzle& puzzle, const PrintMetrics& m, Canvas& canvas, int x, std::string_view heading,
-                  int first_row, int end_row) {
+                  const PrintedList& list) {
+  if (!list.shown) return;
   canvas.SetFontColor(Teal);
-  canvas.TextOut(x, m.grid_bottom + m.line_step, heading);
+  canvas.TextOut(x, list.heading_y, heading);
   canvas.SetFontColor(Black);
-  for (int row = first_row; row < end_row; ++row) {
-    canvas.TextOut(x, m.grid_bottom + (row - first_row + 2) * m.line_step, PrintClueLine(puzzle, row));
+  for (int row = list.first_row; row < list.end_row; ++row) {
+    canvas.TextOut(x, list.heading_y + (row - list.first_row + 1) * m.line_step, PrintClueLine(puzzle, row));
+  }
+}
+
+// Where the lists stand on a page: the heading one line step below `top`, the lines under it.
+struct ListArea {
+  int top;
+  bool heading_fits;
+  int lines;  // clue lines that fit under the heading
+};
+
+ListArea AreaOfPage(const PrintMetrics& m, int page, int page_height) {
+  // The first page has the lists under the grid; the next ones have them where the title stood.
+  const int top = page == 0 ? m.grid_bottom : m.title_top - m.line_step;
+  if (page_height <= 0) return {top, true, INT_MAX};
+  const int steps = (page_height - top) / m.line_step;  // whole line steps from the top to the page end
+  ListArea area{top, steps >= 2, std::max(0, steps - 2)};
+  // However small the page, a further page takes a line: nothing is dropped and the pages end.
+  if (page > 0) area = {top, true, std::max(1, area.lines)};
+  return area;
+}
+
+PrintedPage& PageAt(PrintPlan& plan, int page) {
+  if (static_cast<int>(plan.pages.size()) <= page) plan.pages.resize(static_cast<std::size_t>(page) + 1);
+  return plan.pages[static_cast<std::size_t>(page)];
+}
+
+// Spreads the rows first..end-1 of one list over the pages; a list never starts with a heading alone
+// at the foot of a page, but an empty list shows its heading where it fits.
+void PlanList(PrintPlan& plan, PrintedList PrintedPage::*list, int first, int end, int page_height) {
+  int row = first;
+  for (int page = 0;; ++page) {
+    const ListArea area = AreaOfPage(plan.metrics, page, page_height);
+    const int take = std::min(area.lines, end - row);
+    if (!area.heading_fits || (take == 0 && row < end)) continue;
+    PageAt(plan, page).*list = PrintedList{true, area.top + plan.metrics.line_step, row, row + take};
+    row += take;
+    if (row == end) return;
   }
 }
 
 }  // namespace
 
-PrintMetrics ComputePrintMetrics(int dpi_x, int dpi_y, int board_rows) {
+PrintMetrics ComputePrintMetrics(int dpi_x, int dpi_y, int frame_cells) {
   PrintMetrics m;
   m.cell_width = Dots(dpi_x * 0.2);
   m.cell_height = Dots(dpi_y * 0.2);
@@ -55,13 +96,22 @@ PrintMetrics ComputePrintMetrics(int dpi_x, int dpi_y, int board_rows) {
   m.grid_top = Dots(dpi_y * 0.5);
   m.title_top = Dots(dpi_y * 0.2);
   m.title_left = 2 * m.left;
-  m.grid_right = board_rows * m.cell_width + m.left;
-  m.grid_bottom = board_rows * m.cell_height + m.grid_top;
+  m.grid_right = frame_cells * m.cell_width + m.left;
+  m.grid_bottom = frame_cells * m.cell_height + m.grid_top;
   m.line_step = Dots(dpi_y / 6.5);
   m.down_left = Dots(dpi_x * 3.937007874);
   m.title_font = Dots(10 * dpi_y / PointsPerInch);
   m.number_font = Dots(8 * dpi_y / PointsPerInch);
   return m;
+}
+
+int PrintFrameCells(const Puzzle& puzzle) {
+  int side = 1;
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    const int last = std::max(0, puzzle.SlotLength[k] - 1);
+    side = std::max({side, puzzle.SlotCellX(k, last) + 1, puzzle.SlotCellY(k, last) + 1});
+  }
+  return side;
 }
 
 int LeadingAcrossCount(const Puzzle& puzzle) {
@@ -82,27 +132,52 @@ std::string PrintClueLine(const Puzzle& puzzle, int row) {
   return line;
 }
 
-void DrawPrintPage(const Puzzle& puzzle, const Settings& settings, std::string_view caption, Canvas& canvas) {
-  const PrintMetrics m = ComputePrintMetrics(settings.PrinterDpiX, settings.PrinterDpiY, puzzle.BoardRows);
+PrintPlan PlanPrintPages(const Puzzle& puzzle, int dpi_x, int dpi_y, int page_height) {
+  PrintPlan plan;
+  plan.metrics = ComputePrintMetrics(dpi_x, dpi_y, PrintFrameCells(puzzle));
+  if (plan.metrics.line_step < 1) page_height = 0;  // no resolution to measure a page with
+  PageAt(plan, 0).title_and_grid = true;
   const int across = LeadingAcrossCount(puzzle);
+  PlanList(plan, &PrintedPage::across, 0, across, page_height);
+  PlanList(plan, &PrintedPage::down, across, puzzle.SlotCount, page_height);
+  return plan;
+}
+
+void DrawPrintPage(const Puzzle& puzzle, Color back_color, std::string_view title, const PrintPlan& plan, int page,
+                   Canvas& canvas) {
+  if (page < 0 || page >= static_cast<int>(plan.pages.size())) return;
+  const PrintMetrics& m = plan.metrics;
+  const PrintedPage& content = plan.pages[static_cast<std::size_t>(page)];
 
   canvas.SetPenMode(PenMode::Copy);
-  canvas.SetFont("Arial", m.title_font);
-  canvas.SetFontColor(Black);
   canvas.SetPenColor(Black);
   canvas.SetBrushColor(White);
-  canvas.TextOut(m.title_left, m.title_top, caption);
+  if (content.title_and_grid) {
+    canvas.SetFont("Arial", m.title_font);
+    canvas.SetFontColor(Black);
+    canvas.TextOut(m.title_left, m.title_top, title);
 
-  canvas.SetBrushColor(settings.Colors.PrintBackColor);
-  canvas.Rectangle(m.left, m.grid_top, m.grid_right, m.grid_bottom);
+    canvas.SetBrushColor(back_color);
+    canvas.Rectangle(m.left, m.grid_top, m.grid_right, m.grid_bottom);
 
+    canvas.SetFontColor(Maroon);
+    canvas.SetBrushColor(White);
+    canvas.SetFont("Arial", m.number_font);
+    DrawGrid(puzzle, m, canvas);
+  }
+  // The lists keep the size of the numbers.
   canvas.SetFont("Arial", m.number_font);
-  canvas.SetFontColor(Maroon);
-  canvas.SetBrushColor(White);
-  DrawGrid(puzzle, m, canvas);
+  DrawClueList(puzzle, m, canvas, m.left, Utf8ToCp1251("По горизонтали:"), content.across);
+  DrawClueList(puzzle, m, canvas, m.down_left, Utf8ToCp1251("По вертикали:"), content.down);
+}
 
-  DrawClueList(puzzle, m, canvas, m.left, Utf8ToCp1251("По горизонтали:"), 0, across);
-  DrawClueList(puzzle, m, canvas, m.down_left, Utf8ToCp1251("По вертикали:"), across, puzzle.SlotCount);
+int PrintedPuzzle::Paginate(int /*page_width*/, int page_height) {
+  plan_ = PlanPrintPages(puzzle_, settings_.PrinterDpiX, settings_.PrinterDpiY, page_height);
+  return static_cast<int>(plan_.pages.size());
+}
+
+void PrintedPuzzle::DrawPage(int page, Canvas& canvas) {
+  DrawPrintPage(puzzle_, settings_.Colors.PrintBackColor, title_, plan_, page, canvas);
 }
 
 void PrintCommand(Gridlex& state, Host& host) {
@@ -110,10 +185,9 @@ void PrintCommand(Gridlex& state, Host& host) {
     host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }
+  PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);
   std::string error;
-  const PrintOutcome outcome = host.PrintPage(
-      [&state](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); },
-      state.settings.PrinterDpiY, error);
+  const PrintOutcome outcome = host.PrintPages(document, state.settings.PrinterDpiY, error);
   if (outcome == PrintOutcome::Failed) host.ShowError(error);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/PuzzleReady.h"
 #include "files/Cp1251.h"
 #include "files/FileIo.h"
 #include "files/FileNames.h"
@@ -44,7 +45,8 @@ bool Commands::LoadPuzzle() {
   }
   ShowNotices(result.notices);
 
-  window.Caption = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
+  state_.PuzzleTitle = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
+  window.Caption = state_.PuzzleTitle;
   puzzle.PlayActive = 1;
   selection_.MakeSlotOneCurrent();
   board_.DrawWordsAndNumbers();
@@ -73,8 +75,9 @@ void Commands::LoadPuzzleCommand() {
 }
 
 void Commands::SavePuzzleCommand() {
-  if (state_.puzzle.GridModified == 1) {
-    // A grid drawn on since its last fill is never saved.
+  if (state_.puzzle.GridModified == 1 || !PuzzleReady(state_.puzzle)) {
+    // A grid drawn on since its last fill is never saved, nor one whose build was stopped or
+    // failed: its file would not read back as a crossword.
     host_.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));
     return;
   }
@@ -106,7 +109,8 @@ void Commands::SavePuzzleCommand() {
     host_.ShowError(error.Text());
     return;
   }
-  state_.window.Caption = PuzzleCaption(state_.PuzzleFileName, state_.puzzle.SlotCount);
+  state_.PuzzleTitle = PuzzleCaption(state_.PuzzleFileName, state_.puzzle.SlotCount);
+  state_.window.Caption = state_.PuzzleTitle;
 }
 
 }  // namespace gx

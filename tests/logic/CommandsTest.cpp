@@ -272,6 +272,7 @@ TEST_F(ProgramFolder, RussianPuzzleNamesAreSavedShownAndProposedAsText) {
 }
 
 TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSaved) {
+  b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
   b.commands.KeyDown(Key::F2);
   EXPECT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(folder.FileCount(), 1);  // the data folder only
@@ -279,6 +280,34 @@ TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSave
   b.commands.KeyDown(Key::F2);
   EXPECT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Следует прежде перезаполнить сетку")});
+}
+
+// Neither a stopped grid generation (no slots) nor a stopped fill (no clues) gives a file that
+// reads back as a crossword: the save is refused before the dialog, and the old file stays.
+TEST_F(ProgramFolder, AStoppedBuildIsNeverSaved) {
+  folder.Write("data/1.gx", "old");
+  b.host.dialog_answers = {folder.Path("data/1.gx"), folder.Path("data/1.gx")};
+  b.host.confirm_answers = {true, true};
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  b.host.informations.clear();  // the small dictionary is pointed out
+  b.host.on_events = [&](long) {
+    if (b.state.window.Caption == W("Построение сетки..")) b.commands.KeyDown(Key::F5);
+  };
+  b.commands.KeyDown(Key::F5);
+  ASSERT_EQ(b.state.puzzle.SlotCount, 0);
+  b.commands.KeyDown(Key::F2);
+
+  DrawFrame();
+  b.host.on_events = [&](long) {
+    if (b.state.puzzle.FillRunning == 1 && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
+  };
+  b.commands.KeyDown(Key::F7);
+  ASSERT_EQ(b.state.window.Caption, W("Построение прервано"));
+  b.commands.ButtonClick(Button::SpeedButton3);
+
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(b.host.informations, std::vector<std::string>(2, W("Следует прежде перезаполнить сетку")));
+  EXPECT_EQ(folder.Read("data/1.gx"), "old");
 }
 
 TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {

@@ -4,8 +4,11 @@
 
 #include "FilesTestFolder.h"
 #include "OutputTestSupport.h"
+#include "files/DictionaryFile.h"
+#include "files/PuzzleFile.h"
 #include "shell/GifWriter.h"
 #include "shell/HtmlExport.h"
+#include "shell/PrintLayout.h"
 
 namespace gx::test {
 namespace {
@@ -72,7 +75,7 @@ class Export : public ::testing::Test {
     bench.state.settings.ProgramDir = folder.Dir();
     bench.state.settings.Colors.GifInnerColor = InnerChosen;
     bench.state.settings.Colors.GifBorderColor = BorderChosen;
-    bench.state.window.Caption = W("Новый кроссворд 4 сл");
+    bench.state.PuzzleTitle = W("Новый кроссворд 4 сл");
     folder.Write("pic/b0", "<html>\r\n<body>\n");
     folder.Write("pic/b2", "</body>\r\n</html>\r\n");
     // A ring of four words around the free cell (3, 3).
@@ -174,6 +177,55 @@ TEST_F(Export, NumberedExportTakesTheNextNumberAndCopiesThePage) {
   EXPECT_TRUE(std::filesystem::exists(folder.Path("pic/gxp12.htm")));
 }
 
+// Past 32767 the numbers no longer compare as larger: every export would replace the page after
+// the highest one.
+TEST_F(Export, WithNoNumberLeftNothingIsWritten) {
+  bench.state.settings.NumberedExport = true;
+  folder.Write("pic/gxp32767.htm", "last");
+  ASSERT_EQ(HighestPageNumber(folder.Path("pic")), 32767);
+  Run();
+  EXPECT_EQ(host.informations,
+            std::vector<std::string>{W("Номера страниц исчерпаны: страница gxp32767.htm уже есть. Ничего не записано")});
+  EXPECT_EQ(PicFiles(), 3);  // the templates and the last page
+  EXPECT_EQ(host.pictures_made, 0);
+  EXPECT_TRUE(host.documents.empty());
+  EXPECT_EQ(Page("gxp32767.htm"), "last");
+}
+
+// A status text left in the caption (here by a dictionary write) is not the puzzle's name.
+TEST_F(Export, PrintAndExportCarryThePuzzlesOwnTitle) {
+  std::filesystem::create_directories(folder.Path("data"));
+  folder.Write("data/7.gx", SerializePuzzle(bench.state.puzzle));
+  bench.state.PuzzleFileName = "7.gx";
+  ASSERT_TRUE(bench.commands.LoadPuzzle());
+  DictionaryStore store;
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("data/new.dct"), bench.state.window));
+  ASSERT_EQ(bench.state.window.Caption, W("Выгрузка словаря.."));
+
+  Run();
+  EXPECT_EQ(Lines(Page())[3], W("Кроссворд из файла 7.gx 4 сл"));
+  PrintCommand(bench.state, host);
+  ASSERT_EQ(host.pages.size(), 1u);
+  ASSERT_FALSE(host.pages[0].texts.empty());
+  EXPECT_EQ(host.pages[0].texts.front().text, W("Кроссворд из файла 7.gx 4 сл"));
+}
+
+// Markup characters of a file name or a clue are written as entities, never cut in half.
+TEST_F(Export, CaptionAndCluesAreEscaped) {
+  bench.state.PuzzleTitle = W("Кроссворд из файла a<b&\"c.gx 4 сл");
+  bench.state.puzzle.Grid1.SetCell(1, 1, W(" дом & <сад> \"у\""));
+  Run();
+  std::vector<std::string> lines = Lines(Page());
+  EXPECT_EQ(lines[3], W("Кроссворд из файла a&lt;b&amp;&quot;c.gx 4 сл"));
+  EXPECT_EQ(lines[14], W(" дом &amp; &lt;сад> &quot;у&quot; "));
+  EXPECT_EQ(lines[11], W(" зверь "));
+
+  bench.state.PuzzleTitle = std::string(253, 'c') + "&x";
+  Run();
+  lines = Lines(Page());
+  EXPECT_EQ(lines[3], std::string(253, 'c'));
+}
+
 TEST_F(Export, PageNumbersComeFromAnyPageNameWhateverItsCaseOrKind) {
   folder.Write("pic/GXP12.HTM", "x");
   folder.Write("pic/gxp 7.htm", "x");
@@ -193,7 +245,7 @@ TEST_F(Export, EveryTemplateLineEndsInCarriageReturnAndLineFeed) {
 
 TEST_F(Export, LongLinesAreCutAt255Characters) {
   folder.Write("pic/b0", std::string(300, 'a') + "\r\n");
-  bench.state.window.Caption = std::string(400, 'c');
+  bench.state.PuzzleTitle = std::string(400, 'c');
   Run();
   const std::vector<std::string> lines = Lines(Page());
   EXPECT_EQ(lines[0], std::string(255, 'a'));

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the tests of the palette, the printed page and the HTML export: an off-screen
-// picture kept in memory, a host that also makes pictures, prints on a memory page and answers
+// picture kept in memory, a host that also makes pictures, prints on memory pages and answers
 // the colour dialog as scripted, and a reader of GIF files.
 
 #include <gif_lib.h>
@@ -37,9 +37,16 @@ class OutputHost : public ScriptedHost {
     ++pictures_made;
     return std::make_unique<MemoryPicture>(width, height);
   }
-  PrintOutcome PrintPage(const std::function<void(Canvas&)>& draw, int, std::string& error) override {
+  PrintOutcome PrintPages(PrintDocument& document, int, std::string& error) override {
     ++print_dialogs;
-    if (print_outcome == PrintOutcome::Printed) draw(page);
+    if (print_outcome == PrintOutcome::Printed) {
+      pages.clear();
+      const int count = document.Paginate(page_width, page_height);
+      for (int page = 0; page < count; ++page) {
+        pages.emplace_back(canvas_size, canvas_size);
+        document.DrawPage(page, pages.back());
+      }
+    }
     if (print_outcome == PrintOutcome::Failed) error = "I/O error 160";
     return print_outcome;
   }
@@ -57,7 +64,12 @@ class OutputHost : public ScriptedHost {
   int pictures_made = 0;
   PrintOutcome print_outcome = PrintOutcome::Printed;
   int print_dialogs = 0;
-  MemoryCanvas page{1500, 1500};
+  // The printable area offered to the document (0: unknown, one page of any height) and the
+  // pixels kept of each page.
+  int page_width = 2400;
+  int page_height = 0;
+  int canvas_size = 1500;
+  std::vector<MemoryCanvas> pages;
   std::vector<Color> dialog_presets;
   std::deque<std::optional<Color>> color_answers;
   std::vector<bool> cursor_changes;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "OutputTestSupport.h"
 #include "shell/Palette.h"
@@ -75,14 +76,28 @@ class PrintedPage : public ::testing::Test {
     bench.state.settings.PrinterDpiX = 300;
     bench.state.settings.PrinterDpiY = 300;
     bench.state.settings.Colors.PrintBackColor = Rgb(200, 230, 200);
-    bench.state.window.Caption = W("Новый кроссворд 3 сл");
+    bench.state.PuzzleTitle = W("Новый кроссворд 3 сл");
   }
+  // Three words on a puzzle of 21 x 21 cells: its last word ends in the bottom right corner.
   void AddThreeSlots(bool with_down = true) {
     bench.AddSlot(2, 2, 3, false, W("КОТ"), W(" зверь"));
-    bench.AddSlot(2, 4, 3, false, W("ДОМ"), W(" жильё"));
+    bench.AddSlot(18, 20, 3, false, W("ДОМ"), W(" жильё"));
     if (with_down) bench.AddSlot(2, 2, 3, true, W("КИД"), W(" бросок"));
   }
-  const MemoryCanvas& Page() const { return host.page; }
+  const MemoryCanvas& Page(int page = 0) const { return host.pages.at(static_cast<std::size_t>(page)); }
+  // Every clue line of every page, with the page and the column it stands in.
+  struct Placed {
+    int page, x, y;
+  };
+  std::map<std::string, std::vector<Placed>> ClueLines() const {
+    std::map<std::string, std::vector<Placed>> lines;
+    for (std::size_t page = 0; page < host.pages.size(); ++page) {
+      for (const MemoryCanvas::Text& text : host.pages[page].texts) {
+        if (text.text.find(W("лово")) != std::string::npos) lines[text.text].push_back({int(page), text.x, text.y});
+      }
+    }
+    return lines;
+  }
 
   PlayBench bench{21};
   OutputHost host;
@@ -98,7 +113,7 @@ TEST_F(PrintedPage, CancelPrintsNothingAndAFailureIsReported) {
   AddThreeSlots();
   host.print_outcome = PrintOutcome::Cancelled;
   PrintCommand(bench.state, host);
-  EXPECT_TRUE(Page().texts.empty());
+  EXPECT_TRUE(host.pages.empty());
   EXPECT_TRUE(host.errors.empty());
 
   host.print_outcome = PrintOutcome::Failed;
@@ -130,7 +145,7 @@ TEST_F(PrintedPage, TitleGridAndNumbersStandWhereTheLayoutPutsThem) {
   ASSERT_NE(number, nullptr);
   EXPECT_EQ(number->brush, Rgb(255, 255, 255));
   EXPECT_EQ(Page().TextAtCell(0, 0), std::nullopt);
-  const auto* second = FindText(Page(), 153, 4 * 60 + 151);
+  const auto* second = FindText(Page(), 18 * 60 + 33, 20 * 60 + 151);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->text, " 2");
 }
@@ -165,6 +180,89 @@ TEST_F(PrintedPage, WithoutDownSlotsTheDownHeadingStandsAlone) {
   EXPECT_NE(FindText(Page(), 1181, 1456), nullptr);
   EXPECT_EQ(FindText(Page(), 1181, 1502), nullptr);
   EXPECT_NE(FindText(Page(), 30, 1548), nullptr);
+}
+
+// The window's board may be much larger than the puzzle: the frame holds the puzzle only.
+TEST_F(PrintedPage, TheFrameHoldsThePuzzleWhateverTheBoard) {
+  bench.state.puzzle.BoardRows = 37;
+  AddThreeSlots();
+  EXPECT_EQ(PrintFrameCells(bench.state.puzzle), 21);
+  PrintCommand(bench.state, host);
+  EXPECT_EQ(Page().At(1289, 1409), Rgb(0, 0, 0));
+  EXPECT_EQ(Page().At(1290, 1410), 0u);
+  EXPECT_NE(FindText(Page(), 30, 1456), nullptr);
+
+  PlayBench small{37};
+  small.state.settings.PrinterDpiX = small.state.settings.PrinterDpiY = 300;
+  small.AddSlot(1, 3, 5, false, W("ОКРОШ"), W(" суп"));
+  small.AddSlot(3, 1, 8, true, W("АКРОБАТЫ"), W(" циркачи"));
+  EXPECT_EQ(PrintFrameCells(small.state.puzzle), 9);  // the down word ends on row 8
+  PrintCommand(small.state, host);
+  EXPECT_EQ(Page().At(30 + 9 * 60 - 1, 150 + 9 * 60 - 1), Rgb(0, 0, 0));
+  EXPECT_EQ(Page().At(30 + 9 * 60, 150 + 9 * 60), 0u);
+  EXPECT_EQ(FindText(Page(), 30, 150 + 9 * 60 + 46)->text, W("По горизонтали:"));
+  EXPECT_EQ(FindText(Page(), 1181, 150 + 9 * 60 + 46 * 2)->text, W("  2  циркачи"));
+}
+
+// 53 across and 47 down clues under a frame of 21 cells on a page 3300 dots high at 300 dpi.
+TEST_F(PrintedPage, CluesThatDoNotFitGoOnToAFurtherPageAndNoneIsLost) {
+  for (int k = 0; k < 100; ++k) {
+    const bool down = k >= 53;
+    bench.AddSlot(down ? k % 21 : k % 19, down ? k % 19 : k % 21, 3, down, W("КОТ"),
+                  W(" Слово ") + std::to_string(k + 1));
+  }
+  const PrintPlan single = PlanPrintPages(bench.state.puzzle, 300, 300, 0);
+  ASSERT_EQ(single.pages.size(), 1u);
+  host.page_height = 3300;
+  PrintCommand(bench.state, host);
+  ASSERT_EQ(host.pages.size(), 2u);
+
+  const auto lines = ClueLines();
+  ASSERT_EQ(lines.size(), 100u);
+  for (int row = 0; row < 100; ++row) {
+    const auto it = lines.find(PrintClueLine(bench.state.puzzle, row));
+    ASSERT_NE(it, lines.end()) << row;
+    ASSERT_EQ(it->second.size(), 1u) << row;  // printed once
+    const Placed& at = it->second.front();
+    EXPECT_EQ(at.x, row < 53 ? 30 : 1181) << row;
+    EXPECT_LE(at.y + 46, 3300) << row;
+    // The first page keeps the one-page layout; the second goes on from its top.
+    const int line = row < 53 ? row : row - 53;
+    if (line < 39) {
+      EXPECT_EQ(at.page, 0) << row;
+      EXPECT_EQ(at.y, 1410 + (line + 2) * 46) << row;
+    } else {
+      EXPECT_EQ(at.page, 1) << row;
+      EXPECT_EQ(at.y, 60 + (line - 38) * 46) << row;
+    }
+  }
+  // The continued lists stand under their headings again; the title and grid are on the first page only.
+  EXPECT_EQ(FindText(Page(1), 30, 60)->text, W("По горизонтали:"));
+  EXPECT_EQ(FindText(Page(1), 1181, 60)->text, W("По вертикали:"));
+  EXPECT_EQ(Page(1).texts.size(), 2u + 14 + 8);
+  EXPECT_EQ(Page(1).At(30, 150), 0u);
+}
+
+// A page no higher than the grid takes no list; a page with room for a single line still
+// loses nothing, however many pages that takes.
+TEST_F(PrintedPage, SmallPagesSpreadTheListsWithoutLosingALine) {
+  AddThreeSlots();
+  PrintPlan plan = PlanPrintPages(bench.state.puzzle, 300, 300, 1450);
+  ASSERT_EQ(plan.pages.size(), 2u);
+  EXPECT_FALSE(plan.pages[0].across.shown);
+  EXPECT_FALSE(plan.pages[0].down.shown);
+  EXPECT_EQ(plan.pages[1].across.heading_y, 60);
+  EXPECT_EQ(plan.pages[1].across.end_row, 2);
+  EXPECT_EQ(plan.pages[1].down.first_row, 2);
+
+  plan = PlanPrintPages(bench.state.puzzle, 300, 300, 100);
+  ASSERT_EQ(plan.pages.size(), 3u);
+  EXPECT_EQ(plan.pages[1].across.first_row, 0);
+  EXPECT_EQ(plan.pages[1].across.end_row, 1);
+  EXPECT_EQ(plan.pages[2].across.first_row, 1);
+  EXPECT_EQ(plan.pages[2].across.end_row, 2);
+  EXPECT_EQ(plan.pages[1].down.end_row, 3);
+  EXPECT_FALSE(plan.pages[2].down.shown);
 }
 
 TEST(OutputButtons, PrintPaletteAndExportButtonsReachTheirCommands) {

@@ -97,13 +97,42 @@ TEST_F(Solving, F12ThenEnterGivesTheReward) {
   EXPECT_TRUE(b.state.window.Image2Visible);
 }
 
-TEST_F(Solving, TheButtonTalliesInEveryStateEvenWithoutAPuzzle) {
+// Without clues, or with a slot that has no answer, every empty entry would equal its empty answer:
+// such a grid is not a crossword to reward.
+TEST_F(Solving, OnlyAFinishedCrosswordIsTallied) {
+  b.state.settings.Score = 50;
   b.state.puzzle.PlayActive = 0;
   Enter();  // Enter is a letter key: not taken outside the solving state
+  EXPECT_TRUE(b.host.informations.empty());
+  b.commands.ButtonClick(Button::SpeedButton10);  // no puzzle at all
+
+  for (int k = 0; k < 20; ++k) b.AddSlot(1, k, 3, false);  // a drawn grid: no answers, no clues
+  b.state.puzzle.PlayActive = 1;
+  Enter();
+  Enter();
+
+  for (int k = 1; k <= 20; ++k) {
+    b.state.puzzle.SlotAnswer[k] = W("кот");
+    b.state.puzzle.Grid1.SetCell(1, k - 1, W(" зверь"));
+    Guess(k);
+  }
+  b.state.puzzle.SlotAnswer[7].Clear();
+  b.state.puzzle.SlotEntry[7].Clear();
+  Enter();
+
+  EXPECT_EQ(b.host.informations, std::vector<std::string>(4, W("Кроссворд не готов")));
+  EXPECT_EQ(b.state.settings.Score, 50);
+  EXPECT_EQ(b.state.puzzle.RewardShown, 0);
+  EXPECT_TRUE(b.host.pictures.empty());
   EXPECT_FALSE(b.state.window.Image2Visible);
-  b.commands.ButtonClick(Button::SpeedButton10);
+  EXPECT_FALSE(b.state.window.Label2Visible);
+  EXPECT_TRUE(b.host.pauses.empty());
+
+  b.state.puzzle.SlotAnswer[7] = W("кот");
+  Guess(7);
+  Enter();
+  EXPECT_EQ(b.state.settings.Score, 52);
   EXPECT_TRUE(b.state.window.Image2Visible);
-  EXPECT_EQ(b.state.puzzle.RewardShown, 1);
 }
 
 TEST_F(Solving, AnswersCostAPointBelowNineTenthsGuessed) {

@@ -1,14 +1,17 @@
 // The palette window, a printed page on a PDF printer and the exported picture with real fonts.
 
+#include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "board/BoardDrawing.h"
 #include "files/Cp1251.h"
@@ -90,7 +93,7 @@ void SmallPuzzle(Gridlex& state) {
     for (int t = 0; t < p.SlotLength[k]; ++t) p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
   }
   p.Grid1.SetRowCount(2);
-  state.window.Caption = Utf8ToCp1251("Кроссворд 2 сл");
+  state.PuzzleTitle = Utf8ToCp1251("Кроссворд 2 сл");
 }
 
 TEST(PrintedOnPdf, ThePageIsWrittenAndAnUnwritableOutputIsAFailure) {
@@ -101,16 +104,51 @@ TEST(PrintedOnPdf, ThePageIsWrittenAndAnUnwritableOutputIsAFailure) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-  const auto draw = [&](Canvas& canvas) { DrawPrintPage(state.puzzle, state.settings, state.window.Caption, canvas); };
+  PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);
   std::string error;
-  EXPECT_EQ(PrintOnPrinter(printer, draw, error), PrintOutcome::Printed);
+  EXPECT_EQ(PrintOnPrinter(printer, document, error), PrintOutcome::Printed);
   EXPECT_GT(std::filesystem::file_size(dir.filePath(QStringLiteral("page.pdf")).toStdString()), 500u);
 
   QPrinter nowhere(QPrinter::HighResolution);
   nowhere.setOutputFormat(QPrinter::PdfFormat);
   nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/page.pdf")));
-  EXPECT_EQ(PrintOnPrinter(nowhere, draw, error), PrintOutcome::Failed);
+  EXPECT_EQ(PrintOnPrinter(nowhere, document, error), PrintOutcome::Failed);
   EXPECT_EQ(error, "I/O error 160");
+}
+
+// Prints on an A4 PDF file, laid out at 300 dpi; the number of pages the file holds.
+int PdfPageCount(const Gridlex& state, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setOutputFileName(path);
+  PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);
+  std::string error;
+  if (PrintOnPrinter(printer, document, error, 300) != PrintOutcome::Printed) return 0;
+  std::ifstream file(path.toStdString(), std::ios::binary);
+  const std::string pdf((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::size_t count = pdf.find("/Count ");
+  return count == std::string::npos ? 0 : std::atoi(pdf.c_str() + count + 7);
+}
+
+// The printable area of the chosen printer decides the pages: 50 across lines under a frame of
+// 21 cells do not fit on A4, 30 do.
+TEST(PrintedOnPdf, CluesBeyondThePageGoOnToASecondPage) {
+  Gridlex state;
+  SmallPuzzle(state);
+  state.settings.PrinterDpiX = state.settings.PrinterDpiY = 300;
+  Puzzle& p = state.puzzle;
+  for (int k = 2; k <= 100; ++k) {
+    p.SlotX[k] = static_cast<std::uint8_t>(k % 19), p.SlotY[k] = static_cast<std::uint8_t>(k % 21);
+    p.SlotLength[k] = 3, p.SlotVertical[k] = k > 50 ? 1 : 0;
+    p.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
+    p.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
+  }
+  p.SlotCount = 100;
+  QTemporaryDir dir;
+  EXPECT_EQ(PdfPageCount(state, dir.filePath(QStringLiteral("long.pdf"))), 2);
+  p.SlotCount = 30;
+  EXPECT_EQ(PdfPageCount(state, dir.filePath(QStringLiteral("short.pdf"))), 1);
 }
 
 TEST(ExportedPicture, RealFontsDrawRedNumbersAndTheColoursSurviveExactly) {
