@@ -6,9 +6,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "files/Cp1251.h"
+#include "qt/MediaPlayer.h"
 #include "qt/QtText.h"
 
 namespace gx {
@@ -74,6 +76,27 @@ TEST(QtHostDialogs, EnterAnswersAQuestionWithItsDefaultButton) {
     });
     EXPECT_EQ(host.Confirm(Utf8ToCp1251("Файл 1.gx уже есть. Переписать?"), preset), preset == DefaultButton::Ok);
   }
+}
+
+// The load at start-up plays its sound before the window exists; starting the media back end for it
+// then held the first window for seconds.
+TEST(QtHostMedia, MediaWaitsForTheFirstPictureOfTheWindow) {
+  const std::filesystem::path sounds =
+      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / "snd";
+  const std::string first = (sounds / "e1.wav").string();
+  const std::string last = (sounds / "e4.wav").string();
+  QWidget window;
+  QtHost host(&window);
+  EXPECT_TRUE(host.PlayMedia(first));
+  EXPECT_TRUE(host.PlayMedia(last));  // a later sound cuts an earlier one short
+  EXPECT_EQ(host.Player(), nullptr);
+  host.WindowShown();
+  EXPECT_EQ(host.Player(), nullptr);  // not before the picture has reached the screen
+  QApplication::processEvents();
+  ASSERT_NE(host.Player(), nullptr);
+  EXPECT_EQ(host.Player()->CurrentFile().toStdString(), last);
+  host.PlayMedia(first);  // from now on at once
+  EXPECT_EQ(host.Player()->CurrentFile().toStdString(), first);
 }
 
 TEST(QtHostDialogs, FiltersBecomeQtFilters) {
