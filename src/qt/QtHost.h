@@ -64,6 +64,7 @@ class QtHost : public Host {
   // A modal box runs its own event loop: the window under it must already show what the
   // command has done so far (caption, progress bar, board), not the picture of before.
   void ShowCurrentState();
+  bool StartMedia(const std::string& path);
 
   QPointer<QWidget> window_;
   QPointer<CentredPicture> reward_image_;
@@ -71,8 +72,6 @@ class QtHost : public Host {
   QPointer<QWidget> palette_window_;
   QElapsedTimer since_events_;
   std::function<void()> show_state_;
-  bool StartMedia(const std::string& path);
-
   std::unique_ptr<MediaPlayer> player_;
   bool window_shown_ = false;
   std::optional<std::string> held_media_;

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <filesystem>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include "files/Cp1251.h"
@@ -81,10 +83,19 @@ TEST(QtHostDialogs, EnterAnswersAQuestionWithItsDefaultButton) {
 // The load at start-up plays its sound before the window exists; starting the media back end for it
 // then held the first window for seconds.
 TEST(QtHostMedia, MediaWaitsForTheFirstPictureOfTheWindow) {
-  const std::filesystem::path sounds =
-      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "dist" / "snd";
-  const std::string first = (sounds / "e1.wav").string();
-  const std::string last = (sounds / "e4.wav").string();
+  QTemporaryDir dir;
+  const std::string first = (dir.path() + "/e1.wav").toStdString();
+  const std::string last = (dir.path() + "/e4.wav").toStdString();
+  for (const std::string& path : {first, last}) {
+    // A tenth of a second of silence: 8 kHz, 8 bits, mono.
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray silence(800, char(0x80));
+    QByteArray header("RIFF....WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data....", 44);
+    qToLittleEndian<quint32>(36 + silence.size(), header.data() + 4);
+    qToLittleEndian<quint32>(silence.size(), header.data() + 40);
+    file.write(header + silence);
+  }
   QWidget window;
   QtHost host(&window);
   EXPECT_TRUE(host.PlayMedia(first));
