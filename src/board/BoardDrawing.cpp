@@ -48,9 +48,15 @@ void BoardDrawing::DrawEmptyBoard() {
   for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * 16, paint_width_, i * 16);
   for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * 16, 0, i * 16, paint_height_);
   canvas_.SetBrushColor(White);
+  repaint_due_ = false;
 }
 
 void BoardDrawing::DrawSlotCells(std::uint8_t slot, Color color) {
+  PaintSlotCells(slot, color);
+  repaint_due_ = false;
+}
+
+void BoardDrawing::PaintSlotCells(std::uint8_t slot, Color color) {
   canvas_.SetBrushColor(color);
   canvas_.SetPenColor(GridGrey);
   for (int t = 0; t < puzzle_.SlotLength[slot]; ++t) CellSquare(puzzle_.SlotCellX(slot, t), puzzle_.SlotCellY(slot, t));
@@ -62,7 +68,7 @@ void BoardDrawing::DrawWordsAndNumbers() {
   canvas_.SetFontColor(Navy);
   if (puzzle_.SlotCount == 0) return;
   puzzle_.Grid1.SetRowCount(puzzle_.SlotCount);
-  for (int k = 1; k <= puzzle_.SlotCount; ++k) DrawSlotCells(static_cast<std::uint8_t>(k), palette_.WordCellColor);
+  for (int k = 1; k <= puzzle_.SlotCount; ++k) PaintSlotCells(static_cast<std::uint8_t>(k), palette_.WordCellColor);
 
   canvas_.SetBrushColor(palette_.WordCellColor);
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
@@ -70,6 +76,16 @@ void BoardDrawing::DrawWordsAndNumbers() {
     const std::string& number = puzzle_.Grid1.Cell(0, k - 1);
     TextAtCell(puzzle_.SlotX[k], puzzle_.SlotY[k], number.size() > 1 ? number.substr(1, 2) : std::string());
   }
+  repaint_due_ = true;
+}
+
+void BoardDrawing::DrawGridCells() {
+  canvas_.SetBrushColor(palette_.WordCellColor);
+  canvas_.SetPenColor(GridGrey);
+  for (int x = 0; x < LowByte(puzzle_.BoardCols); ++x)
+    for (int y = 0; y < LowByte(puzzle_.BoardRows); ++y)
+      if (puzzle_.Mask(x, y) != Background) CellSquare(x, y);
+  canvas_.SetBrushColor(White);  // as the empty board leaves it
 }
 
 void BoardDrawing::DrawEntries() {
@@ -89,7 +105,7 @@ void BoardDrawing::DrawAnswers() {
   canvas_.SetFontColor(Maroon);
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
     const Color color = WordColor(puzzle_, palette_, k);
-    DrawSlotCells(static_cast<std::uint8_t>(k), color);
+    PaintSlotCells(static_cast<std::uint8_t>(k), color);
     canvas_.SetBrushColor(color);
     const AnswerText& answer = puzzle_.SlotAnswer[k];
     for (int t = 0; t < puzzle_.SlotLength[k]; ++t) {
@@ -99,6 +115,7 @@ void BoardDrawing::DrawAnswers() {
     }
   }
   canvas_.SetFontColor(Navy);
+  repaint_due_ = true;
 }
 
 void BoardDrawing::DrawHighlight() {
@@ -125,6 +142,9 @@ void BoardDrawing::DrawHighlight() {
 void BoardDrawing::RedrawBoard() {
   window_.Image2Visible = false;
   DrawEmptyBoard();
+  // While a grid is drawn, cells that belong to no slot yet are part of it too: a repaint must not
+  // make the user's strokes vanish from view while they stay in the grid.
+  if (puzzle_.PlayActive == 0 && puzzle_.AnswersShown != 1) DrawGridCells();
   if (puzzle_.SlotCount > 0) {
     DrawWordsAndNumbers();
     if (puzzle_.AnswersShown == 1) DrawAnswers();
@@ -133,6 +153,7 @@ void BoardDrawing::RedrawBoard() {
     DrawEntries();
     if (puzzle_.PlayActive == 1) DrawHighlight();
   }
+  repaint_due_ = false;
 }
 
 void BoardDrawing::RefreshWords() {
@@ -144,7 +165,7 @@ void BoardDrawing::RefreshWords() {
 void BoardDrawing::DrawFillProgress() {
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
     const Color color = puzzle_.SlotAnswer[k].empty() ? palette_.WordCellColor : palette_.FoundWordColor;
-    DrawSlotCells(static_cast<std::uint8_t>(k), color);
+    PaintSlotCells(static_cast<std::uint8_t>(k), color);
   }
 }
 
@@ -155,6 +176,12 @@ void BoardDrawing::FormPaint() {
   } else {
     RedrawBoard();
   }
+}
+
+void BoardDrawing::RepaintFromModel() {
+  const bool reward_shown = window_.Image2Visible;
+  FormPaint();
+  window_.Image2Visible = reward_shown;
 }
 
 void BoardDrawing::SurroundCell(int x, int y, Color color) {

@@ -37,10 +37,22 @@ class BoardDrawing : public SlotPainter {
   void DrawSurround(Color color);
   void FormPaint();
 
+  // True when the words were last drawn over the old picture without clearing it, so marks of
+  // earlier commands (a cleared board's centre cell, erased cells, a cursor cell, a highlight drawn
+  // before the words) may still show around or on them. The window then repaints the board from
+  // the model once the command has ended. Marks drawn after the words (a refused refill's long
+  // slots) are the command's own answer and stay: drawing a single slot clears the flag.
+  bool RepaintDue() const { return repaint_due_; }
+  // The window's repaint from the model, without its side effect of hiding the reward picture:
+  // the picture stays until its own commands hide it.
+  void RepaintFromModel();
+
   void PaintSlot(std::uint8_t slot, Color color) override { DrawSlotCells(slot, color); }
 
  private:
   void CellSquare(int x, int y);  // the 17-pixel square of the cell, sharing outlines with neighbours
+  void PaintSlotCells(std::uint8_t slot, Color color);
+  void DrawGridCells();
   void TextAtCell(int x, int y, std::string_view text);
   void SurroundCell(int x, int y, Color color);
 
@@ -50,6 +62,7 @@ class BoardDrawing : public SlotPainter {
   Canvas& canvas_;
   int paint_width_ = 336;
   int paint_height_ = 336;
+  bool repaint_due_ = false;
 };
 
 // The background of a clue-list row: white for an across slot, silver for a down slot.

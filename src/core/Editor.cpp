@@ -26,10 +26,24 @@ std::array<CellPos, 8> SymmetryImages(int x, int y, int width, int height) {
   return {{{x, y}, {y, x}, {w - x, y}, {w - y, x}, {x, h - y}, {y, h - x}, {w - x, h - y}, {w - y, h - x}}};
 }
 
-void Editor::BeginStroke() { puzzle_.DragActive = 1; }
+void Editor::BeginStroke(int x, int y) {
+  puzzle_.DragActive = 1;
+  click_only_ = puzzle_.PlayActive != 0 || puzzle_.AnswersShown == 1;
+  press_x_ = x;
+  press_y_ = y;
+}
 
 void Editor::MouseMove(int x, int y) {
   if (puzzle_.FillRunning == 1 || puzzle_.DragActive == 0) return;
+  if (click_only_) {
+    if (CellAtPixel(x, y) == CellAtPixel(press_x_, press_y_)) return;
+    click_only_ = false;
+    PaintAt(press_x_, press_y_);
+  }
+  PaintAt(x, y);
+}
+
+void Editor::PaintAt(int x, int y) {
   puzzle_.GridModified = 1;
   if (puzzle_.EraserOn == 1) {
     puzzle_.EraserDrew = 1;

@@ -31,8 +31,11 @@ class Editor {
   Editor(Puzzle& puzzle, const Settings& settings, WindowState& window, BoardDrawing& board)
       : puzzle_(puzzle), settings_(settings), window_(window), board_(board) {}
 
-  // A press on a cell where no word starts begins a stroke; nothing is painted yet.
-  void BeginStroke();
+  // A press at pixel (x, y) on a cell where no word starts begins a stroke; nothing is painted
+  // yet. On a finished puzzle (being solved, or showing its answers) the press is a click until
+  // the mouse leaves the cell it went down in: a hand that jitters while clicking must not paint
+  // over the puzzle. Once the stroke leaves that cell it draws, from that cell on.
+  void BeginStroke(int x, int y);
   void MouseMove(int x, int y);
   void MouseUp();
   void ToggleEraser();
@@ -43,11 +46,15 @@ class Editor {
 
  private:
   void PaintImages(CellPos cell, bool kaleidoscope);
+  void PaintAt(int x, int y);
 
   Puzzle& puzzle_;
   const Settings& settings_;
   WindowState& window_;
   BoardDrawing& board_;
+  bool click_only_ = false;  // the stroke has not yet left the cell it began in
+  int press_x_ = 0;
+  int press_y_ = 0;
 };
 
 }  // namespace gx

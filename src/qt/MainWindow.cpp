@@ -68,7 +68,7 @@ char TypedCharacter(const QKeyEvent* event) {
   return byte ? *byte : 0;
 }
 
-// Keys that may reach the commands while a fill, a load or a generation runs: they stop it.
+// Function keys that may reach the commands while a fill, a load or a generation runs: they stop it.
 bool StopsLongOperation(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
 
 }  // namespace
@@ -144,7 +144,20 @@ void TForm1::Run(bool allowed_while_busy, F&& command) {
   ++command_depth_;
   command();
   --command_depth_;
+  if (command_depth_ == 0) RepaintStaleBoard();
   ShowState();
+}
+
+// The board image keeps what was drawn on it; nothing uncovers it the way a dialog closing over a
+// window that paints straight to the screen would. So the repaint from the model such a window
+// gets then is done here, once a command has ended: after a modal window was open, or when the
+// command drew the words over an old picture (see BoardDrawing::RepaintDue).
+void TForm1::RepaintStaleBoard() {
+  const bool due = board_covered_ || board_->RepaintDue();
+  board_covered_ = false;
+  if (!due) return;
+  board_->RepaintFromModel();
+  paint_->update();
 }
 
 void TForm1::ConnectControls() {
@@ -208,17 +221,27 @@ bool TForm1::HandleKey(QKeyEvent* event) {
   const Key key = ToKey(event->key());
   if (key != Key::Other) Run(StopsLongOperation(key), [&] { commands_->KeyDown(key); });
   const char typed = TypedCharacter(event);
-  if (typed != 0) Run(false, [&] { commands_->KeyPress(typed); });
+  // Escape acts in every state, a running fill included; it changes nothing the fill relies on.
+  if (typed != 0) Run(typed == kEscape, [&] { commands_->KeyPress(typed); });
   // The keys are not consumed: the focused control receives them as well.
   return false;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Sounds and films wait for the first picture of the window (see QtHost::PlayMedia).
+  if (watched == paint_ && event->type() == QEvent::Paint && qt_host_) qt_host_->WindowShown();
   if (watched == edit1_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     commands_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
   }
   if (watched == advert_form_ && event->type() == QEvent::Hide && !showing_) {
     state_->window.AdvertVisible = false;  // closed by its close box: it stays closed
+  }
+  if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
+    const QWidget* widget = static_cast<QWidget*>(watched);
+    if (widget->isWindow() && widget->isModal()) {
+      board_covered_ = true;
+      if (command_depth_ == 0) RepaintStaleBoard();  // a box of no command, such as a media error
+    }
   }
   if (event->type() == QEvent::KeyPress) {
     // The window previews the keys of its own controls, once: at their first receiver.

@@ -89,6 +89,7 @@ class TForm1 : public QWidget {
   void ShowControlsState();
   void ShowClueLine();
   void FitBoardImage();
+  void RepaintStaleBoard();
   void ShowDictionaryWindows();
 
   std::unique_ptr<Gridlex> state_;
@@ -108,6 +109,7 @@ class TForm1 : public QWidget {
   int command_depth_ = 0;
   int grid1_focus_requests_seen_ = 0;
   bool showing_ = false;
+  bool board_covered_ = false;  // a modal window was open during the running command
 
   BoardView* paint_ = nullptr;
   QFrame* bevel1_ = nullptr;

@@ -103,7 +103,9 @@ bool MediaPlayer::Fail(const QString& text) {
 bool MediaPlayer::AttachAudioOutput() {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) {
-    Player()->setAudioOutput(nullptr);
+    // Making a player starts the media back end, which can take seconds on its first start: an
+    // effect that cannot be heard must not pay for it.
+    if (player_) player_->setAudioOutput(nullptr);
     return false;
   }
   if (!audio_) audio_ = new QAudioOutput(Player());

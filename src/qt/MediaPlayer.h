@@ -39,6 +39,8 @@ class MediaPlayer : public QObject {
   bool NoSoundDevice() const { return no_sound_device_; }
   QString CurrentFile() const { return current_file_; }
   bool IsPlaying() const;
+  // Whether a player of the media back end exists now (none before the first file that needs one).
+  bool HasPlayer() const { return player_ != nullptr; }
   // The film window, once a film has been asked for (null before).
   FilmWindow* Film() const { return film_window_.get(); }
 

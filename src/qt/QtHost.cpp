@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 
 #include "files/FileError.h"
 #include "qt/CentredPicture.h"
@@ -116,6 +117,29 @@ void QtHost::Pause(int milliseconds) {
 }
 
 bool QtHost::PlayMedia(const std::string& path) {
+  if (!window_shown_) {
+    held_media_ = path;
+    return true;
+  }
+  held_media_.reset();  // a newer request replaces one still waiting
+  return StartMedia(path);
+}
+
+void QtHost::WindowShown() {
+  if (window_shown_) return;
+  window_shown_ = true;
+  if (!held_media_) return;
+  // Queued, so the picture just painted reaches the screen before the back end starts.
+  if (!media_context_) media_context_ = std::make_unique<QObject>();
+  QTimer::singleShot(0, media_context_.get(), [this] {
+    if (!held_media_) return;
+    const std::string path = std::move(*held_media_);
+    held_media_.reset();
+    StartMedia(path);
+  });
+}
+
+bool QtHost::StartMedia(const std::string& path) {
   if (!player_) {
     player_ = std::make_unique<MediaPlayer>();
     QObject::connect(player_.get(), &MediaPlayer::Failed, player_.get(),

@@ -3,6 +3,7 @@
 // file system's own bytes and pass through unchanged.
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
 #include <functional>
 
@@ -37,7 +38,14 @@ class QtHost : public Host {
   void SetWaitCursor(bool on) override;
   void Pause(int milliseconds) override;
 
+  // Before the window has shown its first picture a request is only noted (the last one wins, as a
+  // later sound cuts an earlier one short) and played once it has: starting the media back end
+  // and probing the sound service can take seconds, and must not hold the first window.
   bool PlayMedia(const std::string& path) override;
+  // The window has painted its first picture: media asked for until now may start.
+  void WindowShown();
+  // The media player, once something was played (null before).
+  const MediaPlayer* Player() const { return player_.get(); }
   bool LoadPicture(PictureControl control, const std::string& path) override;
   void OpenDocument(const std::string& path) override;
   std::unique_ptr<PictureSurface> CreatePicture(int width, int height) override;
@@ -56,6 +64,7 @@ class QtHost : public Host {
   // A modal box runs its own event loop: the window under it must already show what the
   // command has done so far (caption, progress bar, board), not the picture of before.
   void ShowCurrentState();
+  bool StartMedia(const std::string& path);
 
   QPointer<QWidget> window_;
   QPointer<CentredPicture> reward_image_;
@@ -64,6 +73,10 @@ class QtHost : public Host {
   QElapsedTimer since_events_;
   std::function<void()> show_state_;
   std::unique_ptr<MediaPlayer> player_;
+  bool window_shown_ = false;
+  std::optional<std::string> held_media_;
+  // Owns the queued start of held media, so that it dies with the host.
+  std::unique_ptr<QObject> media_context_;
   int wait_cursor_depth_ = 0;
 };
 

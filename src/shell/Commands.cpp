@@ -69,7 +69,7 @@ void Commands::RunKey(Key key) {
 }
 
 void Commands::KeyPress(char character) {
-  // Escape works whatever has the focus and in every state.
+  // Escape works whatever has the focus and in every state, also while a fill runs.
   if (character == kEscape) {
     Escape();
     return;
@@ -96,7 +96,9 @@ void Commands::Escape() {
   }
   window.Image2Visible = false;
   window.Label2Visible = false;
-  window.Label1Visible = true;
+  // The clue line shares its strip with the progress bar: while a fill or a load shows the bar,
+  // the clue line is left as it is (the end of a fill shows it again).
+  if (!window.ProgressVisible) window.Label1Visible = true;
 }
 
 void Commands::ClosePanel2() {
@@ -110,7 +112,7 @@ void Commands::ClosePanel2() {
 void Commands::BoardMouseDown(int x, int y, MouseButton) {
   if (Busy()) return;
   if (selection_.SelectFromBoard(x, y)) return;
-  editor_.BeginStroke();
+  editor_.BeginStroke(x, y);
 }
 
 void Commands::BoardMouseMove(int x, int y) {

@@ -187,6 +187,7 @@ TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
   InterruptingHost interrupting;
   TForm1 form(&interrupting, [] { return std::optional<PrinterResolution>{}; });
   form.show();
+  form.Button(Button::SpeedButton13)->click();  // the settings panel is open
   bool ran = false;
   interrupting.interrupt = [&] {
     ran = true;
@@ -197,6 +198,12 @@ TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
     form.Grid1()->setCurrentIndex(form.Grid1()->model()->index(3, 1));  // a word choice: refused
     EXPECT_EQ(form.State().puzzle.Grid1.CurrentRow(), 0);
     EXPECT_EQ(form.Grid1()->currentIndex().row(), 0);
+    // Escape acts in every state: it closes the settings panel, and leaves the progress bar alone.
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &form, Qt::Key_Escape);
+    EXPECT_FALSE(form.State().window.Panel2Visible);
+    EXPECT_TRUE(form.State().window.Panel1Visible);
+    EXPECT_FALSE(form.State().window.Label1Visible && form.State().window.ProgressVisible);
   };
   form.Button(Button::SpeedButton4)->click();  // build: loads the dictionary first
   EXPECT_TRUE(ran);

@@ -108,6 +108,7 @@ TEST_F(MediaPlayerTest, EffectEitherPlaysOrReportsTheMissingSoundDevice) {
   if (!HasSoundDevice()) {
     EXPECT_FALSE(started);
     EXPECT_EQ(player_.LastError(), "e6.wav: No sound device");
+    EXPECT_FALSE(player_.HasPlayer());  // the media back end was not started for nothing
   } else {
     EXPECT_TRUE(started) << player_.LastError().toStdString();
     EXPECT_EQ(player_.CurrentFile(), path);

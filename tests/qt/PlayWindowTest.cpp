@@ -2,6 +2,7 @@
 // it with the delivered dictionary, typing, the tally, the reward and the answers.
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -37,12 +38,32 @@ QString LatinKeys(std::string_view word) {
   return keys;
 }
 
+// A modal window opens over the main window and closes again, as a real dialog would.
+void ModalMoment() {
+  QDialog dialog;
+  dialog.setModal(true);
+  dialog.show();
+  QApplication::processEvents();
+  dialog.hide();
+}
+
 class QuietHost : public Host {
  public:
   void ShowInformation(std::string_view text) override { information.emplace_back(text); }
   void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  // The file dialogs answer with the paths set here, after a modal moment.
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override {
+    ModalMoment();
+    return save_path;
+  }
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override {
+    ModalMoment();
+    return open_path;
+  }
   std::vector<std::string> information;
   std::vector<std::string> errors;
+  std::optional<std::string> save_path;
+  std::optional<std::string> open_path;
 };
 
 class PlayWindow : public ::testing::Test {
@@ -79,6 +100,20 @@ class PlayWindow : public ::testing::Test {
     QTest::mouseRelease(paint, Qt::LeftButton, Qt::NoModifier, QPoint(x2 * 16 + 8, y2 * 16 + 8));
   }
   Color Inside(int x, int y) { return FromQColor(form_->Paint()->Image().pixelColor(x * 16 + 14, y * 16 + 14)); }
+  const Palette& Colors() { return form_->State().settings.Colors; }
+  std::string Caption() { return form_->State().window.Caption; }
+
+  // Four words of 7 cells in a frame around the centre cell (10, 10) of the 21 x 21 board, drawn
+  // on a cleared board and refilled: slot 1 is the across word from (7, 8).
+  void BuildFrameAroundTheCentre() {
+    Key(Qt::Key_F8);
+    Stroke(7, 8, 13, 8);
+    Stroke(7, 12, 13, 12);
+    Stroke(8, 7, 8, 13);
+    Stroke(12, 7, 12, 13);
+    Key(Qt::Key_F7);
+    ASSERT_EQ(Caption(), Utf8ToCp1251("Новый кроссворд 4 сл"));
+  }
   Puzzle& Model() { return form_->State().puzzle; }
 
   QTemporaryDir temp_;
@@ -137,6 +172,72 @@ TEST_F(PlayWindow, AKaleidoscopeStrokeIsRepeatedOnTheBoard) {
   const int last = Model().BoardCols - 1;
   EXPECT_EQ(Model().Mask(last - 2, last - 3), GridCell);
   EXPECT_EQ(Inside(last - 3, last - 2), form_->State().settings.Colors.WordCellColor);
+}
+
+// After every command the board shows the picture of the state the command left: marks of earlier
+// commands are gone, the current word is highlighted; a command's own marks stay until the next one.
+TEST_F(PlayWindow, TheBoardShowsTheStateEachCommandLeaves) {
+  Key(Qt::Key_F8);
+  EXPECT_EQ(Inside(10, 10), Colors().WrongWordColor);  // the cleared board marks its centre
+  BuildFrameAroundTheCentre();
+  EXPECT_EQ(Inside(10, 10), Colors().BoardColor);  // inside the frame, no longer marked
+  EXPECT_EQ(Inside(9, 8), Colors().WordCellColor ^ Purple);  // slot 1 highlighted
+  EXPECT_EQ(Inside(9, 12), Colors().WordCellColor);
+
+  // Typing and the tally mark cells; those marks stay after their commands.
+  Type(QStringLiteral("f"));  // one letter of seven: the word is not guessed
+  EXPECT_EQ(Inside(8, 8), Colors().FoundWordColor);  // the cursor cell
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Inside(7, 8), Colors().WrongWordColor);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(Inside(7, 8), Colors().FoundWordColor);  // the cursor cell over the number 1
+
+  // A dialog closing over the board: the board shows the state again, number and highlight.
+  host_.save_path = (dir_ / "data" / "5.gx").string();
+  Key(Qt::Key_F2);
+  ASSERT_TRUE(fs::exists(dir_ / "data" / "5.gx"));
+  EXPECT_EQ(Inside(7, 8), Colors().WordCellColor ^ Purple);
+  EXPECT_EQ(Inside(8, 8), Colors().WordCellColor ^ Purple);
+
+  // The loaded puzzle shows its first word highlighted.
+  host_.open_path = host_.save_path;
+  Key(Qt::Key_F3);
+  ASSERT_EQ(Caption(), Utf8ToCp1251("Кроссворд из файла 5.gx 4 сл"));
+  EXPECT_EQ(Inside(9, 8), Colors().WordCellColor ^ Purple);
+
+  // Erased cells are black while erasing; a refill shows them as the board again.
+  Key(Qt::Key_F4);
+  Stroke(13, 8, 13, 9);
+  EXPECT_EQ(Inside(13, 8), Color{0});
+  Key(Qt::Key_F7);
+  EXPECT_EQ(Inside(13, 8), Colors().BoardColor);
+  EXPECT_EQ(Inside(13, 9), Colors().BoardColor);
+}
+
+// Clicking a word of a finished puzzle with a hand that moves a little is still a click.
+TEST_F(PlayWindow, AClickThatJittersInsideACellPaintsNothingOnAFinishedPuzzle) {
+  BuildFrameAroundTheCentre();
+  const std::string clue = Model().Grid1.Cell(1, 0);
+  ASSERT_FALSE(clue.empty());
+  BoardView* paint = form_->Paint();
+  const QPoint press(9 * 16 + 7, 8 * 16 + 7);  // inside slot 1, not its first cell
+  QTest::mousePress(paint, Qt::LeftButton, Qt::NoModifier, press);
+  QTest::mouseMove(paint, press + QPoint(2, 0));
+  QTest::mouseMove(paint, press + QPoint(2, 2));
+  QTest::mouseRelease(paint, Qt::LeftButton, Qt::NoModifier, press + QPoint(2, 2));
+  EXPECT_EQ(Caption(), Utf8ToCp1251("Новый кроссворд 4 сл"));
+  EXPECT_EQ(Model().Grid1.Cell(1, 0), clue);
+  EXPECT_NE(Model().Letter(9, 8), PaintedMark);
+  EXPECT_EQ(Model().GridModified, 0);
+  EXPECT_EQ(Inside(9, 8), Colors().WordCellColor ^ Purple);
+
+  // A stroke that leaves the cell draws, the cell it began in included.
+  Stroke(10, 9, 10, 10);
+  EXPECT_EQ(Caption(), Utf8ToCp1251("Модификация сетки"));
+  EXPECT_EQ(Model().Mask(10, 9), GridCell);
+  EXPECT_EQ(Model().Mask(10, 10), GridCell);
+  EXPECT_EQ(Inside(10, 9), Colors().WordCellColor);
 }
 
 }  // namespace

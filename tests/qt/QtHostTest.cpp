@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include "files/Cp1251.h"
+#include "qt/MediaPlayer.h"
 #include "qt/QtText.h"
 
 namespace gx {
@@ -74,6 +78,36 @@ TEST(QtHostDialogs, EnterAnswersAQuestionWithItsDefaultButton) {
     });
     EXPECT_EQ(host.Confirm(Utf8ToCp1251("Файл 1.gx уже есть. Переписать?"), preset), preset == DefaultButton::Ok);
   }
+}
+
+// The load at start-up plays its sound before the window exists; starting the media back end for it
+// then held the first window for seconds.
+TEST(QtHostMedia, MediaWaitsForTheFirstPictureOfTheWindow) {
+  QTemporaryDir dir;
+  const std::string first = (dir.path() + "/e1.wav").toStdString();
+  const std::string last = (dir.path() + "/e4.wav").toStdString();
+  for (const std::string& path : {first, last}) {
+    // A tenth of a second of silence: 8 kHz, 8 bits, mono.
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray silence(800, char(0x80));
+    QByteArray header("RIFF....WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data....", 44);
+    qToLittleEndian<quint32>(36 + silence.size(), header.data() + 4);
+    qToLittleEndian<quint32>(silence.size(), header.data() + 40);
+    file.write(header + silence);
+  }
+  QWidget window;
+  QtHost host(&window);
+  EXPECT_TRUE(host.PlayMedia(first));
+  EXPECT_TRUE(host.PlayMedia(last));  // a later sound cuts an earlier one short
+  EXPECT_EQ(host.Player(), nullptr);
+  host.WindowShown();
+  EXPECT_EQ(host.Player(), nullptr);  // not before the picture has reached the screen
+  QApplication::processEvents();
+  ASSERT_NE(host.Player(), nullptr);
+  EXPECT_EQ(host.Player()->CurrentFile().toStdString(), last);
+  host.PlayMedia(first);  // from now on at once
+  EXPECT_EQ(host.Player()->CurrentFile().toStdString(), first);
 }
 
 TEST(QtHostDialogs, FiltersBecomeQtFilters) {
