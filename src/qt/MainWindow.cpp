@@ -6,8 +6,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "board/BoardColors.h"
 #include "board/WordSelection.h"
@@ -88,6 +90,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer)
   if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardImage2, image2_);
   ConnectControls();
 
+  setMinimumSize(MinClientWidth, MinClientHeight);
   resize(DesignWidth, DesignHeight);
   LayoutFor(DesignWidth, DesignHeight);
   FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution));
@@ -230,16 +233,45 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::FitBoardImage() {
-  if (!paint_->FitImage()) return;
-  board_->SetPaintSize(paint_->width(), paint_->height());
+void TForm1::FitBoardImage(const WindowLayout& layout) {
+  // The board drawing is offered the room; a larger puzzle makes its board larger by itself,
+  // exactly as large as the image made here.
+  board_->SetPaintSize(16 * layout.room_cells, 16 * layout.room_cells);
+  if (!paint_->FitImage(16 * layout.cells)) return;
   // The new image is blank: the window repaint draws the board from the model.
   board_->FormPaint();
   paint_->update();
 }
 
+void TForm1::FollowPuzzleSize() {
+  const int before = layout_->cells;
+  LayoutFor(width(), height());
+  if (layout_->cells > before && layout_->scaled) GrowToShow(layout_->cells);
+}
+
+void TForm1::GrowToShow(int cells) {
+  if (isMaximized() || isFullScreen() || !screen()) return;
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  const QRect available = screen()->availableGeometry();
+  const QSize grown(std::max(width(), std::min(ClientWidthFor(cells), available.width() - frame.width())),
+                    std::max(height(), std::min(ClientHeightFor(cells), available.height() - frame.height())));
+  if (grown == size()) return;
+  if (isVisible()) {
+    // The grown window is kept on the screen (pos() is the top-left of its frame).
+    QRect outer(pos(), grown + frame);
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    move(outer.topLeft());
+  }
+  resize(grown);
+  // A hidden window takes the size at once; a shown one may take it later, with a resize event.
+  LayoutFor(width(), height());
+}
+
 void TForm1::LayoutFor(int width, int height) {
-  const std::optional<WindowLayout> layout = LayoutWindow(width, height);
+  const std::optional<WindowLayout> layout = LayoutWindow(width, height, PuzzleBoardCells(state_->puzzle));
   if (!layout) return;
   layout_ = layout;
   const WindowLayout& l = *layout;
@@ -260,9 +292,22 @@ void TForm1::LayoutFor(int width, int height) {
   label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
   image2_->move(l.image2_left, l.image2_top);
   state_->window.Bevel5Width = l.bevel5.width;
+  paint_->setToolTip(l.scaled ? QString::fromUtf8("Кроссворд больше окна и показан целиком, уменьшенным. "
+                                                  "В окне побольше клетки станут обычного размера.")
+                               : QString());
   ShowClueLine();
-  FitBoardImage();
+  FitBoardImage(l);
   ShowState();
+}
+
+QString TForm1::TitleText() const {
+  const WindowState& window = state_->window;
+  QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
+  if (layout_ && layout_->scaled) {
+    const int percent = static_cast<int>(std::lround(100.0 * layout_->paint.width / (16.0 * layout_->cells)));
+    title += QString::fromUtf8(" — поле уменьшено до %1%").arg(percent);
+  }
+  return title;
 }
 
 void TForm1::ShowClueLine() {
@@ -310,9 +355,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::ShowState() {
   if (showing_) return;
+  // A command that changed the puzzle may need another board: never one that cuts the puzzle.
+  if (layout_ && std::clamp(PuzzleBoardCells(state_->puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells) {
+    FollowPuzzleSize();
+  }
   showing_ = true;
   const WindowState& window = state_->window;
-  setWindowTitle(window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption));
+  setWindowTitle(TitleText());
   label1_->setText(FromCp1251(window.Label1Text));
   label1_->move(window.Label1Left, label1_->y());
   label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.Label1FontColor).name()));

@@ -43,6 +43,9 @@ bool Commands::LoadPuzzle() {
     return false;
   }
   ShowNotices(result.notices);
+  // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
+  // lies off the board, where it could be typed into unseen or cut away by the next extraction.
+  board_.FitBoardToPuzzle();
 
   window.Caption = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
   puzzle.PlayActive = 1;
