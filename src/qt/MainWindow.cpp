@@ -244,14 +244,18 @@ void TForm1::FitBoardImage(const WindowLayout& layout) {
 }
 
 void TForm1::FollowPuzzleSize() {
-  const int before = layout_->cells;
+  const bool loaded = state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_;
+  show_whole_requests_seen_ = state_->window.ShowWholePuzzleRequests;
   LayoutFor(width(), height());
-  if (layout_->cells > before && layout_->scaled) GrowToShow(layout_->cells);
+  if (loaded && layout_ && layout_->scaled) GrowToShow(layout_->cells);
 }
 
 void TForm1::GrowToShow(int cells) {
   if (isMaximized() || isFullScreen() || !screen()) return;
-  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  // Before the window manager has framed the window its frame is unknown: room is kept for a
+  // title bar and borders of common size.
+  const QSize known_frame = frameGeometry().size() - size();
+  const QSize frame = known_frame.isNull() ? QSize(16, 48) : known_frame;
   const QRect available = screen()->availableGeometry();
   const QSize grown(std::max(width(), std::min(ClientWidthFor(cells), available.width() - frame.width())),
                     std::max(height(), std::min(ClientHeightFor(cells), available.height() - frame.height())));
@@ -356,7 +360,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowState() {
   if (showing_) return;
   // A command that changed the puzzle may need another board: never one that cuts the puzzle.
-  if (layout_ && std::clamp(PuzzleBoardCells(state_->puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells) {
+  if (layout_ && (std::clamp(PuzzleBoardCells(state_->puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells ||
+                  state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_)) {
     FollowPuzzleSize();
   }
   showing_ = true;

@@ -90,8 +90,8 @@ class TForm1 : public QWidget {
   void ShowControlsState();
   void ShowClueLine();
   void FitBoardImage(const WindowLayout& layout);
-  // Lays the window out again when the puzzle needs another board than the one shown, and grows
-  // the window, as far as the screen allows, for a puzzle it could show only scaled down.
+  // Lays the window out again when the puzzle needs another board than the one shown; after a
+  // load, grows the window, as far as the screen allows, for a puzzle it shows only scaled down.
   void FollowPuzzleSize();
   void GrowToShow(int cells);
   QString TitleText() const;
@@ -113,6 +113,7 @@ class TForm1 : public QWidget {
   std::optional<WindowLayout> layout_;
   int command_depth_ = 0;
   int grid1_focus_requests_seen_ = 0;
+  int show_whole_requests_seen_ = 0;
   bool showing_ = false;
 
   BoardView* paint_ = nullptr;

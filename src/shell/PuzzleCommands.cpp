@@ -46,6 +46,7 @@ bool Commands::LoadPuzzle() {
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
   // lies off the board, where it could be typed into unseen or cut away by the next extraction.
   board_.FitBoardToPuzzle();
+  ++window.ShowWholePuzzleRequests;
 
   window.Caption = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
   puzzle.PlayActive = 1;

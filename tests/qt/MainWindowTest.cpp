@@ -476,6 +476,15 @@ TEST_F(ProgramFolder, ALoadedPuzzleLargerThanTheBoardIsShownWhole) {
   EXPECT_GE(form->width(), ClientWidthFor(27));
   EXPECT_GE(form->height(), ClientHeightFor(27));
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Кроссворд из файла 1.gx 4 сл"));
+  // Made smaller by the user, the window shows the puzzle scaled down; a load grows it again.
+  form->resize(TForm1::DesignWidth, TForm1::DesignHeight);
+  QApplication::processEvents();
+  EXPECT_TRUE(form->Paint()->Scaled());
+  EXPECT_EQ(puzzle.BoardCols, 27);
+  ASSERT_TRUE(form->GetCommands().LoadPuzzle());
+  form->ShowState();
+  EXPECT_FALSE(form->Paint()->Scaled());
+  EXPECT_GE(form->width(), ClientWidthFor(27));
 
   // One the screen cannot hold at full size is shown whole, scaled into the window, and the
   // title says so. Its far words are drawn, and a click where one is shown to start chooses it.
