@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures how well the delivered dictionary builds crosswords: runs the batch tool's build for a
-range of seeds and prints the number of complete crosswords, the median time and the median slot
-count.
+range of seeds and prints the number of complete crosswords, the grids generated per build, the
+median time and the median slot count.
 
     tools/measure_builds.py GRIDLEX_CLI [--dict dist/data/ru.dct] [--board 21] [--seeds 1..100]
                             [--min-slots M] [--attempts A]
@@ -41,11 +41,14 @@ def run_build(cli, dictionary, board, seed, min_slots, attempts):
     start = time.monotonic()
     result = subprocess.run(command, capture_output=True, text=True)
     elapsed = time.monotonic() - start
+    output = result.stdout + result.stderr
+    grids = re.search(r"(?:^generated|no acceptable grid in) (\d+)", output, re.M)
+    generations = int(grids.group(1)) if grids else 0
     match = re.search(r"^filled (\d+) of (\d+) attempts (\d+)(.*)$", result.stdout, re.M)
     if not match:
-        return False, 0, 0, elapsed, (result.stdout + result.stderr).strip()[:200]
+        return False, 0, 0, generations, elapsed, output.strip()[:200]
     complete = match.group(4).strip() == "complete"
-    return complete, int(match.group(2)), int(match.group(3)), elapsed, ""
+    return complete, int(match.group(2)), int(match.group(3)), generations, elapsed, ""
 
 
 def main():
@@ -60,22 +63,25 @@ def main():
     parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
 
-    successes, times, slot_counts, failures = 0, [], [], []
+    successes, times, slot_counts, grids, failures = 0, [], [], [], []
     for seed in args.seeds:
-        complete, slots, used, elapsed, problem = run_build(args.cli, args.dict, args.board, seed,
+        complete, slots, used, generations, elapsed, problem = run_build(args.cli, args.dict, args.board, seed,
                                                             args.min_slots, args.attempts)
         successes += complete
         times.append(elapsed)
         slot_counts.append(slots)
+        grids.append(generations)
         if not complete:
             failures.append((seed, slots, used, problem))
         if args.verbose:
-            print("seed %3d: %s, %d slots, %d attempts, %.2f s" %
-                  (seed, "complete" if complete else "unfinished", slots, used, elapsed))
+            print("seed %3d: %s, %d grids, %d slots, %d attempts, %.2f s" %
+                  (seed, "complete" if complete else "unfinished", generations, slots, used, elapsed))
     count = len(args.seeds)
     print("board %d, minimum slots %d, attempts %d, seeds %d..%d" %
           (args.board, args.min_slots, args.attempts, args.seeds[0], args.seeds[-1]))
     print("complete: %d of %d" % (successes, count))
+    print("grids per build: mean %.0f, median %g, most %d" %
+          (statistics.mean(grids), statistics.median(grids), max(grids)))
     print("median time: %.3f s (longest %.3f s)" % (statistics.median(times), max(times)))
     print("median slot count: %g (from %d to %d)" %
           (statistics.median(slot_counts), min(slot_counts), max(slot_counts)))

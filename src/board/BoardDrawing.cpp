@@ -1,8 +1,10 @@
 #include "board/BoardDrawing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "board/BoardColors.h"
+#include "board/Layout.h"
 #include "core/Rounding.h"
 
 namespace gx {
@@ -36,19 +38,31 @@ void BoardDrawing::TextAtCell(int x, int y, std::string_view text) {
 
 void BoardDrawing::DrawEmptyBoard() {
   puzzle_.CellSize = kCellSize;
-  puzzle_.BoardRows = static_cast<std::uint16_t>(RoundHalfEven(paint_height_ / 16.0));
-  puzzle_.BoardCols = static_cast<std::uint16_t>(RoundHalfEven(paint_width_ / 16.0));
+  // The board never cuts the puzzle it holds: a puzzle larger than the paint box makes the
+  // board larger (the window shows the larger picture whole).
+  const int puzzle_cells = PuzzleBoardCells(puzzle_);
+  const int rows = std::max(static_cast<int>(RoundHalfEven(paint_height_ / 16.0)), puzzle_cells);
+  const int cols = std::max(static_cast<int>(RoundHalfEven(paint_width_ / 16.0)), puzzle_cells);
+  puzzle_.BoardRows = static_cast<std::uint16_t>(rows);
+  puzzle_.BoardCols = static_cast<std::uint16_t>(cols);
+  const int width = std::max(paint_width_, 16 * cols);
+  const int height = std::max(paint_height_, 16 * rows);
 
   canvas_.SetPenColor(palette_.BoardColor);
   canvas_.SetBrushColor(palette_.BoardColor);
-  canvas_.FillRect(0, 0, paint_width_, paint_height_);
+  canvas_.FillRect(0, 0, width, height);
 
   // The last line lies on or beyond the last pixel of the paint box.
   canvas_.SetPenColor(GridGrey);
-  for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * 16, paint_width_, i * 16);
-  for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * 16, 0, i * 16, paint_height_);
+  for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * 16, width, i * 16);
+  for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * 16, 0, i * 16, height);
   canvas_.SetBrushColor(White);
   repaint_due_ = false;
+}
+
+void BoardDrawing::FitBoardToPuzzle() {
+  const int cells = PuzzleBoardCells(puzzle_);
+  if (cells > LowByte(puzzle_.BoardRows) || cells > LowByte(puzzle_.BoardCols)) DrawEmptyBoard();
 }
 
 void BoardDrawing::DrawSlotCells(std::uint8_t slot, Color color) {

@@ -19,13 +19,17 @@ class BoardDrawing : public SlotPainter {
   BoardDrawing(Puzzle& puzzle, const Palette& palette, WindowState& window, Canvas& canvas)
       : puzzle_(puzzle), palette_(palette), window_(window), canvas_(canvas) {}
 
-  // The size of the paint box, which fixes BoardRows and BoardCols at the next empty board.
+  // The size of the paint box the window offers, which fixes BoardRows and BoardCols at the next
+  // empty board.
   void SetPaintSize(int width, int height) { paint_width_ = width; paint_height_ = height; }
   int PaintWidth() const { return paint_width_; }
   int PaintHeight() const { return paint_height_; }
   Canvas& GetCanvas() { return canvas_; }
 
+  // Fixes BoardRows and BoardCols from the paint box, or from the puzzle where it is larger.
   void DrawEmptyBoard();
+  // A board smaller than the puzzle just put on it is made large enough, drawn empty.
+  void FitBoardToPuzzle();
   void DrawSlotCells(std::uint8_t slot, Color color);
   void DrawWordsAndNumbers();
   void DrawEntries();

@@ -4,16 +4,40 @@
 
 namespace gx {
 
-std::optional<WindowLayout> LayoutWindow(int w, int h) {
-  const int side = std::min(h - 113, w - 177);
-  int n = side / 16;  // the board sides are whole, odd numbers of cells
-  if (n % 2 == 0) n -= 1;
-  if (n < MinBoardCells) return std::nullopt;
-  n = std::min(n, MaxBoardCells);
+namespace {
+
+int OddAtLeast(int cells) { return cells % 2 == 0 ? cells + 1 : cells; }
+
+}  // namespace
+
+int PuzzleBoardCells(const Puzzle& puzzle) {
+  int extent = 0;
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    const int last = std::max(0, puzzle.SlotLength[k] - 1);
+    extent = std::max({extent, puzzle.SlotCellX(k, last) + 1, puzzle.SlotCellY(k, last) + 1});
+  }
+  // Cells drawn or loaded outside every slot count too: nothing on the board may fall off it.
+  for (int x = 0; x < BoardStorage; ++x) {
+    for (int y = 0; y < BoardStorage; ++y) {
+      if (puzzle.Mask(x, y) != Background || puzzle.Letter(x, y) != NoLetter) extent = std::max({extent, x + 1, y + 1});
+    }
+  }
+  return extent == 0 ? 0 : std::min(OddAtLeast(extent), MaxBoardCells);
+}
+
+std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
+  const int side = std::min(h - BelowBoard, w - BesideBoard);
+  int room = side / 16;  // the board sides are whole, odd numbers of cells
+  if (room % 2 == 0) room -= 1;
+  if (room < MinBoardCells) return std::nullopt;
+  room = std::min(room, MaxRoomCells);
+  const int cells = std::clamp(puzzle_cells, room, MaxBoardCells);
 
   WindowLayout l;
-  l.cells = n;
-  const int board = 16 * n;
+  l.cells = cells;
+  l.room_cells = room;
+  l.scaled = 16 * cells > side;
+  const int board = l.scaled ? side : 16 * cells;
   const int right = PaintLeft + board;
   l.paint = {PaintLeft, PaintTop, board, board};
   l.bevel1 = {6, 6, board + 4, board + 4};

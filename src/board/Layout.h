@@ -1,8 +1,11 @@
 #pragma once
 // Where the main window's controls go for a client area of W x H pixels: the board is the largest
-// square of an odd number of 16-pixel cells beside the clue list and above the button strip.
+// square of an odd number of 16-pixel cells beside the clue list and above the button strip, but
+// no larger than a build can fill, and never smaller than the puzzle it holds.
 
 #include <optional>
+
+#include "core/Puzzle.h"
 
 namespace gx {
 
@@ -18,13 +21,30 @@ struct Box {
 constexpr int PaintLeft = 8;
 constexpr int PaintTop = 8;
 constexpr int Panel3Width = 161;
+constexpr int Panel1Width = 162;
+constexpr int Panel2Width = 346;
 constexpr int Image2Side = 273;
 constexpr int MinBoardCells = 19;
-constexpr int MaxBoardCells = 63;  // the model holds at most 63 rows and columns in use
+// The largest board on which F5 builds reliably with the delivered dictionary and settings
+// (tools/measure_builds.py, 1,100 seeds: on 55 cells every build completes, on 57 about one in
+// twenty finds no acceptable grid, on 59 most do). The window offers a new grid no more; a loaded
+// puzzle may still need up to 63.
+constexpr int MaxRoomCells = 55;
+constexpr int MaxBoardCells = MaxBoardInUse;
+
+// The width and height the board leaves for the list, the status strip and the button strip.
+constexpr int BesideBoard = 177;
+constexpr int BelowBoard = 113;
+// The smallest client area that shows every control: the settings panel, laid at the right
+// edge, clears the left button panel by 4 pixels, and the board keeps its 19 cells.
+constexpr int MinClientWidth = PaintLeft + Panel3Width + 4 + Panel2Width + 8;
+constexpr int MinClientHeight = 16 * MinBoardCells + BelowBoard;
 
 struct WindowLayout {
-  int cells = 0;        // board side in cells: odd, 19..63
-  Box paint;            // the board
+  int cells = 0;        // board side in cells: odd, 19..63; the paint image is 16 x cells pixels
+  int room_cells = 0;   // the board the window offers a new grid: odd, 19..MaxRoomCells
+  bool scaled = false;  // the board is shown smaller than 16 pixels a cell, to be seen whole
+  Box paint;            // the board as shown
   Box bevel1;           // its frame (left and top 6)
   Box grid1;            // the clue list
   int grid1_column1 = 0;
@@ -42,8 +62,17 @@ struct WindowLayout {
   int image2_top = 0;
 };
 
-// Nothing when the board would have fewer than 19 cells: the window then keeps its old layout.
-// A board that would exceed 63 cells is kept at 63; the clue list takes the extra width.
-std::optional<WindowLayout> LayoutWindow(int client_width, int client_height);
+// The side in cells of the smallest odd board that holds every slot and every cell of the
+// puzzle; 0 for an empty board. At most 63.
+int PuzzleBoardCells(const Puzzle& puzzle);
+
+// Nothing when the room would be under 19 cells: the window then keeps its old layout.
+// `puzzle_cells` (from PuzzleBoardCells) makes the board at least that large; where 16-pixel
+// cells of that board do not fit the client area, it is shown scaled down to the space there is.
+std::optional<WindowLayout> LayoutWindow(int client_width, int client_height, int puzzle_cells = 0);
+
+// The client size that shows a board of `cells` at 16 pixels a cell.
+constexpr int ClientWidthFor(int cells) { return 16 * cells + BesideBoard; }
+constexpr int ClientHeightFor(int cells) { return 16 * cells + BelowBoard; }
 
 }  // namespace gx

@@ -116,8 +116,9 @@ void Editor::ToggleEraser() {
 
 void Editor::ClearBoard() {
   if (puzzle_.FillRunning == 1) return;
-  board_.DrawEmptyBoard();
+  // Emptied first, so that the board goes back to the size the window offers.
   puzzle_.ResetBoard();
+  board_.DrawEmptyBoard();
   window_.Label1Text.clear();
   puzzle_.GridModified = 1;
   static const std::string kClear = Utf8ToCp1251("Чисто поле");

@@ -30,6 +30,7 @@ struct WindowState {
   bool Panel2Visible = false;  // the settings panel
   bool Grid1Visible = true;
   int Grid1FocusRequests = 0;  // raised each time the clue list should take the keyboard focus
+  int ShowWholePuzzleRequests = 0;  // raised by each load: the window grows, if it can, to show it
   int Label1Left = 16;
   std::uint32_t Label1FontColor = 0x800000;  // navy, red in the low byte
   std::string Label3Text;      // the score, 3 characters right-aligned

@@ -1,6 +1,7 @@
 #pragma once
 // The paint box of the board: shows the image the board drawing paints into and reports the
-// mouse in pixels of the board.
+// mouse in pixels of that image. An image larger than the box (a puzzle larger than the window
+// can show at 16 pixels a cell) is shown scaled down to the box, whole.
 
 #include <QImage>
 #include <QWidget>
@@ -16,9 +17,13 @@ class BoardView : public QWidget {
 
   // The image keeps its address for the whole run, so a canvas may point at it once.
   QImage& Image() { return image_; }
-  // Makes the image as large as the widget at the screen's device pixel ratio; true when it was made
+  // Makes the image `side` x `side` pixels at the screen's device pixel ratio; true when it was made
   // anew (its picture is lost).
-  bool FitImage();
+  bool FitImage(int side);
+  // Whether the image is shown smaller than it is.
+  bool Scaled() const { return !image_.isNull() && image_.deviceIndependentSize().width() > width(); }
+  // A point of the widget in pixels of the image.
+  QPoint ToImage(QPointF widget_point) const;
 
  signals:
   void MousePressed(int x, int y, Qt::MouseButton button);

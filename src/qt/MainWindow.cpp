@@ -6,8 +6,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "board/BoardColors.h"
 #include "board/WordSelection.h"
@@ -92,6 +94,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer)
   if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardImage2, image2_);
   ConnectControls();
 
+  setMinimumSize(MinClientWidth, MinClientHeight);
   resize(DesignWidth, DesignHeight);
   LayoutFor(DesignWidth, DesignHeight);
   FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution));
@@ -177,7 +180,9 @@ void TForm1::ConnectControls() {
       commands_->BoardMouseDown(x, y, ToMouseButton(button));
     });
   });
-  connect(paint_, &BoardView::DeviceRatioChanged, this, [this] { FitBoardImage(); }, Qt::QueuedConnection);
+  connect(paint_, &BoardView::DeviceRatioChanged, this, [this] {
+    if (layout_) FitBoardImage(*layout_);
+  }, Qt::QueuedConnection);
   connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
     if (command_depth_ > 0 && commands_->Busy()) {
       grid1_->ShowModel();  // refused: the list goes back to the model's row
@@ -258,16 +263,49 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::FitBoardImage() {
-  if (!paint_->FitImage()) return;
-  board_->SetPaintSize(paint_->width(), paint_->height());
+void TForm1::FitBoardImage(const WindowLayout& layout) {
+  // The board drawing is offered the room; a larger puzzle makes its board larger by itself,
+  // exactly as large as the image made here.
+  board_->SetPaintSize(16 * layout.room_cells, 16 * layout.room_cells);
+  if (!paint_->FitImage(16 * layout.cells)) return;
   // The new image is blank: the window repaint draws the board from the model.
   board_->FormPaint();
   paint_->update();
 }
 
+void TForm1::FollowPuzzleSize() {
+  const bool loaded = state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_;
+  show_whole_requests_seen_ = state_->window.ShowWholePuzzleRequests;
+  LayoutFor(width(), height());
+  if (loaded && layout_ && layout_->scaled) GrowToShow(layout_->cells);
+}
+
+void TForm1::GrowToShow(int cells) {
+  if (isMaximized() || isFullScreen() || !screen()) return;
+  // Before the window manager has framed the window its frame is unknown: room is kept for a
+  // title bar and borders of common size.
+  const QSize known_frame = frameGeometry().size() - size();
+  const QSize frame = known_frame.isNull() ? QSize(16, 48) : known_frame;
+  const QRect available = screen()->availableGeometry();
+  const QSize grown(std::max(width(), std::min(ClientWidthFor(cells), available.width() - frame.width())),
+                    std::max(height(), std::min(ClientHeightFor(cells), available.height() - frame.height())));
+  if (grown == size()) return;
+  if (isVisible()) {
+    // The grown window is kept on the screen (pos() is the top-left of its frame).
+    QRect outer(pos(), grown + frame);
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    move(outer.topLeft());
+  }
+  resize(grown);
+  // A hidden window takes the size at once; a shown one may take it later, with a resize event.
+  LayoutFor(width(), height());
+}
+
 void TForm1::LayoutFor(int width, int height) {
-  const std::optional<WindowLayout> layout = LayoutWindow(width, height);
+  const std::optional<WindowLayout> layout = LayoutWindow(width, height, PuzzleBoardCells(state_->puzzle));
   if (!layout) return;
   layout_ = layout;
   const WindowLayout& l = *layout;
@@ -289,9 +327,22 @@ void TForm1::LayoutFor(int width, int height) {
   label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
   image2_->move(l.image2_left, l.image2_top);
   state_->window.Bevel5Width = l.bevel5.width;
+  paint_->setToolTip(l.scaled ? QString::fromUtf8("Кроссворд больше окна и показан целиком, уменьшенным. "
+                                                  "В окне побольше клетки станут обычного размера.")
+                               : QString());
   ShowClueLine();
-  FitBoardImage();
+  FitBoardImage(l);
   ShowState();
+}
+
+QString TForm1::TitleText() const {
+  const WindowState& window = state_->window;
+  QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
+  if (layout_ && layout_->scaled) {
+    const int percent = static_cast<int>(std::lround(100.0 * layout_->paint.width / (16.0 * layout_->cells)));
+    title += QString::fromUtf8(" — поле уменьшено до %1%").arg(percent);
+  }
+  return title;
 }
 
 void TForm1::ShowClueLine() {
@@ -339,9 +390,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::ShowState() {
   if (showing_) return;
+  // A command that changed the puzzle may need another board: never one that cuts the puzzle.
+  if (layout_ && (std::clamp(PuzzleBoardCells(state_->puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells ||
+                  state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_)) {
+    FollowPuzzleSize();
+  }
   showing_ = true;
   const WindowState& window = state_->window;
-  setWindowTitle(window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption));
+  setWindowTitle(TitleText());
   const std::string& clue = state_->puzzle.Grid1.Cell(1, state_->puzzle.Grid1.CurrentRow());
   ShowFitted(*label1_, FromCp1251(WholeClueText(window.Label1Text, clue)), ClueLinePixelSize);
   label1_->move(window.Label1Left, label1_->y());

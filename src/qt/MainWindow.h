@@ -61,7 +61,8 @@ class TForm1 : public QWidget {
   QToolButton* Button(gx::Button button) const;
   // Shows the state the logic has written: caption, labels, panels, clue list, board.
   void ShowState();
-  // Applies the layout for a client area of the given size (FormResize).
+  // Applies the layout for a client area of the given size (FormResize), with the board at least
+  // as large as the puzzle on it.
   void LayoutFor(int width, int height);
   // Whether the last layout changed anything (false when the board would be under 19 cells).
   const std::optional<WindowLayout>& LastLayout() const { return layout_; }
@@ -88,8 +89,13 @@ class TForm1 : public QWidget {
   bool HandleKey(QKeyEvent* event);
   void ShowControlsState();
   void ShowClueLine();
-  void FitBoardImage();
   void RepaintStaleBoard();
+  void FitBoardImage(const WindowLayout& layout);
+  // Lays the window out again when the puzzle needs another board than the one shown; after a
+  // load, grows the window, as far as the screen allows, for a puzzle it shows only scaled down.
+  void FollowPuzzleSize();
+  void GrowToShow(int cells);
+  QString TitleText() const;
   void ShowDictionaryWindows();
 
   std::unique_ptr<Gridlex> state_;
@@ -108,6 +114,7 @@ class TForm1 : public QWidget {
   std::optional<WindowLayout> layout_;
   int command_depth_ = 0;
   int grid1_focus_requests_seen_ = 0;
+  int show_whole_requests_seen_ = 0;
   bool showing_ = false;
   bool board_covered_ = false;  // a modal window was open during the running command
 

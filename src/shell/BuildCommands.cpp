@@ -88,6 +88,8 @@ void Commands::BuildCommand() {
   {
     // Events are processed while the grid is made; no press may start a build inside this one.
     FlagGuard generating(generating_);
+    // The new grid gets the board the window offers, not one a larger old puzzle needed.
+    puzzle.ResetBoard();
     board_.DrawEmptyBoard();
     puzzle.AnswersShown = 0;
     EmptyEntries(puzzle);
@@ -204,6 +206,7 @@ void Commands::FinishFill() {
 }
 
 void Commands::LatticeCommand() {
+  state_.puzzle.ResetBoard();  // the lattice covers the board the window offers
   board_.DrawEmptyBoard();
   LatticeTemplate(state_.puzzle, random_, state_.window);
   board_.DrawWordsAndNumbers();

@@ -44,6 +44,10 @@ bool Commands::LoadPuzzle() {
     return false;
   }
   ShowNotices(result.notices);
+  // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
+  // lies off the board, where it could be typed into unseen or cut away by the next extraction.
+  board_.FitBoardToPuzzle();
+  ++window.ShowWholePuzzleRequests;
 
   state_.PuzzleTitle = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
   window.Caption = state_.PuzzleTitle;

@@ -6,9 +6,11 @@
 
 #include "FilesTestFolder.h"
 #include "PlayTestSupport.h"
+#include "board/Layout.h"
 #include "core/Extraction.h"
 #include "files/DictionaryFile.h"
 #include "files/FileIo.h"
+#include "files/PuzzleFile.h"
 
 namespace gx {
 namespace {
@@ -308,6 +310,49 @@ TEST_F(ProgramFolder, AStoppedBuildIsNeverSaved) {
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(b.host.informations, std::vector<std::string>(2, W("Следует прежде перезаполнить сетку")));
   EXPECT_EQ(folder.Read("data/1.gx"), "old");
+}
+
+TEST_F(ProgramFolder, APuzzleFromALargerBoardIsHeldWholeAndOnlyNewGridsTakeTheWindowsBoard) {
+  // A frame of four 7-cell words at columns 30..36, saved from a larger board.
+  b.state.puzzle.BoardCols = b.state.puzzle.BoardRows = 39;
+  for (int t = 30; t <= 36; ++t) Draw({{t, 22}, {t, 26}, {32, t - 9}, {36, t - 9}});
+  ClassifyCells(b.state.puzzle);
+  ExtractSlots(b.state.puzzle);
+  ASSERT_EQ(b.state.puzzle.SlotCount, 4);
+  b.commands.KeyDown(Key::F7);
+  ASSERT_EQ(b.state.window.Caption, W("Новый кроссворд 4 сл"));
+  ASSERT_FALSE(SavePuzzleFile(b.state.puzzle, folder.Path("data/big.gx")));
+  auto load = [&] {
+    b.state.PuzzleFileName = "big.gx";
+    ASSERT_TRUE(b.commands.LoadPuzzle());
+    ASSERT_EQ(b.state.puzzle.SlotCount, 4);
+  };
+
+  // The window offers 19 cells; the loaded puzzle needs 37, and the board grows to hold it.
+  load();
+  EXPECT_EQ(b.state.puzzle.BoardCols, 37);
+  EXPECT_EQ(b.state.puzzle.BoardRows, 37);
+  // Every word stays on the board: a refill fills the four loaded words, it does not cut them.
+  b.commands.KeyDown(Key::F7);
+  EXPECT_EQ(b.state.window.Caption, W("Новый кроссворд 4 сл"));
+  EXPECT_EQ(b.state.puzzle.SlotX[1], 30);
+  EXPECT_EQ(b.state.puzzle.SlotY[1], 22);
+  // A repaint keeps the larger board as long as the puzzle is on it.
+  b.board.FormPaint();
+  EXPECT_EQ(b.state.puzzle.BoardCols, 37);
+
+  // Clearing, the lattice and a build start on the board the window offers.
+  b.commands.KeyDown(Key::F8);
+  EXPECT_EQ(b.state.puzzle.BoardCols, 19);
+  EXPECT_EQ(b.state.puzzle.CurrentWordX, 9);  // the centre mark of the 19-cell board
+  load();
+  b.commands.KeyDown(Key::F10);
+  EXPECT_EQ(b.state.puzzle.BoardCols, 19);
+  EXPECT_LE(PuzzleBoardCells(b.state.puzzle), 19);
+  load();
+  b.commands.KeyDown(Key::F5);
+  EXPECT_EQ(b.state.puzzle.BoardCols, 19);
+  EXPECT_LE(PuzzleBoardCells(b.state.puzzle), 19);
 }
 
 TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {

@@ -56,14 +56,60 @@ TEST(LayoutWindow, WideningAHeightLimitedWindowWidensOnlyTheListStripAndPanels) 
   EXPECT_EQ(wide->image1_left, narrow->image1_left);
 }
 
-TEST(LayoutWindow, HugeWindowsKeepTheBoardAtSixtyThreeCells) {
-  const auto l = LayoutWindow(3000, 2000);
-  ASSERT_TRUE(l);
-  EXPECT_EQ(l->cells, 63);
-  EXPECT_EQ(l->paint.width, 1008);
-  EXPECT_EQ(l->grid1.left, 8 + 1008 + 8);
-  EXPECT_EQ(l->grid1.width, 3000 - 1016 - 16);
-  EXPECT_EQ(l->image2_left, 8 + (1008 - 273) / 2);
+TEST(LayoutWindow, TheBoardStopsWhereBuildsStayReliableAndGrowsOnlyForAPuzzle) {
+  // A large window: the board stops at 55 cells and the clue list takes the rest of the width.
+  const auto big = LayoutWindow(1900, 1150);
+  ASSERT_TRUE(big);
+  EXPECT_EQ(big->cells, 55);
+  EXPECT_EQ(big->room_cells, 55);
+  EXPECT_FALSE(big->scaled);
+  EXPECT_EQ(big->paint.width, 880);
+  EXPECT_EQ(big->grid1.left, 8 + 880 + 8);
+  EXPECT_EQ(big->grid1.width, 1900 - 888 - 16);
+  EXPECT_EQ(big->image2_left, 8 + (880 - 273) / 2);
+
+  // A loaded puzzle of 61 cells gets its 61 cells at full size where the window has the space.
+  const auto grown = LayoutWindow(1900, 1150, 61);
+  ASSERT_TRUE(grown);
+  EXPECT_EQ(grown->cells, 61);
+  EXPECT_EQ(grown->room_cells, 55);
+  EXPECT_FALSE(grown->scaled);
+  EXPECT_EQ(grown->paint.width, 976);
+  EXPECT_EQ(grown->grid1.width, 1900 - 984 - 16);
+
+  // In the design-size window the same puzzle is shown whole, scaled into the board's space.
+  const auto small = LayoutWindow(527, 451, 61);
+  ASSERT_TRUE(small);
+  EXPECT_EQ(small->cells, 61);
+  EXPECT_EQ(small->room_cells, 21);
+  EXPECT_TRUE(small->scaled);
+  EXPECT_EQ(small->paint, (Box{8, 8, 338, 338}));
+  EXPECT_EQ(small->grid1.left, 8 + 338 + 8);
+  // A puzzle no larger than the room changes nothing.
+  EXPECT_EQ(LayoutWindow(527, 451, 15)->paint, LayoutWindow(527, 451)->paint);
+  EXPECT_EQ(LayoutWindow(527, 451, 15)->cells, 21);
+
+  // The client size that shows a board at 16 pixels a cell lays out exactly that board.
+  EXPECT_EQ(LayoutWindow(ClientWidthFor(27), ClientHeightFor(27), 27)->paint.width, 16 * 27);
+  EXPECT_FALSE(LayoutWindow(ClientWidthFor(27), ClientHeightFor(27), 27)->scaled);
+}
+
+TEST(PuzzleBoardCells, IsTheSmallestOddBoardHoldingEverySlotAndCell) {
+  Puzzle p;
+  EXPECT_EQ(PuzzleBoardCells(p), 0);
+  p.SlotCount = 2;
+  p.SlotX[1] = 50, p.SlotY[1] = 3, p.SlotLength[1] = 10, p.SlotVertical[1] = 0;  // ends in column 59
+  p.SlotX[2] = 4, p.SlotY[2] = 40, p.SlotLength[2] = 5, p.SlotVertical[2] = 1;   // ends in row 44
+  EXPECT_EQ(PuzzleBoardCells(p), 61);
+  p.SlotLength[1] = 9;  // ends in column 58: 59 cells, odd already
+  EXPECT_EQ(PuzzleBoardCells(p), 59);
+  p.SlotCount = 0;
+  p.SetMask(20, 2, GridCell);  // a drawn cell outside every slot
+  EXPECT_EQ(PuzzleBoardCells(p), 21);
+  p.SetLetter(62, 0, 'a');
+  EXPECT_EQ(PuzzleBoardCells(p), 63);
+  p.SetMask(63, 63, GridCell);  // the last storage cell is never in use: the board stays at 63
+  EXPECT_EQ(PuzzleBoardCells(p), 63);
 }
 
 }  // namespace

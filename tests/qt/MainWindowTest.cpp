@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -93,6 +94,24 @@ class ProgramFolder : public ::testing::Test {
       puzzle.SlotAnswer[k] = answers[k - 1];
       puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(1));
       puzzle.Grid1.SetCell(1, k - 1, Utf8ToCp1251(k == 1 ? " Домашнее животное" : " Морской зверь"));
+    }
+    ASSERT_FALSE(SavePuzzleFile(puzzle, (dir_ / "data" / name).string()));
+  }
+
+  // Four words of 7 cells in a frame whose top-left cell is (x0, y0): across in rows y0 + 1 and
+  // y0 + 5, down in columns x0 + 2 and x0 + 6. The board must be x0 + 7 cells to hold it.
+  void SaveFrame(const std::string& name, int x0, int y0) {
+    Puzzle puzzle;
+    const int starts[4][3] = {{x0, y0 + 1, 0}, {x0, y0 + 5, 0}, {x0 + 2, y0, 1}, {x0 + 6, y0, 1}};
+    puzzle.SlotCount = 4;
+    for (int k = 1; k <= 4; ++k) {
+      puzzle.SlotX[k] = static_cast<std::uint8_t>(starts[k - 1][0]);
+      puzzle.SlotY[k] = static_cast<std::uint8_t>(starts[k - 1][1]);
+      puzzle.SlotLength[k] = 7;
+      puzzle.SlotVertical[k] = static_cast<std::uint8_t>(starts[k - 1][2]);
+      puzzle.SlotAnswer[k] = Utf8ToCp1251("абвгдеж");
+      puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
+      puzzle.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" Подсказка ") + std::to_string(k));
     }
     ASSERT_FALSE(SavePuzzleFile(puzzle, (dir_ / "data" / name).string()));
   }
@@ -348,10 +367,36 @@ TEST_F(WindowLayoutTest, TheBoardStaysOddAndNeverShrinksBelowNineteen) {
   ResizeTo(1000, 319 + 113);
   EXPECT_EQ(form->Paint()->width(), 304);
   const QRect grid = form->Grid1()->geometry();
-  ResizeTo(900, 303 + 113);
+  // Lower than that the window does not go: its smallest height holds the 19 cells.
+  ResizeTo(1000, 303 + 113);
+  EXPECT_EQ(form->height(), MinClientHeight);
   EXPECT_EQ(form->Paint()->width(), 304);
   EXPECT_EQ(form->Grid1()->geometry(), grid);
   EXPECT_EQ(form->State().puzzle.BoardCols, 19);
+}
+
+TEST_F(WindowLayoutTest, TheWindowKeepsEveryControlInSightAtItsSmallestSize) {
+  ResizeTo(400, 300);
+  EXPECT_EQ(form->size(), QSize(MinClientWidth, MinClientHeight));
+  EXPECT_EQ(form->Paint()->width(), 16 * 19);
+  for (const bool settings_open : {false, true}) {
+    if (settings_open) form->Button(Button::SpeedButton13)->click();
+    for (QWidget* child : form->findChildren<QWidget*>()) {
+      if (!child->isVisibleTo(form.get()) || child->isWindow()) continue;
+      const QRect area(child->mapTo(form.get(), QPoint(0, 0)), child->size());
+      EXPECT_TRUE(form->rect().contains(area)) << child->objectName().toStdString() << " settings " << settings_open;
+    }
+    // The framed areas and the panels of the button strip lie apart.
+    std::vector<QWidget*> apart = {Child("Bevel1"), Child("Bevel4"), Child("Bevel5"), Child("Panel3"),
+                                   Child(settings_open ? "Panel2" : "Panel1")};
+    if (!settings_open) apart.insert(apart.end(), {Child("Image1"), Child("Label8")});
+    for (std::size_t i = 0; i < apart.size(); ++i) {
+      for (std::size_t j = i + 1; j < apart.size(); ++j) {
+        EXPECT_FALSE(apart[i]->geometry().intersects(apart[j]->geometry()))
+            << apart[i]->objectName().toStdString() << " " << apart[j]->objectName().toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
@@ -484,6 +529,62 @@ TEST_F(WindowLayoutTest, TheOpenSettingsPanelCoversThePictureBetweenThePanels) {
   image1->hide();
   const QImage without_picture = form->grab(area).toImage();
   EXPECT_EQ(with_picture, without_picture);
+}
+
+TEST_F(ProgramFolder, ALoadedPuzzleLargerThanTheBoardIsShownWhole) {
+  WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
+  SaveFrame("1.gx", 20, 20);  // needs 27 cells; the design-size window offers 21
+  auto form = Start();
+  form->show();
+  QApplication::processEvents();
+  // The window grew, within the screen, to show the whole puzzle at 16 pixels a cell.
+  const Puzzle& puzzle = form->State().puzzle;
+  EXPECT_EQ(puzzle.BoardCols, 27);
+  EXPECT_EQ(puzzle.BoardRows, 27);
+  EXPECT_EQ(form->Paint()->geometry(), QRect(8, 8, 432, 432));
+  EXPECT_EQ(form->Paint()->Image().size(), QSize(432, 432));
+  EXPECT_GE(form->width(), ClientWidthFor(27));
+  EXPECT_GE(form->height(), ClientHeightFor(27));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Кроссворд из файла 1.gx 4 сл"));
+  // Made smaller by the user, the window shows the puzzle scaled down; a load grows it again.
+  form->resize(TForm1::DesignWidth, TForm1::DesignHeight);
+  QApplication::processEvents();
+  EXPECT_TRUE(form->Paint()->Scaled());
+  EXPECT_EQ(puzzle.BoardCols, 27);
+  ASSERT_TRUE(form->GetCommands().LoadPuzzle());
+  form->ShowState();
+  EXPECT_FALSE(form->Paint()->Scaled());
+  EXPECT_GE(form->width(), ClientWidthFor(27));
+
+  // One the screen cannot hold at full size is shown whole, scaled into the window, and the
+  // title says so. Its far words are drawn, and a click where one is shown to start chooses it.
+  SaveFrame("2.gx", 54, 54);  // needs 61 cells
+  form->State().PuzzleFileName = "2.gx";
+  ASSERT_TRUE(form->GetCommands().LoadPuzzle());
+  form->ShowState();
+  QApplication::processEvents();
+  const QRect screen = form->screen()->availableGeometry();
+  EXPECT_LE(form->width(), screen.width());
+  EXPECT_LE(form->height(), screen.height());
+  EXPECT_EQ(puzzle.BoardCols, 61);
+  EXPECT_EQ(form->Paint()->Image().size(), QSize(976, 976));
+  ASSERT_TRUE(form->Paint()->Scaled());
+  EXPECT_TRUE(form->rect().contains(form->Paint()->geometry()));
+  EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("Кроссворд из файла 2.gx 4 сл — поле уменьшено до ")));
+  EXPECT_EQ(FromQColor(form->Paint()->Image().pixelColor(60 * 16 + 14, 58 * 16 + 14)),
+            form->State().settings.Colors.WordCellColor);
+  const double scale = form->Paint()->width() / 976.0;
+  QTest::mouseClick(form->Paint(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(static_cast<int>((60 * 16 + 8) * scale), static_cast<int>((54 * 16 + 8) * scale)));
+  EXPECT_EQ(puzzle.Grid1.CurrentRow(), 3);
+  EXPECT_EQ(puzzle.CurrentWordX, 60);
+
+  // Back in a window that holds it, the puzzle is shown at full size again.
+  form->resize(1200, 1100);
+  QApplication::processEvents();
+  EXPECT_FALSE(form->Paint()->Scaled());
+  EXPECT_EQ(form->Paint()->width(), 976);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Кроссворд из файла 2.gx 4 сл"));
 }
 
 TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {

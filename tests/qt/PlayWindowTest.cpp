@@ -13,6 +13,7 @@
 #include "board/LetterEntry.h"
 #include "files/Cp1251.h"
 #include "qt/BoardView.h"
+#include "qt/ClueTable.h"
 #include "qt/MainWindow.h"
 #include "qt/QtCanvas.h"
 
@@ -122,6 +123,18 @@ class PlayWindow : public ::testing::Test {
   QuietHost host_;
   std::unique_ptr<TForm1> form_;
 };
+
+TEST_F(PlayWindow, F5BuildsInALargeWindowWhoseBoardStopsAtTheBuildableSize) {
+  form_->resize(1900, 1150);
+  QApplication::processEvents();
+  EXPECT_EQ(form_->Paint()->geometry(), QRect(8, 8, 880, 880));
+  EXPECT_EQ(form_->Grid1()->width(), 1900 - 888 - 16);
+  Key(Qt::Key_F5);
+  EXPECT_EQ(Model().BoardCols, 55);
+  EXPECT_EQ(Model().PlayActive, 1);
+  EXPECT_EQ(form_->State().window.Caption,
+            Utf8ToCp1251("Новый кроссворд ") + std::to_string(Model().SlotCount) + Utf8ToCp1251(" сл"));
+}
 
 TEST_F(PlayWindow, DrawRefillTypeAndTally) {
   Key(Qt::Key_F8);
