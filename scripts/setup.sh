@@ -4,7 +4,7 @@
 GRIDLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 GRIDLEX_PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config help2man
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6
   libjpeg62-turbo-dev libgif-dev libgtest-dev
   fonts-liberation xvfb xauth

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
+#include "cli/CliHelp.h"
 #include "cli/CliSupport.h"
 
 namespace gx::cli {
@@ -45,7 +46,8 @@ const char kUsage[] =
     "  gridlex-cli export GX (--ipuz FILE | --gif FILE | --text) [--program-dir DIR]\n"
     "  gridlex-cli import-ipuz FILE.ipuz OUT.gx\n"
     "  gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M] [--attempts A]\n"
-    "                    [--format gx,ipuz] [--dict-out FILE] [--force]\n";
+    "                    [--format gx,ipuz] [--dict-out FILE] [--force]\n"
+    "  gridlex-cli --help | --version | COMMAND --help\n";
 
 int BadUsage(const std::string& message) {
   WarnUtf8Line("gridlex-cli: " + message);
@@ -55,7 +57,19 @@ int BadUsage(const std::string& message) {
 
 int Dispatch(const std::vector<std::string>& args) {
   if (args.empty()) throw UsageError{"no command given"};
+  if (args[0] == "--help" || args[0] == "-h") {
+    std::fputs(ToolHelp(), stdout);
+    return ExitSuccess;
+  }
+  if (args[0] == "--version") {
+    PrintUtf8Line(VersionLine());
+    return ExitSuccess;
+  }
   std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (const char* help = CommandHelp(args[0]); help != nullptr && AsksForHelp(rest)) {
+    std::fputs(help, stdout);
+    return ExitSuccess;
+  }
   for (const Command& command : kCommands) {
     if (args[0] == command.name) return command.handler(rest);
   }

@@ -3,15 +3,68 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "GridlexConfig.h"
 #include "qt/AdvertWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/SecondaryForms.h"
 #include "qt/WindowMemory.h"
+#include "qt/TerminationSignal.h"
+#include "shell/UserProgramFolder.h"
+#include "shell/ProgramOptions.h"
+#include "shell/Startup.h"
 
 namespace gx {
+
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitBadUsage = 2;
+
+// The delivered program folder: share/gridlex beside the programs' bin folder once installed; the
+// build links the same place in the build tree to dist/.
+std::string DeliveredFolder() {
+  return (QCoreApplication::applicationDirPath() + QStringLiteral("/" GRIDLEX_DELIVERED_FROM_BIN)).toStdString();
+}
+
+void ReportStartFailure(const std::string& message) {
+  std::fprintf(stderr, "gridlex: %s\n", message.c_str());
+  QMessageBox::critical(nullptr, QStringLiteral("Gridlex"), QString::fromStdString(message));
+}
+
+// Chooses the program folder, makes or refreshes it and makes it the current folder; false after
+// the user has been told why it could not be done.
+bool EnterProgramFolder(const ProgramOptions& options) {
+  const ProgramFolderChoice choice =
+      ChooseProgramFolder(options.program_dir, CurrentProgramDir(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (choice.dir.empty()) {
+    ReportStartFailure("Не найдена папка для файлов программы: задайте HOME, XDG_DATA_HOME или --program-dir");
+    return false;
+  }
+  if (choice.copy_delivered) {
+    const std::string message = PrepareProgramFolder(DeliveredFolder(), choice.dir);
+    if (!message.empty()) {
+      ReportStartFailure(message);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::current_path(choice.dir, error);
+  if (error) {
+    ReportStartFailure("Не удаётся перейти в папку программы " + choice.dir + ": " + error.message());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool InstallRussianTranslations() {
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -30,14 +83,43 @@ bool InstallRussianTranslations() {
 }
 
 int RunProgram(int argc, char** argv) {
-  QApplication app(argc, argv);  // the arguments go to Qt only; the program reads none
-  // The folder the program starts in holds all its data; it stays the current one.
-  std::error_code ignored;
-  std::filesystem::current_path(std::filesystem::current_path(ignored), ignored);
-  QApplication::setApplicationName(QStringLiteral("Gridlex"));
-  InstallRussianTranslations();
+  const ProgramOptions options = ParseProgramOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+  // Help, version and bad usage need no display.
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "gridlex: %s\n%s", options.error.c_str(), ProgramUsage());
+    return ExitBadUsage;
+  }
+  if (options.help) {
+    std::fputs(ProgramUsage(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("gridlex %s\n", GRIDLEX_VERSION);
+    return 0;
+  }
 
-  TForm1 form1;  // its creation reads the settings and loads the last puzzle
+  // The toolkit sees its own options only.
+  std::vector<char*> toolkit_argv{argc > 0 ? argv[0] : const_cast<char*>("gridlex")};
+  std::vector<std::string> toolkit_args = options.toolkit_args;
+  for (std::string& arg : toolkit_args) toolkit_argv.push_back(arg.data());
+  toolkit_argv.push_back(nullptr);
+  int toolkit_argc = static_cast<int>(toolkit_argv.size()) - 1;
+  QApplication app(toolkit_argc, toolkit_argv.data());
+  QApplication::setApplicationName(QStringLiteral("Gridlex"));
+  QApplication::setApplicationVersion(QStringLiteral(GRIDLEX_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.gridlex.Gridlex"));
+  InstallRussianTranslations();
+  CloseOnTermination termination;
+
+  // Named relative to the folder the program was started in, before it moves to its own.
+  std::string start_puzzle;
+  if (options.puzzle_file) {
+    std::error_code ignored;
+    start_puzzle = std::filesystem::absolute(*options.puzzle_file, ignored).string();
+  }
+  if (!EnterProgramFolder(options)) return ExitFailure;
+
+  TForm1 form1(nullptr, {}, start_puzzle);  // its creation reads the settings and loads the puzzle
   TForm2 form2;
   auto* form3 = new AdvertWindow(&form1);  // stays above the main window
   TForm4 form4;
@@ -47,6 +129,7 @@ int RunProgram(int argc, char** argv) {
   form1.SetDictionaryWindows(&form4, &form5);
   RestoreWindowGeometry(form1, *UserWindowSettings());
   new WindowMemory(form1, UserWindowSettings());  // owned by the window
+  termination.Watch(&form1);
   form1.show();
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Program start: the application object, the program folder, the title "Gridlex", Qt's own
-// texts in Russian, and the five windows created in order, only the main one shown.
+// Program start: the command line, the application object, the program folder (made or brought up
+// to date from the delivered one), the title "Gridlex", Qt's own texts in Russian, and the five
+// windows created in order, only the main one shown.
 
 namespace gx {
 

@@ -75,7 +75,7 @@ bool StopsLongOperation(Key key) { return key == Key::F5 || key == Key::F6 || ke
 
 }  // namespace
 
-TForm1::TForm1(Host* host, PrinterQuery printer)
+TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle)
     : state_(std::make_unique<Gridlex>()), host_(host) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Gridlex"));
@@ -97,7 +97,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer)
   setMinimumSize(MinClientWidth, MinClientHeight);
   resize(DesignWidth, DesignHeight);
   LayoutFor(DesignWidth, DesignHeight);
-  FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution));
+  FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
   ShowState();
   qApp->installEventFilter(this);
 }

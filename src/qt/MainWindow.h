@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "board/BoardDrawing.h"
 #include "board/Layout.h"
@@ -42,8 +43,9 @@ class TForm1 : public QWidget {
   static constexpr int DesignHeight = 451;
 
   // Creates the controls and runs FormCreate. Without a host the window makes its own Qt host;
-  // without a printer query it asks the system's default printer.
-  explicit TForm1(Host* host = nullptr, PrinterQuery printer = {});
+  // without a printer query it asks the system's default printer. A start puzzle is opened
+  // instead of the highest-numbered one of the data folder.
+  explicit TForm1(Host* host = nullptr, PrinterQuery printer = {}, const std::string& start_puzzle = {});
   ~TForm1() override;
 
   // The advertisement window receives pictures and captions from the commands.

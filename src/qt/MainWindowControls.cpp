@@ -2,6 +2,7 @@
 #include <QFont>
 #include <utility>
 
+#include "GridlexConfig.h"
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
 #include "qt/CentredPicture.h"
@@ -81,7 +82,7 @@ void TForm1::BuildControls() {
 
   image1_ = MakeLabel(this, "Image1", QString(), Panel3Width + 14, DesignHeight - 66, 170, 44);
   image1_->setPixmap(MakeLogo(60, 40));
-  label8_ = MakeLabel(this, "Label8", QStringLiteral("Gridlex 0.1"), Panel3Width + 14, DesignHeight - 20, 120, 14);
+  label8_ = MakeLabel(this, "Label8", QStringLiteral("Gridlex " GRIDLEX_VERSION), Panel3Width + 14, DesignHeight - 20, 120, 14);
   // The settings panel is laid over the picture and the version label; it must cover them when it opens,
   // its own background included.
   panel2_->setAutoFillBackground(true);

@@ -100,6 +100,9 @@ class Commands {
   // when reading failed with an input/output error (already reported); a missing file is only
   // pointed out and counts as done.
   bool LoadPuzzle();
+  // The same load from a puzzle file anywhere, as named on the command line; PuzzleFileName is
+  // the name the caption shows.
+  bool LoadPuzzleAt(const std::string& path);
   // Loads the current dictionary with progress, the small-dictionary notice and the dictionary
   // line. False (after reporting) when it could not be read; the store is then unchanged.
   bool LoadDictionary();

@@ -24,6 +24,10 @@ void Commands::ShowNotices(const std::vector<std::string>& notices) {
 }
 
 bool Commands::LoadPuzzle() {
+  return LoadPuzzleAt(DataFilePath(DataFolder(state_.settings), state_.PuzzleFileName));
+}
+
+bool Commands::LoadPuzzleAt(const std::string& path) {
   Puzzle& puzzle = state_.puzzle;
   WindowState& window = state_.window;
   window.Image2Visible = false;
@@ -33,8 +37,7 @@ bool Commands::LoadPuzzle() {
   puzzle.AnswersShown = 0;
   puzzle.RewardShown = 0;
 
-  const PuzzleLoadResult result =
-      LoadPuzzleFile(puzzle, DataFilePath(DataFolder(state_.settings), state_.PuzzleFileName));
+  const PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
   if (result.status == PuzzleLoadResult::Status::Missing) {
     host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
     return true;

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
+#include "files/FileIo.h"
 #include "files/FileNames.h"
 #include "files/PuzzleFile.h"
 #include "shell/AdvertList.h"
@@ -41,6 +43,24 @@ bool RestoreSettings(Gridlex& state, Host& host) {
   return true;
 }
 
+// The puzzle the window opens with; false when its load failed (already reported).
+bool LoadStartPuzzle(Gridlex& state, Host& host, Commands& commands, const std::string& start_puzzle) {
+  if (!start_puzzle.empty()) {
+    std::uint64_t size = 0;
+    const FileError error = ReadFileBlocks(start_puzzle, size, [](const std::uint8_t*, std::size_t) { return false; });
+    if (error) {
+      host.ShowError(error.Text());
+    } else {
+      constexpr std::size_t kMaxPuzzleFileName = 128;
+      const std::string name = std::filesystem::path(start_puzzle).filename().string();
+      state.PuzzleFileName = Utf8ToCp1251(name).substr(0, kMaxPuzzleFileName);
+      if (commands.LoadPuzzleAt(start_puzzle)) return true;
+    }
+  }
+  state.PuzzleFileName = std::to_string(HighestPuzzleNumber(DataFolder(state))) + ".gx";
+  return commands.LoadPuzzle();
+}
+
 }  // namespace
 
 std::string CurrentProgramDir() {
@@ -57,7 +77,8 @@ std::string ScoreText(int score) {
   return text;
 }
 
-void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer) {
+void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
+                const std::string& start_puzzle) {
   state.settings.ProgramDir = CurrentProgramDir();
   if (!RestoreSettings(state, host)) return;
 
@@ -69,8 +90,7 @@ void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQue
   state.window.Edit1Text = std::to_string(state.settings.MinSlotCount);
   state.window.UpDown1Position = state.settings.MinSlotCount;
 
-  state.PuzzleFileName = std::to_string(HighestPuzzleNumber(DataFolder(state))) + ".gx";
-  if (!commands.LoadPuzzle()) return;  // a read failure ends the creation here, as any other
+  if (!LoadStartPuzzle(state, host, commands, start_puzzle)) return;  // a read failure ends the creation here
 
   // Without a printer the program goes on at 300 dots per inch; printing offers a file instead.
   const std::optional<PrinterResolution> resolution = printer ? printer() : std::nullopt;

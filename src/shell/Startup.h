@@ -29,7 +29,10 @@ std::string DataFolder(const Gridlex& state);
 // missing), selection state, option fields, the highest puzzle loaded and drawn, printer
 // resolution, score and dictionary line, advertisement list. A settings file or a puzzle that
 // cannot be read is reported and ends the sequence there; the window opens all the same.
-void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer);
+// A puzzle file named on the command line (`start_puzzle`) is loaded instead of the highest one;
+// one that cannot be read is reported with the run-time's text and the usual puzzle follows.
+void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
+                const std::string& start_puzzle = {});
 
 // The main window's close: stops a fill, writes the settings and, when changed, the dictionary.
 // False after a failed write has been reported: the window must stay open, and the next close

@@ -1,0 +1,129 @@
+#include "cli/CliHelp.h"
+
+#include <algorithm>
+
+#include "GridlexConfig.h"
+
+namespace gx::cli {
+
+namespace {
+
+struct Help {
+  std::string_view command;
+  const char* text;
+};
+
+const Help kHelp[] = {
+    {"extract",
+     "Usage: gridlex-cli extract GRID\n"
+     "Print the numbered word slots of a drawn grid, as the window numbers them after a stroke.\n"
+     "GRID is a UTF-8 text file: one line per board row, \".\" for an empty cell, \"#\" for a grid\n"
+     "cell and a Russian letter for a grid cell holding that letter (at most 63 lines and columns).\n"},
+    {"fill",
+     "Usage: gridlex-cli fill GRID DICT [--attempts N] [--dict-out FILE]\n"
+     "Fill the slots of a drawn grid from a dictionary, as the refill command of the window does,\n"
+     "and print each slot with its answer and clue.\n"
+     "  --attempts N      fill attempts before giving up, 0 to 65535 (default 256)\n"
+     "  --dict-out FILE   write the dictionary, with the words used moved to its end, to FILE\n"
+     "Exit status 3 when the grid cannot be filled (too few slots, too many, or too long).\n"},
+    {"generate",
+     "Usage: gridlex-cli generate --board N (--seed S | --draws FILE)\n"
+     "Generate one symmetric grid on a board of N by N cells (9 to 63) and print its slots and cells.\n"
+     "  --seed S          seed of the program's random generator\n"
+     "  --draws FILE      take the random draws from FILE (whitespace-separated numbers) instead\n"
+     "Exit status 4 when the scripted draws run out.\n"},
+    {"build",
+     "Usage: gridlex-cli build DICT [--board N] (--seed S | --draws FILE) [--min-slots M]\n"
+     "                        [--attempts A] [--max-generations G] [--out FILE.gx] [--dict-out FILE]\n"
+     "Build a crossword as the window's build command does: generate grids until one fits, fill it\n"
+     "from the dictionary DICT and print the result.\n"
+     "  --board N             board size, odd, 19 to 63 (default 21)\n"
+     "  --seed S              seed of the program's random generator\n"
+     "  --draws FILE          take the random draws from FILE instead\n"
+     "  --min-slots M         fewest word slots a grid must have, 4 to 128 (default 4)\n"
+     "  --attempts A          fill attempts, 0 to 65535 (default 256)\n"
+     "  --max-generations G   grids to try before giving up (default 10000)\n"
+     "  --out FILE.gx         save the finished crossword as a puzzle file\n"
+     "  --dict-out FILE       write the dictionary, with the words used moved to its end, to FILE\n"
+     "Exit status 4 when the draws run out, 5 when the fill stays incomplete, 6 when no grid fits.\n"},
+    {"dict",
+     "Usage: gridlex-cli dict import TEXT DCT [--lossy]\n"
+     "       gridlex-cli dict export DCT\n"
+     "       gridlex-cli dict stats DCT\n"
+     "import   make the dictionary file DCT from TEXT, a UTF-8 file of lines \"word clue\"; an entry\n"
+     "         with a character the dictionary cannot hold is left out, or with --lossy kept with\n"
+     "         that character replaced\n"
+     "export   print the entries of DCT as UTF-8 lines\n"
+     "stats    print the number of entries and of words of each length\n"},
+    {"show",
+     "Usage: gridlex-cli show GX\n"
+     "Print the puzzle file GX: its slots, its board with the answers, and its clues across and down.\n"},
+    {"export",
+     "Usage: gridlex-cli export GX (--ipuz FILE | --text)\n"
+     "Write the puzzle file GX in another form.\n"
+     "  --ipuz FILE       as an ipuz crossword, titled with the puzzle's file name\n"
+     "  --text            as text on standard output, as show prints it\n"},
+    {"import-ipuz",
+     "Usage: gridlex-cli import-ipuz FILE.ipuz OUT.gx\n"
+     "Turn an ipuz crossword into a puzzle file the window solves. What a puzzle file cannot hold\n"
+     "(grids beyond 63 x 63, more than 255 words, words beyond 24 letters, clues beyond 128\n"
+     "characters, characters outside its letters, bars, shapes, colours, given letters) is refused,\n"
+     "with its place named, and nothing is written.\n"},
+    {"series",
+     "Usage: gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M]\n"
+     "                         [--attempts A] [--format gx,ipuz] [--dict-out FILE] [--force]\n"
+     "Build N crosswords in one process, as N presses of F5 in the window: the words of each are\n"
+     "moved to the end of the dictionary before the next is built. They are written to DIR as\n"
+     "1.gx, 2.gx, ... (and 1.ipuz, ... with --format gx,ipuz) in the order built.\n"
+     "  --count N         crosswords to build, 1 to 100000\n"
+     "  --out-dir DIR     where to write them; nothing is built when a file of the series is there\n"
+     "  --force           replace such files instead\n"
+     "  --seed S          seed of the program's random generator (default: from the clock)\n"
+     "  --board, --min-slots, --attempts   as for build\n"
+     "  --dict-out FILE   write the reordered dictionary to FILE\n"
+     "Exit status 5 when at least one build failed.\n"},
+};
+
+}  // namespace
+
+const char* ToolHelp() {
+  return "Usage: gridlex-cli COMMAND [ARGUMENTS]\n"
+         "Build, fill and inspect Gridlex crosswords and dictionaries without the window.\n"
+         "\n"
+         "Commands:\n"
+         "  extract GRID                 print the numbered word slots of a drawn grid\n"
+         "  fill GRID DICT               fill a drawn grid from a dictionary\n"
+         "  generate --board N ...       generate one symmetric grid\n"
+         "  build DICT ...               generate and fill a crossword, optionally saving it\n"
+         "  dict import|export|stats     convert and count dictionary files (*.dct)\n"
+         "  show GX                      print a puzzle file (*.gx)\n"
+         "  export GX ...                write a puzzle file as ipuz or text\n"
+         "  import-ipuz FILE.ipuz OUT.gx make a puzzle file from an ipuz crossword\n"
+         "  series DICT --count N ...    build N crosswords in one run\n"
+         "\n"
+         "Options:\n"
+         "  -h, --help                   show this help, or with a command that command's help\n"
+         "  --version                    show the version and exit\n"
+         "\n"
+         "Results go to standard output and messages to standard error, both in UTF-8.\n"
+         "Exit status: 0 success, 1 input/output error, 2 bad usage, 3 to 6 as each command says.\n"
+         "The delivered dictionary is /usr/share/gridlex/data/ru.dct when installed from the package.\n"
+         "\n"
+         "Example:\n"
+         "  gridlex-cli build /usr/share/gridlex/data/ru.dct --seed 7 --out 1.gx --dict-out ru.dct\n";
+}
+
+const char* CommandHelp(std::string_view command) {
+  for (const Help& help : kHelp) {
+    if (help.command == command) return help.text;
+  }
+  return nullptr;
+}
+
+std::string VersionLine() { return std::string("gridlex-cli ") + GRIDLEX_VERSION; }
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  return std::any_of(args.begin(), args.end(), [](const std::string& arg) { return arg == "--help" || arg == "-h"; });
+}
+
+}  // namespace gx::cli
