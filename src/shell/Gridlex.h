@@ -19,6 +19,9 @@ struct Gridlex {
   WindowState window;
   AdvertList adverts;  // read at start-up, rotated by the word media
   std::string PuzzleFileName;  // bare name of the current puzzle in the data folder
+  // The settings file that could not be read at start, kept aside at close before a sound one
+  // replaces it; empty when the start read it (or found none).
+  std::string DamagedSettingsFile;
 };
 
 }  // namespace gx

@@ -31,8 +31,12 @@ bool Commands::LoadPuzzle() {
   puzzle.AnswersShown = 0;
   puzzle.RewardShown = 0;
 
-  const PuzzleLoadResult result =
-      LoadPuzzleFile(puzzle, JoinPath(DataFolder(state_.settings), state_.PuzzleFileName));
+  std::string path;
+  if (const FileError error = PathInFolder(DataFolder(state_.settings), state_.PuzzleFileName, path)) {
+    host_.ShowError(error.Text());
+    return false;
+  }
+  const PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
   if (result.status == PuzzleLoadResult::Status::Missing) {
     host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
     return true;
@@ -86,11 +90,13 @@ void Commands::SavePuzzleCommand() {
     std::string name = NameInDataFolder(*path);
     if (name.find(".gx") == std::string::npos) name += ".gx";
     state_.PuzzleFileName = name;
-    if (!FileExists(JoinPath(folder, name))) break;
+    if (!IsBareFileName(name) || !FileExists(JoinPath(folder, name))) break;
     // Cancel shows the dialog again with the name just chosen.
     if (host_.Confirm(Utf8ToCp1251("Файл ") + name + Utf8ToCp1251(" уже есть. Переписать?"))) break;
   }
-  const FileError error = SavePuzzleFile(state_.puzzle, JoinPath(folder, state_.PuzzleFileName));
+  std::string file;
+  FileError error = PathInFolder(folder, state_.PuzzleFileName, file);
+  if (!error) error = SavePuzzleFile(state_.puzzle, file);
   if (error) {
     host_.ShowError(error.Text());
     return;
