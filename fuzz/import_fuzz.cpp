@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "FuzzSupport.h"
-#include "cli/CliImport.h"
+#include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
 #include "core/Host.h"
 #include "core/WindowState.h"

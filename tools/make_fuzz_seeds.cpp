@@ -10,12 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "core/Puzzle.h"
 #include "core/RandomSource.h"
 #include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
+#include "files/IpuzWriter.h"
 #include "files/LetterCode.h"
 #include "files/PuzzleFile.h"
 #include "shell/SettingsFile.h"
@@ -193,6 +195,17 @@ void ImportSeeds() {
   Seed("import", "long.txt", std::string(300, 'a') + "\n" + "ДЛИННОЕ " + std::string(150, '.') + "\n");
 }
 
+void IpuzSeeds(const fs::path& dist) {
+  auto puzzle = std::make_unique<gx::Puzzle>();
+  if (gx::LoadPuzzleFile(*puzzle, (dist / "data" / "1.gx").string()).status == gx::PuzzleLoadResult::Status::Loaded) {
+    const std::string json = gx::WriteIpuz(*puzzle, "1.gx").json;
+    Seed("ipuz", "delivered.ipuz", json);
+    Seed("ipuz", "cut.ipuz", json.substr(0, json.size() / 2));
+  }
+  Seed("ipuz", "empty-object.ipuz", "{}");
+  Seed("ipuz", "not-json.ipuz", "kind: crossword\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,5 +225,6 @@ int main(int argc, char** argv) {
   GridSeeds();
   DrawSeeds();
   ImportSeeds();
+  IpuzSeeds(dist);
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
-#include "cli/CliImport.h"
+#include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
 #include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
