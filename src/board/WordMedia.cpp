@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "files/FileIo.h"
+
 namespace gx {
 
 namespace {
@@ -73,6 +75,12 @@ void WordMedia::ShowWordMedia() {
 void WordMedia::ShowEntry(int i) {
   window_.AdvertCaption.clear();
   const std::string name(adverts_.Entry(i).Name());
+  // The list names files of the rek folder only; a name that leads elsewhere opens nothing.
+  if (!IsBareFileName(name)) {
+    window_.AdvertVisible = false;
+    host_.ShowError(FileError(FileError::InvalidFilename).Text());
+    return;
+  }
   const std::string_view ext = std::string_view(name).substr(name.size() < 3 ? 0 : name.size() - 3);
   if (ext == "mpg") {
     PlayMediaFile(RekPath(name));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CliCommands.h"
+#include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
 #include "files/Cp1251.h"
 #include "files/DictionaryFile.h"
@@ -38,11 +39,11 @@ bool HasCodedCharacter(const std::string& entry) {
   return false;
 }
 
-int RunImport(const std::vector<std::string>& args) {
-  Arguments arguments(args, {{"--lossy", false}}, 2, 2);
-  bool lossy = arguments.Has("--lossy");
-  std::vector<std::string> lines = SplitTextLines(ReadFileOrFail(arguments.Positional(0)));
-  auto store = std::make_unique<DictionaryStore>();
+}  // namespace
+
+void ImportDictionaryText(const std::string& text, bool lossy, DictionaryStore& store,
+                          std::vector<std::string>& warnings) {
+  const std::vector<std::string> lines = SplitTextLines(text);
   int count = 0;
   bool coded_seen = false;
   std::string entry;
@@ -55,20 +56,36 @@ int RunImport(const std::vector<std::string>& args) {
       // Before any character has been read back, a character without a code reads as nothing:
       // such an entry would come back empty and end the dictionary there, losing every entry.
       bool reads_empty = !coded_seen && !HasCodedCharacter(entry);
-      WarnUtf8Line(where + "\"" + EncodeUtf8(std::u32string(1, missing)) + "\" is not in the letter code, entry " +
-                   (lossy && !reads_empty ? "kept with the character replaced" : "left out"));
+      warnings.push_back(where + "\"" + EncodeUtf8(std::u32string(1, missing)) +
+                         "\" is not in the letter code, entry " +
+                         (lossy && !reads_empty ? "kept with the character replaced" : "left out"));
       if (!lossy || reads_empty) continue;
     }
     coded_seen = true;
     if (entry.size() > static_cast<std::size_t>(DictionaryStore::MaxEntryLength)) {
-      WarnUtf8Line(where + "entry longer than 128 characters cut");
+      warnings.push_back(where + "entry longer than 128 characters cut");
     }
     if (count == DictionaryStore::Capacity) {
       throw CommandFailure{ExitIoError, "more than 16384 entries; nothing written"};
     }
-    store->SetEntry(++count, entry);
+    store.SetEntry(++count, entry);
   }
-  store->DictionaryCount = static_cast<std::uint16_t>(count);
+  store.DictionaryCount = static_cast<std::uint16_t>(count);
+}
+
+namespace {
+
+int RunImport(const std::vector<std::string>& args) {
+  Arguments arguments(args, {{"--lossy", false}}, 2, 2);
+  auto store = std::make_unique<DictionaryStore>();
+  std::vector<std::string> warnings;
+  try {
+    ImportDictionaryText(ReadFileOrFail(arguments.Positional(0)), arguments.Has("--lossy"), *store, warnings);
+  } catch (const CommandFailure&) {
+    for (const std::string& warning : warnings) WarnUtf8Line(warning);
+    throw;
+  }
+  for (const std::string& warning : warnings) WarnUtf8Line(warning);
   WriteDictionaryOrFail(*store, arguments.Positional(1));
   return ExitSuccess;
 }

@@ -41,22 +41,29 @@ void LoadGridText(const std::string& path, Puzzle& puzzle) {
   if (width == 0 || width > static_cast<std::size_t>(MaxBoardInUse)) {
     throw UsageError{"a grid needs 1 to 63 columns, " + path + " has " + std::to_string(width)};
   }
+  // Every character is checked before the board is touched: a refused grid changes nothing.
+  std::vector<std::string> letters(rows.size());
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    for (std::size_t x = 0; x < rows[y].size(); ++x) {
+      const char32_t c = rows[y][x];
+      char letter = NoLetter;
+      if (c == U'#') {
+        letter = PaintedMark;
+      } else if (c != U'.' && !GridLetter(c, letter)) {
+        throw UsageError{Position(y + 1, x + 1) + ": \"" + EncodeUtf8(std::u32string(1, c)) +
+                         "\" is not a grid character (\".\", \"#\" or a Russian letter)"};
+      }
+      letters[y].push_back(letter);
+    }
+  }
   puzzle.ResetBoard();
   puzzle.BoardRows = static_cast<std::uint16_t>(rows.size());
   puzzle.BoardCols = static_cast<std::uint16_t>(width);
   for (std::size_t y = 0; y < rows.size(); ++y) {
-    for (std::size_t x = 0; x < rows[y].size(); ++x) {
-      char32_t c = rows[y][x];
-      char letter = NoLetter;
-      if (c == U'.') continue;
-      if (c == U'#') {
-        letter = PaintedMark;
-      } else if (!GridLetter(c, letter)) {
-        throw UsageError{Position(y + 1, x + 1) + ": \"" + EncodeUtf8(std::u32string(1, c)) +
-                         "\" is not a grid character (\".\", \"#\" or a Russian letter)"};
-      }
+    for (std::size_t x = 0; x < letters[y].size(); ++x) {
+      if (rows[y][x] == U'.') continue;
       puzzle.SetMask(static_cast<int>(x), static_cast<int>(y), GridCell);
-      puzzle.SetLetter(static_cast<int>(x), static_cast<int>(y), letter);
+      puzzle.SetLetter(static_cast<int>(x), static_cast<int>(y), letters[y][x]);
     }
   }
 }

@@ -85,6 +85,10 @@ void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
 }
 
 void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path) {
+  // The entries past the store's size are not in memory: written out, they would be lost.
+  if (store.DictionaryPartial == 1) {
+    throw CommandFailure{ExitIoError, "the dictionary did not load whole: " + path + " not written"};
+  }
   WindowState window;
   if (FileError error = WriteDictionary(store, path, window)) throw IoFailure{error, path};
 }

@@ -80,7 +80,8 @@ void WarnUtf8Line(std::string_view utf8);
 std::string ReadFileOrFail(const std::string& path);
 
 // Loads a dictionary file into the store (a cut to the store's size is reported on stderr), or
-// IoFailure; and writes the store to a dictionary file, or IoFailure.
+// IoFailure; and writes the store to a dictionary file, or IoFailure. A store cut to its size is
+// never written (exit 1).
 void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store);
 void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path);
 

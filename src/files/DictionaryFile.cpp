@@ -82,7 +82,7 @@ DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& p
       if (!parser.Feed(data[b])) return false;
     }
     return true;
-  });
+  }, MaxDictionaryFileBytes);
   window.ProgressVisible = false;
   if (result.error) return result;
 
@@ -91,6 +91,7 @@ DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& p
   std::memcpy(store.Buffer(), Scratch(), static_cast<std::size_t>(result.count) * DictionaryStore::RecordSize);
   store.DictionaryCount = static_cast<std::uint16_t>(result.count);
   store.DictionaryLoaded = 1;
+  store.DictionaryPartial = result.cut_to_capacity ? 1 : 0;
   if (result.cut_to_capacity) result.notices.push_back(DictionaryCutMessage(DictionaryStore::Capacity));
   if (result.count < SmallDictionaryLimit) result.notices.push_back(SmallDictionaryMessage(result.count));
   window.Label6Text = DictionaryLine(store);
@@ -131,7 +132,8 @@ std::string SmallDictionaryMessage(int count) {
 
 std::string DictionaryCutMessage(int capacity) {
   return Utf8ToCp1251("В словаре больше ") + std::to_string(capacity) +
-         Utf8ToCp1251(" слов: загружены первые ") + std::to_string(capacity);
+         Utf8ToCp1251(" слов: загружены первые ") + std::to_string(capacity) +
+         Utf8ToCp1251(", изменения в файл записаны не будут");
 }
 
 }  // namespace gx

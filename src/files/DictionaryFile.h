@@ -16,13 +16,18 @@ namespace gx {
 struct DictionaryLoadResult {
   FileError error;                   // the store is untouched when set
   int count = 0;                     // entries loaded
-  bool cut_to_capacity = false;      // the file held more entries than the store takes
+  bool cut_to_capacity = false;      // the file held more entries than the store takes (never written back)
   std::vector<std::string> notices;  // information boxes to show, Windows-1251
 };
+
+// No dictionary file can be larger: even one whose every entry fills the longest work text.
+constexpr std::uint64_t MaxDictionaryFileBytes = std::uint64_t{16} << 20;
 
 // Reads the file at `path` into the store, replacing its contents, moving the progress bar and
 // letting the window handle pending events after every byte. The file is parsed into a scratch
 // area first, so a failed read leaves the store, its count and its loaded flag as they were.
+// A file with more entries than the store takes loads its first 16,384 and marks the store
+// partial, which keeps it from being written back.
 DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, WindowState& window, Host& host);
 
 // The file bytes for entries 1..DictionaryCount of the store.

@@ -31,6 +31,8 @@ class DictionaryStore {
   FixedString<32> DictionaryName;
   std::uint8_t DictionaryLoaded = 0;
   std::uint8_t DictionaryModified = 0;
+  // The file held more entries than the store takes: writing the store back would lose them.
+  std::uint8_t DictionaryPartial = 0;
 
  private:
   std::unique_ptr<std::uint8_t[]> buffer_;

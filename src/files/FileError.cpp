@@ -39,6 +39,7 @@ std::string FileError::Text() const {
     case DiskFull: return "Disk full";
     case InvalidFilename: return "Invalid filename";
     case TooManyOpenFiles: return "Too many open files";
+    case FileTooLarge: return "File too large";
     default: return "I/O error " + std::to_string(code_);
   }
 }

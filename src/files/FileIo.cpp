@@ -5,87 +5,72 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <vector>
+
+#include "files/FileDescriptor.h"
+#include "files/FileNames.h"
 
 namespace gx {
 
 namespace {
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int release() {
-    int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
-
+// Only regular files are read: a device, a pipe or a folder could block or never end. The type
+// is looked at before opening, since opening some devices already acts on them.
 FileError OpenForReading(const std::string& path, int& fd) {
   if (path.empty()) return FileError(FileError::FileNotFound);
-  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FileError::FromErrno(errno);
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (::stat(path.c_str(), &info) != 0) return FileError::FromErrno(errno);
+  if (!S_ISREG(info.st_mode)) return FileError(FileError::AccessDenied);
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return FileError::FromErrno(errno);
+  // The name may have been given to something else in between.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
     fd = -1;
     return FileError(FileError::AccessDenied);
   }
-  return {};
-}
-
-FileError WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return FileError::FromErrno(errno);
-    }
-    if (written == 0) return FileError(FileError::DiskFull);
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return {};
 }
 
 }  // namespace
 
 FileError ReadFileBlocks(const std::string& path, std::uint64_t& size,
-                         const std::function<bool(const std::uint8_t*, std::size_t)>& consumer) {
+                         const std::function<bool(const std::uint8_t*, std::size_t)>& consumer,
+                         std::uint64_t max_size) {
   int raw = -1;
   if (FileError error = OpenForReading(path, raw)) return error;
-  Descriptor fd(raw);
+  FileDescriptor fd(raw);
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) return FileError::FromErrno(errno);
   size = static_cast<std::uint64_t>(info.st_size);
+  if (size > max_size) return FileError(FileError::FileTooLarge);
+  // A file that grows while it is read is read only as far as its size said.
+  std::uint64_t remaining = size;
   std::uint8_t block[FileBlockSize];
-  for (;;) {
-    ssize_t got = ::read(fd.get(), block, sizeof block);
+  while (remaining > 0) {
+    const std::size_t wanted = remaining < sizeof block ? static_cast<std::size_t>(remaining) : sizeof block;
+    const ssize_t got = ::read(fd.get(), block, wanted);
     if (got < 0) {
       if (errno == EINTR) continue;
       return FileError::FromErrno(errno);
     }
     if (got == 0) return {};
+    remaining -= static_cast<std::uint64_t>(got);
     if (!consumer(block, static_cast<std::size_t>(got))) return {};
   }
+  return {};
 }
 
-FileError ReadWholeFile(const std::string& path, std::string& bytes) {
+FileError ReadWholeFile(const std::string& path, std::string& bytes, std::uint64_t max_size) {
   bytes.clear();
   std::uint64_t size = 0;
-  return ReadFileBlocks(path, size, [&](const std::uint8_t* data, std::size_t count) {
-    bytes.append(reinterpret_cast<const char*>(data), count);
-    return true;
-  });
+  return ReadFileBlocks(
+      path, size,
+      [&](const std::uint8_t* data, std::size_t count) {
+        bytes.append(reinterpret_cast<const char*>(data), count);
+        return true;
+      },
+      max_size);
 }
 
 bool FileExists(const std::string& path) {
@@ -93,28 +78,6 @@ bool FileExists(const std::string& path) {
   if (OpenForReading(path, fd)) return false;
   ::close(fd);
   return true;
-}
-
-FileError ReplaceFile(const std::string& path, std::string_view bytes) {
-  if (path.empty() || path.back() == '/') return FileError(FileError::InvalidFilename);
-  std::string temp = path + ".tmp-XXXXXX";
-  std::vector<char> pattern(temp.begin(), temp.end());
-  pattern.push_back('\0');
-  Descriptor fd(::mkstemp(pattern.data()));
-  if (fd.get() < 0) return FileError::FromErrno(errno);
-  temp.assign(pattern.data());
-  // mkstemp creates the file for the owner only; a new file should get the usual permissions.
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  struct stat old {};
-  mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-  FileError error = WriteAll(fd.get(), bytes);
-  if (!error && ::fchmod(fd.get(), mode) != 0) error = FileError::FromErrno(errno);
-  if (!error && ::fsync(fd.get()) != 0) error = FileError::FromErrno(errno);
-  if (!error && ::close(fd.release()) != 0) error = FileError::FromErrno(errno);
-  if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = FileError::FromErrno(errno);
-  if (error) ::unlink(temp.c_str());
-  return error;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -125,6 +88,20 @@ std::string FolderOf(const std::string& path) {
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool IsBareFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name) {
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32 || c == 127) return false;
+  }
+  return true;
+}
+
+FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path) {
+  if (!IsBareFileName(name)) return FileError(FileError::InvalidFilename);
+  path = DataFilePath(folder, name);
+  return {};
 }
 
 }  // namespace gx

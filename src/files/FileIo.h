@@ -1,7 +1,8 @@
 #pragma once
-// Reading and replacing whole files. A file that replaces a user's file is first written to a
-// temporary file in the same folder and renamed over the old one only when it is complete, so a
-// failed write never destroys what was there.
+// Reading and replacing whole files. Readers take regular files only, and refuse a file larger
+// than any file of their kind can be before reading it. A file that replaces a user's file is
+// first written to a temporary file beside it and renamed over the old one only when it is
+// complete, so a failed write never destroys what was there.
 
 #include <cstdint>
 #include <functional>
@@ -13,21 +14,38 @@
 namespace gx {
 
 constexpr std::size_t FileBlockSize = 4096;
+// The bound for files that have no tighter one of their own.
+constexpr std::uint64_t MaxAnyFileBytes = std::uint64_t{64} << 20;
 
 // Reads the file in blocks of 4096 bytes, handing each block to the consumer, which returns false
-// to stop early. `size` receives the file's size before the first block.
+// to stop early. `size` receives the file's size before the first block. A file of more than
+// `max_size` bytes is refused with "File too large" before anything is read.
 FileError ReadFileBlocks(const std::string& path, std::uint64_t& size,
-                         const std::function<bool(const std::uint8_t*, std::size_t)>& consumer);
+                         const std::function<bool(const std::uint8_t*, std::size_t)>& consumer,
+                         std::uint64_t max_size = MaxAnyFileBytes);
 // Reads a whole (small) file.
-FileError ReadWholeFile(const std::string& path, std::string& bytes);
+FileError ReadWholeFile(const std::string& path, std::string& bytes, std::uint64_t max_size = MaxAnyFileBytes);
+// A regular file that can be opened for reading.
 bool FileExists(const std::string& path);
 
 // Writes `bytes` to `path` through a temporary file in the same folder, then renames it over the
-// target. On failure the target is left as it was and the temporary file is removed.
+// target. A link is followed: the file it points to is replaced in its own folder. A target or
+// folder without write permission is refused as "File access denied". On failure the target is
+// left as it was and the temporary file is removed; temporary files that an earlier, killed write
+// left in the folder are removed first.
 FileError ReplaceFile(const std::string& path, std::string_view bytes);
+// Whether a name is that of such a temporary file: NAME.tmp- and six letters or digits.
+bool IsReplacementLeftover(std::string_view name);
 
 // The folder part of a path ("" for a bare name) and the path of `name` inside `folder`.
 std::string FolderOf(const std::string& path);
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Names read from files or taken from dialogs are bare file names: not empty, not "." or "..",
+// with no folder separator, drive colon or control character.
+bool IsBareFileName(std::string_view name);
+// The path of `name` inside `folder`, or "Invalid filename" (and `path` untouched) when the name
+// is not a bare file name.
+FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path);
 
 }  // namespace gx

@@ -140,7 +140,7 @@ PuzzleLoadResult LoadPuzzleFile(Puzzle& puzzle, const std::string& path) {
       if (parser.Feed(data[i])) table_full = !sound.Take(parser.Record());
     }
     return !table_full;
-  });
+  }, MaxPuzzleFileBytes);
   if (!result.error && !table_full) result.error = parser.Finish();
   if (result.error) return result;
 

@@ -63,6 +63,10 @@ struct PuzzleLoadResult {
   std::vector<std::string> notices;  // what was cut or refused, for information boxes
 };
 
+// Far more than the program ever writes (255 records of at most 261 bytes); a larger file is
+// refused unread.
+constexpr std::uint64_t MaxPuzzleFileBytes = std::uint64_t{1} << 20;
+
 // The model steps of a puzzle load: reads the file, checks every record against the tables, and
 // only then resets the board and fills the slot table, the clue list and the cells from it, and
 // counts the across slots. Missing file or read failure: the puzzle is not touched.

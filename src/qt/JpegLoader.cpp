@@ -106,7 +106,7 @@ JpegResult DecodeWith(Decoder& d, const QByteArray& bytes, const QString& name) 
     return result;
   }
   const qint64 width = d.cinfo.output_width, height = d.cinfo.output_height;
-  if (width <= 0 || height <= 0 || width * height > kMaxJpegPixels) {
+  if (width <= 0 || height <= 0 || width > kMaxJpegSide || height > kMaxJpegSide) {
     result.error = Failure(name, QStringLiteral("Picture too large (%1 x %2)").arg(width).arg(height));
     return result;
   }
@@ -147,7 +147,10 @@ JpegResult LoadJpegFile(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   QFile file(path);
   if (!file.exists()) return {QImage(), Failure(name, QStringLiteral("File not found"))};
-  if (!file.open(QIODevice::ReadOnly)) return {QImage(), Failure(name, QStringLiteral("File access denied"))};
+  // A device or a pipe could be read for ever.
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.isSequential()) {
+    return {QImage(), Failure(name, QStringLiteral("File access denied"))};
+  }
   if (file.size() > kMaxJpegFileBytes) return {QImage(), Failure(name, QStringLiteral("File too large"))};
   const QByteArray bytes = file.readAll();
   if (bytes.size() != file.size()) return {QImage(), Failure(name, QStringLiteral("Read beyond end of file"))};

@@ -7,7 +7,7 @@
 //   if (!r.Ok()) host.ShowError(r.error);   // English run-time style text, names the file
 //   else label->setPixmap(QPixmap::fromImage(r.image));
 // A missing, unreadable, truncated or damaged file never crashes or aborts: it gives an empty image
-// and a message. The decoded image is Format_RGB32 whatever the colour space of the file.
+// and a message. Only regular files are read. The decoded image is Format_RGB32 whatever the colour space of the file.
 
 #include <QByteArray>
 #include <QImage>
@@ -21,9 +21,10 @@ struct JpegResult {
   bool Ok() const { return error.isEmpty(); }
 };
 
-// Files and pictures larger than these are refused before any memory is reserved for them.
-inline constexpr qint64 kMaxJpegFileBytes = 64 * 1024 * 1024;
-inline constexpr qint64 kMaxJpegPixels = 32 * 1024 * 1024;
+// Files and pictures larger than these are refused before any memory is reserved for them. The
+// program shows pictures of a few hundred pixels; the bound leaves ample room above that.
+inline constexpr qint64 kMaxJpegFileBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxJpegSide = 4096;
 
 JpegResult LoadJpegFile(const QString& path);
 // Decodes bytes already in memory; `name` only labels the error message.

@@ -1,7 +1,6 @@
 #include "shell/AdvertList.h"
 
-#include <fstream>
-#include <iterator>
+#include "files/FileIo.h"
 
 namespace gx {
 
@@ -55,14 +54,9 @@ AdvertList ParseAdvertList(std::string_view text) {
 }
 
 AdvertList LoadAdvertList(const std::string& program_dir, Host& host) {
-  std::ifstream file(program_dir + "/rek/rek.dat", std::ios::binary);
-  if (!file) {
-    host.ShowError("File not found");
-    return {};
-  }
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) {
-    host.ShowError("I/O error 100");
+  std::string text;
+  if (const FileError error = ReadWholeFile(JoinPath(program_dir, "rek/rek.dat"), text, MaxAdvertFileBytes)) {
+    host.ShowError(error.Text());
     return {};
   }
   return ParseAdvertList(text);

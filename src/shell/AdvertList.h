@@ -43,8 +43,11 @@ AdvertEntry ParseAdvertLine(std::string_view line);
 // Every entry of a list file's text. Comment lines ("{" first) and empty lines are skipped;
 // entries past the capacity are ignored.
 AdvertList ParseAdvertList(std::string_view text);
-// Reads rek.dat from the rek folder below program_dir. A missing file is reported through the
-// host and leaves the list empty.
+// Far more than 128 entries and any comments around them can take; a larger file is refused.
+constexpr std::uint64_t MaxAdvertFileBytes = std::uint64_t{1} << 20;
+
+// Reads rek.dat from the rek folder below program_dir. A file that cannot be read (missing,
+// not a regular file, too large) is reported through the host and leaves the list empty.
 AdvertList LoadAdvertList(const std::string& program_dir, Host& host);
 
 }  // namespace gx

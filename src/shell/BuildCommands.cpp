@@ -11,7 +11,6 @@
 #include "core/Generator.h"
 #include "files/DictionaryFile.h"
 #include "files/FileIo.h"
-#include "files/FileNames.h"
 #include "shell/Commands.h"
 
 namespace gx {
@@ -38,10 +37,16 @@ void EmptyEntries(Puzzle& puzzle) {
 
 bool Commands::LoadDictionary() {
   DictionaryStore& store = state_.dictionary;
+  std::string path;
+  if (const FileError error = DictionaryFilePath(state_, path)) {
+    // As any load that fails: the store keeps its words, and they pass for no file's changes.
+    store.DictionaryModified = 0;
+    host_.ShowError(error.Text());
+    return false;
+  }
   DictionaryLoadResult result;
   {
     FlagGuard loading(loading_dictionary_);
-    const std::string path = DataFilePath(JoinPath(state_.settings.ProgramDir, "data"), store.DictionaryName);
     result = ::gx::LoadDictionary(store, path, state_.window, host_);
   }
   if (result.error) {

@@ -31,6 +31,26 @@ std::string FreeNewDictionaryName(const std::string& folder) {
 
 }  // namespace
 
+FileError DictionaryFilePath(const Gridlex& state, std::string& path) {
+  return PathInFolder(DataFolder(state.settings), state.dictionary.DictionaryName.view(), path);
+}
+
+bool WriteChangedDictionary(Gridlex& state, Host& host) {
+  DictionaryStore& store = state.dictionary;
+  if (store.DictionaryModified != 1 || store.DictionaryPartial == 1) return true;
+  std::string path;
+  if (const FileError error = DictionaryFilePath(state, path)) {
+    // No file can take the changes; retrying would not help either.
+    host.ShowError(error.Text());
+    return true;
+  }
+  if (const FileError error = WriteDictionary(store, path, state.window)) {
+    host.ShowError(error.Text());
+    return false;
+  }
+  return true;
+}
+
 DictionaryCommands::DictionaryCommands(Gridlex& state, Host& host, Commands& commands)
     : state_(state),
       host_(host),
@@ -44,17 +64,8 @@ void DictionaryCommands::ClosePanel2() {
   state_.window.Panel1Visible = true;
 }
 
-bool DictionaryCommands::WriteIfModified() {
-  DictionaryStore& store = state_.dictionary;
-  if (store.DictionaryModified != 1) return true;
-  const std::string path = DataFilePath(DataFolder(state_.settings), store.DictionaryName);
-  if (const FileError error = WriteDictionary(store, path, state_.window)) {
-    // The edits are still only in memory: nothing may replace them now.
-    host_.ShowError(error.Text());
-    return false;
-  }
-  return true;
-}
+// When the write fails the edits are still only in memory: nothing may replace them now.
+bool DictionaryCommands::WriteIfModified() { return WriteChangedDictionary(state_, host_); }
 
 bool DictionaryCommands::EnsureLoaded() {
   return state_.dictionary.DictionaryLoaded == 1 || commands_.LoadDictionary();
@@ -129,11 +140,16 @@ void DictionaryCommands::Create() {
     if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
     request.proposed_name = name;  // Cancel asks again, proposing the name just taken
   }
+  std::string path;
+  if (const FileError error = PathInFolder(folder, name, path)) {
+    host_.ShowError(error.Text());
+    return;
+  }
   const std::string old_name = store.DictionaryName.str();
   const std::uint16_t old_count = store.DictionaryCount;
   store.DictionaryName = name;
   store.DictionaryCount = kNewDictionaryCount;
-  if (const FileError error = WriteDictionary(store, DataFilePath(folder, name), state_.window)) {
+  if (const FileError error = WriteDictionary(store, path, state_.window)) {
     // Nothing was created: the dictionary in memory stays what it was, leftovers unexposed.
     store.DictionaryName = old_name;
     store.DictionaryCount = old_count;

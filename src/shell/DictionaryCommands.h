@@ -5,16 +5,27 @@
 // is under way: the store must not change beneath them.
 
 #include <cstdint>
+#include <string>
 
 #include "core/Host.h"
 #include "files/DictionaryEditor.h"
 #include "files/DictionaryStatistics.h"
+#include "files/FileError.h"
 #include "shell/Gridlex.h"
 
 namespace gx {
 
 class Commands;
 enum class Key : std::uint8_t;
+
+// The path of the current dictionary in the data folder, or "Invalid filename" when its name
+// (which comes from the settings file or a dialog) is not a bare file name.
+FileError DictionaryFilePath(const Gridlex& state, std::string& path);
+
+// Writes a changed store back to its file. A store that did not load whole is not written (its
+// notice said so), nor is one whose name is no file name. False after a failed write has been
+// reported: the changes are still only in memory.
+bool WriteChangedDictionary(Gridlex& state, Host& host);
 
 enum class EditorAction : std::uint8_t { Help, SearchFromStart, SearchOn, Add, Correct, Delete };
 

@@ -23,6 +23,9 @@ struct Gridlex {
   // the caption when a puzzle is loaded, saved or built; the caption also carries passing status
   // texts, so print and export take this one.
   std::string PuzzleTitle;
+  // The settings file that could not be read at start, kept aside at close before a sound one
+  // replaces it; empty when the start read it (or found none).
+  std::string DamagedSettingsFile;
 };
 
 }  // namespace gx

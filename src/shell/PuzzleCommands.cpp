@@ -24,7 +24,12 @@ void Commands::ShowNotices(const std::vector<std::string>& notices) {
 }
 
 bool Commands::LoadPuzzle() {
-  return LoadPuzzleAt(DataFilePath(DataFolder(state_.settings), state_.PuzzleFileName));
+  std::string path;
+  if (const FileError error = PathInFolder(DataFolder(state_.settings), state_.PuzzleFileName, path)) {
+    host_.ShowError(error.Text());
+    return false;
+  }
+  return LoadPuzzleAt(path);
 }
 
 bool Commands::LoadPuzzleAt(const std::string& path) {
@@ -107,11 +112,13 @@ void Commands::SavePuzzleCommand() {
     std::string name = chosen.name;
     if (name.find(".gx") == std::string::npos) name += ".gx";
     state_.PuzzleFileName = name;
-    if (!FileExists(DataFilePath(folder, name))) break;
+    if (!IsBareFileName(name) || !FileExists(DataFilePath(folder, name))) break;
     // Cancel shows the dialog again with the name just chosen.
     if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
   }
-  const FileError error = SavePuzzleFile(state_.puzzle, DataFilePath(folder, state_.PuzzleFileName));
+  std::string file;
+  FileError error = PathInFolder(folder, state_.PuzzleFileName, file);
+  if (!error) error = SavePuzzleFile(state_.puzzle, file);
   if (error) {
     host_.ShowError(error.Text());
     return;

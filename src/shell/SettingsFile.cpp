@@ -137,7 +137,13 @@ FileError ReadSettings(Settings& settings, DictionaryNameText& dictionary_name, 
     return bytes.size() < kLongestUseful;
   });
   if (error) return error;
-  return ParseSettings(std::string_view(bytes).substr(0, kLongestUseful), settings, dictionary_name);
+  Settings read = settings;
+  DictionaryNameText name = dictionary_name;
+  error = ParseSettings(std::string_view(bytes).substr(0, kLongestUseful), read, name);
+  if (error) return error;
+  settings = read;
+  dictionary_name = name;
+  return {};
 }
 
 FileError WriteSettings(const Settings& settings, std::string_view dictionary_name, const std::string& program_dir) {

@@ -27,6 +27,7 @@ std::string SerializeSettings(const Settings& settings, std::string_view diction
 // name; "" when there is none.
 std::string FindSettingsFile(const std::string& program_dir);
 
+// Reads the settings file of `program_dir`; the values change only when it was read whole.
 FileError ReadSettings(Settings& settings, DictionaryNameText& dictionary_name, const std::string& program_dir);
 // Writes "gx.dat" anew in `program_dir`; an old file survives a failed write.
 FileError WriteSettings(const Settings& settings, std::string_view dictionary_name, const std::string& program_dir);

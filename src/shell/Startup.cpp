@@ -11,6 +11,7 @@
 #include "files/PuzzleFile.h"
 #include "shell/AdvertList.h"
 #include "shell/Commands.h"
+#include "shell/DictionaryCommands.h"
 #include "shell/NumberParsing.h"
 #include "shell/SettingsFile.h"
 
@@ -24,22 +25,43 @@ std::uint16_t DpiOrDefault(int dpi) {
   return dpi <= 0 || dpi > 0xFFFF ? DefaultPrinterDpi : static_cast<std::uint16_t>(dpi);
 }
 
-// Reads gx.dat into the settings; false when a present file could not be read (already reported).
-bool RestoreSettings(Gridlex& state, Host& host) {
+void UseDefaultSettings(Gridlex& state) {
+  Settings defaults = DefaultSettings();
+  defaults.ProgramDir = state.settings.ProgramDir;
+  state.settings = defaults;
+  state.dictionary.DictionaryName = DefaultDictionaryName();
+}
+
+// Reads gx.dat into the settings. Without a file, or with one that cannot be read (reported),
+// the program goes on with the values of the delivered file rather than with zeros; a damaged
+// file is remembered so that the close keeps it aside.
+void RestoreSettings(Gridlex& state, Host& host) {
   const std::string& dir = state.settings.ProgramDir;
-  if (FindSettingsFile(dir).empty()) {
-    // No file at all: go on with the values of the delivered one rather than with zeros.
-    Settings defaults = DefaultSettings();
-    defaults.ProgramDir = dir;
-    state.settings = defaults;
-    state.dictionary.DictionaryName = DefaultDictionaryName();
-    return true;
+  const std::string path = FindSettingsFile(dir);
+  state.DamagedSettingsFile.clear();
+  if (path.empty()) {
+    UseDefaultSettings(state);
+    return;
   }
-  const FileError error = ReadSettings(state.settings, state.dictionary.DictionaryName, dir);
+  if (const FileError error = ReadSettings(state.settings, state.dictionary.DictionaryName, dir)) {
+    host.ShowError(error.Text());
+    UseDefaultSettings(state);
+    state.DamagedSettingsFile = path;
+  }
+}
+
+// Copies the damaged settings file to gx.dat.bad. False (reported) when it could not be kept:
+// the damaged file must then stay where it is.
+bool KeepDamagedSettings(Gridlex& state, Host& host) {
+  if (state.DamagedSettingsFile.empty()) return true;
+  std::string bytes;
+  FileError error = ReadWholeFile(state.DamagedSettingsFile, bytes);
+  if (!error) error = ReplaceFile(JoinPath(state.settings.ProgramDir, "gx.dat.bad"), bytes);
   if (error) {
     host.ShowError(error.Text());
     return false;
   }
+  state.DamagedSettingsFile.clear();
   return true;
 }
 
@@ -80,7 +102,7 @@ std::string ScoreText(int score) {
 void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle) {
   state.settings.ProgramDir = CurrentProgramDir();
-  if (!RestoreSettings(state, host)) return;
+  RestoreSettings(state, host);
 
   state.puzzle.RewardShown = 0;
   state.settings.HelpContext = 0;
@@ -107,19 +129,15 @@ bool FormClose(Gridlex& state, Host& host, Commands& commands) {
 
   state.settings.MaxFillAttempts = ParseNumber16(state.window.ComboBox2Text);
   state.settings.MinSlotCount = ParseNumber8(state.window.Edit1Text);
-  if (const FileError error = WriteSettings(state.settings, state.dictionary.DictionaryName, state.settings.ProgramDir)) {
-    host.ShowError(error.Text());
-    return false;
-  }
-
-  if (state.dictionary.DictionaryModified) {
-    const std::string path = DataFilePath(DataFolder(state), state.dictionary.DictionaryName);
-    if (const FileError error = WriteDictionary(state.dictionary, path, state.window)) {
+  // A damaged settings file that cannot be kept aside stays as it is; the close goes on.
+  if (KeepDamagedSettings(state, host)) {
+    if (const FileError error =
+            WriteSettings(state.settings, state.dictionary.DictionaryName, state.settings.ProgramDir)) {
       host.ShowError(error.Text());
       return false;
     }
   }
-  return true;
+  return WriteChangedDictionary(state, host);
 }
 
 }  // namespace gx

@@ -25,18 +25,19 @@ using PrinterQuery = std::function<std::optional<PrinterResolution>()>;
 std::string CurrentProgramDir();
 std::string DataFolder(const Gridlex& state);
 
-// The main window's creation, in order: program folder, settings (defaults when the file is
-// missing), selection state, option fields, the highest puzzle loaded and drawn, printer
-// resolution, score and dictionary line, advertisement list. A settings file or a puzzle that
-// cannot be read is reported and ends the sequence there; the window opens all the same.
+// The main window's creation, in order: program folder, settings, selection state, option fields,
+// the highest puzzle loaded and drawn, printer resolution, score and dictionary line,
+// advertisement list. Without a settings file, or with one that cannot be read (reported), the
+// start goes on with the delivered values. A puzzle that cannot be read is reported and ends the
+// sequence there; the window opens all the same.
 // A puzzle file named on the command line (`start_puzzle`) is loaded instead of the highest one;
 // one that cannot be read is reported with the run-time's text and the usual puzzle follows.
 void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle = {});
 
-// The main window's close: stops a fill, writes the settings and, when changed, the dictionary.
-// False after a failed write has been reported: the window must stay open, and the next close
-// tries again.
+// The main window's close: stops a fill, keeps a settings file that the start could not read as
+// gx.dat.bad, writes the settings and, when changed, the dictionary. False after a failed write
+// has been reported: the window must stay open, and the next close tries again.
 bool FormClose(Gridlex& state, Host& host, Commands& commands);
 
 // The score as the button bar shows it, right-aligned in 3 characters.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -86,6 +87,20 @@ TEST(CliFill, FillsTheRingAndRequeuesTheUsedWords) {
   EXPECT_EQ(exported.out,
             "котик Домашний зверь\nок Да\nкот Животное\nток Электричество\nкит Морское животное\n"
             "тик Подергивание\n");
+}
+
+// A dictionary that did not fit the store is never written out shortened: the entries past
+// 16,384 are not in memory.
+TEST(CliFill, ADictionaryCutToTheStoreIsNotWrittenOut) {
+  Folder f;
+  std::string bytes;
+  for (int e = 0; e < 16400; ++e) bytes += std::string("\x0A\x0E\x12\x3D", 4) + static_cast<char>(e % 32) + "\x56";
+  const std::string dct = f.Write("big.dct", bytes + "\x56");
+  CliResult r = RunCli({"fill", f.Write("g.txt", "###\n#.#\n###\n"), dct, "--dict-out", dct});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.err.find("not written"), std::string::npos) << r.err;
+  std::ifstream in(dct, std::ios::binary);
+  EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == bytes + "\x56");
 }
 
 TEST(CliFill, AnIncompleteFillStillSucceedsAndCountsItsAttempts) {

@@ -7,7 +7,9 @@
 #include "FilesTestFolder.h"
 #include "PlayTestSupport.h"
 #include "files/DictionaryFile.h"
+#include "files/LetterCode.h"
 #include "shell/Commands.h"
+#include "shell/Startup.h"
 
 namespace gx {
 namespace {
@@ -294,6 +296,41 @@ TEST_F(DictionaryButtons, DecliningToReplaceAndThenCancellingLeavesTheOtherFileA
   Click(Button::SpeedButton14);  // writes the edit back, then cancelled
   EXPECT_EQ(Data("two.dct"), two);
   EXPECT_EQ(Data("one.dct"), DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан"), W("ЕЖ ")}));
+}
+
+// A file with more entries than the store loads its first 16,384 and says that the file will not
+// be written back; neither the choice of another dictionary nor the close shortens it.
+TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
+  std::string bytes;
+  for (int e = 0; e < 16600; ++e) EncodeText(W("СЛОВО") + " " + std::to_string(e), bytes);
+  bytes.push_back(static_cast<char>(EndOfText));
+  folder.Write("data/big.dct", bytes);
+  b.state.dictionary.DictionaryName = "big.dct";
+  Click(Button::SpeedButton17);
+  EXPECT_EQ(b.state.dictionary.DictionaryCount, 16384);
+  EXPECT_EQ(b.host.informations,
+            std::vector<std::string>{W("В словаре больше 16384 слов: загружены первые 16384, "
+                                       "изменения в файл записаны не будут")});
+  D().Editor().CurrentEntry = 1;
+  D().RunEditorAction(EditorAction::Delete);  // a change, as an edit or a build's requeue makes
+  ASSERT_EQ(b.state.dictionary.DictionaryModified, 1);
+
+  OpenPanel2();
+  b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
+  Click(Button::SpeedButton14);
+  EXPECT_TRUE(b.host.errors.empty());
+  EXPECT_TRUE(Data("big.dct") == bytes);
+  EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
+
+  OpenPanel2();
+  b.host.dialog_answers.push_back(folder.Path("data/big.dct"));
+  Click(Button::SpeedButton14);
+  ASSERT_EQ(b.state.dictionary.DictionaryCount, 16384);
+  D().Editor().CurrentEntry = 1;
+  D().RunEditorAction(EditorAction::Delete);
+  EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
+  EXPECT_TRUE(b.host.errors.empty());
+  EXPECT_TRUE(Data("big.dct") == bytes);
 }
 
 TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {

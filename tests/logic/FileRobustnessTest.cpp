@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 #include <random>
 
 #include "FilesTestFolder.h"
 #include "files/DictionaryFile.h"
+#include "files/FileIo.h"
 #include "files/PuzzleFile.h"
 
 namespace gx::test {
@@ -70,6 +76,63 @@ TEST(FileRobustness, RandomDictionaryFilesLoadSafelyAndReachAFixedPoint) {
     ASSERT_EQ(again->DictionaryCount, store->DictionaryCount) << "round " << round;
     ASSERT_EQ(SerializeDictionary(*again), SerializeDictionary(*store)) << "round " << round;
   }
+}
+
+// Runs `body` in a child process that is stopped after `seconds`; true when it finished in time
+// and returned true.
+bool FinishesWithin(unsigned seconds, const std::function<bool()>& body) {
+  pid_t child = ::fork();
+  if (child == 0) {
+    ::alarm(seconds);
+    ::_exit(body() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Readers take regular files only, and refuse one larger than any file of their kind can be
+// before reading it: a device or an endless file as a puzzle or dictionary would never end.
+TEST(FileRobustness, DevicesAndOversizedFilesAreRefusedAndChangeNothing) {
+  namespace fs = std::filesystem;
+  TestFolder folder;
+  fs::create_symlink("/dev/zero", folder.Path("zero.dct"));
+  fs::create_symlink("/dev/zero", folder.Path("zero.gx"));
+  ::mkfifo(folder.Path("pipe.dct").c_str(), 0600);
+  // Sparse files: large to the reader, nothing on the disk.
+  fs::resize_file((folder.Write("huge.dct", ""), folder.Path("huge.dct")), 300u << 20);
+  fs::resize_file((folder.Write("huge.gx", ""), folder.Path("huge.gx")), 20u << 20);
+
+  EXPECT_TRUE(FinishesWithin(20, [&] {
+    auto store = std::make_unique<DictionaryStore>();
+    store->SetEntry(1, "old");
+    store->DictionaryCount = 1;
+    store->DictionaryLoaded = 1;
+    WindowState window;
+    NullHost host;
+    bool all_refused = true;
+    for (const char* name : {"zero.dct", "pipe.dct", "huge.dct"}) {
+      const DictionaryLoadResult result = LoadDictionary(*store, folder.Path(name), window, host);
+      all_refused = all_refused && result.error && store->DictionaryCount == 1 && store->Entry(1) == "old";
+    }
+    auto puzzle = std::make_unique<Puzzle>();
+    puzzle->SlotCount = 3;
+    for (const char* name : {"zero.gx", "huge.gx"}) {
+      const PuzzleLoadResult result = LoadPuzzleFile(*puzzle, folder.Path(name));
+      all_refused = all_refused && result.status != PuzzleLoadResult::Status::Loaded && puzzle->SlotCount == 3;
+    }
+    std::string bytes;
+    all_refused = all_refused && ReadWholeFile(folder.Path("zero.gx"), bytes) && bytes.empty();
+    return all_refused;
+  }));
+  auto store = std::make_unique<DictionaryStore>();
+  WindowState window;
+  NullHost host;
+  EXPECT_EQ(LoadDictionary(*store, folder.Path("huge.dct"), window, host).error.Text(), "File too large");
+  EXPECT_EQ(LoadDictionary(*store, folder.Path("zero.dct"), window, host).error.Text(), "File access denied");
+  auto puzzle = std::make_unique<Puzzle>();
+  EXPECT_EQ(LoadPuzzleFile(*puzzle, folder.Path("zero.gx")).status, PuzzleLoadResult::Status::Missing);
+  EXPECT_EQ(LoadPuzzleFile(*puzzle, folder.Path("huge.gx")).error.Text(), "File too large");
 }
 
 }  // namespace

@@ -170,19 +170,41 @@ TEST_F(JpegLoaderTest, MissingFileIsReportedAsNotFound) {
   EXPECT_FALSE(gx::LoadJpegFile(dir_.path()).Ok());  // a folder is not a picture
 }
 
-// A header may claim any size up to 65500 x 65500; such a picture is refused before its memory is taken.
+// A header may claim any size up to 65500 x 65500; a picture larger than any the program shows is
+// refused before its memory is taken, however small the file.
 TEST_F(JpegLoaderTest, HugeClaimedSizeIsRefusedBeforeDecoding) {
-  QByteArray bytes = JpegBytes(Quarters(16, 16));
-  const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+  const QByteArray small = JpegBytes(Quarters(16, 16));
+  const int sof = small.indexOf(QByteArray("\xFF\xC0", 2));
   ASSERT_GT(sof, 0);
   // Marker, 2 length bytes, precision, then height and width, big-endian.
-  for (int offset : {5, 7}) {
-    bytes[sof + offset] = char(0xEA);
-    bytes[sof + offset + 1] = char(0x60);
+  auto claiming = [&](int width, int height) {
+    QByteArray bytes = small;
+    bytes[sof + 5] = char(height >> 8);
+    bytes[sof + 6] = char(height & 0xFF);
+    bytes[sof + 7] = char(width >> 8);
+    bytes[sof + 8] = char(width & 0xFF);
+    return bytes;
+  };
+  for (QSize size : {QSize(60000, 60000), QSize(8000, 4000), QSize(4097, 16), QSize(16, 4097)}) {
+    const gx::JpegResult result = gx::DecodeJpeg(claiming(size.width(), size.height()), "big.jpg");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_TRUE(result.error.contains("too large")) << result.error.toStdString();
   }
-  const gx::JpegResult result = gx::DecodeJpeg(bytes, "big.jpg");
-  EXPECT_FALSE(result.Ok());
-  EXPECT_TRUE(result.error.contains("too large")) << result.error.toStdString();
+  // The bound itself is allowed: this one fails only because its pixels are missing.
+  const gx::JpegResult bound = gx::DecodeJpeg(claiming(4096, 4096), "bound.jpg");
+  EXPECT_FALSE(bound.Ok());
+  EXPECT_FALSE(bound.error.contains("too large")) << bound.error.toStdString();
+}
+
+// Only a regular file is a picture: a device would be read for ever.
+TEST_F(JpegLoaderTest, DevicesAreNoPictures) {
+  if (!QFile::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero here";
+  ASSERT_TRUE(QFile::link("/dev/zero", dir_.filePath("s1.jpg")));
+  for (const QString& path : {QString("/dev/zero"), dir_.filePath("s1.jpg")}) {
+    const gx::JpegResult result = gx::LoadJpegFile(path);
+    EXPECT_FALSE(result.Ok());
+    EXPECT_TRUE(result.error.endsWith("File access denied")) << result.error.toStdString();
+  }
 }
 
 }  // namespace

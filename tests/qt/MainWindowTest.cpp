@@ -153,15 +153,19 @@ TEST_F(ProgramFolder, TheDictionaryNameIsTheTailOfTheSettingsCutTo32) {
   EXPECT_EQ(Start()->State().dictionary.DictionaryName.str(), long_name.substr(0, 32));
 }
 
-TEST_F(ProgramFolder, AShortSettingsFileIsReportedAndEndsTheStartThere) {
+TEST_F(ProgramFolder, AShortSettingsFileIsReportedAndTheStartGoesOnWithTheDeliveredValues) {
   WriteBytes(dir_ / "gx.dat", SettingsBytes("").substr(0, 20));
   auto form = Start();
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_EQ(host.errors[0], "Read beyond end of file");
-  EXPECT_TRUE(host.information.empty());  // no puzzle load was tried
-  EXPECT_EQ(form->State().settings.Score, 7);
-  EXPECT_EQ(form->State().settings.PrinterDpiX, 0);
+  EXPECT_EQ(host.information, std::vector<std::string>{Utf8ToCp1251("Нет файла 0.gx")});
+  EXPECT_EQ(form->State().settings.Score, 0);
+  EXPECT_EQ(form->State().settings.MaxFillAttempts, 256);
+  EXPECT_EQ(form->State().settings.PrinterDpiX, 300);
   EXPECT_TRUE(form->isWindow());
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ReadBytes(dir_ / "gx.dat.bad"), SettingsBytes("").substr(0, 20));
+  EXPECT_EQ(ReadBytes(dir_ / "gx.dat"), ReadBytes(DeliveredSettings));
 }
 
 TEST_F(ProgramFolder, AnUnreadablePuzzleEndsTheStartAfterTheLoad) {

@@ -1,0 +1,153 @@
+// Replacing a file through a temporary file beside the one it replaces.
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <memory>
+#include <vector>
+
+#include "files/FileDescriptor.h"
+#include "files/FileIo.h"
+
+namespace gx {
+
+namespace {
+
+constexpr std::string_view kTempMark = ".tmp-";
+constexpr std::size_t kTempLetters = 6;  // what mkstemp puts in place of XXXXXX
+constexpr int kMaxLinks = 40;            // as many links as the system follows in one path
+
+// The file a path finally names, following links (a link's relative target is taken from the
+// link's own folder). A name that names nothing yet is the file to create.
+FileError FollowLinks(const std::string& path, std::string& target) {
+  std::string current = path;
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0) {
+      if (errno != ENOENT) return FileError::FromErrno(errno);
+      target = current;
+      return {};
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      target = current;
+      return {};
+    }
+    std::vector<char> link(PATH_MAX + 1);
+    const ssize_t length = ::readlink(current.c_str(), link.data(), link.size() - 1);
+    if (length < 0) return FileError::FromErrno(errno);
+    const std::string points_to(link.data(), static_cast<std::size_t>(length));
+    current = !points_to.empty() && points_to[0] == '/' ? points_to : FolderOf(current) + points_to;
+  }
+  return FileError::FromErrno(ELOOP);
+}
+
+bool HasWriteBit(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0; }
+
+// The permission the user gave counts even where the system would let the write through (the
+// superuser may write anything): a file or folder without any write bit is not written.
+FileError CheckWritable(const std::string& target, struct stat& old, bool& exists) {
+  exists = ::stat(target.c_str(), &old) == 0;
+  if (exists) {
+    if (!S_ISREG(old.st_mode)) return FileError(FileError::AccessDenied);
+    if (!HasWriteBit(old.st_mode) || ::access(target.c_str(), W_OK) != 0) return FileError(FileError::AccessDenied);
+  }
+  const std::string folder = FolderOf(target);
+  struct stat folder_info {};
+  if (::stat(folder.empty() ? "." : folder.c_str(), &folder_info) != 0) return FileError::FromErrno(errno);
+  if (!S_ISDIR(folder_info.st_mode)) return FileError(FileError::FileNotFound);
+  if (!HasWriteBit(folder_info.st_mode)) return FileError(FileError::AccessDenied);
+  return {};
+}
+
+// A write that was killed leaves its temporary file; nothing else ever has such a name.
+void RemoveLeftovers(const std::string& folder) {
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()), ::closedir);
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (!IsReplacementLeftover(entry->d_name)) continue;
+    const std::string path = JoinPath(folder, entry->d_name);
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
+  }
+}
+
+FileError WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return FileError::FromErrno(errno);
+    }
+    if (written == 0) return FileError(FileError::DiskFull);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return {};
+}
+
+// The new file gets the old one's permissions (the usual ones when there was none) and, when the
+// superuser writes it, its owner.
+FileError TakeOver(int fd, bool exists, const struct stat& old) {
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~mask);
+  if (exists && ::geteuid() == 0) {
+    [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+  }
+  if (::fchmod(fd, mode) != 0) return FileError::FromErrno(errno);
+  return {};
+}
+
+// The rename is on the disk only once its folder is.
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+bool IsReplacementLeftover(std::string_view name) {
+  const std::size_t tail = kTempMark.size() + kTempLetters;
+  if (name.size() <= tail || name.substr(name.size() - tail, kTempMark.size()) != kTempMark) return false;
+  for (char c : name.substr(name.size() - kTempLetters)) {
+    const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!alnum) return false;
+  }
+  return true;
+}
+
+FileError ReplaceFile(const std::string& path, std::string_view bytes) {
+  if (path.empty() || path.back() == '/') return FileError(FileError::InvalidFilename);
+  std::string target;
+  if (FileError error = FollowLinks(path, target)) return error;
+  struct stat old {};
+  bool exists = false;
+  if (FileError error = CheckWritable(target, old, exists)) return error;
+  const std::string folder = FolderOf(target);
+  RemoveLeftovers(folder);
+
+  std::string temp = target + std::string(kTempMark) + std::string(kTempLetters, 'X');
+  std::vector<char> pattern(temp.begin(), temp.end());
+  pattern.push_back('\0');
+  FileDescriptor fd(::mkstemp(pattern.data()));
+  if (fd.get() < 0) return FileError::FromErrno(errno);
+  temp.assign(pattern.data());
+  FileError error = WriteAll(fd.get(), bytes);
+  if (!error) error = TakeOver(fd.get(), exists, old);
+  if (!error && ::fsync(fd.get()) != 0) error = FileError::FromErrno(errno);
+  if (!error && ::close(fd.release()) != 0) error = FileError::FromErrno(errno);
+  if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = FileError::FromErrno(errno);
+  if (error) {
+    ::unlink(temp.c_str());
+    return error;
+  }
+  SyncFolder(folder);
+  return {};
+}
+
+}  // namespace gx
