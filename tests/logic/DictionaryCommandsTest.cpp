@@ -311,9 +311,7 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   EXPECT_EQ(b.host.informations,
             std::vector<std::string>{W("В словаре больше 16384 слов: загружены первые 16384, "
                                        "изменения в файл записаны не будут")});
-  D().Editor().CurrentEntry = 1;
-  D().RunEditorAction(EditorAction::Delete);  // a change, as an edit or a build's requeue makes
-  ASSERT_EQ(b.state.dictionary.DictionaryModified, 1);
+  b.state.dictionary.DictionaryModified = 1;  // a change, as an edit or a build's requeue makes
 
   OpenPanel2();
   b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
@@ -326,8 +324,7 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   b.host.dialog_answers.push_back(folder.Path("data/big.dct"));
   Click(Button::SpeedButton14);
   ASSERT_EQ(b.state.dictionary.DictionaryCount, 16384);
-  D().Editor().CurrentEntry = 1;
-  D().RunEditorAction(EditorAction::Delete);
+  b.state.dictionary.DictionaryModified = 1;
   EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
   EXPECT_TRUE(b.host.errors.empty());
   EXPECT_TRUE(Data("big.dct") == bytes);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/FileIo.h"
+
 #include <filesystem>
 
 #include "FilesTestFolder.h"
@@ -100,9 +102,11 @@ TEST_F(UserFolder, AFolderThatCannotBeMadeOrWrittenIsReportedAndNothingHalfCopie
   EXPECT_NE(message.find("Не удаётся создать папку программы " + Mine().string()), std::string::npos) << message;
   fs::remove(Home() / ".local");
 
-  // A delivered file that cannot be read (reading this one fails with an I/O error even for root)
-  // stops the first copy: no program folder appears, and nothing assembled is left beside it.
-  fs::create_symlink("/proc/self/mem", Delivered() / "data" / "2.gx");
+  // A delivered file that cannot be read (this one, sparse, is larger than any file the program
+  // reads, which no permission changes for root) stops the first copy: no program folder appears,
+  // and nothing assembled is left beside it.
+  Put(Delivered() / "data" / "2.gx", "");
+  fs::resize_file(Delivered() / "data" / "2.gx", MaxAnyFileBytes + 1);
   message = Prepare();
   EXPECT_NE(message.find("Не удаётся прочитать файлы программы"), std::string::npos) << message;
   EXPECT_FALSE(fs::exists(Mine()));
