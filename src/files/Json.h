@@ -13,6 +13,8 @@
 
 namespace gx::json {
 
+struct Member;
+
 struct Value {
   enum class Kind { Null, Bool, Number, String, Array, Object };
   Kind kind = Kind::Null;
@@ -21,7 +23,7 @@ struct Value {
   std::optional<std::int64_t> integer;  // a number written without fraction or exponent that fits
   std::string text;                     // a string, UTF-8
   std::vector<Value> items;             // an array
-  std::vector<std::pair<std::string, Value>> members;  // an object, in file order
+  std::vector<Member> members;          // an object, in file order
 
   bool IsNull() const { return kind == Kind::Null; }
   bool IsString() const { return kind == Kind::String; }
@@ -30,6 +32,14 @@ struct Value {
   bool IsInteger() const { return kind == Kind::Number && integer.has_value(); }
   // The member of an object, or nothing.
   const Value* Find(std::string_view key) const;
+};
+
+// A key and its value. A pair of a string and a Value would need Value complete where Value itself
+// is declared, which not every compiler's library allows.
+struct Member {
+  Member(std::string key, Value value) : first(std::move(key)), second(std::move(value)) {}
+  std::string first;
+  Value second;
 };
 
 struct ParseResult {
