@@ -55,7 +55,9 @@ void ImportDictionaryText(const std::string& text, bool lossy, DictionaryStore& 
     if (!ConvertEntry(line, entry, missing)) {
       // Before any character has been read back, a character without a code reads as nothing:
       // such an entry would come back empty and end the dictionary there, losing every entry.
-      bool reads_empty = !coded_seen && !HasCodedCharacter(entry);
+      // Only the first 128 characters are kept, so only they count.
+      bool reads_empty =
+          !coded_seen && !HasCodedCharacter(entry.substr(0, DictionaryStore::MaxEntryLength));
       warnings.push_back(where + "\"" + EncodeUtf8(std::u32string(1, missing)) +
                          "\" is not in the letter code, entry " +
                          (lossy && !reads_empty ? "kept with the character replaced" : "left out"));
