@@ -10,9 +10,9 @@
 #include <string>
 
 #include "core/Extraction.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 

@@ -16,7 +16,7 @@
 #include "core/LinearWordSearch.h"
 #include "core/RandomSource.h"
 #include "core/WordIndex.h"
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "cli/SeriesRun.h"
-#include "core/Host.h"
-#include "core/WindowState.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "shell/SettingsFile.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "board/WordMedia.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
-#include "shell/AdvertList.h"
+#include "base/WindowState.h"
+#include "files/AdvertList.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "FuzzSupport.h"
-#include "core/Host.h"
-#include "core/WindowState.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
 

@@ -8,8 +8,8 @@
 #include "FuzzSupport.h"
 #include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
-#include "core/Host.h"
-#include "core/WindowState.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
 #include "files/DictionaryFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -15,7 +15,7 @@
 
 #include "core/Puzzle.h"
 #include "core/RandomSource.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/IpuzWriter.h"
 #include "files/LetterCode.h"

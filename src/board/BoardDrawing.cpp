@@ -5,7 +5,7 @@
 
 #include "board/BoardColors.h"
 #include "board/Layout.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 namespace gx {
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "board/Canvas.h"
+#include "base/Canvas.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "core/SlotPainter.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 
 namespace gx {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "board/Canvas.h"
+#include "base/Canvas.h"
 #include "core/Puzzle.h"
 
 namespace gx {

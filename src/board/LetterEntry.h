@@ -3,7 +3,7 @@
 // appended to the word's typed text and drawn at once; Backspace takes the last letter back. The
 // picture drawn here is provisional: the next full repaint shows the words in their final colours.
 
-#include "board/Canvas.h"
+#include "base/Canvas.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 

@@ -4,7 +4,7 @@
 
 #include "board/CellPainting.h"
 #include "core/PuzzleReady.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

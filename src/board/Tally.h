@@ -8,10 +8,10 @@
 
 #include "board/BoardDrawing.h"
 #include "board/WordMedia.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 
 namespace gx {
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
-#include "shell/AdvertList.h"
+#include "base/WindowState.h"
+#include "files/AdvertList.h"
 
 namespace gx {
 

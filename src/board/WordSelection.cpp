@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "board/BoardColors.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 namespace gx {
 

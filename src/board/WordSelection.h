@@ -7,7 +7,7 @@
 #include "board/BoardDrawing.h"
 #include "board/WordMedia.h"
 #include "core/Puzzle.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 
 namespace gx {
 

@@ -6,7 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/CliSupport.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "shell/SettingsFile.h"
 
 namespace gx::cli {

@@ -12,7 +12,7 @@
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/Generator.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/PuzzleFile.h"
 
 namespace gx::cli {

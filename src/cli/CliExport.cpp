@@ -8,7 +8,7 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx::cli {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/CliSupport.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/LetterCode.h"
 
 namespace gx::cli {

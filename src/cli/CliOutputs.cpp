@@ -1,7 +1,7 @@
 #include "cli/CliOutputs.h"
 
 #include "cli/CliSupport.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/IpuzWriter.h"
 
 namespace gx::cli {

@@ -12,7 +12,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/SeriesRun.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx::cli {
 

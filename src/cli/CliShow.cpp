@@ -7,7 +7,7 @@
 #include "cli/CliGrid.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/PuzzleFile.h"
 
 namespace gx::cli {

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "core/Host.h"
-#include "core/WindowState.h"
-#include "files/Cp1251.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx::cli {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/DictionaryStore.h"
-#include "files/FileError.h"
+#include "core/DictionaryStore.h"
+#include "base/FileError.h"
 
 namespace gx::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 
 namespace gx::cli {
 

@@ -8,10 +8,10 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "core/FillEngine.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/RandomSource.h"
-#include "core/WindowState.h"
-#include "files/FileIo.h"
+#include "base/WindowState.h"
+#include "base/FileIo.h"
 #include "files/NewFile.h"
 #include "files/PuzzleFile.h"
 

@@ -14,7 +14,7 @@
 
 #include "core/BuildLogic.h"
 #include "core/Puzzle.h"
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 
 namespace gx::cli {
 

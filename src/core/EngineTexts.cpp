@@ -1,6 +1,6 @@
 #include "core/EngineTexts.h"
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx::texts {
 

@@ -1,7 +1,7 @@
 #include "core/FillEngine.h"
 
 #include "core/EngineTexts.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 #include "core/WordIndex.h"
 
 namespace gx {

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "core/SlotPainter.h"
-#include "core/WindowState.h"
-#include "files/DictionaryStore.h"
+#include "base/WindowState.h"
+#include "core/DictionaryStore.h"
 
 namespace gx {
 

@@ -2,10 +2,10 @@
 // The two generators that draw a grid without the user: a random grid with the symmetries of the
 // square, and a regular lattice of full lines for the user to cut with the eraser.
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/RandomSource.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 
 namespace gx {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/ClueList.h"
-#include "core/FixedString.h"
+#include "base/FixedString.h"
 
 namespace gx {
 

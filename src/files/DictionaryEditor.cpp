@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/Settings.h"
-#include "core/WindowState.h"
-#include "files/DictionaryStore.h"
+#include "base/WindowState.h"
+#include "core/DictionaryStore.h"
 
 namespace gx {
 

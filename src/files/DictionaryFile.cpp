@@ -3,8 +3,8 @@
 #include <cstring>
 #include <memory>
 
-#include "files/Cp1251.h"
-#include "files/FileIo.h"
+#include "base/Cp1251.h"
+#include "base/FileIo.h"
 #include "files/LetterCode.h"
 
 namespace gx {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/Host.h"
-#include "core/WindowState.h"
-#include "files/DictionaryStore.h"
-#include "files/FileError.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
+#include "core/DictionaryStore.h"
+#include "base/FileError.h"
 
 namespace gx {
 

@@ -1,11 +1,11 @@
 #include "files/DictionaryStatistics.h"
 
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

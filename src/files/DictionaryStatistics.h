@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "board/Canvas.h"
-#include "files/DictionaryStore.h"
+#include "base/Canvas.h"
+#include "core/DictionaryStore.h"
 
 namespace gx {
 

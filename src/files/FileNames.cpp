@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "files/Cp1251.h"
-#include "files/FileIo.h"
+#include "base/Cp1251.h"
+#include "base/FileIo.h"
 
 namespace gx {
 
@@ -69,6 +69,12 @@ std::string NameFromSettings(std::string_view stored) {
     name += *byte;
   }
   return name;
+}
+
+FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path) {
+  if (!IsBareFileName(name)) return FileError(FileError::InvalidFilename);
+  path = DataFilePath(folder, name);
+  return {};
 }
 
 }  // namespace gx

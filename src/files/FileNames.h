@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileError.h"
+
 namespace gx {
 
 constexpr std::size_t MaxChosenNameLength = 16;
@@ -23,6 +25,9 @@ struct ChosenName {
 ChosenName NameInDataFolder(std::string_view path);
 // The path of the file `name` (Windows-1251) in `folder`.
 std::string DataFilePath(const std::string& folder, std::string_view name);
+// The path of `name` inside `folder`, or "Invalid filename" (and `path` untouched) when the name
+// is not a bare file name.
+FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path);
 // "Файл <name> уже есть. Переписать?" (Windows-1251), asked with Cancel as the default button.
 std::string OverwriteQuestion(std::string_view name);
 // The notice for a name refused for the character `lacking` (Windows-1251 text).

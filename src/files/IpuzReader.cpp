@@ -5,7 +5,7 @@
 #include <set>
 #include <optional>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/Json.h"
 #include "files/LetterCode.h"
 

@@ -4,9 +4,9 @@
 #include <set>
 #include <utility>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/Json.h"
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 
 namespace gx {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/FileError.h"
+#include "base/FileError.h"
 
 namespace gx {
 

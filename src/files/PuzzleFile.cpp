@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "files/Cp1251.h"
-#include "files/FileIo.h"
-#include "shell/NumberParsing.h"
+#include "base/Cp1251.h"
+#include "base/FileIo.h"
+#include "base/NumberParsing.h"
 
 namespace gx {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/FixedString.h"
+#include "base/FixedString.h"
 #include "core/Puzzle.h"
-#include "files/FileError.h"
+#include "base/FileError.h"
 #include "files/LetterCode.h"
 
 namespace gx {

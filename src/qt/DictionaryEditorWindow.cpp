@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "qt/QtText.h"
 #include "shell/Commands.h"
 #include "shell/DictionaryCommands.h"

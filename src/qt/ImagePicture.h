@@ -5,7 +5,7 @@
 #include <QImage>
 #include <memory>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "qt/QtCanvas.h"
 
 namespace gx {

@@ -13,7 +13,7 @@
 
 #include "board/BoardColors.h"
 #include "board/WordSelection.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "qt/Accessibility.h"
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"

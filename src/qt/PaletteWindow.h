@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Settings.h"
 #include "shell/Palette.h"
 

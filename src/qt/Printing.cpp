@@ -4,7 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "files/FileError.h"
+#include "base/FileError.h"
 #include "qt/QtCanvas.h"
 
 namespace gx {

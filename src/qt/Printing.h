@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "board/Canvas.h"
-#include "core/Host.h"
+#include "base/Canvas.h"
+#include "base/Host.h"
 
 class QPrinter;
 class QWidget;

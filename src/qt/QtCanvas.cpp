@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "board/Canvas.h"
+#include "base/Canvas.h"
 
 namespace gx {
 

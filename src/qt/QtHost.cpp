@@ -9,7 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include "files/FileError.h"
+#include "base/FileError.h"
 #include "qt/CentredPicture.h"
 #include "qt/DocumentOpener.h"
 #include "qt/ImagePicture.h"

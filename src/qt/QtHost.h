@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <functional>
 
-#include "core/Host.h"
+#include "base/Host.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "qt/QtText.h"
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

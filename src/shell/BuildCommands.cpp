@@ -10,7 +10,7 @@
 #include "core/FillEngine.h"
 #include "core/Generator.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "shell/Commands.h"
 
 namespace gx {

@@ -5,7 +5,7 @@
 
 #include "shell/Help.h"
 #include "shell/HtmlExport.h"
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 #include "shell/PrintLayout.h"
 
 namespace gx {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/FileNames.h"
 #include "shell/Commands.h"
 #include "shell/Help.h"

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "files/DictionaryEditor.h"
 #include "files/DictionaryStatistics.h"
-#include "files/FileError.h"
+#include "base/FileError.h"
 #include "shell/Gridlex.h"
 
 namespace gx {

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx {
 

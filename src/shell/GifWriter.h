@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/Settings.h"
-#include "files/FileError.h"
+#include "base/FileError.h"
 
 namespace gx {
 

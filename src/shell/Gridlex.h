@@ -6,9 +6,9 @@
 
 #include "core/Puzzle.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
-#include "files/DictionaryStore.h"
-#include "shell/AdvertList.h"
+#include "base/WindowState.h"
+#include "core/DictionaryStore.h"
+#include "files/AdvertList.h"
 
 namespace gx {
 

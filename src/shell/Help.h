@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Settings.h"
 
 namespace gx {

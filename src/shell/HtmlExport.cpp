@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "board/BoardDrawing.h"
-#include "board/Canvas.h"
-#include "files/Cp1251.h"
-#include "files/FileIo.h"
+#include "base/Canvas.h"
+#include "base/Cp1251.h"
+#include "base/FileIo.h"
 #include "shell/GifWriter.h"
 #include "shell/Gridlex.h"
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 #include "shell/PrintLayout.h"
 
 namespace gx {

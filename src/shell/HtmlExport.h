@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Host.h"
-#include "files/FileError.h"
+#include "base/Host.h"
+#include "base/FileError.h"
 
 namespace gx {
 

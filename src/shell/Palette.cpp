@@ -1,6 +1,6 @@
 #include "shell/Palette.h"
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

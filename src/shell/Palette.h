@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Settings.h"
 
 namespace gx {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/Rounding.h"
-#include "files/Cp1251.h"
+#include "base/Rounding.h"
+#include "base/Cp1251.h"
 #include "shell/Gridlex.h"
 
 namespace gx {

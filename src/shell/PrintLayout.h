@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board/Canvas.h"
-#include "core/Host.h"
+#include "base/Canvas.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 

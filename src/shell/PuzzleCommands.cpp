@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/PuzzleReady.h"
-#include "files/Cp1251.h"
-#include "files/FileIo.h"
+#include "base/Cp1251.h"
+#include "base/FileIo.h"
 #include "files/FileNames.h"
 #include "files/PuzzleFile.h"
 #include "shell/Commands.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/FileNames.h"
 
 namespace gx {

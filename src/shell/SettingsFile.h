@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/FixedString.h"
+#include "base/FixedString.h"
 #include "core/Settings.h"
-#include "files/FileError.h"
+#include "base/FileError.h"
 
 namespace gx {
 

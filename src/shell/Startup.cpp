@@ -4,15 +4,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/FileNames.h"
 #include "files/PuzzleFile.h"
-#include "shell/AdvertList.h"
+#include "files/AdvertList.h"
 #include "shell/Commands.h"
 #include "shell/DictionaryCommands.h"
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 #include "shell/SettingsFile.h"
 
 namespace gx {

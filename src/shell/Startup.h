@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/Host.h"
+#include "base/Host.h"
 #include "shell/Gridlex.h"
 
 namespace gx {

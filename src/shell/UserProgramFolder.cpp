@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "shell/Sha256.h"
 
 namespace gx {

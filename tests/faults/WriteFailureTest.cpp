@@ -19,7 +19,7 @@
 #include "InjectedFailures.h"
 #include "OutputTestSupport.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/PuzzleFile.h"
 #include "shell/Commands.h"
 #include "shell/HtmlExport.h"

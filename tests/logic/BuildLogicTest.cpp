@@ -8,7 +8,7 @@
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/Generator.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 namespace {

@@ -9,7 +9,7 @@
 #include "board/Layout.h"
 #include "core/Extraction.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/PuzzleFile.h"
 
 namespace gx {

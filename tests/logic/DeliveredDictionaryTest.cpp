@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "DeliveredFolder.h"
-#include "core/Host.h"
-#include "core/WindowState.h"
-#include "files/Cp1251.h"
+#include "base/Host.h"
+#include "base/WindowState.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 #include "files/LetterCode.h"
 
 namespace gx {

@@ -11,13 +11,13 @@
 #include <string_view>
 
 #include "DeliveredFolder.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
-#include "files/Cp1251.h"
+#include "base/WindowState.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/DictionaryStore.h"
-#include "shell/AdvertList.h"
+#include "core/DictionaryStore.h"
+#include "files/AdvertList.h"
 #include "shell/SettingsFile.h"
 
 namespace gx {

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "DeliveredFolder.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
-#include "core/WindowState.h"
-#include "files/Cp1251.h"
+#include "base/WindowState.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 #include "files/PuzzleFile.h"
 
 namespace gx {

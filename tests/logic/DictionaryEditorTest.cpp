@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/LetterCode.h"
 
 namespace gx {

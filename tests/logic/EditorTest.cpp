@@ -1,4 +1,4 @@
-#include "core/Editor.h"
+#include "board/Editor.h"
 
 #include <gtest/gtest.h>
 

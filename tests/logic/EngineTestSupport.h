@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/FillEngine.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/SlotPainter.h"
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 
 namespace gx::test {
 

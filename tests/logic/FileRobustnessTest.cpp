@@ -9,7 +9,7 @@
 
 #include "FilesTestFolder.h"
 #include "files/DictionaryFile.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 #include "files/PuzzleFile.h"
 
 namespace gx::test {

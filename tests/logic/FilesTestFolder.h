@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx::test {
 

@@ -7,7 +7,7 @@
 #include "core/Extraction.h"
 #include "core/FillEngine.h"
 #include "core/LinearWordSearch.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/Generator.h"
 #include "core/RandomSource.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 namespace {

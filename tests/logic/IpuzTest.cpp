@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "DeliveredFolder.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/IpuzReader.h"
 #include "files/IpuzWriter.h"
 #include "files/Json.h"

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "board/BoardDrawing.h"
-#include "board/Canvas.h"
+#include "base/Canvas.h"
 #include "core/ClueList.h"
-#include "core/Host.h"
+#include "base/Host.h"
 #include "core/RandomSource.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "shell/Commands.h"
 #include "shell/Gridlex.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 namespace gx {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FilesTestFolder.h"
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FilesTestFolder.h"
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 #include "shell/SettingsFile.h"
 
 namespace gx::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 #include <filesystem>
 

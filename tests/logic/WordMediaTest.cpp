@@ -4,7 +4,7 @@
 
 #include "FilesTestFolder.h"
 #include "PlayTestSupport.h"
-#include "shell/AdvertList.h"
+#include "files/AdvertList.h"
 #include "shell/Help.h"
 
 namespace gx {

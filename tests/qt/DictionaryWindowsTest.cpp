@@ -7,7 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "qt/MainWindow.h"
 #include "qt/SecondaryForms.h"

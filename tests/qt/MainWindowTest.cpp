@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "board/BoardColors.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 #include "qt/AdvertWindow.h"

@@ -14,7 +14,7 @@
 #include <iterator>
 
 #include "board/BoardDrawing.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "qt/PaletteWindow.h"
 #include "qt/Printing.h"
 #include "qt/QtCanvas.h"

@@ -11,7 +11,7 @@
 
 #include "board/BoardColors.h"
 #include "board/LetterEntry.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "qt/BoardView.h"
 #include "qt/ClueTable.h"
 #include "qt/MainWindow.h"

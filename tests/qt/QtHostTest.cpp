@@ -11,7 +11,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 #include "qt/MediaPlayer.h"
 #include "qt/QtText.h"
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "files/FileDescriptor.h"
-#include "files/FileIo.h"
+#include "base/FileDescriptor.h"
+#include "base/FileIo.h"
 
 namespace gx {
 

@@ -1,4 +1,4 @@
-#include "files/DictionaryStore.h"
+#include "core/DictionaryStore.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "core/FixedString.h"
+#include "base/FixedString.h"
 
 namespace gx {
 

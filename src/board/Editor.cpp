@@ -1,11 +1,11 @@
-#include "core/Editor.h"
+#include "board/Editor.h"
 
 #include <algorithm>
 #include <string>
 
 #include "board/CellPainting.h"
 #include "core/Extraction.h"
-#include "files/Cp1251.h"
+#include "base/Cp1251.h"
 
 namespace gx {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/Settings.h"
+#include "base/Color.h"
 
 namespace gx {
 

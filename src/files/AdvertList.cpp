@@ -1,6 +1,6 @@
-#include "shell/AdvertList.h"
+#include "files/AdvertList.h"
 
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 namespace gx {
 

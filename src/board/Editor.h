@@ -9,7 +9,7 @@
 #include "board/BoardDrawing.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
-#include "core/WindowState.h"
+#include "base/WindowState.h"
 
 namespace gx {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/FixedString.h"
-#include "core/Host.h"
+#include "base/FixedString.h"
+#include "base/Host.h"
 
 namespace gx {
 

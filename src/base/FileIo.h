@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/FileError.h"
+#include "base/FileError.h"
 
 namespace gx {
 
@@ -44,8 +44,5 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // Names read from files or taken from dialogs are bare file names: not empty, not "." or "..",
 // with no folder separator, drive colon or control character.
 bool IsBareFileName(std::string_view name);
-// The path of `name` inside `folder`, or "Invalid filename" (and `path` untouched) when the name
-// is not a bare file name.
-FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path);
 
 }  // namespace gx

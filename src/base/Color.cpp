@@ -1,4 +1,4 @@
-#include "core/Settings.h"
+#include "base/Color.h"
 
 namespace gx {
 

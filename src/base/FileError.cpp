@@ -1,4 +1,4 @@
-#include "files/FileError.h"
+#include "base/FileError.h"
 
 #include <cerrno>
 

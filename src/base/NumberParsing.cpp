@@ -1,4 +1,4 @@
-#include "shell/NumberParsing.h"
+#include "base/NumberParsing.h"
 
 namespace gx {
 

@@ -1,4 +1,4 @@
-#include "files/FileIo.h"
+#include "base/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,8 +6,7 @@
 
 #include <cerrno>
 
-#include "files/FileDescriptor.h"
-#include "files/FileNames.h"
+#include "base/FileDescriptor.h"
 
 namespace gx {
 
@@ -96,12 +95,6 @@ bool IsBareFileName(std::string_view name) {
     if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32 || c == 127) return false;
   }
   return true;
-}
-
-FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path) {
-  if (!IsBareFileName(name)) return FileError(FileError::InvalidFilename);
-  path = DataFilePath(folder, name);
-  return {};
 }
 
 }  // namespace gx
