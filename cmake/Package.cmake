@@ -19,9 +19,13 @@ extended and created anew; a Russian dictionary is included.
 The batch tool gridlex-cli builds and inspects crosswords and dictionaries
 without the window.")
 set(CPACK_STRIP_FILES ON)
+# A plain strip keeps the compilers' .comment notes, which an archive package leaves out.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageStaging.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": Debian keeps a game's programs in /usr/games, while these two, one of them a batch
+# tool for scripts, stay in /usr/bin where `cmake --install` puts them for any prefix.
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${GRIDLEX_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
