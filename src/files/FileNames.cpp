@@ -77,4 +77,13 @@ FileError PathInFolder(const std::string& folder, std::string_view name, std::st
   return {};
 }
 
+std::string NameFromSettings(std::string_view stored, const std::string& data_folder) {
+  auto in_data_folder = [&](std::string_view name) {
+    return IsBareFileName(name) && FileExists(DataFilePath(data_folder, name));
+  };
+  std::string name = NameFromSettings(stored);
+  if (name != stored && in_data_folder(stored) && !in_data_folder(name)) return std::string(stored);
+  return name;
+}
+
 }  // namespace gx

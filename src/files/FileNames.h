@@ -39,5 +39,9 @@ std::string NameRefusedMessage(char32_t lacking);
 // characters it spells. Russian text in Windows-1251 never reads so: its lower-case letters are
 // UTF-8 lead bytes that would have to be followed by two or three bytes of 0x80..0xBF.
 std::string NameFromSettings(std::string_view stored);
+// The same, told apart by the data folder where both readings are possible: a name such as
+// «Рё.dct» is also the UTF-8 spelling of «и.dct», so the stored characters stay when a file of
+// that name is in `data_folder` and none of the other is.
+std::string NameFromSettings(std::string_view stored, const std::string& data_folder);
 
 }  // namespace gx

@@ -70,9 +70,8 @@ void TakeRecord(int record, std::uint16_t value, Settings& settings) {
   }
 }
 
-}  // namespace
-
-FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNameText& dictionary_name) {
+// The records in file order; the dictionary name as stored, one character per record.
+FileError ParseRecords(std::string_view bytes, Settings& settings, DictionaryNameText& stored_name) {
   RecordReader reader(bytes);
   std::uint16_t value = 0;
   for (int record = 0; record < kFirstColorRecord; ++record) {
@@ -84,9 +83,17 @@ FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNa
     if (!reader.Next(red) || !reader.Next(green) || !reader.Next(blue)) return FileError(FileError::ReadBeyondEnd);
     settings.Colors[color] = Rgb(red & 0xFF, green & 0xFF, blue & 0xFF);
   }
-  dictionary_name.Clear();
-  while (reader.Next(value)) dictionary_name.Append(static_cast<char>(value & 0xFF));
-  dictionary_name = NameFromSettings(dictionary_name);
+  stored_name.Clear();
+  while (reader.Next(value)) stored_name.Append(static_cast<char>(value & 0xFF));
+  return {};
+}
+
+}  // namespace
+
+FileError ParseSettings(std::string_view bytes, Settings& settings, DictionaryNameText& dictionary_name) {
+  DictionaryNameText stored;
+  if (FileError error = ParseRecords(bytes, settings, stored)) return error;
+  dictionary_name = NameFromSettings(stored);
   return {};
 }
 
@@ -138,11 +145,11 @@ FileError ReadSettings(Settings& settings, DictionaryNameText& dictionary_name, 
   });
   if (error) return error;
   Settings read = settings;
-  DictionaryNameText name = dictionary_name;
-  error = ParseSettings(std::string_view(bytes).substr(0, kLongestUseful), read, name);
+  DictionaryNameText stored;
+  error = ParseRecords(std::string_view(bytes).substr(0, kLongestUseful), read, stored);
   if (error) return error;
   settings = read;
-  dictionary_name = name;
+  dictionary_name = NameFromSettings(stored, JoinPath(program_dir, "data"));
   return {};
 }
 

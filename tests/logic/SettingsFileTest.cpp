@@ -160,6 +160,25 @@ TEST(SettingsFileOnDisk, LongNameAndOddTailFromDisk) {
   EXPECT_EQ(s.MinSlotCount, 12);
 }
 
+// «Рё.dct» in Windows-1251 is the UTF-8 spelling of «и.dct», as earlier builds stored that name:
+// the same two records name whichever of the two dictionaries the data folder holds.
+TEST(SettingsFileOnDisk, ANameThatAlsoReadsAsUtf8NamesTheDictionaryThatIsThere) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder.Path("data"));
+  Settings s = DefaultSettings();
+  ASSERT_FALSE(WriteSettings(s, W("Рё.dct"), folder.Dir()));
+  EXPECT_EQ(folder.Read("gx.dat").substr(64, 4), Bytes({0xD0, 0, 0xB8, 0}));
+  DictionaryNameText name;
+  ASSERT_FALSE(ReadSettings(s, name, folder.Dir()));
+  EXPECT_EQ(name, W("и.dct"));  // neither is there: read as earlier builds meant it
+  folder.Write("data/Рё.dct", "");
+  ASSERT_FALSE(ReadSettings(s, name, folder.Dir()));
+  EXPECT_EQ(name, W("Рё.dct"));
+  folder.Write("data/и.dct", "");
+  ASSERT_FALSE(ReadSettings(s, name, folder.Dir()));
+  EXPECT_EQ(name, W("и.dct"));
+}
+
 TEST(SettingsFileOnDisk, NameIsFoundInAnyCase) {
   TestFolder folder;
   Settings s;
