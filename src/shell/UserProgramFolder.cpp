@@ -1,5 +1,7 @@
 #include "shell/UserProgramFolder.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/FileDescriptor.h"
 #include "base/FileIo.h"
 #include "shell/Sha256.h"
 
@@ -38,8 +41,49 @@ std::string CannotReadDelivered(FileError error, const fs::path& file) {
   return "Не удаётся прочитать файлы программы: " + error.Text() + " (" + file.string() + ")";
 }
 
-FileError FromCode(const std::error_code& code) {
-  return code ? FileError::FromErrno(code.value()) : FileError(FileError::AccessDenied);
+// The permission the user gave counts even where the system would let the write through (the
+// superuser may write anything), as for every file the program replaces.
+bool Writable(const fs::path& dir) {
+  struct stat info {};
+  return ::stat(dir.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+         ::access(dir.c_str(), W_OK) == 0;
+}
+
+// Makes the folder and the missing ones above it, none in a folder that may not be written.
+FileError MakeFolders(const fs::path& dir) {
+  std::error_code code;
+  if (fs::is_directory(dir, code)) return {};
+  const fs::path parent = dir.parent_path();
+  if (parent.empty() || parent == dir) return FileError(FileError::FileNotFound);
+  if (FileError error = MakeFolders(parent)) return error;
+  if (!Writable(parent)) return FileError(FileError::AccessDenied);
+  if (::mkdir(dir.c_str(), 0777) == 0 || fs::is_directory(dir, code)) return {};
+  return FileError::FromErrno(errno);
+}
+
+// The folder a first copy is assembled in: NAME.new- and six letters or digits, beside NAME.
+constexpr std::string_view kStagingMark = ".new-";
+constexpr std::size_t kStagingLetters = 6;
+
+bool IsStagingOf(const std::string& name, const fs::path& dir) {
+  const std::string start = dir.filename().string() + std::string(kStagingMark);
+  if (name.size() != start.size() + kStagingLetters || name.compare(0, start.size(), start) != 0) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+  });
+}
+
+// A first copy that was killed leaves its staging folder behind. A start still assembling its own
+// holds a lock on it; any staging folder nobody holds is such a leftover and is removed.
+void RemoveAbandonedCopies(const fs::path& dir) {
+  std::error_code code;
+  std::vector<fs::path> abandoned;
+  for (fs::directory_iterator it(dir.parent_path(), code), end; !code && it != end; it.increment(code)) {
+    if (!IsStagingOf(it->path().filename().string(), dir) || it->is_symlink(code) || !it->is_directory(code)) continue;
+    const FileDescriptor folder(::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.get() >= 0 && ::flock(folder.get(), LOCK_EX | LOCK_NB) == 0) abandoned.push_back(it->path());
+  }
+  for (const fs::path& path : abandoned) fs::remove_all(path, code);
 }
 
 // Every regular file below the delivered folder, as sorted relative paths.
@@ -113,9 +157,7 @@ std::string Refresh(const fs::path& delivered, const fs::path& dir, const std::v
         continue;
       }
     }
-    std::error_code code;
-    fs::create_directories(target.parent_path(), code);
-    if (code) return CannotWrite(dir, FromCode(code), target.parent_path());
+    if (FileError error = MakeFolders(target.parent_path())) return CannotWrite(dir, error, target.parent_path());
     if (FileError error = ReplaceFile(target.string(), delivery.bytes)) return CannotWrite(dir, error, target);
     list += delivery.sum + " ./" + file + "\n";
   }
@@ -128,13 +170,17 @@ std::string Refresh(const fs::path& delivered, const fs::path& dir, const std::v
 // Assembles a new program folder beside `dir` and renames it into place once it is complete.
 std::string CreateFromDelivered(const fs::path& delivered, const fs::path& dir, const std::vector<std::string>& files) {
   std::error_code code;
-  fs::create_directories(dir.parent_path(), code);
-  if (code) return CannotCreate(dir, FromCode(code));
-  std::string pattern = (dir.parent_path() / (dir.filename().string() + ".new-XXXXXX")).string();
+  if (FileError error = MakeFolders(dir.parent_path())) return CannotCreate(dir, error);
+  if (!Writable(dir.parent_path())) return CannotCreate(dir, FileError(FileError::AccessDenied));
+  std::string pattern =
+      (dir.parent_path() / (dir.filename().string() + std::string(kStagingMark) + std::string(kStagingLetters, 'X'))).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   if (::mkdtemp(name.data()) == nullptr) return CannotCreate(dir, FileError::FromErrno(errno));
   const fs::path staging(name.data());
+  // Held until the copy is done, so that no other start takes the folder for a killed one's.
+  const FileDescriptor lock(::open(staging.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (lock.get() >= 0) ::flock(lock.get(), LOCK_EX);
   const mode_t mask = ::umask(0);
   ::umask(mask);
   ::chmod(staging.c_str(), 0777 & ~mask);  // mkdtemp makes it private; the folder gets the usual mode
@@ -199,10 +245,9 @@ std::string PrepareProgramFolder(const std::string& delivered, const std::string
     return "Нет папки программы " + folder.string() + ", и не найдены файлы программы для неё в " + delivered;
   }
 
+  RemoveAbandonedCopies(folder);
   std::string message = exists ? Refresh(delivered, folder, files) : CreateFromDelivered(delivered, folder, files);
-  if (message.empty() && ::access(folder.c_str(), W_OK) != 0) {
-    message = CannotWrite(folder, FileError::FromErrno(errno), folder);
-  }
+  if (message.empty() && !Writable(folder)) message = CannotWrite(folder, FileError(FileError::AccessDenied), folder);
   return message;
 }
 
