@@ -86,21 +86,31 @@ BuildRecord TimedBuild(gx::WordSearch& search, DictionaryStore& dictionary, std:
   const double start = CpuSeconds();
   double fill_start = start;
   bool grid_found = false;
-  const gx::BuildResult build = gx::RunBuild(run, random, static_cast<std::uint8_t>(min_slots),
-                                             gx::kDefaultMaxGenerations, [&] {
-                                               grid_found = true;
-                                               fill_start = CpuSeconds();
-                                             });
+  // The engine's steps of a build in the command's order, without the board and the window.
+  const gx::GridSearch search_result = gx::GenerateAcceptableGrid(
+      *puzzle, random, host, gx::BoundedMinSlotCount(min_slots), gx::kDefaultMaxGenerations);
+  gx::FillOutcome fill;
+  if (search_result.outcome == gx::GridSearchOutcome::Accepted) {
+    gx::PruneUnusedCells(*puzzle);
+    gx::ClearLettersAndAnswers(*puzzle, host);
+    gx::ClassifyCells(*puzzle);
+    gx::ExtractSlots(*puzzle);
+    if (puzzle->SlotCount <= gx::kMaxGeneratedSlots) {
+      grid_found = true;
+      fill_start = CpuSeconds();
+      if (puzzle->SlotCount >= gx::kMinAcceptedSlots) fill = gx::FillAndRequeue(run);
+    }
+  }
   const double end = CpuSeconds();
   if (!grid_found) fill_start = end;  // no grid, no fill
   BuildRecord record;
   record.seconds = end - start;
   record.fill_seconds = end - fill_start;
-  record.generations = build.search.generations;
+  record.generations = search_result.generations;
   record.slots = puzzle->SlotCount;
   record.placed = puzzle->PlacedCount;
-  record.attempts = build.result.fill.attempts;
-  record.complete = build.result.fill.complete;
+  record.attempts = fill.attempts;
+  record.complete = fill.complete;
   record.grid = grid_found;
   for (int k = 1; k <= puzzle->SlotCount; ++k) {
     record.answers += gx::ReconstructedEntry(*puzzle, k) + "@" + std::to_string(puzzle->SlotDictPos[k]) + "\n";
@@ -191,11 +201,12 @@ RefillRecord TimedRefill(gx::WordSearch& search, DictionaryStore& dictionary, in
   gx::NullSlotPainter painter;
   gx::FillRun run{*puzzle, dictionary, window, host, painter, gx::Palette{}, attempts, &search};
   const double start = CpuSeconds();
-  const gx::CommandResult result = gx::RunRefill(run);
+  gx::ClearLettersAndAnswers(*puzzle, host);
+  const gx::FillOutcome fill = gx::FillAndRequeue(run);
   RefillRecord record;
   record.seconds = CpuSeconds() - start;
   record.placed = puzzle->PlacedCount;
-  record.attempts = result.fill.attempts;
+  record.attempts = fill.attempts;
   for (int k = 1; k <= puzzle->SlotCount; ++k) record.answers += gx::ReconstructedEntry(*puzzle, k) + "\n";
   for (int e = 1; e <= dictionary.DictionaryCount; ++e) record.answers += std::string(dictionary.Entry(e)) + "\n";
   return record;

@@ -18,7 +18,7 @@
 #include "core/FillEngine.h"
 #include "core/RandomSource.h"
 #include "files/DictionaryFile.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ class PixelCanvas : public gx::Canvas {
 };
 
 // Checks the clock now and then and repaints the whole board every 15 ms, as the window does.
-class ThrottledHost : public gx::Host {
+class ThrottledHost : public gx::NullHost {
  public:
   void ProcessEvents() override {
     ++polls;
@@ -142,19 +142,18 @@ int main(int argc, char** argv) {
     const gx::FillOutcome outcome = gx::FillAndRequeue(run);
     const double batch_ms = Ms(start);
 
-    auto shown = std::make_unique<gx::Gridlex>();
+    PixelCanvas canvas(336, 336);
+    ThrottledHost host;
+    gx::SeededRandom unused(1);
+    gx::CommandCore commands({}, host, canvas, unused);
+    gx::Gridlex* shown = &commands.State();
     shown->puzzle = grid;
     shown->settings.Colors = colors;
     shown->settings.MaxFillAttempts = 256;
     dictionary.Give(shown->dictionary);
-    PixelCanvas canvas(336, 336);
-    gx::BoardDrawing board(shown->puzzle, shown->settings.Colors, shown->window, canvas);
-    ThrottledHost host;
-    host.board = &board;
+    host.board = &commands.Board();
     host.repaint = argc <= 3;
     host.clock = argc <= 4;
-    gx::SeededRandom unused(1);
-    gx::Commands commands(*shown, host, board, unused);
     start = Clock::now();
     commands.KeyDown(gx::Key::F7);
     const double window_ms = Ms(start);

@@ -23,37 +23,15 @@
 #include "core/RandomSource.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/SettingsFile.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The board is drawn nowhere: the soak measures the logic, not the painting.
-class NoCanvas : public gx::Canvas {
- public:
-  void SetPenColor(gx::Color c) override { pen_ = c; }
-  gx::Color PenColor() const override { return pen_; }
-  void SetPenMode(gx::PenMode m) override { mode_ = m; }
-  gx::PenMode GetPenMode() const override { return mode_; }
-  void SetBrushColor(gx::Color c) override { brush_ = c; }
-  gx::Color BrushColor() const override { return brush_; }
-  void SetFont(std::string_view, int) override {}
-  void SetFontColor(gx::Color c) override { font_ = c; }
-  gx::Color FontColor() const override { return font_; }
-  void Rectangle(int, int, int, int) override {}
-  void FillRect(int, int, int, int) override {}
-  void Line(int, int, int, int) override {}
-  void TextOut(int, int, std::string_view) override {}
-
- private:
-  gx::Color pen_ = 0, brush_ = 0, font_ = 0;
-  gx::PenMode mode_ = gx::PenMode::Copy;
-};
-
 // Counts the boxes the commands ask for; the soak has no one to answer them.
-class QuietHost : public gx::Host {
+class QuietHost : public gx::NullHost {
  public:
   void ShowInformation(std::string_view) override { ++boxes; }
   void ShowError(std::string_view text) override { errors.emplace_back(text); }
@@ -120,18 +98,18 @@ int main(int argc, char** argv) {
   fs::create_directories(folder / "data");
   fs::copy_file(dictionary, folder / "data" / "ru.dct", fs::copy_options::overwrite_existing);
 
-  auto state = std::make_unique<gx::Gridlex>();
+  // The board is drawn nowhere: the soak measures the logic, not the painting.
+  gx::NullCanvas canvas;
+  QuietHost host;
+  gx::SeededRandom random(20261208);
+  gx::CommandCore commands(folder.string(), host, canvas, random);
+  gx::Gridlex* state = &commands.State();
   state->settings = gx::DefaultSettings();
   state->settings.ProgramDir = folder.string();
   state->settings.SoundOn = false;
   state->dictionary.DictionaryName = "ru.dct";
   state->window.ComboBox2Text = std::to_string(state->settings.MaxFillAttempts);
-  NoCanvas canvas;
-  gx::BoardDrawing board(state->puzzle, state->settings.Colors, state->window, canvas);
-  board.SetPaintSize(21 * 16, 21 * 16);
-  QuietHost host;
-  gx::SeededRandom random(20261208);
-  gx::Commands commands(*state, host, board, random);
+  commands.SetBoardRoom(21 * 16, 21 * 16);
   if (!commands.LoadDictionary()) return Fail(0, "the dictionary cannot be read");
 
   std::vector<std::string> loaded = Entries(state->dictionary);

@@ -35,4 +35,27 @@ class Canvas {
   virtual void TextOut(int x, int y, std::string_view text) = 0;
 };
 
+// A canvas that keeps its drawing state and draws nowhere: the batch tool and the benchmarks,
+// which run the window's commands without a picture.
+class NullCanvas : public Canvas {
+ public:
+  void SetPenColor(Color color) override { pen_ = color; }
+  Color PenColor() const override { return pen_; }
+  void SetPenMode(PenMode mode) override { mode_ = mode; }
+  PenMode GetPenMode() const override { return mode_; }
+  void SetBrushColor(Color color) override { brush_ = color; }
+  Color BrushColor() const override { return brush_; }
+  void SetFont(std::string_view, int) override {}
+  void SetFontColor(Color color) override { font_ = color; }
+  Color FontColor() const override { return font_; }
+  void Rectangle(int, int, int, int) override {}
+  void FillRect(int, int, int, int) override {}
+  void Line(int, int, int, int) override {}
+  void TextOut(int, int, std::string_view) override {}
+
+ private:
+  Color pen_ = 0, brush_ = 0, font_ = 0;
+  PenMode mode_ = PenMode::Copy;
+};
+
 }  // namespace gx

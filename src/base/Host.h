@@ -57,46 +57,59 @@ class Host {
 
   // Lets the window handle pending events. Long operations call it very often (per dictionary
   // byte, per entry tried), so an implementation must make it cheap, e.g. by checking a clock.
-  virtual void ProcessEvents() {}
+  virtual void ProcessEvents() = 0;
 
   // Modal message boxes. Information: icon and OK. Confirmation: OK (true) or Cancel (false),
   // `preset` being the button Enter presses. Error: error icon, titled "Gridlex", with a run-time
   // error text.
-  virtual void ShowInformation(std::string_view /*text*/) {}
-  virtual bool Confirm(std::string_view /*text*/, DefaultButton /*preset*/) { return false; }
-  virtual void ShowError(std::string_view /*text*/) {}
+  virtual void ShowInformation(std::string_view text) = 0;
+  virtual bool Confirm(std::string_view text, DefaultButton preset) = 0;
+  virtual void ShowError(std::string_view text) = 0;
 
   // File dialogs: the chosen path, or nothing when the user cancels.
-  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) { return std::nullopt; }
-  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest&) { return std::nullopt; }
-  virtual std::optional<Color> ColorDialog(Color initial) { return initial; }
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest&) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest&) = 0;
+  virtual std::optional<Color> ColorDialog(Color initial) = 0;
 
-  virtual void SetWaitCursor(bool /*on*/) {}
+  virtual void SetWaitCursor(bool on) = 0;
   // A blocking pause; the window may keep repainting but must ignore input meanwhile.
-  virtual void Pause(int /*milliseconds*/) {}
+  virtual void Pause(int milliseconds) = 0;
 
   // Plays a sound or film file asynchronously, stopping the one before. False when it cannot be opened.
-  virtual bool PlayMedia(const std::string& /*path*/) { return true; }
+  virtual bool PlayMedia(const std::string& path) = 0;
   // Loads a picture file into a picture control. When the file cannot be read the implementation
   // reports it in an error box and returns false; the control keeps its old picture.
-  virtual bool LoadPicture(PictureControl /*control*/, const std::string& /*path*/) { return true; }
+  virtual bool LoadPicture(PictureControl control, const std::string& path) = 0;
   // Opens a document with the desktop's default program.
-  virtual void OpenDocument(const std::string& /*path*/) {}
+  virtual void OpenDocument(const std::string& path) = 0;
 
   // An off-screen picture with fonts, or nothing when none can be made.
-  virtual std::unique_ptr<PictureSurface> CreatePicture(int /*width*/, int /*height*/) { return nullptr; }
+  virtual std::unique_ptr<PictureSurface> CreatePicture(int width, int height) = 0;
   // Shows the print dialog; when the user confirms, the document is laid out for the printable
   // area and drawn page by page on a canvas in dots of `layout_dpi` (the resolution measured at
   // start), scaled to the real resolution of the printer chosen. On Failed, `error` holds the
   // text for the error box.
-  virtual PrintOutcome PrintPages(PrintDocument& /*document*/, int /*layout_dpi*/, std::string& /*error*/) {
-    return PrintOutcome::Cancelled;
-  }
-  // Shows the colour palette window (not modally).
-  virtual void ShowPaletteWindow() {}
+  virtual PrintOutcome PrintPages(PrintDocument& document, int layout_dpi, std::string& error) = 0;
 };
 
-// A host that does nothing: batch runs and benchmarks.
-class NullHost : public Host {};
+// A host that does nothing: batch runs, benchmarks, and the base of test hosts. Every question
+// is answered as a user pressing Cancel would; every picture and sound "plays".
+class NullHost : public Host {
+ public:
+  void ProcessEvents() override {}
+  void ShowInformation(std::string_view) override {}
+  bool Confirm(std::string_view, DefaultButton) override { return false; }
+  void ShowError(std::string_view) override {}
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<Color> ColorDialog(Color initial) override { return initial; }
+  void SetWaitCursor(bool) override {}
+  void Pause(int) override {}
+  bool PlayMedia(const std::string&) override { return true; }
+  bool LoadPicture(PictureControl, const std::string&) override { return true; }
+  void OpenDocument(const std::string&) override {}
+  std::unique_ptr<PictureSurface> CreatePicture(int, int) override { return nullptr; }
+  PrintOutcome PrintPages(PrintDocument&, int, std::string&) override { return PrintOutcome::Cancelled; }
+};
 
 }  // namespace gx

@@ -2,10 +2,15 @@
 // What commands change in the main window besides the board: plain state that the logic writes
 // and the front end shows. Texts are Windows-1251 bytes.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 namespace gx {
+
+// The windows besides the main one that a command may ask to be shown (and activated).
+enum class SecondaryWindow : std::uint8_t { Statistics, Editor, Palette };
+constexpr std::size_t SecondaryWindowCount = 3;
 
 struct WindowState {
   std::string Caption;
@@ -37,6 +42,12 @@ struct WindowState {
   std::string SpeedButton8Hint;
   bool AdvertVisible = false;  // the advertisement window
   std::string AdvertCaption;
+
+  // The one way a command asks for another window: a count raised per request, shown by the
+  // front end whenever it differs from the count it last saw.
+  std::array<int, SecondaryWindowCount> ShowRequests{};
+  void RequestShow(SecondaryWindow window) { ++ShowRequests[static_cast<std::size_t>(window)]; }
+  int ShowRequestsOf(SecondaryWindow window) const { return ShowRequests[static_cast<std::size_t>(window)]; }
 };
 
 }  // namespace gx

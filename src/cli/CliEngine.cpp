@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/BatchCore.h"
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
 #include "cli/CliOptions.h"
@@ -59,6 +60,9 @@ void SetBoardSize(Puzzle& p, int size) {
   p.BoardCols = static_cast<std::uint16_t>(size);
 }
 
+// The board a refill runs on: the grid text sets its own, and a refill never makes a new one.
+constexpr int kBoardCells = 21;
+
 }  // namespace
 
 int RunGenerate(const std::vector<std::string>& args) {
@@ -80,55 +84,53 @@ int RunGenerate(const std::vector<std::string>& args) {
 
 int RunFill(const std::vector<std::string>& args) {
   const FillOptions options = ParseFillOptions(args);
-  auto puzzle = std::make_unique<Puzzle>();
-  auto dictionary = std::make_unique<DictionaryStore>();
-  LoadGridText(options.grid_path, *puzzle);
-  LoadDictionaryOrFail(options.dictionary_path, *dictionary);
-  ClassifyCells(*puzzle);
-  ExtractSlots(*puzzle);
-  const RefillSlots check = CheckRefillSlots(*puzzle);
+  SeededRandom unused{0};  // a refill draws nothing
+  BatchCore batch(unused, kBoardCells);
+  Gridlex& state = batch.State();
+  Puzzle& puzzle = state.puzzle;
+  LoadGridText(options.grid_path, puzzle);
+  LoadDictionaryOrFail(options.dictionary_path, state.dictionary);
+  ClassifyCells(puzzle);
+  ExtractSlots(puzzle);
+  const RefillSlots check = CheckRefillSlots(puzzle);
   switch (check.check) {
     case RefillCheck::TooFewSlots: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::TooFewCells())};
     case RefillCheck::TooManySlots:
-      throw CommandFailure{ExitFillRefused, "more than 250 slots: " + std::to_string(puzzle->SlotCount)};
+      throw CommandFailure{ExitFillRefused, "more than 250 slots: " + std::to_string(puzzle.SlotCount)};
     case RefillCheck::SlotsTooLong: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::SlotsTooLong())};
     case RefillCheck::Ready: break;
   }
-  WindowState window;
-  NullHost host;
-  NullSlotPainter painter;
-  FillRun run{*puzzle, *dictionary, window, host, painter, Palette{}, options.attempts};
-  const CommandResult result = RunRefill(run);
-  PrintFill(*puzzle, result.fill);
-  if (options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
+  state.settings.MaxFillAttempts = options.attempts;
+  const BatchFill fill = batch.Refill();
+  if (!fill.puzzle) throw CommandFailure{ExitFillRefused, "the grid was not filled"};
+  PrintFill(*fill.puzzle, fill.report.fill);
+  if (options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
   return ExitSuccess;
 }
 
 int RunBuild(const std::vector<std::string>& args) {
   const BuildOptions options = ParseBuildOptions(args);
   auto random = MakeRandom(options.random);
-  auto puzzle = std::make_unique<Puzzle>();
-  auto dictionary = std::make_unique<DictionaryStore>();
-  LoadDictionaryOrFail(options.dictionary_path, *dictionary);
-  SetBoardSize(*puzzle, options.board);
-  WindowState window;
-  NullHost host;
-  NullSlotPainter painter;
-  FillRun run{*puzzle, *dictionary, window, host, painter, Palette{}, options.attempts};
-  const BuildResult build = gx::RunBuild(run, *random, options.min_slots, options.max_generations);
-  if (build.search.outcome == GridSearchOutcome::DrawsExhausted) DrawsRanOut();
-  if (build.search.outcome == GridSearchOutcome::NoAcceptableGrid) {
-    throw CommandFailure{ExitNoAcceptableGrid,
-                         "no acceptable grid in " + std::to_string(build.search.generations) + " generations"};
+  BatchCore batch(*random, options.board);
+  Gridlex& state = batch.State();
+  LoadDictionaryOrFail(options.dictionary_path, state.dictionary);
+  state.settings.MinSlotCount = options.min_slots;
+  state.settings.MaxFillAttempts = options.attempts;
+  batch.Builds().SetMaxGenerations(options.max_generations);
+  const BatchFill built = batch.Build();
+  const GridSearch& search = built.report.search;
+  if (search.outcome == GridSearchOutcome::DrawsExhausted) DrawsRanOut();
+  if (!built.puzzle) {
+    throw CommandFailure{ExitNoAcceptableGrid, "no acceptable grid in " + std::to_string(search.generations) + " generations"};
   }
-  PrintUtf8Line("generated " + std::to_string(build.search.generations));
-  const FillOutcome& fill = build.result.fill;
-  PrintFill(*puzzle, fill);
-  PrintBoard(*puzzle, true);
-  if (fill.ran && options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
+  PrintUtf8Line("generated " + std::to_string(search.generations));
+  const FillOutcome& fill = built.report.fill;
+  PrintFill(*built.puzzle, fill);
+  PrintBoard(*built.puzzle, true);
+  if (fill.ran && options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
   if (!fill.complete) return ExitBuildIncomplete;
   if (options.out) {
-    const FileError error = SavePuzzleFile(*puzzle, *options.out);
+    const FileError error = SavePuzzleFile(*built.puzzle, *options.out);
     if (error) throw IoFailure{error, *options.out};
   }
   return ExitSuccess;

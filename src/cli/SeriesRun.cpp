@@ -4,7 +4,9 @@
 
 #include <memory>
 #include <unordered_set>
+#include <utility>
 
+#include "cli/BatchCore.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "core/FillEngine.h"
@@ -30,22 +32,27 @@ SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& setti
   SeriesTally tally;
   std::unordered_set<std::string> seen;
   SeededRandom random(settings.seed);
-  auto puzzle = std::make_unique<Puzzle>();
-  WindowState window;
-  NullHost host;
-  NullSlotPainter painter;
+  BatchCore batch(random, settings.board);
+  Gridlex& state = batch.State();
+  state.settings.MinSlotCount = settings.min_slots;
+  state.settings.MaxFillAttempts = settings.attempts;
+  batch.Builds().SetMaxGenerations(settings.max_generations);
+  // The builds run on the caller's dictionary, which gets its requeue back however the series ends.
+  std::swap(state.dictionary, dictionary);
+  struct GiveBack {
+    DictionaryStore& a;
+    DictionaryStore& b;
+    ~GiveBack() { std::swap(a, b); }
+  } give_back{state.dictionary, dictionary};
   for (int done = 1; done <= settings.count; ++done) {
-    puzzle->BoardRows = static_cast<std::uint16_t>(settings.board);
-    puzzle->BoardCols = static_cast<std::uint16_t>(settings.board);
-    FillRun run{*puzzle, dictionary, window, host, painter, Palette{}, settings.attempts};
-    const BuildResult build = RunBuild(run, random, settings.min_slots, settings.max_generations);
-    if (build.search.outcome == GridSearchOutcome::Accepted && build.result.fill.complete) {
+    const BatchFill fill = batch.Build();
+    if (fill.puzzle && fill.report.fill.complete) {
       ++tally.built;
-      for (int k = 1; k <= puzzle->SlotCount; ++k) {
+      for (int k = 1; k <= fill.puzzle->SlotCount; ++k) {
         ++tally.answers;
-        if (seen.insert(puzzle->SlotAnswer[k].str()).second) ++tally.distinct;
+        if (seen.insert(fill.puzzle->SlotAnswer[k].str()).second) ++tally.distinct;
       }
-      if (built) built(*puzzle, tally.built);
+      if (built) built(*fill.puzzle, tally.built);
     } else {
       ++tally.failed;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/Generator.h"
 
@@ -87,54 +86,6 @@ FillOutcome FillAndRequeue(FillRun& run) {
   return outcome;
 }
 
-std::string FinishCaption(const FillOutcome& fill, std::uint8_t slot_count) {
-  return fill.complete ? texts::NewCrossword(slot_count) : texts::BuildAborted();
-}
-
-namespace {
-
-void EmptyTypedEntries(Puzzle& p) {
-  for (auto& entry : p.SlotEntry) entry.Clear();
-}
-
-}  // namespace
-
-BuildResult RunBuild(FillRun& run, RandomSource& random, std::uint8_t min_slot_count, unsigned max_generations,
-                     const std::function<void()>& grid_ready) {
-  Puzzle& p = run.puzzle;
-  WindowState& window = run.window;
-  BuildResult build;
-  p.AnswersShown = 0;
-  EmptyTypedEntries(p);
-  window.Caption = texts::BuildingGrid();
-  window.Grid1Visible = false;
-
-  build.search = GenerateAcceptableGrid(p, random, run.host, BoundedMinSlotCount(min_slot_count), max_generations);
-  if (build.search.outcome != GridSearchOutcome::Accepted) {
-    build.result.caption = texts::BuildAborted();
-    return build;
-  }
-  window.Caption = texts::NewGridFilling();
-  window.Label1Visible = false;
-  window.ProgressVisible = true;
-  window.Grid1Visible = true;
-
-  PruneUnusedCells(p);
-  ClearLettersAndAnswers(p, run.host);
-  run.host.ProcessEvents();
-  ClassifyCells(p);
-  ExtractSlots(p);
-  build.result.fill.slot_count = p.SlotCount;
-  if (p.SlotCount > kMaxGeneratedSlots) {
-    build.too_many_slots = true;
-    return build;
-  }
-  if (grid_ready) grid_ready();
-  if (p.SlotCount >= kMinAcceptedSlots) build.result.fill = FillAndRequeue(run);
-  build.result.caption = FinishCaption(build.result.fill, p.SlotCount);
-  return build;
-}
-
 RefillSlots CheckRefillSlots(const Puzzle& p) {
   RefillSlots slots;
   if (p.SlotCount < kMinAcceptedSlots) {
@@ -148,36 +99,6 @@ RefillSlots CheckRefillSlots(const Puzzle& p) {
     if (!slots.long_slots.empty()) slots.check = RefillCheck::SlotsTooLong;
   }
   return slots;
-}
-
-RefillSlots PrepareRefill(Puzzle& p, WindowState& window) {
-  if (p.SlotCount < kMinAcceptedSlots) {
-    window.Caption = texts::TooFewCells();
-    return {RefillCheck::TooFewSlots, {}};
-  }
-  p.AnswersShown = 0;
-  EmptyTypedEntries(p);
-  window.Caption = texts::Filling();
-  ClassifyCells(p);
-  ExtractSlots(p);
-  // The count was checked on the table as last extracted; a fresh table of fewer slots is filled.
-  RefillSlots slots = CheckRefillSlots(p);
-  if (slots.check == RefillCheck::TooFewSlots) slots.check = RefillCheck::Ready;
-  if (slots.check == RefillCheck::TooManySlots) return slots;
-  window.Caption = texts::GridOfSlots(p.SlotCount);
-  if (slots.check == RefillCheck::SlotsTooLong) window.Caption = texts::SlotsTooLong();
-  return slots;
-}
-
-CommandResult RunRefill(FillRun& run) {
-  run.window.Label1Visible = false;
-  run.window.ProgressVisible = true;
-  run.host.ProcessEvents();
-  ClearLettersAndAnswers(run.puzzle, run.host);
-  CommandResult result;
-  result.fill = FillAndRequeue(run);
-  result.caption = FinishCaption(result.fill, run.puzzle.SlotCount);
-  return result;
 }
 
 }  // namespace gx

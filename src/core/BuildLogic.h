@@ -1,11 +1,9 @@
 #pragma once
 // The window-free steps of the build command (generate a grid until acceptable, prune it, clear it,
-// extract its slots, fill it, requeue the used words) and of the refill command (check the drawn
-// grid, clear it, fill it, requeue). The window draws, plays the sounds and finishes the command
-// with what these return.
+// fill it, requeue the used words) and of the refill command (check the drawn grid, clear it, fill
+// it, requeue). The commands themselves, which run these in order, are in shell/BuildCommands.h.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,25 +53,6 @@ struct FillOutcome {
 };
 FillOutcome FillAndRequeue(FillRun& run);
 
-// What the window finishes a build or refill with.
-struct CommandResult {
-  FillOutcome fill;
-  std::string caption;  // the finishing caption, Windows-1251; empty when the command ended early
-};
-std::string FinishCaption(const FillOutcome& fill, std::uint8_t slot_count);
-
-struct BuildResult {
-  GridSearch search;
-  bool too_many_slots = false;  // more than 128 slots after pruning: the command ended early
-  CommandResult result;
-};
-
-// Steps of the build after the dictionary is loaded, the confirmation given and the empty board
-// drawn. grid_ready runs once the pruned grid is extracted, before the fill (the window draws
-// the words and numbers there). MinSlotCount and MaxFillAttempts come from the arguments.
-BuildResult RunBuild(FillRun& run, RandomSource& random, std::uint8_t min_slot_count, unsigned max_generations,
-                     const std::function<void()>& grid_ready = {});
-
 // Why the slots on the board cannot be refilled, checked after extraction.
 enum class RefillCheck { Ready, TooFewSlots, TooManySlots, SlotsTooLong };
 struct RefillSlots {
@@ -81,12 +60,5 @@ struct RefillSlots {
   std::vector<std::uint8_t> long_slots;  // slots of 20 cells or more, to paint in WrongWordColor
 };
 RefillSlots CheckRefillSlots(const Puzzle& puzzle);
-
-// The refill up to its fill: refuses a table of fewer than 4 slots (as last extracted) with
-// "Мало ячеек", extracts again, refuses more than 250 slots silently and long slots with
-// "Ячейки более 19 клеток", setting the captions on the way.
-RefillSlots PrepareRefill(Puzzle& puzzle, WindowState& window);
-// The rest of a refill once PrepareRefill said Ready: clear, fill, requeue.
-CommandResult RunRefill(FillRun& run);
 
 }  // namespace gx

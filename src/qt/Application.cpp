@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,29 +40,35 @@ void ReportStartFailure(const std::string& message) {
   QMessageBox::critical(nullptr, QStringLiteral("Gridlex"), QString::fromStdString(message));
 }
 
-// Chooses the program folder, makes or refreshes it and makes it the current folder; false after
-// the user has been told why it could not be done.
-bool EnterProgramFolder(const ProgramOptions& options) {
+std::string CurrentFolder() {
+  std::error_code error;
+  const std::filesystem::path dir = std::filesystem::current_path(error);
+  return error ? std::string(".") : dir.string();
+}
+
+// Chooses the program folder, makes or refreshes it and makes it the current folder (file
+// dialogs open there); nothing after the user has been told why it could not be done.
+std::optional<std::string> EnterProgramFolder(const ProgramOptions& options) {
   const ProgramFolderChoice choice =
-      ChooseProgramFolder(options.program_dir, CurrentProgramDir(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+      ChooseProgramFolder(options.program_dir, CurrentFolder(), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (choice.dir.empty()) {
     ReportStartFailure("Не найдена папка для файлов программы: задайте HOME, XDG_DATA_HOME или --program-dir");
-    return false;
+    return std::nullopt;
   }
   if (choice.copy_delivered) {
     const std::string message = PrepareProgramFolder(DeliveredFolder(), choice.dir);
     if (!message.empty()) {
       ReportStartFailure(message);
-      return false;
+      return std::nullopt;
     }
   }
   std::error_code error;
   std::filesystem::current_path(choice.dir, error);
   if (error) {
     ReportStartFailure("Не удаётся перейти в папку программы " + choice.dir + ": " + error.message());
-    return false;
+    return std::nullopt;
   }
-  return true;
+  return CurrentFolder();
 }
 
 }  // namespace
@@ -117,9 +124,10 @@ int RunProgram(int argc, char** argv) {
     std::error_code ignored;
     start_puzzle = std::filesystem::absolute(*options.puzzle_file, ignored).string();
   }
-  if (!EnterProgramFolder(options)) return ExitFailure;
+  const std::optional<std::string> program_dir = EnterProgramFolder(options);
+  if (!program_dir) return ExitFailure;
 
-  TForm1 form1(nullptr, {}, start_puzzle);  // its creation reads the settings and loads the puzzle
+  TForm1 form1(nullptr, {}, start_puzzle, *program_dir);  // its creation reads the settings and loads the puzzle
   TForm2 form2;
   auto* form3 = new AdvertWindow(&form1);  // stays above the main window
   TForm4 form4;

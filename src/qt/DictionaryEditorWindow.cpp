@@ -9,7 +9,7 @@
 
 #include "base/Cp1251.h"
 #include "qt/QtText.h"
-#include "shell/Commands.h"
+#include "shell/Input.h"
 #include "shell/DictionaryCommands.h"
 
 namespace gx {

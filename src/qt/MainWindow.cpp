@@ -1,6 +1,7 @@
 #include "qt/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPrinter>
@@ -31,8 +32,6 @@ namespace gx {
 
 namespace {
 
-constexpr int MinUpDown = 4;
-constexpr int MaxUpDown = 100;
 constexpr int ClueLinePixelSize = 13;
 
 std::optional<PrinterResolution> DefaultPrinterResolution() {
@@ -70,13 +69,10 @@ char TypedCharacter(const QKeyEvent* event) {
   return byte ? *byte : 0;
 }
 
-// Function keys that may reach the commands while a fill, a load or a generation runs: they stop it.
-bool StopsLongOperation(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
-
 }  // namespace
 
-TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle)
-    : state_(std::make_unique<Gridlex>()), host_(host) {
+TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle, std::string program_dir)
+    : host_(host) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Gridlex"));
   if (!host_) {
@@ -86,27 +82,23 @@ TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle
     own_host_ = std::move(qt_host);
     host_ = own_host_.get();
   }
+  if (program_dir.empty()) program_dir = QDir::currentPath().toStdString();
+  core_ = std::make_unique<CommandCore>(std::move(program_dir), *host_, canvas_, random_);
   BuildControls();
   NameControlsForScreenReaders(*this);
   canvas_.SetDevice(&paint_->Image());
-  board_ = std::make_unique<BoardDrawing>(state_->puzzle, state_->settings.Colors, state_->window, canvas_);
-  commands_ = std::make_unique<Commands>(*state_, *host_, *board_, random_);
   if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardImage2, image2_);
   ConnectControls();
 
   setMinimumSize(MinClientWidth, MinClientHeight);
   resize(DesignWidth, DesignHeight);
   LayoutFor(DesignWidth, DesignHeight);
-  FormCreate(*state_, *host_, *commands_, printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
+  core_->FormCreate(printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
   ShowState();
   qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() {
-  qApp->removeEventFilter(this);
-  // The commands hold references into the state and the board; they go first.
-  commands_.reset();
-}
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
 void TForm1::SetAdvertWindow(AdvertWindow* form) {
   advert_form_ = form;
@@ -117,117 +109,113 @@ void TForm1::SetAdvertWindow(AdvertWindow* form) {
 
 void TForm1::SetPaletteWindow(TForm2* form) {
   if (!form) return;
-  form->Attach(&state_->settings.Colors, host_);
+  form->Attach(&State().settings.Colors, host_);
   if (qt_host_) qt_host_->SetPaletteWindow(form);
+  show_window_[static_cast<std::size_t>(SecondaryWindow::Palette)] = [form] {
+    form->show();
+    form->raise();
+  };
 }
 
 void TForm1::SetDictionaryWindows(TForm4* statistics, TForm5* editor) {
-  statistics_form_ = statistics;
   editor_form_ = editor;
-  DictionaryCommands& dictionaries = commands_->Dictionaries();
-  if (statistics) statistics->Attach(&dictionaries);
-  if (editor) editor->Attach(&dictionaries, [this] { ShowState(); });
-}
-
-void TForm1::ShowDictionaryWindows() {
-  const DictionaryCommands& dictionaries = commands_->Dictionaries();
-  if (dictionaries.StatisticsShowRequests() != statistics_requests_seen_) {
-    statistics_requests_seen_ = dictionaries.StatisticsShowRequests();
-    if (statistics_form_) statistics_form_->ShowAndActivate();
+  DictionaryCommands& dictionaries = core_->Dictionaries();
+  if (statistics) {
+    statistics->Attach(&dictionaries);
+    show_window_[static_cast<std::size_t>(SecondaryWindow::Statistics)] = [statistics] { statistics->ShowAndActivate(); };
   }
-  if (dictionaries.EditorShowRequests() != editor_requests_seen_) {
-    editor_requests_seen_ = dictionaries.EditorShowRequests();
-    if (editor_form_) editor_form_->ShowAndActivate();
+  if (editor) {
+    editor->Attach(&dictionaries, [this] { ShowState(); });
+    show_window_[static_cast<std::size_t>(SecondaryWindow::Editor)] = [editor] { editor->ShowAndActivate(); };
   }
 }
 
-template <typename F>
-void TForm1::Run(bool allowed_while_busy, F&& command) {
-  if (command_depth_ > 0 && commands_->Busy() && !allowed_while_busy) return;
-  ++command_depth_;
-  command();
-  --command_depth_;
-  if (command_depth_ == 0) RepaintStaleBoard();
-  ShowState();
+void TForm1::ShowRequestedWindows() {
+  const WindowState& window = State().window;
+  for (std::size_t w = 0; w < SecondaryWindowCount; ++w) {
+    if (window.ShowRequests[w] == show_requests_seen_[w]) continue;
+    show_requests_seen_[w] = window.ShowRequests[w];
+    if (show_window_[w]) show_window_[w]();
+  }
 }
 
-// The board image keeps what was drawn on it; nothing uncovers it the way a dialog closing over a
-// window that paints straight to the screen would. So the repaint from the model such a window
-// gets then is done here, once a command has ended: after a modal window was open, or when the
-// command drew the words over an old picture (see BoardDrawing::RepaintDue).
-void TForm1::RepaintStaleBoard() {
-  const bool due = board_covered_ || board_->RepaintDue();
-  board_covered_ = false;
-  if (!due) return;
-  board_->RepaintFromModel();
-  paint_->update();
-}
-
+// Every input goes to the core, which decides whether it may act now; the window then shows
+// what it left behind.
 void TForm1::ConnectControls() {
   connect(paint_, &BoardView::MousePressed, this, [this](int x, int y, Qt::MouseButton button) {
-    Run(false, [&] { commands_->BoardMouseDown(x, y, ToMouseButton(button)); });
+    core_->BoardMouseDown(x, y, ToMouseButton(button));
+    ShowState();
   });
   connect(paint_, &BoardView::MouseMoved, this, [this](int x, int y) {
-    Run(false, [&] { commands_->BoardMouseMove(x, y); });
+    core_->BoardMouseMove(x, y);
+    ShowState();
   });
   connect(paint_, &BoardView::MouseReleased, this, [this](int x, int y, Qt::MouseButton button) {
-    Run(false, [&] { commands_->BoardMouseUp(x, y, ToMouseButton(button)); });
+    core_->BoardMouseUp(x, y, ToMouseButton(button));
+    ShowState();
   });
   // A double click arrives instead of the second press: the double click runs first, then the press.
   connect(paint_, &BoardView::DoubleClicked, this, [this](int x, int y, Qt::MouseButton button) {
-    Run(false, [&] {
-      commands_->BoardDoubleClick();
-      commands_->BoardMouseDown(x, y, ToMouseButton(button));
-    });
+    core_->BoardDoubleClick();
+    core_->BoardMouseDown(x, y, ToMouseButton(button));
+    ShowState();
   });
   connect(paint_, &BoardView::DeviceRatioChanged, this, [this] {
     if (layout_) FitBoardImage(*layout_);
   }, Qt::QueuedConnection);
   connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
-    if (command_depth_ > 0 && commands_->Busy()) {
-      grid1_->ShowModel();  // refused: the list goes back to the model's row
-      return;
-    }
-    Run(false, [&] { commands_->Grid1RowChanged(row); });
+    core_->Grid1RowChanged(row);
+    ShowState();  // a refused change shows the model's row again
   });
   for (const auto& [id, button] : buttons_) {
     const gx::Button which = id;
-    const bool stops = which == gx::Button::SpeedButton4 || which == gx::Button::SpeedButton16;
     if (which == gx::Button::SpeedButton7) {
-      connect(button, &QToolButton::pressed, this, [this, which] { Run(false, [&] { commands_->ButtonMouseDown(which); }); });
+      connect(button, &QToolButton::pressed, this, [this, which] {
+        core_->ButtonMouseDown(which);
+        ShowState();
+      });
     } else {
-      connect(button, &QToolButton::clicked, this, [this, which, stops] { Run(stops, [&] { commands_->ButtonClick(which); }); });
+      connect(button, &QToolButton::clicked, this, [this, which] {
+        core_->ButtonClick(which);
+        ShowState();
+      });
     }
   }
   connect(combo_box2_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
     if (showing_) return;
-    state_->window.ComboBox2Text = ToCp1251(text);
-    Run(false, [&] { commands_->ComboBox2Changed(state_->window.ComboBox2Text); });
+    core_->ComboBox2Changed(ToCp1251(text));
+    ShowState();
   });
   connect(edit1_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (showing_) return;
-    state_->window.Edit1Text = ToCp1251(text);
-    Run(false, [&] { commands_->Edit1Changed(state_->window.Edit1Text); });
+    core_->Edit1Changed(ToCp1251(text));
+    ShowState();
   });
-  auto step = [this](int delta) {
-    const int position = std::clamp(state_->window.UpDown1Position + delta, MinUpDown, MaxUpDown);
-    if (position == state_->window.UpDown1Position) return;
-    Run(false, [&] { commands_->UpDown1Changing(position); });
-  };
-  connect(up_down1_up_, &QToolButton::clicked, this, [step] { step(1); });
-  connect(up_down1_down_, &QToolButton::clicked, this, [step] { step(-1); });
-  connect(check_box1_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.NumberedExport = on; });
-  connect(check_box2_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.KaleidoscopeBox = on; });
-  connect(check_box3_, &QCheckBox::toggled, this, [this](bool on) { state_->settings.SoundOn = on; });
+  connect(up_down1_up_, &QToolButton::clicked, this, [this] {
+    core_->UpDown1Step(1);
+    ShowState();
+  });
+  connect(up_down1_down_, &QToolButton::clicked, this, [this] {
+    core_->UpDown1Step(-1);
+    ShowState();
+  });
+  connect(check_box1_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox1, on); });
+  connect(check_box2_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox2, on); });
+  connect(check_box3_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox3, on); });
   edit1_->installEventFilter(this);
 }
 
 bool TForm1::HandleKey(QKeyEvent* event) {
   const Key key = ToKey(event->key());
-  if (key != Key::Other) Run(StopsLongOperation(key), [&] { commands_->KeyDown(key); });
+  if (key != Key::Other) {
+    core_->KeyDown(key);
+    ShowState();
+  }
   const char typed = TypedCharacter(event);
-  // Escape acts in every state, a running fill included; it changes nothing the fill relies on.
-  if (typed != 0) Run(typed == kEscape, [&] { commands_->KeyPress(typed); });
+  if (typed != 0) {
+    core_->KeyPress(typed);
+    ShowState();
+  }
   // The keys are not consumed: the focused control receives them as well.
   return false;
 }
@@ -236,16 +224,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // Sounds and films wait for the first picture of the window (see QtHost::PlayMedia).
   if (watched == paint_ && event->type() == QEvent::Paint && qt_host_) qt_host_->WindowShown();
   if (watched == edit1_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-    commands_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
+    core_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
   }
   if (watched == advert_form_ && event->type() == QEvent::Hide && !showing_) {
-    state_->window.AdvertVisible = false;  // closed by its close box: it stays closed
+    core_->AdvertWindowClosed();
   }
   if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
     const QWidget* widget = static_cast<QWidget*>(watched);
     if (widget->isWindow() && widget->isModal()) {
-      board_covered_ = true;
-      if (command_depth_ == 0) RepaintStaleBoard();  // a box of no command, such as a media error
+      core_->ModalWindowClosed();
+      paint_->update();
     }
   }
   if (event->type() == QEvent::KeyPress) {
@@ -266,16 +254,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::FitBoardImage(const WindowLayout& layout) {
   // The board drawing is offered the room; a larger puzzle makes its board larger by itself,
   // exactly as large as the image made here.
-  board_->SetPaintSize(16 * layout.room_cells, 16 * layout.room_cells);
+  core_->SetBoardRoom(16 * layout.room_cells, 16 * layout.room_cells);
   if (!paint_->FitImage(16 * layout.cells)) return;
-  // The new image is blank: the window repaint draws the board from the model.
-  board_->FormPaint();
+  core_->FormPaint();  // the new image is blank
   paint_->update();
 }
 
 void TForm1::FollowPuzzleSize() {
-  const bool loaded = state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_;
-  show_whole_requests_seen_ = state_->window.ShowWholePuzzleRequests;
+  const bool loaded = State().window.ShowWholePuzzleRequests != show_whole_requests_seen_;
+  show_whole_requests_seen_ = State().window.ShowWholePuzzleRequests;
   LayoutFor(width(), height());
   if (loaded && layout_ && layout_->scaled) GrowToShow(layout_->cells);
 }
@@ -305,7 +292,7 @@ void TForm1::GrowToShow(int cells) {
 }
 
 void TForm1::LayoutFor(int width, int height) {
-  const std::optional<WindowLayout> layout = LayoutWindow(width, height, PuzzleBoardCells(state_->puzzle));
+  const std::optional<WindowLayout> layout = LayoutWindow(width, height, PuzzleBoardCells(State().puzzle));
   if (!layout) return;
   layout_ = layout;
   const WindowLayout& l = *layout;
@@ -326,17 +313,16 @@ void TForm1::LayoutFor(int width, int height) {
   label1_->setGeometry(16, l.bevel5.top + 1, l.bevel5.width - 20, l.bevel5.height - 2);
   label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
   image2_->move(l.image2_left, l.image2_top);
-  state_->window.Bevel5Width = l.bevel5.width;
+  core_->StatusStripResized(l.bevel5.width);
   paint_->setToolTip(l.scaled ? QString::fromUtf8("Кроссворд больше окна и показан целиком, уменьшенным. "
                                                   "В окне побольше клетки станут обычного размера.")
                                : QString());
-  ShowClueLine();
   FitBoardImage(l);
   ShowState();
 }
 
 QString TForm1::TitleText() const {
-  const WindowState& window = state_->window;
+  const WindowState& window = State().window;
   QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
   if (layout_ && layout_->scaled) {
     const int percent = static_cast<int>(std::lround(100.0 * layout_->paint.width / (16.0 * layout_->cells)));
@@ -345,25 +331,17 @@ QString TForm1::TitleText() const {
   return title;
 }
 
-void TForm1::ShowClueLine() {
-  WindowState& window = state_->window;
-  window.Label1Left = 16;
-  window.Label1FontColor = Navy;
-  const std::string& clue = state_->puzzle.Grid1.Cell(1, state_->puzzle.Grid1.CurrentRow());
-  window.Label1Text = clue.substr(0, static_cast<std::size_t>(std::max(0, ClueCaptionLength(window.Bevel5Width))));
-}
-
 void TForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (board_) LayoutFor(event->size().width(), event->size().height());
+  if (core_) LayoutFor(event->size().width(), event->size().height());
 }
 
 void TForm1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (!commands_) return;
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) commands_->MainWindowActivated();
+  if (!core_) return;
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) core_->MainWindowActivated();
   if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-    board_->FormPaint();  // uncovered again: repainted from the model
+    core_->FormPaint();  // uncovered again: repainted from the model
     paint_->update();
   }
 }
@@ -372,13 +350,13 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The first paint of the window draws the whole board, the current word's highlight included.
   if (!event->spontaneous()) {
-    board_->FormPaint();
+    core_->FormPaint();
     ShowState();
   }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (!FormClose(*state_, *host_, *commands_)) {
+  if (!core_->FormClose()) {
     event->ignore();
     ShowState();
     return;
@@ -391,14 +369,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowState() {
   if (showing_) return;
   // A command that changed the puzzle may need another board: never one that cuts the puzzle.
-  if (layout_ && (std::clamp(PuzzleBoardCells(state_->puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells ||
-                  state_->window.ShowWholePuzzleRequests != show_whole_requests_seen_)) {
+  if (layout_ && (std::clamp(PuzzleBoardCells(State().puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells ||
+                  State().window.ShowWholePuzzleRequests != show_whole_requests_seen_)) {
     FollowPuzzleSize();
   }
   showing_ = true;
-  const WindowState& window = state_->window;
+  const WindowState& window = State().window;
   setWindowTitle(TitleText());
-  const std::string& clue = state_->puzzle.Grid1.Cell(1, state_->puzzle.Grid1.CurrentRow());
+  const std::string& clue = State().puzzle.Grid1.Cell(1, State().puzzle.Grid1.CurrentRow());
   ShowFitted(*label1_, FromCp1251(WholeClueText(window.Label1Text, clue)), ClueLinePixelSize);
   label1_->move(window.Label1Left, label1_->y());
   label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.Label1FontColor).name()));
@@ -426,8 +404,8 @@ void TForm1::ShowState() {
     advert_form_->setWindowTitle(FromCp1251(window.AdvertCaption));
     advert_form_->setVisible(window.AdvertVisible);
   }
-  ShowDictionaryWindows();
-  const QString word = CurrentWordAnnouncement(state_->puzzle);
+  ShowRequestedWindows();
+  const QString word = CurrentWordAnnouncement(State().puzzle);
   Announce(*paint_, word);
   Announce(*grid1_, word);
   paint_->update();
@@ -435,8 +413,8 @@ void TForm1::ShowState() {
 }
 
 void TForm1::ShowControlsState() {
-  const WindowState& window = state_->window;
-  const Settings& settings = state_->settings;
+  const WindowState& window = State().window;
+  const Settings& settings = State().settings;
   const QString combo = FromCp1251(window.ComboBox2Text);
   if (combo_box2_->currentText() != combo) combo_box2_->setCurrentText(combo);
   const QString edit = FromCp1251(window.Edit1Text);
@@ -448,7 +426,7 @@ void TForm1::ShowControlsState() {
     QToolButton* eraser = Button(gx::Button::SpeedButton8);
     eraser->setToolTip(FromCp1251(window.SpeedButton8Hint));
     NameAfterHint(*eraser, eraser->toolTip());
-    eraser->setIcon(MakeButtonIcon(state_->puzzle.EraserOn ? ButtonIcon::Eraser : ButtonIcon::Pencil));
+    eraser->setIcon(MakeButtonIcon(State().puzzle.EraserOn ? ButtonIcon::Eraser : ButtonIcon::Pencil));
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window TForm1: the board, the clue list, the status strip and the three button panels.
-// It owns the program state and forwards every key, click and board mouse event to the commands,
-// then shows the window state they leave behind.
+// A view of the command core: it maps every key, click and board mouse event onto the core's
+// calls, then shows the window state they leave behind. No rule of the program lives here.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +11,8 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,7 +20,7 @@
 #include "board/BoardDrawing.h"
 #include "board/Layout.h"
 #include "core/RandomSource.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
 #include "shell/Startup.h"
 #include "qt/QtCanvas.h"
@@ -44,8 +46,10 @@ class TForm1 : public QWidget {
 
   // Creates the controls and runs FormCreate. Without a host the window makes its own Qt host;
   // without a printer query it asks the system's default printer. A start puzzle is opened
-  // instead of the highest-numbered one of the data folder.
-  explicit TForm1(Host* host = nullptr, PrinterQuery printer = {}, const std::string& start_puzzle = {});
+  // instead of the highest-numbered one of the data folder. The program folder is the current
+  // folder unless named.
+  explicit TForm1(Host* host = nullptr, PrinterQuery printer = {}, const std::string& start_puzzle = {},
+                  std::string program_dir = {});
   ~TForm1() override;
 
   // The advertisement window receives pictures and captions from the commands.
@@ -55,9 +59,9 @@ class TForm1 : public QWidget {
   // The dictionary statistics and editor windows, shown by the dictionary buttons.
   void SetDictionaryWindows(TForm4* statistics, TForm5* editor);
 
-  Gridlex& State() { return *state_; }
-  Commands& GetCommands() { return *commands_; }
-  BoardDrawing& Board() { return *board_; }
+  Gridlex& State() { return core_->State(); }
+  CommandCore& GetCommands() { return *core_; }
+  BoardDrawing& Board() { return core_->Board(); }
   BoardView* Paint() const { return paint_; }
   ClueTable* Grid1() const { return grid1_; }
   QToolButton* Button(gx::Button button) const;
@@ -66,8 +70,6 @@ class TForm1 : public QWidget {
   // Applies the layout for a client area of the given size (FormResize), with the board at least
   // as large as the puzzle on it.
   void LayoutFor(int width, int height);
-  // Whether the last layout changed anything (false when the board would be under 19 cells).
-  const std::optional<WindowLayout>& LastLayout() const { return layout_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,41 +86,31 @@ class TForm1 : public QWidget {
   void BuildStatusStrip();
   QToolButton* AddButton(QWidget* parent, gx::Button id, int icon, const char* hint, int left, int top, int side = 25);
   void ConnectControls();
-  // Runs a command unless a long operation is under way and the command is not one of those
-  // that may interrupt it.
-  template <typename F>
-  void Run(bool allowed_while_busy, F&& command);
   bool HandleKey(QKeyEvent* event);
   void ShowControlsState();
-  void ShowClueLine();
-  void RepaintStaleBoard();
   void FitBoardImage(const WindowLayout& layout);
   // Lays the window out again when the puzzle needs another board than the one shown; after a
   // load, grows the window, as far as the screen allows, for a puzzle it shows only scaled down.
   void FollowPuzzleSize();
   void GrowToShow(int cells);
   QString TitleText() const;
-  void ShowDictionaryWindows();
+  void ShowRequestedWindows();
 
-  std::unique_ptr<Gridlex> state_;
   std::unique_ptr<Host> own_host_;
   Host* host_;
   QtHost* qt_host_ = nullptr;
   QtCanvas canvas_;
-  std::unique_ptr<BoardDrawing> board_;
   ClockRandom random_;
-  std::unique_ptr<Commands> commands_;
+  std::unique_ptr<CommandCore> core_;
   AdvertWindow* advert_form_ = nullptr;
-  TForm4* statistics_form_ = nullptr;
   TForm5* editor_form_ = nullptr;
-  int statistics_requests_seen_ = 0;
-  int editor_requests_seen_ = 0;
+  // The windows a command may ask for, and the count of requests each has answered.
+  std::array<std::function<void()>, SecondaryWindowCount> show_window_{};
+  std::array<int, SecondaryWindowCount> show_requests_seen_{};
   std::optional<WindowLayout> layout_;
-  int command_depth_ = 0;
   int grid1_focus_requests_seen_ = 0;
   int show_whole_requests_seen_ = 0;
   bool showing_ = false;
-  bool board_covered_ = false;  // a modal window was open during the running command
 
   BoardView* paint_ = nullptr;
   QFrame* bevel1_ = nullptr;

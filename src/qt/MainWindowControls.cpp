@@ -66,7 +66,7 @@ void TForm1::BuildControls() {
   bevel1_ = MakeFrame(this, "Bevel1", QFrame::Sunken);
   paint_ = new BoardView(this);
   bevel4_ = MakeFrame(this, "Bevel4", QFrame::Sunken);
-  grid1_ = new ClueTable(state_->puzzle, this);
+  grid1_ = new ClueTable(State().puzzle, this);
   BuildStatusStrip();
   BuildPanel3();
   BuildPanel1();

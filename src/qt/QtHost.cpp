@@ -174,12 +174,6 @@ PrintOutcome QtHost::PrintPages(PrintDocument& document, int layout_dpi, std::st
   return PrintWithDialog(window_, document, error, layout_dpi);
 }
 
-void QtHost::ShowPaletteWindow() {
-  if (!palette_window_) return;
-  palette_window_->show();
-  palette_window_->raise();
-}
-
 void QtHost::SetPictureControl(PictureControl control, CentredPicture* label) {
   (control == PictureControl::RewardImage2 ? reward_image_ : advert_image_) = label;
 }

@@ -50,11 +50,10 @@ class QtHost : public Host {
   void OpenDocument(const std::string& path) override;
   std::unique_ptr<PictureSurface> CreatePicture(int width, int height) override;
   PrintOutcome PrintPages(PrintDocument& document, int layout_dpi, std::string& error) override;
-  void ShowPaletteWindow() override;
 
   // The picture controls LoadPicture fills.
   void SetPictureControl(PictureControl control, CentredPicture* picture);
-  // The palette window ShowPaletteWindow shows.
+  // The palette window: the colour dialog opens over it while it shows.
   void SetPaletteWindow(QWidget* form) { palette_window_ = form; }
 
   static constexpr int EventIntervalMs = 15;

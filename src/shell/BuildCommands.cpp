@@ -1,33 +1,17 @@
-// The build (F5) and refill (F7) commands as the main window runs them: the dictionary first,
-// the grid, the fill with its progress, and the finish that shows the result. Both also serve as
-// the stop of a running fill.
+#include "shell/BuildCommands.h"
 
 #include <string>
 
-#include "core/BuildLogic.h"
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/FillEngine.h"
 #include "core/Generator.h"
 #include "files/DictionaryFile.h"
-#include "base/FileIo.h"
-#include "shell/Commands.h"
+#include "shell/DictionaryCommands.h"
 
 namespace gx {
 
 namespace {
-
-// Clears a flag when a scope ends, however it ends.
-class FlagGuard {
- public:
-  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagGuard() { flag_ = false; }
-  FlagGuard(const FlagGuard&) = delete;
-  FlagGuard& operator=(const FlagGuard&) = delete;
-
- private:
-  bool& flag_;
-};
 
 void EmptyEntries(Puzzle& puzzle) {
   for (AnswerText& entry : puzzle.SlotEntry) entry.Clear();
@@ -35,156 +19,187 @@ void EmptyEntries(Puzzle& puzzle) {
 
 }  // namespace
 
-bool Commands::LoadDictionary() {
-  DictionaryStore& store = state_.dictionary;
+bool BuildCommands::LoadDictionary() {
+  Gridlex& state = parts_.state;
+  DictionaryStore& store = state.dictionary;
   std::string path;
-  if (const FileError error = DictionaryFilePath(state_, path)) {
+  if (const FileError error = DictionaryFilePath(state, path)) {
     // As any load that fails: the store keeps its words, and they pass for no file's changes.
     store.DictionaryModified = 0;
-    host_.ShowError(error.Text());
+    parts_.host.ShowError(error.Text());
     return false;
   }
   DictionaryLoadResult result;
   {
-    FlagGuard loading(loading_dictionary_);
-    result = ::gx::LoadDictionary(store, path, state_.window, host_);
+    const auto loading = parts_.long_commands.LoadingDictionary();
+    result = ::gx::LoadDictionary(store, path, state.window, parts_.host);
   }
   if (result.error) {
-    host_.ShowError(result.error.Text());
+    parts_.host.ShowError(result.error.Text());
     return false;
   }
-  ShowNotices(result.notices);
+  parts_.ShowNotices(result.notices);
   return true;
 }
 
-bool Commands::EnsureDictionary() { return state_.dictionary.DictionaryLoaded == 1 || LoadDictionary(); }
+bool BuildCommands::EnsureDictionary() { return parts_.state.dictionary.DictionaryLoaded == 1 || LoadDictionary(); }
 
-bool Commands::GenerateAcceptableGrid() {
+bool BuildCommands::GenerateAcceptableGrid(FillReport& report) {
   // The minimum is held within reach, the number of grids per build is bounded, and the stop
   // keys end the generation too: even a reachable minimum may take long on a small board.
-  const std::uint8_t min_slots = BoundedMinSlotCount(state_.settings.MinSlotCount);
-  stop_generation_ = false;
-  for (unsigned generation = 0; generation < kDefaultMaxGenerations; ++generation) {
-    const GridSearch search = ::gx::GenerateAcceptableGrid(state_.puzzle, random_, host_, min_slots, 1);
-    if (stop_generation_) return false;
-    if (search.outcome == GridSearchOutcome::Accepted) return true;
-    if (search.outcome == GridSearchOutcome::DrawsExhausted) return false;
+  LongCommands& long_commands = parts_.long_commands;
+  const std::uint8_t min_slots = BoundedMinSlotCount(parts_.state.settings.MinSlotCount);
+  long_commands.ClearStop();
+  for (unsigned generation = 0; generation < max_generations_; ++generation) {
+    const GridSearch search =
+        ::gx::GenerateAcceptableGrid(parts_.state.puzzle, parts_.random, parts_.host, min_slots, 1);
+    report.search.generations += search.generations;
+    report.search.outcome = search.outcome;
+    if (long_commands.StopRequested()) return false;
+    if (search.outcome != GridSearchOutcome::NoAcceptableGrid) return search.outcome == GridSearchOutcome::Accepted;
   }
   return false;
 }
 
 // Both commands start by hiding the reward; while a fill runs, a press of either is its stop.
-bool Commands::HideRewardOrStopFill() {
-  state_.puzzle.RewardShown = 0;
-  state_.window.Image2Visible = false;
-  state_.window.Label2Visible = false;
-  if (state_.puzzle.FillRunning != 1) return false;
-  state_.puzzle.FillRunning = 0;
+bool BuildCommands::HideRewardOrStopFill() {
+  Gridlex& state = parts_.state;
+  state.puzzle.RewardShown = 0;
+  state.window.Image2Visible = false;
+  state.window.Label2Visible = false;
+  if (state.puzzle.FillRunning != 1) return false;
+  state.puzzle.FillRunning = 0;
   return true;
 }
 
-void Commands::BuildCommand() {
-  Puzzle& puzzle = state_.puzzle;
-  WindowState& window = state_.window;
-  if (!EnsureDictionary()) return;
+FillReport BuildCommands::Build() {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
+  FillReport report;
+  if (!EnsureDictionary()) return report;
   // OK sends the user back to the grid; Cancel builds over it.
-  if (puzzle.GridModified == 1 && host_.Confirm(texts::FinishGridFirst(), DefaultButton::Ok)) return;
-  if (HideRewardOrStopFill()) return;
+  if (puzzle.GridModified == 1 && parts_.host.Confirm(texts::FinishGridFirst(), DefaultButton::Ok)) return report;
+  if (HideRewardOrStopFill()) return report;
   {
     // Events are processed while the grid is made; no press may start a build inside this one.
-    FlagGuard generating(generating_);
+    const auto generating = parts_.long_commands.Generating();
     // The new grid gets the board the window offers, not one a larger old puzzle needed.
     puzzle.ResetBoard();
-    board_.DrawEmptyBoard();
+    parts_.board.DrawEmptyBoard();
     puzzle.AnswersShown = 0;
     EmptyEntries(puzzle);
     window.Caption = texts::BuildingGrid();
     window.Grid1Visible = false;
-    if (!GenerateAcceptableGrid()) {
-      puzzle.ResetBoard();
-      board_.DrawEmptyBoard();
-      window.Grid1Visible = true;
-      window.Label1Visible = false;  // the clue line belonged to the puzzle that is gone
-      window.Caption = texts::BuildAborted();
-      media_.PlaySound("e3");
-      puzzle.EraserOn = 0;
-      window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
-      return;
+    if (!GenerateAcceptableGrid(report)) {
+      AbortBuild();
+      return report;
     }
     window.Caption = texts::NewGridFilling();
     window.Label1Visible = false;
     window.ProgressVisible = true;
     window.Grid1Visible = true;
     PruneUnusedCells(puzzle);
-    ClearLettersAndAnswers(puzzle, host_);
-    host_.ProcessEvents();
+    ClearLettersAndAnswers(puzzle, parts_.host);
+    parts_.host.ProcessEvents();
     ClassifyCells(puzzle);
     ExtractSlots(puzzle);
   }
+  report.reached_fill = true;
+  report.fill.slot_count = puzzle.SlotCount;
   if (puzzle.SlotCount > kMaxGeneratedSlots) {
     window.ProgressVisible = false;
-    return;
+    Report(report);
+    return report;
   }
-  board_.DrawWordsAndNumbers();
-  if (puzzle.SlotCount >= kMinAcceptedSlots) {
-    FillRun run{puzzle, state_.dictionary, window, host_, board_, state_.settings.Colors,
-                state_.settings.MaxFillAttempts};
-    FillAndRequeue(run);
-  }
+  parts_.board.DrawWordsAndNumbers();
+  if (puzzle.SlotCount >= kMinAcceptedSlots) Fill(report);
+  Report(report);
   FinishFill();
+  return report;
 }
 
-void Commands::RefillCommand() {
-  Puzzle& puzzle = state_.puzzle;
-  WindowState& window = state_.window;
-  if (!EnsureDictionary()) return;
-  if (HideRewardOrStopFill()) return;
+void BuildCommands::AbortBuild() {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
+  puzzle.ResetBoard();
+  parts_.board.DrawEmptyBoard();
+  window.Grid1Visible = true;
+  window.Label1Visible = false;  // the clue line belonged to the puzzle that is gone
+  window.Caption = texts::BuildAborted();
+  parts_.media.PlaySound("e3");
+  puzzle.EraserOn = 0;
+  window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+}
+
+FillReport BuildCommands::Refill() {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
+  FillReport report;
+  if (!EnsureDictionary()) return report;
+  if (HideRewardOrStopFill()) return report;
+  // The count is checked on the table as last extracted; a fresh table of fewer slots is filled.
   if (puzzle.SlotCount < kMinAcceptedSlots) {
     window.Caption = texts::TooFewCells();
-    return;
+    report.check = RefillCheck::TooFewSlots;
+    return report;
   }
   puzzle.AnswersShown = 0;
   EmptyEntries(puzzle);
   window.Caption = texts::Filling();
   ClassifyCells(puzzle);
   ExtractSlots(puzzle);
-  if (puzzle.SlotCount > kMaxRefillSlots) return;
+  if (puzzle.SlotCount > kMaxRefillSlots) {
+    report.check = RefillCheck::TooManySlots;
+    return report;
+  }
   window.Caption = texts::GridOfSlots(puzzle.SlotCount);
-  board_.DrawWordsAndNumbers();
+  parts_.board.DrawWordsAndNumbers();
 
-  bool too_long = false;
   for (int k = 1; k <= puzzle.SlotCount; ++k) {
     if (puzzle.SlotLength[static_cast<std::size_t>(k)] <= kMaxRefillSlotLength) continue;
-    board_.DrawSlotCells(static_cast<std::uint8_t>(k), state_.settings.Colors.WrongWordColor);
-    too_long = true;
+    parts_.board.DrawSlotCells(static_cast<std::uint8_t>(k), parts_.state.settings.Colors.WrongWordColor);
+    report.check = RefillCheck::SlotsTooLong;
   }
-  if (too_long) {
+  if (report.check == RefillCheck::SlotsTooLong) {
     window.Caption = texts::SlotsTooLong();
-    return;
+    return report;
   }
   {
-    FlagGuard preparing(generating_);
+    const auto preparing = parts_.long_commands.Generating();
     window.Label1Visible = false;
     window.ProgressVisible = true;
-    host_.ProcessEvents();
-    ClearLettersAndAnswers(puzzle, host_);
+    parts_.host.ProcessEvents();
+    ClearLettersAndAnswers(puzzle, parts_.host);
   }
-  FillRun run{puzzle, state_.dictionary, window, host_, board_, state_.settings.Colors,
-              state_.settings.MaxFillAttempts};
-  FillAndRequeue(run);
+  report.reached_fill = true;
+  Fill(report);
+  Report(report);
   FinishFill();
   window.AdvertVisible = false;
+  return report;
 }
 
-void Commands::FinishFill() {
-  Puzzle& puzzle = state_.puzzle;
-  WindowState& window = state_.window;
+void BuildCommands::Fill(FillReport& report) {
+  Gridlex& state = parts_.state;
+  FillRun run{state.puzzle, state.dictionary, state.window, parts_.host, parts_.board, state.settings.Colors,
+              state.settings.MaxFillAttempts};
+  report.fill = FillAndRequeue(run);
+}
+
+void BuildCommands::Report(const FillReport& report) const {
+  if (observer_) observer_(report);
+}
+
+void BuildCommands::FinishFill() {
+  Gridlex& state = parts_.state;
+  Puzzle& puzzle = state.puzzle;
+  WindowState& window = state.window;
   window.ProgressVisible = false;
-  board_.DrawWordsAndNumbers();
+  parts_.board.DrawWordsAndNumbers();
   const bool complete = puzzle.FillRunning == 1;
   if (complete) {
-    state_.PuzzleTitle = texts::NewCrossword(puzzle.SlotCount);
-    window.Caption = state_.PuzzleTitle;
+    state.PuzzleTitle = texts::NewCrossword(puzzle.SlotCount);
+    window.Caption = state.PuzzleTitle;
     puzzle.PlayActive = 1;
   } else {
     window.Caption = texts::BuildAborted();
@@ -196,25 +211,25 @@ void Commands::FinishFill() {
   puzzle.TypedText.Clear();
   puzzle.TypedCount = 0;
   if (complete) {
-    media_.PlaySound("e4");
+    parts_.media.PlaySound("e4");
     puzzle.GridModified = 0;
   } else {
-    media_.PlaySound("e3");
+    parts_.media.PlaySound("e3");
     // The answers placed so far stay on the board but have no clues.
     for (int row = 0; row < puzzle.SlotCount; ++row) puzzle.Grid1.SetCell(1, row, {});
   }
   puzzle.FillRunning = 0;
-  selection_.MakeSlotOneCurrent();
+  parts_.selection.MakeSlotOneCurrent();
   ++window.Grid1FocusRequests;
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
 }
 
-void Commands::LatticeCommand() {
-  state_.puzzle.ResetBoard();  // the lattice covers the board the window offers
-  board_.DrawEmptyBoard();
-  LatticeTemplate(state_.puzzle, random_, state_.window);
-  board_.DrawWordsAndNumbers();
+void BuildCommands::Lattice() {
+  parts_.state.puzzle.ResetBoard();  // the lattice covers the board the window offers
+  parts_.board.DrawEmptyBoard();
+  LatticeTemplate(parts_.state.puzzle, parts_.random, parts_.state.window);
+  parts_.board.DrawWordsAndNumbers();
 }
 
 }  // namespace gx

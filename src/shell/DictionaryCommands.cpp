@@ -6,7 +6,6 @@
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "files/FileNames.h"
-#include "shell/Commands.h"
 #include "shell/Help.h"
 
 namespace gx {
@@ -51,13 +50,14 @@ bool WriteChangedDictionary(Gridlex& state, Host& host) {
   return true;
 }
 
-DictionaryCommands::DictionaryCommands(Gridlex& state, Host& host, Commands& commands)
-    : state_(state),
-      host_(host),
-      commands_(commands),
-      editor_(state.dictionary, state.settings, state.window) {}
+DictionaryCommands::DictionaryCommands(const CommandParts& parts, BuildCommands& builds)
+    : state_(parts.state),
+      host_(parts.host),
+      long_commands_(parts.long_commands),
+      builds_(builds),
+      editor_(state_.dictionary, state_.settings, state_.window) {}
 
-bool DictionaryCommands::Busy() const { return commands_.Busy(); }
+bool DictionaryCommands::Busy() const { return long_commands_.Busy(); }
 
 void DictionaryCommands::ClosePanel2() {
   state_.window.Panel2Visible = false;
@@ -68,11 +68,11 @@ void DictionaryCommands::ClosePanel2() {
 bool DictionaryCommands::WriteIfModified() { return WriteChangedDictionary(state_, host_); }
 
 bool DictionaryCommands::EnsureLoaded() {
-  return state_.dictionary.DictionaryLoaded == 1 || commands_.LoadDictionary();
+  return state_.dictionary.DictionaryLoaded == 1 || builds_.LoadDictionary();
 }
 
 bool DictionaryCommands::LoadChosen() {
-  if (commands_.LoadDictionary()) return true;
+  if (builds_.LoadDictionary()) return true;
   // The store still holds the previous dictionary under the new name; it must not pass for the
   // new one (a later write would put it into that file), so the next use loads again.
   state_.dictionary.DictionaryLoaded = 0;
@@ -90,7 +90,7 @@ FileDialogRequest DictionaryCommands::DictionaryDialog(const char* utf8_title) c
 
 void DictionaryCommands::ShowStatistics() {
   if (Busy() || !EnsureLoaded()) return;
-  ++statistics_show_requests_;
+  state_.window.RequestShow(SecondaryWindow::Statistics);
   ClosePanel2();
   state_.settings.HelpContext = 0;
 }
@@ -114,7 +114,7 @@ void DictionaryCommands::Edit() {
   if (Busy()) return;
   editor_.Caption = Utf8ToCp1251("Корректировка словаря ") + state_.dictionary.DictionaryName.str();
   if (!EnsureLoaded()) return;
-  ++editor_show_requests_;
+  state_.window.RequestShow(SecondaryWindow::Editor);
   ClosePanel2();
 }
 

@@ -11,12 +11,12 @@
 #include "files/DictionaryEditor.h"
 #include "files/DictionaryStatistics.h"
 #include "base/FileError.h"
+#include "shell/BuildCommands.h"
+#include "shell/CommandParts.h"
 #include "shell/Gridlex.h"
+#include "shell/Input.h"
 
 namespace gx {
-
-class Commands;
-enum class Key : std::uint8_t;
 
 // The path of the current dictionary in the data folder, or "Invalid filename" when its name
 // (which comes from the settings file or a dialog) is not a bare file name.
@@ -31,7 +31,7 @@ enum class EditorAction : std::uint8_t { Help, SearchFromStart, SearchOn, Add, C
 
 class DictionaryCommands {
  public:
-  DictionaryCommands(Gridlex& state, Host& host, Commands& commands);
+  DictionaryCommands(const CommandParts& parts, BuildCommands& builds);
   DictionaryCommands(const DictionaryCommands&) = delete;
   DictionaryCommands& operator=(const DictionaryCommands&) = delete;
 
@@ -52,9 +52,6 @@ class DictionaryCommands {
 
   DictionaryEditor& Editor() { return editor_; }
   const DictionaryStatistics& Statistics() const { return statistics_; }
-  // Raised each time the window should be shown (and so activated).
-  int StatisticsShowRequests() const { return statistics_show_requests_; }
-  int EditorShowRequests() const { return editor_show_requests_; }
 
  private:
   bool Busy() const;
@@ -68,11 +65,10 @@ class DictionaryCommands {
 
   Gridlex& state_;
   Host& host_;
-  Commands& commands_;
+  LongCommands& long_commands_;
+  BuildCommands& builds_;
   DictionaryEditor editor_;
   DictionaryStatistics statistics_;
-  int statistics_show_requests_ = 0;
-  int editor_show_requests_ = 0;
 };
 
 }  // namespace gx

@@ -7,7 +7,7 @@
 #include "base/FileIo.h"
 #include "files/FileNames.h"
 #include "files/PuzzleFile.h"
-#include "shell/Commands.h"
+#include "shell/PuzzleCommands.h"
 
 namespace gx {
 
@@ -15,116 +15,112 @@ namespace {
 
 const char* const kGxFilter = "*.gx|*.gx";
 
-std::string DataFolder(const Settings& settings) { return JoinPath(settings.ProgramDir, "data"); }
-
 }  // namespace
 
-void Commands::ShowNotices(const std::vector<std::string>& notices) {
-  for (const std::string& notice : notices) host_.ShowInformation(notice);
-}
+std::string DataFolder(const Gridlex& state) { return JoinPath(state.settings.ProgramDir, "data"); }
 
-bool Commands::LoadPuzzle() {
+bool PuzzleCommands::LoadPuzzle() {
   std::string path;
-  if (const FileError error = PathInFolder(DataFolder(state_.settings), state_.PuzzleFileName, path)) {
-    host_.ShowError(error.Text());
+  if (const FileError error = PathInFolder(DataFolder(parts_.state), parts_.state.PuzzleFileName, path)) {
+    parts_.host.ShowError(error.Text());
     return false;
   }
   return LoadPuzzleAt(path);
 }
 
-bool Commands::LoadPuzzleAt(const std::string& path) {
-  Puzzle& puzzle = state_.puzzle;
-  WindowState& window = state_.window;
+bool PuzzleCommands::LoadPuzzleAt(const std::string& path) {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
   window.Image2Visible = false;
   window.Label2Visible = false;
   puzzle.ResetBoard();
-  board_.DrawEmptyBoard();
+  parts_.board.DrawEmptyBoard();
   puzzle.AnswersShown = 0;
   puzzle.RewardShown = 0;
 
   const PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
   if (result.status == PuzzleLoadResult::Status::Missing) {
-    host_.ShowInformation(MissingPuzzleMessage(state_.PuzzleFileName));
+    parts_.host.ShowInformation(MissingPuzzleMessage(parts_.state.PuzzleFileName));
     return true;
   }
   if (result.status == PuzzleLoadResult::Status::Failed) {
-    host_.ShowError(result.error.Text());
+    parts_.host.ShowError(result.error.Text());
     return false;
   }
-  ShowNotices(result.notices);
+  parts_.ShowNotices(result.notices);
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
   // lies off the board, where it could be typed into unseen or cut away by the next extraction.
-  board_.FitBoardToPuzzle();
+  parts_.board.FitBoardToPuzzle();
   ++window.ShowWholePuzzleRequests;
 
-  state_.PuzzleTitle = PuzzleCaption(state_.PuzzleFileName, puzzle.SlotCount);
-  window.Caption = state_.PuzzleTitle;
+  parts_.state.PuzzleTitle = PuzzleCaption(parts_.state.PuzzleFileName, puzzle.SlotCount);
+  window.Caption = parts_.state.PuzzleTitle;
   puzzle.PlayActive = 1;
-  selection_.MakeSlotOneCurrent();
-  board_.DrawWordsAndNumbers();
-  media_.PlaySound("e1");
+  parts_.selection.MakeSlotOneCurrent();
+  parts_.board.DrawWordsAndNumbers();
+  parts_.media.PlaySound("e1");
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
   return true;
 }
 
-void Commands::LoadPuzzleCommand() {
+void PuzzleCommands::LoadCommand() {
   FileDialogRequest request;
   request.title = Utf8ToCp1251("Загрузка кроссворда из файла");
-  request.folder = DataFolder(state_.settings);
+  request.folder = DataFolder(parts_.state);
   request.filter = kGxFilter;
-  request.proposed_name = state_.PuzzleFileName;
-  const std::optional<std::string> path = host_.OpenFileDialog(request);
+  request.proposed_name = parts_.state.PuzzleFileName;
+  const std::optional<std::string> path = parts_.host.OpenFileDialog(request);
   if (!path) return;
   const ChosenName chosen = NameInDataFolder(*path);
   if (chosen.Refused()) {
-    host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+    parts_.host.ShowInformation(NameRefusedMessage(chosen.lacking));
     return;
   }
-  state_.PuzzleFileName = chosen.name;
+  parts_.state.PuzzleFileName = chosen.name;
   LoadPuzzle();
-  state_.puzzle.GridModified = 0;
+  parts_.state.puzzle.GridModified = 0;
 }
 
-void Commands::SavePuzzleCommand() {
-  if (state_.puzzle.GridModified == 1 || !PuzzleReady(state_.puzzle)) {
+void PuzzleCommands::SaveCommand() {
+  if (parts_.state.puzzle.GridModified == 1 || !PuzzleReady(parts_.state.puzzle)) {
     // A grid drawn on since its last fill is never saved, nor one whose build was stopped or
     // failed: its file would not read back as a crossword.
-    host_.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));
+    parts_.host.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));
     return;
   }
-  const std::string folder = DataFolder(state_.settings);
-  state_.PuzzleFileName = std::to_string(HighestPuzzleNumber(folder) + 1) + ".gx";
+  const std::string folder = DataFolder(parts_.state);
+  parts_.state.PuzzleFileName = std::to_string(HighestPuzzleNumber(folder) + 1) + ".gx";
 
   FileDialogRequest request;
   request.title = Utf8ToCp1251("Сохранение кроссворда в файле");
   request.folder = folder;
   request.filter = kGxFilter;
   while (true) {
-    request.proposed_name = state_.PuzzleFileName;
-    const std::optional<std::string> path = host_.SaveFileDialog(request);
+    request.proposed_name = parts_.state.PuzzleFileName;
+    const std::optional<std::string> path = parts_.host.SaveFileDialog(request);
     if (!path) return;
     const ChosenName chosen = NameInDataFolder(*path);
     if (chosen.Refused()) {
-      host_.ShowInformation(NameRefusedMessage(chosen.lacking));
+      parts_.host.ShowInformation(NameRefusedMessage(chosen.lacking));
       continue;
     }
     std::string name = chosen.name;
     if (name.find(".gx") == std::string::npos) name += ".gx";
-    state_.PuzzleFileName = name;
+    parts_.state.PuzzleFileName = name;
     if (!IsBareFileName(name) || !FileExists(DataFilePath(folder, name))) break;
     // Cancel shows the dialog again with the name just chosen.
-    if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
+    if (parts_.host.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
   }
   std::string file;
-  FileError error = PathInFolder(folder, state_.PuzzleFileName, file);
-  if (!error) error = SavePuzzleFile(state_.puzzle, file);
+  FileError error = PathInFolder(folder, parts_.state.PuzzleFileName, file);
+  if (!error) error = SavePuzzleFile(parts_.state.puzzle, file);
   if (error) {
-    host_.ShowError(error.Text());
+    parts_.host.ShowError(error.Text());
     return;
   }
-  state_.PuzzleTitle = PuzzleCaption(state_.PuzzleFileName, state_.puzzle.SlotCount);
-  state_.window.Caption = state_.PuzzleTitle;
+  parts_.state.PuzzleTitle = PuzzleCaption(parts_.state.PuzzleFileName, parts_.state.puzzle.SlotCount);
+  parts_.state.window.Caption = parts_.state.PuzzleTitle;
 }
 
 }  // namespace gx

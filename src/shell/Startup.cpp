@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 #include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
@@ -10,7 +9,7 @@
 #include "files/FileNames.h"
 #include "files/PuzzleFile.h"
 #include "files/AdvertList.h"
-#include "shell/Commands.h"
+#include "shell/PuzzleCommands.h"
 #include "shell/DictionaryCommands.h"
 #include "base/NumberParsing.h"
 #include "shell/SettingsFile.h"
@@ -66,7 +65,7 @@ bool KeepDamagedSettings(Gridlex& state, Host& host) {
 }
 
 // The puzzle the window opens with; false when its load failed (already reported).
-bool LoadStartPuzzle(Gridlex& state, Host& host, Commands& commands, const std::string& start_puzzle) {
+bool LoadStartPuzzle(Gridlex& state, Host& host, PuzzleCommands& commands, const std::string& start_puzzle) {
   if (!start_puzzle.empty()) {
     std::uint64_t size = 0;
     const FileError error = ReadFileBlocks(start_puzzle, size, [](const std::uint8_t*, std::size_t) { return false; });
@@ -85,23 +84,14 @@ bool LoadStartPuzzle(Gridlex& state, Host& host, Commands& commands, const std::
 
 }  // namespace
 
-std::string CurrentProgramDir() {
-  std::error_code error;
-  const std::filesystem::path dir = std::filesystem::current_path(error);
-  return error ? std::string(".") : dir.string();
-}
-
-std::string DataFolder(const Gridlex& state) { return state.settings.ProgramDir + "/data"; }
-
 std::string ScoreText(int score) {
   char text[16];
   std::snprintf(text, sizeof text, "%3d", score);
   return text;
 }
 
-void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
+void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle) {
-  state.settings.ProgramDir = CurrentProgramDir();
   RestoreSettings(state, host);
 
   state.puzzle.RewardShown = 0;
@@ -124,9 +114,7 @@ void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQue
   state.adverts = LoadAdvertList(state.settings.ProgramDir, host);
 }
 
-bool FormClose(Gridlex& state, Host& host, Commands& commands) {
-  commands.MainWindowClosing();
-
+bool FormClose(Gridlex& state, Host& host) {
   state.settings.MaxFillAttempts = ParseNumber16(state.window.ComboBox2Text);
   state.settings.MinSlotCount = ParseNumber8(state.window.Edit1Text);
   // A damaged settings file that cannot be kept aside stays as it is; the close goes on.

@@ -12,7 +12,7 @@
 
 namespace gx {
 
-class Commands;
+class PuzzleCommands;
 
 struct PrinterResolution {
   int x = 0;
@@ -21,24 +21,20 @@ struct PrinterResolution {
 // Asks the default printer for its resolution; nothing when there is no printer.
 using PrinterQuery = std::function<std::optional<PrinterResolution>()>;
 
-// The current directory as the program folder all data lives below.
-std::string CurrentProgramDir();
-std::string DataFolder(const Gridlex& state);
-
-// The main window's creation, in order: program folder, settings, selection state, option fields,
+// The main window's creation, in order: settings (from the program folder the state names), selection state, option fields,
 // the highest puzzle loaded and drawn, printer resolution, score and dictionary line,
 // advertisement list. Without a settings file, or with one that cannot be read (reported), the
 // start goes on with the delivered values. A puzzle that cannot be read is reported and ends the
 // sequence there; the window opens all the same.
 // A puzzle file named on the command line (`start_puzzle`) is loaded instead of the highest one;
 // one that cannot be read is reported with the run-time's text and the usual puzzle follows.
-void FormCreate(Gridlex& state, Host& host, Commands& commands, const PrinterQuery& printer,
+void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle = {});
 
-// The main window's close: stops a fill, keeps a settings file that the start could not read as
+// The main window's close, once a running fill has been stopped: keeps a settings file that the start could not read as
 // gx.dat.bad, writes the settings and, when changed, the dictionary. False after a failed write
 // has been reported: the window must stay open, and the next close tries again.
-bool FormClose(Gridlex& state, Host& host, Commands& commands);
+bool FormClose(Gridlex& state, Host& host);
 
 // The score as the button bar shows it, right-aligned in 3 characters.
 std::string ScoreText(int score);

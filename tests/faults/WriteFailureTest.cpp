@@ -21,7 +21,7 @@
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "files/PuzzleFile.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/HtmlExport.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"

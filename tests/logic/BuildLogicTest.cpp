@@ -185,7 +185,7 @@ TEST(BuildCommand, AStoppedFillIsReportedAsAborted) {
   test::FillDictionary(b.dictionary, SmallAlphabetDictionary(11, 3000));
   SeededRandom random(2);
   // A stop pressed during the fill: the 60th event processed while it runs.
-  struct StopDuringFill : Host {
+  struct StopDuringFill : NullHost {
     Puzzle* p = nullptr;
     int left = 60;
     void ProcessEvents() override {

@@ -1,4 +1,4 @@
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 
 #include <gtest/gtest.h>
 

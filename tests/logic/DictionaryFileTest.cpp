@@ -8,7 +8,7 @@ namespace gx::test {
 namespace {
 
 // Counts the event hook calls a load makes.
-class CountingHost : public Host {
+class CountingHost : public NullHost {
  public:
   void ProcessEvents() override { ++calls; }
   long calls = 0;
@@ -145,7 +145,7 @@ TEST(DictionaryFileReading, EventHookRunsOncePerByteRead) {
 }
 
 // Records the progress position the window shows each time it may repaint.
-class ProgressWatcher : public Host {
+class ProgressWatcher : public NullHost {
  public:
   explicit ProgressWatcher(const WindowState& window) : window_(window) {}
   void ProcessEvents() override { seen.push_back(window_.ProgressPosition); }

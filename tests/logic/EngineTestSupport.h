@@ -45,7 +45,7 @@ inline std::vector<std::string> Entries(const DictionaryStore& d) {
 }
 
 // Counts event processing and clears FillRunning on the given call.
-class StoppingHost : public Host {
+class StoppingHost : public NullHost {
  public:
   StoppingHost(Puzzle& p, long stop_at) : puzzle_(p), stop_at_(stop_at) {}
   void ProcessEvents() override {

@@ -11,7 +11,7 @@
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "files/FileNames.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/SettingsFile.h"
 #include "shell/Startup.h"
 

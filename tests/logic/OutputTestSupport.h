@@ -58,7 +58,6 @@ class OutputHost : public ScriptedHost {
     return answer;
   }
   void SetWaitCursor(bool on) override { cursor_changes.push_back(on); }
-  void ShowPaletteWindow() override { ++palette_shown; }
 
   bool pictures_possible = true;
   int pictures_made = 0;
@@ -73,7 +72,6 @@ class OutputHost : public ScriptedHost {
   std::vector<Color> dialog_presets;
   std::deque<std::optional<Color>> color_answers;
   std::vector<bool> cursor_changes;
-  int palette_shown = 0;
 };
 
 // A decoded GIF file: its size, image count and every pixel's colour.

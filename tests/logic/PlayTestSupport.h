@@ -17,7 +17,7 @@
 #include "base/Host.h"
 #include "core/RandomSource.h"
 #include "base/Cp1251.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
 
 namespace gx::test {
@@ -97,7 +97,7 @@ class MemoryCanvas : public Canvas {
 };
 
 // Records every request; answers confirmations and dialogs from queues (Cancel when empty).
-class ScriptedHost : public Host {
+class ScriptedHost : public NullHost {
  public:
   void ProcessEvents() override {
     ++process_calls;
@@ -162,11 +162,11 @@ inline Palette PlayPalette() {
 struct PlayBench {
   explicit PlayBench(int cells = 19)
       : canvas(cells * 16, cells * 16),
-        board(state.puzzle, state.settings.Colors, state.window, canvas),
-        commands(state, host, board, random) {
+        commands("/prog", host, canvas, random),
+        state(commands.State()),
+        board(commands.Board()) {
     state.settings.Colors = PlayPalette();
     state.settings.SoundOn = true;
-    state.settings.ProgramDir = "/prog";
     board.SetPaintSize(cells * 16, cells * 16);
     board.DrawEmptyBoard();
   }
@@ -198,12 +198,12 @@ struct PlayBench {
     commands.Grid1RowChanged(current - 1);
   }
 
-  Gridlex state;
   ScriptedHost host;
   SeededRandom random{12345};
   MemoryCanvas canvas;
-  BoardDrawing board;
-  Commands commands;
+  CommandCore commands;
+  Gridlex& state;
+  BoardDrawing& board;
 };
 
 }  // namespace gx::test

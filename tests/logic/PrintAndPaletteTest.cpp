@@ -8,6 +8,7 @@
 #include "OutputTestSupport.h"
 #include "shell/Palette.h"
 #include "shell/PrintLayout.h"
+#include "shell/CommandCore.h"
 
 namespace gx::test {
 namespace {
@@ -266,15 +267,13 @@ TEST_F(PrintedPage, SmallPagesSpreadTheListsWithoutLosingALine) {
 }
 
 TEST(OutputButtons, PrintPaletteAndExportButtonsReachTheirCommands) {
-  Gridlex state;
   OutputHost host;
   MemoryCanvas canvas(336, 336);
-  BoardDrawing board(state.puzzle, state.settings.Colors, state.window, canvas);
   SeededRandom random{1};
-  Commands commands(state, host, board, random);
+  CommandCore commands("/prog", host, canvas, random);
 
   commands.ButtonClick(Button::SpeedButton9);
-  EXPECT_EQ(host.palette_shown, 1);
+  EXPECT_EQ(commands.State().window.ShowRequestsOf(SecondaryWindow::Palette), 1);
   commands.ButtonClick(Button::SpeedButton5);
   commands.ButtonClick(Button::SpeedButton11);
   EXPECT_EQ(host.informations, std::vector<std::string>(2, W("Кроссворд не готов")));

@@ -7,7 +7,7 @@
 
 #include "FilesTestFolder.h"
 #include "PlayTestSupport.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/SettingsFile.h"
 #include "files/PuzzleFile.h"
 

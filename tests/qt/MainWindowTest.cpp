@@ -28,7 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Answers nothing and remembers every box it was asked to show.
-class RecordingHost : public Host {
+class RecordingHost : public NullHost {
  public:
   void ShowInformation(std::string_view text) override { information.emplace_back(text); }
   void ShowError(std::string_view text) override { errors.emplace_back(text); }

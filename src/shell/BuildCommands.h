@@ -1,0 +1,55 @@
+#pragma once
+// The build (F5) and refill (F7) commands: the dictionary first, the grid (generated, or the one
+// drawn), the fill with its progress on the board, and the finish that shows the result. A press
+// of either while a fill runs is its stop. The window and the batch tool both run these; the
+// window-free steps they call are in core/BuildLogic.h.
+
+#include <functional>
+
+#include "core/BuildLogic.h"
+#include "shell/CommandParts.h"
+
+namespace gx {
+
+// What a build or refill did.
+struct FillReport {
+  GridSearch search;                       // the grid generation of a build
+  RefillCheck check = RefillCheck::Ready;  // why a refill left the drawn grid unfilled
+  bool reached_fill = false;               // the grid was extracted for its fill (which runs from 4 slots)
+  FillOutcome fill;
+};
+
+class BuildCommands {
+ public:
+  explicit BuildCommands(const CommandParts& parts) : parts_(parts) {}
+
+  FillReport Build();
+  FillReport Refill();
+  // F10: a lattice of full lines to cut with the eraser.
+  void Lattice();
+
+  // Loads the current dictionary with progress, the small-dictionary notice and the dictionary
+  // line. False (after reporting) when it could not be read; the store is then unchanged.
+  bool LoadDictionary();
+  bool EnsureDictionary();
+
+  // Bounds the grids one build may generate before it gives up.
+  void SetMaxGenerations(unsigned generations) { max_generations_ = generations; }
+  // Called once the fill is over (or found impossible), before the finish shows the result and
+  // drops the clues of an unfinished fill: the batch tool takes the fill there.
+  void SetFillObserver(std::function<void(const FillReport&)> observer) { observer_ = std::move(observer); }
+
+ private:
+  bool GenerateAcceptableGrid(FillReport& report);
+  void AbortBuild();
+  bool HideRewardOrStopFill();
+  void Fill(FillReport& report);
+  void FinishFill();
+  void Report(const FillReport& report) const;
+
+  CommandParts parts_;
+  unsigned max_generations_ = kDefaultMaxGenerations;
+  std::function<void(const FillReport&)> observer_;
+};
+
+}  // namespace gx

@@ -1,0 +1,181 @@
+#include "shell/CommandCore.h"
+
+#include <utility>
+
+namespace gx {
+
+CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, RandomSource& random)
+    : state_(std::make_unique<Gridlex>()),
+      host_(host),
+      board_(state_->puzzle, state_->settings.Colors, state_->window, canvas),
+      media_(state_->puzzle, state_->settings, state_->window, state_->adverts, host),
+      selection_(state_->puzzle, state_->window, board_, media_),
+      editor_(state_->puzzle, state_->settings, state_->window, board_),
+      letters_(state_->puzzle, state_->settings.Colors, canvas),
+      tally_(state_->puzzle, state_->settings, state_->window, board_, media_, host),
+      long_commands_(state_->puzzle),
+      parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, tally_, long_commands_},
+      builds_(parts_),
+      puzzles_(parts_),
+      options_(parts_),
+      output_(parts_),
+      keys_(parts_, builds_, puzzles_, output_, options_),
+      dictionaries_(parts_, builds_) {
+  state_->settings.ProgramDir = std::move(program_dir);
+  state_->window.SpeedButton8Hint = std::string(Editor::EraserHint(state_->puzzle.EraserOn == 1));
+}
+
+void CommandCore::FormCreate(const PrinterQuery& printer, const std::string& start_puzzle) {
+  ::gx::FormCreate(*state_, host_, puzzles_, printer, start_puzzle);
+}
+
+bool CommandCore::FormClose() {
+  MainWindowClosing();
+  return ::gx::FormClose(*state_, host_);
+}
+
+template <typename F>
+void CommandCore::Run(bool allowed_while_busy, F&& command) {
+  if (depth_ > 0 && Busy() && !allowed_while_busy) return;
+  ++depth_;
+  command();
+  --depth_;
+  if (depth_ == 0) RepaintStaleBoard();
+}
+
+// The board's picture keeps what was drawn on it; nothing uncovers it the way a dialog closing
+// over a window that paints straight to the screen would. So the repaint from the model such a
+// window gets then is done here, once an input has been handled: after a modal window was open,
+// or when the command drew the words over an old picture (see BoardDrawing::RepaintDue).
+void CommandCore::RepaintStaleBoard() {
+  const bool due = board_covered_ || board_.RepaintDue();
+  board_covered_ = false;
+  if (due) board_.RepaintFromModel();
+}
+
+void CommandCore::ModalWindowClosed() {
+  board_covered_ = true;
+  if (depth_ == 0) RepaintStaleBoard();  // a box of no command, such as a media error
+}
+
+void CommandCore::StatusStripResized(int width) {
+  state_->window.Bevel5Width = width;
+  selection_.ShowClueLine(state_->puzzle.Grid1.CurrentRow());
+}
+
+// Inside a long command only the stop presses act, and nothing starts a second one: a stop
+// ends a grid generation after its grid, and during a fill runs its own command, which ends it.
+void CommandCore::Press(Key key) {
+  if (Busy()) {
+    if (!LongCommands::Stops(key)) return;
+    long_commands_.StopPressed();
+    if (state_->puzzle.FillRunning == 1) keys_.Run(key);
+    return;
+  }
+  keys_.Run(key);
+}
+
+void CommandCore::KeyDown(Key key) {
+  Run(LongCommands::Stops(key), [&] {
+    if (!state_->window.Edit1Focused) Press(key);
+  });
+}
+
+void CommandCore::KeyPress(char character) {
+  // Escape works whatever has the focus and in every state, also while a fill runs.
+  Run(character == kEscape, [&] {
+    if (character == kEscape) {
+      keys_.Escape();
+    } else if (!Busy()) {
+      keys_.Type(character);
+    }
+  });
+}
+
+void CommandCore::BoardMouseDown(int x, int y, MouseButton) {
+  Run(false, [&] {
+    if (Busy() || selection_.SelectFromBoard(x, y)) return;
+    editor_.BeginStroke(x, y);
+  });
+}
+
+void CommandCore::BoardMouseMove(int x, int y) {
+  Run(false, [&] {
+    if (!Busy()) editor_.MouseMove(x, y);
+  });
+}
+
+void CommandCore::BoardMouseUp(int, int, MouseButton) {
+  Run(false, [&] {
+    if (!Busy()) editor_.MouseUp();
+  });
+}
+
+void CommandCore::BoardDoubleClick() {
+  Run(false, [&] { selection_.ArmSecondSlot(); });
+}
+
+void CommandCore::Grid1RowChanged(int row) {
+  Run(false, [&] { selection_.SetRow(row); });
+}
+
+void CommandCore::ButtonClick(Button button) {
+  Run(LongCommands::Stops(button), [&] {
+    switch (button) {
+      case Button::SpeedButton1: output_.Help(); return;
+      case Button::SpeedButton4: Press(Key::F5); return;
+      case Button::SpeedButton16: Press(Key::F7); return;
+      case Button::SpeedButton12: options_.ClosePanel2(); return;
+      case Button::SpeedButton13: options_.OpenPanel2(); return;
+      default: break;
+    }
+    if (Busy()) return;
+    switch (button) {
+      case Button::SpeedButton2: puzzles_.LoadCommand(); break;
+      case Button::SpeedButton3: puzzles_.SaveCommand(); break;
+      case Button::SpeedButton6: tally_.ShowAnswersCommand(); break;
+      case Button::SpeedButton8: editor_.ToggleEraser(); break;
+      case Button::SpeedButton10: tally_.TallyCommand(); break;
+      case Button::SpeedButton14: dictionaries_.Choose(); break;
+      case Button::SpeedButton15: dictionaries_.ShowStatistics(); break;
+      case Button::SpeedButton17: dictionaries_.Edit(); break;
+      case Button::SpeedButton18: dictionaries_.Create(); break;
+      case Button::SpeedButton5: output_.Print(); break;
+      case Button::SpeedButton9: output_.Palette(); break;
+      case Button::SpeedButton11: output_.HtmlExport(); break;
+      default: break;
+    }
+  });
+}
+
+void CommandCore::ButtonMouseDown(Button button) {
+  Run(false, [&] {
+    if (button == Button::SpeedButton7 && !Busy()) editor_.ClearBoard();
+  });
+}
+
+void CommandCore::ComboBox2Changed(std::string_view text) {
+  state_->window.ComboBox2Text = std::string(text);
+  Run(false, [&] { options_.ComboBox2Changed(text); });
+}
+
+void CommandCore::Edit1Changed(std::string_view text) {
+  state_->window.Edit1Text = std::string(text);
+  Run(false, [&] { options_.Edit1Changed(text); });
+}
+
+void CommandCore::UpDown1Changing(int position) {
+  Run(false, [&] { options_.UpDown1Changing(position); });
+}
+
+void CommandCore::UpDown1Step(int delta) {
+  Run(false, [&] { options_.UpDown1Step(delta); });
+}
+
+void CommandCore::MainWindowClosing() {
+  if (state_->puzzle.FillRunning != 1) return;
+  state_->puzzle.FillRunning = 0;
+  board_.DrawWordsAndNumbers();
+}
+
+}  // namespace gx

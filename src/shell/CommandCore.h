@@ -1,0 +1,129 @@
+#pragma once
+// The command core: the whole program without its window. It owns the state, draws the board on
+// the canvas it is given, runs every command of the main window, the start-up and the close, and
+// decides what may run while a long command runs. The Qt window maps its input to the calls here
+// and shows WindowState after each; the batch tool runs build and refill through the same core
+// with a host and a canvas that do nothing. Commands are grouped by what they work on, each group
+// in its own file; this class routes the input to them.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "base/Canvas.h"
+#include "base/Host.h"
+#include "core/RandomSource.h"
+#include "shell/BuildCommands.h"
+#include "shell/CommandParts.h"
+#include "shell/DictionaryCommands.h"
+#include "shell/Gridlex.h"
+#include "shell/Input.h"
+#include "shell/KeyCommands.h"
+#include "shell/LongCommands.h"
+#include "shell/OptionCommands.h"
+#include "shell/OutputCommands.h"
+#include "shell/PuzzleCommands.h"
+#include "shell/Startup.h"
+
+namespace gx {
+
+class CommandCore {
+ public:
+  // program_dir is the folder whose data/, pic/, snd/ and rek/ the program uses.
+  CommandCore(std::string program_dir, Host& host, Canvas& canvas, RandomSource& random);
+  CommandCore(const CommandCore&) = delete;
+  CommandCore& operator=(const CommandCore&) = delete;
+
+  // The main window's creation and close (see Startup.h). FormClose is false after a failed
+  // write has been reported: the window must stay open.
+  void FormCreate(const PrinterQuery& printer, const std::string& start_puzzle = {});
+  bool FormClose();
+
+  // The room the window offers the board, in pixels: the next new grid gets a board this size.
+  void SetBoardRoom(int width, int height) { board_.SetPaintSize(width, height); }
+  // The board's picture is to be drawn again from the model: made anew, shown or uncovered again.
+  void FormPaint() { board_.FormPaint(); }
+  // The status strip under the board changed width: the clue line shows as much as now fits.
+  void StatusStripResized(int width);
+  // A modal window over the main one closed. The board's picture keeps what was drawn, so it is
+  // drawn again from the model as the running command ends (at once when none runs).
+  void ModalWindowClosed();
+
+  // The keyboard preview of the main window (it sees keys before its controls).
+  void KeyDown(Key key);
+  // A character typed in the main window: Escape, Enter, Backspace or a letter (Windows-1251).
+  void KeyPress(char character);
+
+  // Mouse on the board, in pixels of the board. Any button draws and selects.
+  void BoardMouseDown(int x, int y, MouseButton button);
+  void BoardMouseMove(int x, int y);
+  void BoardMouseUp(int x, int y, MouseButton button);
+  // A double click arrives instead of the second press; the window reports the press after it.
+  void BoardDoubleClick();
+
+  // The clue list's current row changed by the user; setting the row it already has does nothing.
+  // A refused change leaves the model's row, which the window shows again.
+  void Grid1RowChanged(int row);
+
+  void ButtonClick(Button button);
+  // SpeedButton7 clears on mouse down rather than on click.
+  void ButtonMouseDown(Button button);
+
+  // The controls of the settings panel; the text typed is kept as shown.
+  void ComboBox2Changed(std::string_view text);
+  void Edit1Changed(std::string_view text);
+  void UpDown1Changing(int position);
+  void UpDown1Step(int delta);
+  void CheckBoxChanged(CheckBox box, bool checked) { options_.CheckBoxChanged(box, checked); }
+  void Edit1FocusChanged(bool focused) { state_->window.Edit1Focused = focused; }
+  void MainWindowActivated() { state_->settings.HelpContext = 0; }
+  // The advertisement window was closed by its close box: it stays closed.
+  void AdvertWindowClosed() { state_->window.AdvertVisible = false; }
+  // Closing the main window: stops a running fill and draws what it placed.
+  void MainWindowClosing();
+
+  // Loads as start-up does (see PuzzleCommands and BuildCommands).
+  bool LoadPuzzle() { return puzzles_.LoadPuzzle(); }
+  bool LoadPuzzleAt(const std::string& path) { return puzzles_.LoadPuzzleAt(path); }
+  bool LoadDictionary() { return builds_.LoadDictionary(); }
+
+  // A fill, a dictionary load or a grid generation is running: other windows refuse their
+  // commands meanwhile.
+  bool Busy() const { return long_commands_.Busy(); }
+
+  Gridlex& State() { return *state_; }
+  BoardDrawing& Board() { return board_; }
+  BuildCommands& Builds() { return builds_; }
+  // The dictionary buttons of the settings panel and the editor and statistics windows.
+  DictionaryCommands& Dictionaries() { return dictionaries_; }
+
+ private:
+  // Runs one input: refused while a long command runs inside an earlier input, unless it may act
+  // then (see LongCommands); the board is drawn again from the model as the outermost one ends
+  // when it is stale.
+  template <typename F>
+  void Run(bool allowed_while_busy, F&& command);
+  void RepaintStaleBoard();
+  void Press(Key key);
+
+  std::unique_ptr<Gridlex> state_;
+  Host& host_;
+  BoardDrawing board_;
+  WordMedia media_;
+  WordSelection selection_;
+  Editor editor_;
+  LetterEntry letters_;
+  Tally tally_;
+  LongCommands long_commands_;
+  CommandParts parts_;
+  BuildCommands builds_;
+  PuzzleCommands puzzles_;
+  OptionCommands options_;
+  OutputCommands output_;
+  KeyCommands keys_;
+  DictionaryCommands dictionaries_;
+  int depth_ = 0;
+  bool board_covered_ = false;
+};
+
+}  // namespace gx

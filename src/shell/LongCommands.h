@@ -1,0 +1,54 @@
+#pragma once
+// The one rule of what may run while a long command runs. The dictionary load, the grid
+// generation and the fill run inside the command that started them and let the window process
+// events meanwhile; an input arriving then acts only when it may: the presses that stop the
+// operation (F5, F6, F7, and the build and refill buttons, which press F5 and F7) and Escape,
+// which changes nothing the operation relies on. Everything else is refused until the long
+// command ends, so nothing starts a second one inside it and nothing changes what it works on.
+
+#include "core/Puzzle.h"
+#include "shell/Input.h"
+
+namespace gx {
+
+class LongCommands {
+ public:
+  explicit LongCommands(const Puzzle& puzzle) : puzzle_(puzzle) {}
+  LongCommands(const LongCommands&) = delete;
+  LongCommands& operator=(const LongCommands&) = delete;
+
+  // A fill, a dictionary load or a grid generation is running.
+  bool Busy() const { return puzzle_.FillRunning == 1 || loading_dictionary_ || generating_; }
+  // The presses that stop a long command, and so the only function keys that act during one.
+  static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
+  static bool Stops(Button button) { return button == Button::SpeedButton4 || button == Button::SpeedButton16; }
+
+  // Sets a flag for a scope, cleared however the scope ends.
+  class Scope {
+   public:
+    explicit Scope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Scope() { flag_ = false; }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    bool& flag_;
+  };
+  [[nodiscard]] Scope LoadingDictionary() { return Scope(loading_dictionary_); }
+  [[nodiscard]] Scope Generating() { return Scope(generating_); }
+
+  // A stop press during a grid generation ends it after the grid being drawn.
+  void StopPressed() {
+    if (generating_) stop_generation_ = true;
+  }
+  void ClearStop() { stop_generation_ = false; }
+  bool StopRequested() const { return stop_generation_; }
+
+ private:
+  const Puzzle& puzzle_;
+  bool loading_dictionary_ = false;
+  bool generating_ = false;
+  bool stop_generation_ = false;
+};
+
+}  // namespace gx

@@ -1,0 +1,19 @@
+#include "shell/OutputCommands.h"
+
+#include "shell/Help.h"
+#include "shell/HtmlExport.h"
+#include "shell/PrintLayout.h"
+
+namespace gx {
+
+void OutputCommands::Help() { ShowHelp(parts_.state.settings, parts_.host); }
+
+void OutputCommands::Print() { PrintCommand(parts_.state, parts_.host); }
+
+void OutputCommands::HtmlExport() {
+  HtmlExportCommand(parts_.state, parts_.host, parts_.board.PaintWidth(), parts_.board.PaintHeight());
+}
+
+void OutputCommands::Palette() { parts_.state.window.RequestShow(SecondaryWindow::Palette); }
+
+}  // namespace gx

@@ -1,0 +1,33 @@
+#pragma once
+// The load (F3) and save (F2) commands of the main window and the load of a puzzle by name, as
+// at start-up.
+
+#include <string>
+
+#include "shell/CommandParts.h"
+
+namespace gx {
+
+class PuzzleCommands {
+ public:
+  explicit PuzzleCommands(const CommandParts& parts) : parts_(parts) {}
+
+  // The load of the file named PuzzleFileName, as at start-up and by the load command. False
+  // when reading failed with an input/output error (already reported); a missing file is only
+  // pointed out and counts as done.
+  bool LoadPuzzle();
+  // The same load from a puzzle file anywhere, as named on the command line; PuzzleFileName is
+  // the name the caption shows.
+  bool LoadPuzzleAt(const std::string& path);
+
+  void LoadCommand();
+  void SaveCommand();
+
+ private:
+  CommandParts parts_;
+};
+
+// The data folder below the program folder.
+std::string DataFolder(const Gridlex& state);
+
+}  // namespace gx
