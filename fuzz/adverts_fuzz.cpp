@@ -15,7 +15,7 @@
 namespace {
 
 // Fails the run when the program asks to open anything outside the rek folder.
-class RekOnlyHost : public gx::Host {
+class RekOnlyHost : public gx::NullHost {
  public:
   explicit RekOnlyHost(std::string rek) : rek_(std::move(rek)) {}
   bool PlayMedia(const std::string& path) override { return Check(path); }

@@ -321,7 +321,7 @@ void TForm1::LayoutFor(int width, int height) {
   ShowState();
 }
 
-QString TForm1::TitleText() const {
+QString TForm1::TitleText() {
   const WindowState& window = State().window;
   QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
   if (layout_ && layout_->scaled) {

@@ -93,7 +93,7 @@ class TForm1 : public QWidget {
   // load, grows the window, as far as the screen allows, for a puzzle it shows only scaled down.
   void FollowPuzzleSize();
   void GrowToShow(int cells);
-  QString TitleText() const;
+  QString TitleText();
   void ShowRequestedWindows();
 
   std::unique_ptr<Host> own_host_;

@@ -111,9 +111,9 @@ std::vector<WriteCase> Writes() {
          s.b.state.dictionary.DictionaryModified = 1;
          s.b.host.informations.clear();
        },
-       [](Scene& s) { return FormClose(s.b.state, s.b.host, s.b.commands); }, host_errors},
+       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors},
       {"settings write", "", "gx.dat", [](Scene& s) { s.folder.Write("gx.dat", OldSettings()); },
-       [](Scene& s) { return FormClose(s.b.state, s.b.host, s.b.commands); }, host_errors},
+       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors},
       {"export picture", "pic", "pic.gif", prepare_export, run_export, export_errors},
       {"export page", "pic", "gxp.htm", prepare_export, run_export, export_errors},
   };

@@ -8,7 +8,7 @@
 #include "PlayTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
-#include "shell/Commands.h"
+#include "shell/CommandCore.h"
 #include "shell/Startup.h"
 
 namespace gx {
@@ -37,6 +37,7 @@ struct DictionaryButtons : ::testing::Test {
   void OpenPanel2() { b.commands.ButtonClick(Button::SpeedButton13); }
   void Click(Button button) { b.commands.ButtonClick(button); }
   DictionaryCommands& D() { return b.commands.Dictionaries(); }
+  int Shown(SecondaryWindow window) const { return b.state.window.ShowRequestsOf(window); }
   std::string Data(const std::string& name) { return folder.Read("data/" + name); }
 
   test::TestFolder folder;
@@ -46,7 +47,7 @@ struct DictionaryButtons : ::testing::Test {
 TEST_F(DictionaryButtons, StatisticsLoadsOnceShowsTheWindowAndClosesThePanel) {
   Click(Button::SpeedButton15);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 3 слов")});
-  EXPECT_EQ(D().StatisticsShowRequests(), 1);
+  EXPECT_EQ(Shown(SecondaryWindow::Statistics), 1);
   EXPECT_FALSE(b.state.window.Panel2Visible);
   EXPECT_TRUE(b.state.window.Panel1Visible);
   EXPECT_EQ(b.state.settings.HelpContext, 0);
@@ -54,7 +55,7 @@ TEST_F(DictionaryButtons, StatisticsLoadsOnceShowsTheWindowAndClosesThePanel) {
   OpenPanel2();
   Click(Button::SpeedButton15);
   EXPECT_EQ(b.host.informations.size(), 1u);  // not loaded again
-  EXPECT_EQ(D().StatisticsShowRequests(), 2);
+  EXPECT_EQ(Shown(SecondaryWindow::Statistics), 2);
 }
 
 TEST_F(DictionaryButtons, AMissingDictionaryShowsNoWindowAndLeavesThePanel) {
@@ -62,8 +63,8 @@ TEST_F(DictionaryButtons, AMissingDictionaryShowsNoWindowAndLeavesThePanel) {
   Click(Button::SpeedButton15);
   Click(Button::SpeedButton17);
   EXPECT_EQ(b.host.errors, (std::vector<std::string>{"File not found", "File not found"}));
-  EXPECT_EQ(D().StatisticsShowRequests(), 0);
-  EXPECT_EQ(D().EditorShowRequests(), 0);
+  EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
+  EXPECT_EQ(Shown(SecondaryWindow::Editor), 0);
   EXPECT_TRUE(b.state.window.Panel2Visible);
   EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря none.dct"));
 }
@@ -88,7 +89,7 @@ TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
   Click(Button::SpeedButton17);
   EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
-  EXPECT_EQ(D().EditorShowRequests(), 1);
+  EXPECT_EQ(Shown(SecondaryWindow::Editor), 1);
   EXPECT_FALSE(b.state.window.Panel2Visible);
 
   D().EditorActivated();
@@ -325,7 +326,7 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   Click(Button::SpeedButton14);
   ASSERT_EQ(b.state.dictionary.DictionaryCount, 16384);
   b.state.dictionary.DictionaryModified = 1;
-  EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
+  EXPECT_TRUE(b.commands.FormClose());
   EXPECT_TRUE(b.host.errors.empty());
   EXPECT_TRUE(Data("big.dct") == bytes);
 }
@@ -341,7 +342,7 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   Click(Button::SpeedButton17);
   b.host.on_events = nullptr;
   ASSERT_TRUE(pressed);
-  const int requests = D().EditorShowRequests();
+  const int requests = Shown(SecondaryWindow::Editor);
   b.state.puzzle.FillRunning = 1;
   for (Button button : {Button::SpeedButton14, Button::SpeedButton15, Button::SpeedButton17, Button::SpeedButton18})
     Click(button);
@@ -349,8 +350,8 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   D().RunEditorAction(EditorAction::Add);
   D().EditorKeyDown(Key::F8);
   EXPECT_TRUE(b.host.dialogs.empty());
-  EXPECT_EQ(D().EditorShowRequests(), requests);
-  EXPECT_EQ(D().StatisticsShowRequests(), 0);
+  EXPECT_EQ(Shown(SecondaryWindow::Editor), requests);
+  EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
 }

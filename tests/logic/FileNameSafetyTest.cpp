@@ -65,7 +65,7 @@ TEST(FileNameSafety, ADictionaryNameThatIsAPathIsRefusedAndNothingIsWritten) {
 
     // Even a store that claims to be changed is not written anywhere under such a name.
     b.state.dictionary.DictionaryModified = 1;
-    EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
+    EXPECT_TRUE(b.commands.FormClose());
     EXPECT_EQ(folder.Read("prog/gx.dat"), settings) << name;
     EXPECT_EQ(folder.Read("x.dct"), outside) << name;
     ASSERT_FALSE(b.host.errors.empty());

@@ -25,7 +25,6 @@ TEST(Startup, PuzzlesLiveInTheDataFolderOfTheProgramFolder) {
   Gridlex state;
   state.settings.ProgramDir = "/home/user/gridlex";
   EXPECT_EQ(DataFolder(state), "/home/user/gridlex/data");
-  EXPECT_FALSE(CurrentProgramDir().empty());
 }
 
 // The window opens with the puzzle named on its command line, wherever it lies; one that cannot be
@@ -41,15 +40,15 @@ TEST(Startup, APuzzleNamedAtStartIsOpenedInsteadOfTheHighestOne) {
   maker.AddSlot(1, 3, 4, false, test::W("лиса"), test::W(" Рыжая"));
   ASSERT_FALSE(SavePuzzleFile(maker.state.puzzle, elsewhere.Path("мой.gx")));
 
-  const std::filesystem::path started_in = std::filesystem::current_path();
-  std::filesystem::current_path(folder.Dir());
   test::PlayBench named;
-  FormCreate(named.state, named.host, named.commands, {}, elsewhere.Path("мой.gx"));
+  named.state.settings.ProgramDir = folder.Dir();
+  named.commands.FormCreate({}, elsewhere.Path("мой.gx"));
   test::PlayBench missing;
-  FormCreate(missing.state, missing.host, missing.commands, {}, elsewhere.Path("нет.gx"));
+  missing.state.settings.ProgramDir = folder.Dir();
+  missing.commands.FormCreate({}, elsewhere.Path("нет.gx"));
   test::PlayBench folder_named;
-  FormCreate(folder_named.state, folder_named.host, folder_named.commands, {}, elsewhere.Dir());
-  std::filesystem::current_path(started_in);
+  folder_named.state.settings.ProgramDir = folder.Dir();
+  folder_named.commands.FormCreate({}, elsewhere.Dir());
 
   EXPECT_EQ(named.host.errors, std::vector<std::string>{});
   EXPECT_EQ(named.state.window.Caption, test::W("Кроссворд из файла мой.gx 2 сл"));
@@ -64,18 +63,6 @@ TEST(Startup, APuzzleNamedAtStartIsOpenedInsteadOfTheHighestOne) {
   EXPECT_EQ(folder_named.state.puzzle.SlotCount, 1);
 }
 
-// Runs the start in a program folder, as the program runs in its current directory.
-class StartIn {
- public:
-  explicit StartIn(const std::string& dir) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir);
-  }
-  ~StartIn() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
-};
-
 // A damaged settings file is reported, the program starts on the values of the delivered file,
 // and the close keeps the damaged file as gx.dat.bad before it writes a sound one.
 TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
@@ -87,10 +74,8 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
   folder.Write("gx.dat", damaged);
 
   test::PlayBench b;
-  {
-    StartIn start(folder.Dir());
-    FormCreate(b.state, b.host, b.commands, [] { return std::optional<PrinterResolution>{}; });
-  }
+  b.state.settings.ProgramDir = folder.Dir();
+  b.commands.FormCreate([] { return std::optional<PrinterResolution>{}; });
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file"});
   const Settings defaults = DefaultSettings();
   EXPECT_EQ(b.state.settings.Score, defaults.Score);
@@ -104,7 +89,7 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
   EXPECT_EQ(b.state.window.ComboBox2Text, std::to_string(defaults.MaxFillAttempts));
   EXPECT_EQ(folder.Read("gx.dat"), damaged);  // nothing is written while the program runs
 
-  EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
+  EXPECT_TRUE(b.commands.FormClose());
   EXPECT_EQ(folder.Read("gx.dat.bad"), damaged);
   Settings read_back;
   DictionaryNameText name;
@@ -116,7 +101,7 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
 
   // The next close has a sound file to replace and leaves the kept one alone.
   folder.Write("gx.dat.bad", "kept");
-  EXPECT_TRUE(FormClose(b.state, b.host, b.commands));
+  EXPECT_TRUE(b.commands.FormClose());
   EXPECT_EQ(folder.Read("gx.dat.bad"), "kept");
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class QuietHost : public Host {
+class QuietHost : public NullHost {
  public:
   void ShowInformation(std::string_view text) override { information.emplace_back(text); }
   void ShowError(std::string_view text) override { errors.emplace_back(text); }

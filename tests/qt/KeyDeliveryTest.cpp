@@ -18,7 +18,7 @@ const fs::path Delivered = GRIDLEX_DIST_DIR;
 
 // Stands for the real dialogs: each one counts itself and, like a dialog closing while the window
 // manager has not yet given the main window its focus back, leaves no control focused.
-class FocusTakingHost : public Host {
+class FocusTakingHost : public NullHost {
  public:
   std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return Count(save_dialogs); }
   std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return Count(open_dialogs); }

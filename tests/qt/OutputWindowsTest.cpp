@@ -26,7 +26,7 @@
 namespace gx {
 namespace {
 
-class ColorAnswers : public Host {
+class ColorAnswers : public NullHost {
  public:
   std::optional<Color> ColorDialog(Color initial) override {
     presets.push_back(initial);

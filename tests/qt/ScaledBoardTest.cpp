@@ -98,7 +98,7 @@ TEST(ScaledWindow, TheBoardImageFollowsTheScreensRatio) {
   fs::create_directories("rek");
   std::ofstream("rek/rek.dat").close();
   {
-    Host quiet;  // no boxes to answer
+    NullHost quiet;  // no boxes to answer
     auto form = std::make_unique<TForm1>(&quiet, [] { return std::optional<PrinterResolution>{}; });
     form->show();
     QApplication::processEvents();
