@@ -84,7 +84,7 @@ void Tally::Reward() {
   ++settings_.RewardPictureNo;
   if (settings_.RewardPictureNo > kRewardPictures) settings_.RewardPictureNo = 1;
 
-  const std::string picture = settings_.ProgramDir + "/pic/s" + std::to_string(settings_.RewardPictureNo) + ".jpg";
+  const std::string picture = settings_.ProgramDir.Pic("s" + std::to_string(settings_.RewardPictureNo) + ".jpg");
   // A picture that cannot be read is reported by the host; the points stay, the rest is skipped.
   if (!host_.LoadPicture(PictureControl::RewardImage2, picture)) return;
   window_.Image2Visible = true;

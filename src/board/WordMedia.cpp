@@ -50,13 +50,13 @@ std::optional<int> PageNumber(std::string_view name) {
 
 void WordMedia::PlaySound(std::string_view name) {
   if (!settings_.SoundOn) return;
-  host_.PlayMedia(settings_.ProgramDir + "/snd/" + std::string(name) + ".wav");
+  host_.PlayMedia(settings_.ProgramDir.Snd(std::string(name) + ".wav"));
 }
 
 void WordMedia::PlayMediaFile(const std::string& path) { host_.PlayMedia(path); }
 
 std::string WordMedia::RekPath(std::string_view name) const {
-  return settings_.ProgramDir + "/rek/" + std::string(name);
+  return settings_.ProgramDir.Rek(name);
 }
 
 void WordMedia::ShowWordMedia() {

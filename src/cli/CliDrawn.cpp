@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ProgramFolder.h"
 #include "cli/CliSupport.h"
 #include "base/FileIo.h"
 #include "shell/SettingsFile.h"
@@ -14,9 +15,9 @@ constexpr int kDesignBoardCells = 21;  // the board of the window at its design 
 
 }  // namespace
 
-ProgramFolder ReadProgramFolder(const std::string& program_dir) {
-  ProgramFolder folder;
-  folder.pic_folder = JoinPath(program_dir, "pic");
+ExportFolder ReadProgramFolder(const std::string& program_dir) {
+  ExportFolder folder;
+  folder.pic_folder = gx::ProgramFolder(program_dir).PicFolder();
   DictionaryNameText unused;
   if (FindSettingsFile(program_dir).empty()) {
     WarnUtf8Line("gridlex-cli: no gx.dat in " + program_dir + ": the delivered colours are used");

@@ -12,13 +12,13 @@ namespace gx::cli {
 
 // What the window takes from its program folder for these outputs: the settings (the palette)
 // and the folder of the page templates.
-struct ProgramFolder {
+struct ExportFolder {
   Settings settings;
   std::string pic_folder;
 };
 
 // Reads gx.dat of `program_dir`; without one the delivered values are used, with a warning.
-ProgramFolder ReadProgramFolder(const std::string& program_dir);
+ExportFolder ReadProgramFolder(const std::string& program_dir);
 
 // The board the window shows at its design size (21 cells), or the smallest odd one up to 63 that
 // holds the puzzle when it does not fit. The puzzle's board size is set to it.

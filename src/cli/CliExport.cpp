@@ -34,7 +34,7 @@ void CheckReady(const Puzzle& puzzle, const std::string& source) {
 
 void ExportGif(Puzzle& puzzle, const std::string& source, const std::string& program_dir, const std::string& path) {
   CheckReady(puzzle, source);
-  const ProgramFolder folder = ReadProgramFolder(program_dir);
+  const ExportFolder folder = ReadProgramFolder(program_dir);
   const int cells = FitBoard(puzzle);
   if (FileError error = ReplaceFile(path, PictureGif(puzzle, folder.settings.Colors, PictureSide(cells)))) {
     throw IoFailure{error, path};

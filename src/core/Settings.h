@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Color.h"
+#include "base/ProgramFolder.h"
 
 namespace gx {
 
@@ -23,7 +24,7 @@ struct Settings {
   std::uint16_t HelpContext = 0;
   std::uint16_t PrinterDpiX = 0;
   std::uint16_t PrinterDpiY = 0;
-  std::string ProgramDir;
+  ProgramFolder ProgramDir;
 };
 
 }  // namespace gx

@@ -53,9 +53,9 @@ AdvertList ParseAdvertList(std::string_view text) {
   return list;
 }
 
-AdvertList LoadAdvertList(const std::string& program_dir, Host& host) {
+AdvertList LoadAdvertList(const ProgramFolder& program_dir, Host& host) {
   std::string text;
-  if (const FileError error = ReadWholeFile(JoinPath(program_dir, "rek/rek.dat"), text, MaxAdvertFileBytes)) {
+  if (const FileError error = ReadWholeFile(program_dir.Rek("rek.dat"), text, MaxAdvertFileBytes)) {
     host.ShowError(error.Text());
     return {};
   }

@@ -9,6 +9,7 @@
 
 #include "base/FixedString.h"
 #include "base/Host.h"
+#include "base/ProgramFolder.h"
 
 namespace gx {
 
@@ -48,6 +49,6 @@ constexpr std::uint64_t MaxAdvertFileBytes = std::uint64_t{1} << 20;
 
 // Reads rek.dat from the rek folder below program_dir. A file that cannot be read (missing,
 // not a regular file, too large) is reported through the host and leaves the list empty.
-AdvertList LoadAdvertList(const std::string& program_dir, Host& host);
+AdvertList LoadAdvertList(const ProgramFolder& program_dir, Host& host);
 
 }  // namespace gx

@@ -20,7 +20,6 @@ class QtCanvas : public Canvas {
   explicit QtCanvas(QPainter* painter) : device_(nullptr), external_(painter) {}
 
   void SetDevice(QPaintDevice* device) { device_ = device; }
-  QPaintDevice* Device() const { return device_; }
 
   void SetPenColor(Color color) override { pen_color_ = color; }
   Color PenColor() const override { return pen_color_; }
@@ -37,7 +36,6 @@ class QtCanvas : public Canvas {
   void Line(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, std::string_view text) override;
 
-  const QFont& Font() const { return font_; }
 
  private:
   // Fills whole pixels in the given colour, XOR-ing them when the pen is in XOR mode.

@@ -17,7 +17,6 @@ const char* const kDictionaryExtension = ".dct";
 // A new dictionary starts with the first records of the store as they stand.
 constexpr std::uint16_t kNewDictionaryCount = 10;
 
-std::string DataFolder(const Settings& settings) { return JoinPath(settings.ProgramDir, "data"); }
 
 // The first of new1.dct, new2.dct ... that is not in the folder: Enter in the create dialog then
 // makes a new file and never replaces one.
@@ -31,7 +30,7 @@ std::string FreeNewDictionaryName(const std::string& folder) {
 }  // namespace
 
 FileError DictionaryFilePath(const Gridlex& state, std::string& path) {
-  return PathInFolder(DataFolder(state.settings), state.dictionary.DictionaryName.view(), path);
+  return PathInFolder(state.settings.ProgramDir.DataFolder(), state.dictionary.DictionaryName.view(), path);
 }
 
 bool WriteChangedDictionary(Gridlex& state, Host& host) {
@@ -82,7 +81,7 @@ bool DictionaryCommands::LoadChosen() {
 FileDialogRequest DictionaryCommands::DictionaryDialog(const char* utf8_title) const {
   FileDialogRequest request;
   request.title = Utf8ToCp1251(utf8_title);
-  request.folder = DataFolder(state_.settings);
+  request.folder = state_.settings.ProgramDir.DataFolder();
   request.filter = kDictionaryFilter;
   request.proposed_name = state_.dictionary.DictionaryName.str();
   return request;
@@ -121,7 +120,7 @@ void DictionaryCommands::Edit() {
 void DictionaryCommands::Create() {
   if (Busy() || !WriteIfModified()) return;
   DictionaryStore& store = state_.dictionary;
-  const std::string folder = DataFolder(state_.settings);
+  const std::string folder = state_.settings.ProgramDir.DataFolder();
   state_.window.Caption.clear();
   FileDialogRequest request = DictionaryDialog("Создание нового словаря");
   request.proposed_name = FreeNewDictionaryName(folder);

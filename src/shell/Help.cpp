@@ -13,7 +13,7 @@ std::string_view HelpPage(std::uint16_t help_context) {
 }
 
 void ShowHelp(const Settings& settings, Host& host) {
-  host.OpenDocument(settings.ProgramDir + "/pic/" + std::string(HelpPage(settings.HelpContext)));
+  host.OpenDocument(settings.ProgramDir.Pic(HelpPage(settings.HelpContext)));
 }
 
 }  // namespace gx

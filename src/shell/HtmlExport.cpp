@@ -203,7 +203,7 @@ void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_he
     host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }
-  const std::string pic_folder = JoinPath(state.settings.ProgramDir, "pic");
+  const std::string pic_folder = state.settings.ProgramDir.PicFolder();
   const std::optional<std::string> next = ExportNumber(state.settings.NumberedExport, pic_folder);
   if (!next) {
     host.ShowInformation(NoExportNumberMessage());

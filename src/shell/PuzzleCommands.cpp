@@ -17,11 +17,11 @@ const char* const kGxFilter = "*.gx|*.gx";
 
 }  // namespace
 
-std::string DataFolder(const Gridlex& state) { return JoinPath(state.settings.ProgramDir, "data"); }
 
 bool PuzzleCommands::LoadPuzzle() {
   std::string path;
-  if (const FileError error = PathInFolder(DataFolder(parts_.state), parts_.state.PuzzleFileName, path)) {
+  const std::string folder = parts_.state.settings.ProgramDir.DataFolder();
+  if (const FileError error = PathInFolder(folder, parts_.state.PuzzleFileName, path)) {
     parts_.host.ShowError(error.Text());
     return false;
   }
@@ -67,7 +67,7 @@ bool PuzzleCommands::LoadPuzzleAt(const std::string& path) {
 void PuzzleCommands::LoadCommand() {
   FileDialogRequest request;
   request.title = Utf8ToCp1251("Загрузка кроссворда из файла");
-  request.folder = DataFolder(parts_.state);
+  request.folder = parts_.state.settings.ProgramDir.DataFolder();
   request.filter = kGxFilter;
   request.proposed_name = parts_.state.PuzzleFileName;
   const std::optional<std::string> path = parts_.host.OpenFileDialog(request);
@@ -89,7 +89,7 @@ void PuzzleCommands::SaveCommand() {
     parts_.host.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));
     return;
   }
-  const std::string folder = DataFolder(parts_.state);
+  const std::string folder = parts_.state.settings.ProgramDir.DataFolder();
   parts_.state.PuzzleFileName = std::to_string(HighestPuzzleNumber(folder) + 1) + ".gx";
 
   FileDialogRequest request;

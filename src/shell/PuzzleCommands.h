@@ -27,7 +27,4 @@ class PuzzleCommands {
   CommandParts parts_;
 };
 
-// The data folder below the program folder.
-std::string DataFolder(const Gridlex& state);
-
 }  // namespace gx

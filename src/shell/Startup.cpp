@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/Cp1251.h"
+#include "board/Tally.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "files/FileNames.h"
@@ -78,17 +79,11 @@ bool LoadStartPuzzle(Gridlex& state, Host& host, PuzzleCommands& commands, const
       if (commands.LoadPuzzleAt(start_puzzle)) return true;
     }
   }
-  state.PuzzleFileName = std::to_string(HighestPuzzleNumber(DataFolder(state))) + ".gx";
+  state.PuzzleFileName = std::to_string(HighestPuzzleNumber(state.settings.ProgramDir.DataFolder())) + ".gx";
   return commands.LoadPuzzle();
 }
 
 }  // namespace
-
-std::string ScoreText(int score) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%3d", score);
-  return text;
-}
 
 void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle) {

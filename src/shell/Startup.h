@@ -31,12 +31,9 @@ using PrinterQuery = std::function<std::optional<PrinterResolution>()>;
 void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
                 const std::string& start_puzzle = {});
 
-// The main window's close, once a running fill has been stopped: keeps a settings file that the start could not read as
-// gx.dat.bad, writes the settings and, when changed, the dictionary. False after a failed write
-// has been reported: the window must stay open, and the next close tries again.
+// The main window's close, once a running fill has been stopped: keeps a settings file that the
+// start could not read as gx.dat.bad, writes the settings and, when changed, the dictionary. False
+// after a failed write has been reported: the window must stay open, and the next close tries again.
 bool FormClose(Gridlex& state, Host& host);
-
-// The score as the button bar shows it, right-aligned in 3 characters.
-std::string ScoreText(int score);
 
 }  // namespace gx

@@ -24,7 +24,10 @@ TEST(Startup, TheScoreIsRightAlignedInThreeCharacters) {
 TEST(Startup, PuzzlesLiveInTheDataFolderOfTheProgramFolder) {
   Gridlex state;
   state.settings.ProgramDir = "/home/user/gridlex";
-  EXPECT_EQ(DataFolder(state), "/home/user/gridlex/data");
+  EXPECT_EQ(state.settings.ProgramDir.DataFolder(), "/home/user/gridlex/data");
+  const ProgramFolder slashed("/home/user/gridlex/");
+  EXPECT_EQ(slashed.Rek("rek.dat"), "/home/user/gridlex/rek/rek.dat");
+  EXPECT_EQ(slashed.Snd("e1.wav"), "/home/user/gridlex/snd/e1.wav");
 }
 
 // The window opens with the puzzle named on its command line, wherever it lies; one that cannot be
