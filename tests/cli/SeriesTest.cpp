@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "../logic/FilesTestFolder.h"
-#include "../logic/PlayTestSupport.h"
+#include "../support/FilesTestFolder.h"
+#include "../support/PlayTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 
