@@ -169,8 +169,20 @@ TEST_F(ProgramFolder, DuringAFillOnlyTheStopPressesAct) {
     b.commands.ButtonClick(Button::SpeedButton3);
     b.commands.BoardMouseDown(200, 200, MouseButton::Left);
     b.commands.BoardMouseMove(200, 200);
+    // What the window used to refuse on its own is refused by the core now.
+    const int row = b.state.puzzle.Grid1.CurrentRow();
+    b.commands.Grid1RowChanged(row + 2);
+    EXPECT_EQ(b.state.puzzle.Grid1.CurrentRow(), row);
+    const int spinner = b.state.window.UpDown1Position;
+    b.commands.UpDown1Step(1);
+    EXPECT_EQ(b.state.window.UpDown1Position, spinner);
+    // Escape acts in every state: it closes the settings panel and leaves the progress bar alone.
+    b.commands.KeyPress(kEscape);
+    EXPECT_FALSE(b.state.window.Panel2Visible);
+    EXPECT_FALSE(b.state.window.Label1Visible && b.state.window.ProgressVisible);
     b.commands.ButtonClick(Button::SpeedButton4);  // stops: the grid was not modified
   };
+  b.commands.ButtonClick(Button::SpeedButton13);  // the settings panel is open
   b.commands.KeyDown(Key::F7);
   EXPECT_TRUE(pressed);
   EXPECT_TRUE(b.host.dialogs.empty());
