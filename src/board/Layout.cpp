@@ -1,6 +1,9 @@
 #include "board/Layout.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "base/Cp1251.h"
 
 namespace gx {
 
@@ -57,6 +60,22 @@ std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
   l.image2_left = PaintLeft + d / 2;
   l.image2_top = PaintTop + d / 2;
   return l;
+}
+
+std::string ScaledBoardCaption(const WindowLayout& layout) {
+  if (!layout.scaled) return {};
+  const long percent = std::lround(100.0 * layout.paint.width / (16.0 * layout.cells));
+  return Utf8ToCp1251(" — поле уменьшено до " + std::to_string(percent) + "%");
+}
+
+std::string ScaledBoardHint(const WindowLayout& layout) {
+  if (!layout.scaled) return {};
+  return Utf8ToCp1251("Кроссворд больше окна и показан целиком, уменьшенным. "
+                      "В окне побольше клетки станут обычного размера.");
+}
+
+bool LayoutHoldsPuzzle(const WindowLayout& layout, const Puzzle& puzzle) {
+  return std::clamp(PuzzleBoardCells(puzzle), layout.room_cells, MaxBoardCells) == layout.cells;
 }
 
 }  // namespace gx

@@ -4,6 +4,7 @@
 // no larger than a build can fill, and never smaller than the puzzle it holds.
 
 #include <optional>
+#include <string>
 
 #include "core/Puzzle.h"
 
@@ -70,6 +71,13 @@ int PuzzleBoardCells(const Puzzle& puzzle);
 // `puzzle_cells` (from PuzzleBoardCells) makes the board at least that large; where 16-pixel
 // cells of that board do not fit the client area, it is shown scaled down to the space there is.
 std::optional<WindowLayout> LayoutWindow(int client_width, int client_height, int puzzle_cells = 0);
+
+// What the window adds to its caption while the board is shown scaled down, and the hint the
+// board carries then (Windows-1251); empty while it is shown at 16 pixels a cell.
+std::string ScaledBoardCaption(const WindowLayout& layout);
+std::string ScaledBoardHint(const WindowLayout& layout);
+// False once a command has made the puzzle need another board than the layout's.
+bool LayoutHoldsPuzzle(const WindowLayout& layout, const Puzzle& puzzle);
 
 // The client size that shows a board of `cells` at 16 pixels a cell.
 constexpr int ClientWidthFor(int cells) { return 16 * cells + BesideBoard; }

@@ -314,21 +314,15 @@ void TForm1::LayoutFor(int width, int height) {
   label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
   image2_->move(l.image2_left, l.image2_top);
   core_->StatusStripResized(l.bevel5.width);
-  paint_->setToolTip(l.scaled ? QString::fromUtf8("Кроссворд больше окна и показан целиком, уменьшенным. "
-                                                  "В окне побольше клетки станут обычного размера.")
-                               : QString());
+  paint_->setToolTip(FromCp1251(ScaledBoardHint(l)));
   FitBoardImage(l);
   ShowState();
 }
 
 QString TForm1::TitleText() {
   const WindowState& window = State().window;
-  QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
-  if (layout_ && layout_->scaled) {
-    const int percent = static_cast<int>(std::lround(100.0 * layout_->paint.width / (16.0 * layout_->cells)));
-    title += QString::fromUtf8(" — поле уменьшено до %1%").arg(percent);
-  }
-  return title;
+  const QString title = window.Caption.empty() ? QStringLiteral("Gridlex") : FromCp1251(window.Caption);
+  return layout_ ? title + FromCp1251(ScaledBoardCaption(*layout_)) : title;
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -369,7 +363,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowState() {
   if (showing_) return;
   // A command that changed the puzzle may need another board: never one that cuts the puzzle.
-  if (layout_ && (std::clamp(PuzzleBoardCells(State().puzzle), layout_->room_cells, MaxBoardCells) != layout_->cells ||
+  if (layout_ && (!LayoutHoldsPuzzle(*layout_, State().puzzle) ||
                   State().window.ShowWholePuzzleRequests != show_whole_requests_seen_)) {
     FollowPuzzleSize();
   }
