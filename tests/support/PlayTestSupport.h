@@ -25,7 +25,8 @@ namespace gx::test {
 // Windows-1251 bytes of a UTF-8 literal.
 inline std::string W(std::string_view utf8) { return Utf8ToCp1251(utf8); }
 
-class MemoryCanvas : public Canvas {
+// Keeps the pixels the board draws; the drawing state is the null canvas's.
+class MemoryCanvas : public NullCanvas {
  public:
   MemoryCanvas(int width, int height) : width_(width), height_(height), pixels_(width * height, 0) {}
 
@@ -35,37 +36,27 @@ class MemoryCanvas : public Canvas {
     Color brush;
   };
 
-  void SetPenColor(Color color) override { pen_ = color; }
-  Color PenColor() const override { return pen_; }
-  void SetPenMode(PenMode mode) override { mode_ = mode; }
-  PenMode GetPenMode() const override { return mode_; }
-  void SetBrushColor(Color color) override { brush_ = color; }
-  Color BrushColor() const override { return brush_; }
-  void SetFont(std::string_view, int) override {}
-  void SetFontColor(Color color) override { font_ = color; }
-  Color FontColor() const override { return font_; }
-
   void Rectangle(int x1, int y1, int x2, int y2) override {
     for (int x = x1; x < x2; ++x) {
       for (int y = y1; y < y2; ++y) {
         const bool edge = x == x1 || y == y1 || x == x2 - 1 || y == y2 - 1;
-        Put(x, y, edge ? pen_ : brush_, edge && mode_ == PenMode::Xor);
+        Put(x, y, edge ? PenColor() : BrushColor(), edge && GetPenMode() == PenMode::Xor);
       }
     }
   }
   void FillRect(int x1, int y1, int x2, int y2) override {
     for (int x = x1; x < x2; ++x)
-      for (int y = y1; y < y2; ++y) Put(x, y, brush_, false);
+      for (int y = y1; y < y2; ++y) Put(x, y, BrushColor(), false);
   }
   // Horizontal and vertical lines are all the board draws.
   void Line(int x1, int y1, int x2, int y2) override {
     if (y1 == y2) {
-      for (int x = std::min(x1, x2); x < std::max(x1, x2); ++x) Put(x, y1, pen_, mode_ == PenMode::Xor);
+      for (int x = std::min(x1, x2); x < std::max(x1, x2); ++x) Put(x, y1, PenColor(), GetPenMode() == PenMode::Xor);
     } else if (x1 == x2) {
-      for (int y = std::min(y1, y2); y < std::max(y1, y2); ++y) Put(x1, y, pen_, mode_ == PenMode::Xor);
+      for (int y = std::min(y1, y2); y < std::max(y1, y2); ++y) Put(x1, y, PenColor(), GetPenMode() == PenMode::Xor);
     }
   }
-  void TextOut(int x, int y, std::string_view text) override { texts.push_back({x, y, std::string(text), brush_}); }
+  void TextOut(int x, int y, std::string_view text) override { texts.push_back({x, y, std::string(text), BrushColor()}); }
 
   Color At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
   // A pixel well inside the cell square of (x, y), clear of outlines and text.
@@ -90,10 +81,6 @@ class MemoryCanvas : public Canvas {
   int width_;
   int height_;
   std::vector<Color> pixels_;
-  Color pen_ = 0;
-  Color brush_ = 0;
-  Color font_ = 0;
-  PenMode mode_ = PenMode::Copy;
 };
 
 // Records every request; answers confirmations and dialogs from queues (Cancel when empty).
