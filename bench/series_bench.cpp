@@ -60,7 +60,7 @@ void RunOne(const Delivered& delivered, int count, std::uint64_t seed, const std
   settings.seed = seed;
   settings.min_slots = gx::BoundedMinSlotCount(delivered.settings.MinSlotCount);
   settings.attempts = delivered.settings.MaxFillAttempts;
-  const gx::cli::SeriesFiles files({folder, {true, true, false, false}, false});
+  const gx::cli::SeriesFiles files({folder, {true, true, false, false}, false, {}});
 
   std::vector<double> each;
   const std::clock_t cpu_start = std::clock();

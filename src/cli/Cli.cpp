@@ -43,10 +43,11 @@ const char kUsage[] =
     "  gridlex-cli dict export DCT\n"
     "  gridlex-cli dict stats DCT\n"
     "  gridlex-cli show GX\n"
-    "  gridlex-cli export GX (--ipuz FILE | --gif FILE | --text) [--program-dir DIR]\n"
-    "  gridlex-cli import-ipuz FILE.ipuz OUT.gx\n"
+    "  gridlex-cli export GX (--ipuz FILE | --pdf FILE | --html DIR | --gif FILE | --text) [--answers]\n"
+    "                    [--program-dir DIR] [--force]\n"
+    "  gridlex-cli import-ipuz FILE.ipuz OUT.gx [--force]\n"
     "  gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M] [--attempts A]\n"
-    "                    [--format gx,ipuz] [--dict-out FILE] [--force]\n"
+    "                    [--format gx,ipuz,pdf,html] [--program-dir DIR] [--dict-out FILE] [--force]\n"
     "  gridlex-cli --help | --version | COMMAND --help\n";
 
 int BadUsage(const std::string& message) {

@@ -1,10 +1,16 @@
 #include "cli/CliDrawn.h"
 
 #include <algorithm>
+#include <memory>
 
-#include "base/ProgramFolder.h"
-#include "cli/CliSupport.h"
+#include "base/Cp1251.h"
 #include "base/FileIo.h"
+#include "base/ProgramFolder.h"
+#include "cli/CliOutputs.h"
+#include "cli/CliSupport.h"
+#include "files/PuzzleFile.h"
+#include "shell/HtmlExport.h"
+#include "shell/PrintLayout.h"
 #include "shell/SettingsFile.h"
 
 namespace gx::cli {
@@ -12,6 +18,30 @@ namespace gx::cli {
 namespace {
 
 constexpr int kDesignBoardCells = 21;  // the board of the window at its design size
+
+// Documents printed one after another in one job: the puzzle, then its answers.
+class DocumentsInTurn : public PrintDocument {
+ public:
+  explicit DocumentsInTurn(std::vector<PrintDocument*> documents) : documents_(std::move(documents)) {}
+  int Paginate(int page_width, int page_height) override {
+    pages_.clear();
+    int total = 0;
+    for (PrintDocument* document : documents_) {
+      pages_.push_back(document->Paginate(page_width, page_height));
+      total += pages_.back();
+    }
+    return total;
+  }
+  void DrawPage(int page, Canvas& canvas) override {
+    for (std::size_t i = 0; i < pages_.size(); page -= pages_[i], ++i) {
+      if (page < pages_[i]) return documents_[i]->DrawPage(page, canvas);
+    }
+  }
+
+ private:
+  std::vector<PrintDocument*> documents_;
+  std::vector<int> pages_;
+};
 
 }  // namespace
 
@@ -41,6 +71,36 @@ int FitBoard(Puzzle& puzzle) {
   puzzle.BoardRows = static_cast<std::uint16_t>(cells);
   puzzle.BoardCols = static_cast<std::uint16_t>(cells);
   return cells;
+}
+
+std::string PuzzleTitleOf(const Puzzle& puzzle, const std::string& path) {
+  return PuzzleCaption(Utf8ToCp1251(FileNameOf(path)), puzzle.SlotCount);
+}
+
+std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std::string& title, bool answers) {
+  Settings print_settings = settings;
+  print_settings.PrinterDpiX = kPdfDpi;
+  print_settings.PrinterDpiY = kPdfDpi;
+  PrintedPuzzle questions(puzzle, print_settings, title);
+  auto solved = std::make_unique<Puzzle>(puzzle);
+  solved->AnswersShown = 1;
+  PrintedPuzzle solutions(*solved, print_settings, title);
+  std::vector<PrintDocument*> documents = {&questions};
+  if (answers) documents.push_back(&solutions);
+  DocumentsInTurn document(documents);
+  return PrintedPdf(document);
+}
+
+HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::string& title, const std::string& number,
+                     bool answers) {
+  const int side = PictureSide(FitBoard(puzzle));
+  const std::uint8_t shown = puzzle.AnswersShown;
+  puzzle.AnswersShown = answers ? 1 : 0;
+  const ExportPage page = MakeExportPage(puzzle, title, folder.pic_folder, number, side, side);
+  puzzle.AnswersShown = shown;
+  if (page.start_error) throw IoFailure{page.start_error, JoinPath(folder.pic_folder, "b0")};
+  if (page.end_error) throw IoFailure{page.end_error, JoinPath(folder.pic_folder, "b2")};
+  return {PictureGif(puzzle, folder.settings.Colors, side), page.text};
 }
 
 }  // namespace gx::cli

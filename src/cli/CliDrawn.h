@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 
@@ -29,6 +30,31 @@ inline int PictureSide(int cells) { return cells * 16; }
 
 // The exported picture of the empty grid, as GIF bytes.
 std::string PictureGif(Puzzle& puzzle, const Palette& palette, int side);
+
+// The title the window gives a puzzle loaded from the file `path`.
+std::string PuzzleTitleOf(const Puzzle& puzzle, const std::string& path);
+
+// The PDF file of the pages the window prints for the puzzle titled `title`, with the palette and
+// print background of `settings`; with `answers` followed by the pages it prints while the
+// answers are shown.
+std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std::string& title, bool answers);
+
+// The window's export of the puzzle, numbered `number` ("" without numbering): the picture on the
+// board the window shows (FitBoard) and the page framed by the templates of the program folder,
+// with the answers listed when `answers`. A template that cannot be read fails (IoFailure).
+struct HtmlFiles {
+  std::string picture;  // GIF
+  std::string page;
+};
+HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::string& title, const std::string& number,
+                     bool answers);
+
+// The PDF pages are A4 at this resolution; the pages are laid out for it.
+constexpr int kPdfDpi = 300;
+
+// The document printed on A4 pages into a PDF file, as the window prints on a printer: laid out
+// for the printable area, its text kept as text. The PDF file's bytes.
+std::string PrintedPdf(PrintDocument& document);
 
 
 }  // namespace gx::cli

@@ -8,9 +8,17 @@
 
 namespace gx::cli {
 
-std::string PictureGif(Puzzle&, const Palette&, int) {
+namespace {
+
+[[noreturn]] void NoDrawing() {
   throw CommandFailure{ExitIoError, "this gridlex-cli was built without Qt: it draws no PDF, page or picture"};
 }
+
+}  // namespace
+
+std::string PictureGif(Puzzle&, const Palette&, int) { NoDrawing(); }
+
+std::string PrintedPdf(PrintDocument&) { NoDrawing(); }
 
 }  // namespace gx::cli
 

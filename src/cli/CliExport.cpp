@@ -3,61 +3,114 @@
 
 #include <memory>
 
+#include "base/FileIo.h"
 #include "cli/CliCommands.h"
 #include "cli/CliDrawn.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
-#include "base/FileIo.h"
+#include "shell/HtmlExport.h"
 
 namespace gx::cli {
 
 namespace {
 
-const char* const kOutputs[] = {"--ipuz", "--gif", "--text"};
+const char* const kOutputs[] = {"--ipuz", "--pdf", "--html", "--gif", "--text"};
+
+struct ExportRequest {
+  std::string source;
+  std::string output;  // the option that chose the form
+  std::string target;  // its file or folder
+  std::string program_dir;
+  bool answers = false;
+  bool force = false;
+};
 
 std::string ChosenOutput(const Arguments& arguments) {
   std::string chosen;
   for (const char* output : kOutputs) {
     if (!arguments.Has(output)) continue;
-    if (!chosen.empty()) throw UsageError{"give one of --ipuz, --gif and --text, not " + chosen + " and " + output};
+    if (!chosen.empty()) throw UsageError{"give one of --ipuz, --pdf, --html, --gif and --text, not " + chosen + " and " + output};
     chosen = output;
   }
-  if (chosen.empty()) throw UsageError{"export needs one of --ipuz FILE, --gif FILE and --text"};
+  if (chosen.empty()) throw UsageError{"export needs one of --ipuz FILE, --pdf FILE, --html DIR, --gif FILE and --text"};
   return chosen;
 }
 
-// The window draws only a finished crossword.
+ExportRequest ParseExport(const std::vector<std::string>& args) {
+  Arguments arguments(args,
+                      {{"--ipuz", true}, {"--pdf", true}, {"--html", true}, {"--gif", true}, {"--text", false},
+                       {"--answers", false}, {"--program-dir", true}, {"--force", false}},
+                      1, 1);
+  ExportRequest request;
+  request.source = arguments.Positional(0);
+  request.output = ChosenOutput(arguments);
+  const bool drawn = request.output == "--pdf" || request.output == "--html" || request.output == "--gif";
+  if (arguments.Has("--program-dir") && !drawn) throw UsageError{"--program-dir goes with --pdf, --html and --gif"};
+  request.answers = arguments.Has("--answers");
+  if (request.answers && request.output != "--pdf" && request.output != "--html") {
+    throw UsageError{"--answers goes with --pdf and --html"};
+  }
+  request.force = arguments.Has("--force");
+  if (request.force && request.output == "--text") throw UsageError{"--force goes with an output file"};
+  if (request.output != "--text") request.target = arguments.Value(request.output);
+  request.program_dir = arguments.Has("--program-dir") ? arguments.Value("--program-dir") : ".";
+  return request;
+}
+
+// The window draws and prints only a finished crossword.
 void CheckReady(const Puzzle& puzzle, const std::string& source) {
   if (puzzle.Grid1.Clue(0).empty()) Refuse(source, {"Кроссворд не готов"});
 }
 
-void ExportGif(Puzzle& puzzle, const std::string& source, const std::string& program_dir, const std::string& path) {
-  CheckReady(puzzle, source);
-  const ExportFolder folder = ReadProgramFolder(program_dir);
-  const int cells = FitBoard(puzzle);
-  if (FileError error = ReplaceFile(path, PictureGif(puzzle, folder.settings.Colors, PictureSide(cells)))) {
-    throw IoFailure{error, path};
-  }
+// The pages the window prints, and with --answers the pages it prints while the answers are shown.
+void ExportPdf(const Puzzle& puzzle, const ExportRequest& request) {
+  CheckReady(puzzle, request.source);
+  CheckOutputsFree({request.target}, request.force);
+  const ExportFolder folder = ReadProgramFolder(request.program_dir);
+  const std::string pdf = PuzzlePdf(puzzle, folder.settings, PuzzleTitleOf(puzzle, request.source), request.answers);
+  WriteOutputOrFail(request.target, pdf, request.force);
+}
+
+// The window's export into the folder: its page and picture, without numbering. With --answers
+// the page lists the answers, as the window's does while they are shown.
+void ExportHtml(Puzzle& puzzle, const ExportRequest& request) {
+  CheckReady(puzzle, request.source);
+  const std::string picture_path = JoinPath(request.target, ExportPictureName(""));
+  const std::string page_path = JoinPath(request.target, ExportPageName(""));
+  CheckOutputsFree({picture_path, page_path}, request.force);
+  const ExportFolder folder = ReadProgramFolder(request.program_dir);
+  const HtmlFiles files = PuzzleHtml(puzzle, folder, PuzzleTitleOf(puzzle, request.source), "", request.answers);
+  PrepareFolderOrFail(request.target);
+  WriteOutputOrFail(picture_path, files.picture, request.force);
+  WriteOutputOrFail(page_path, files.page, request.force);
+}
+
+void ExportGif(Puzzle& puzzle, const ExportRequest& request) {
+  CheckReady(puzzle, request.source);
+  CheckOutputsFree({request.target}, request.force);
+  const ExportFolder folder = ReadProgramFolder(request.program_dir);
+  const int side = PictureSide(FitBoard(puzzle));
+  WriteOutputOrFail(request.target, PictureGif(puzzle, folder.settings.Colors, side), request.force);
 }
 
 }  // namespace
 
 int RunExportPuzzle(const std::vector<std::string>& args) {
-  Arguments arguments(args, {{"--ipuz", true}, {"--gif", true}, {"--text", false}, {"--program-dir", true}}, 1, 1);
-  const std::string output = ChosenOutput(arguments);
-  const bool drawn = output == "--gif";
-  if (arguments.Has("--program-dir") && !drawn) throw UsageError{"--program-dir goes with --gif"};
-  const std::string program_dir = arguments.Has("--program-dir") ? arguments.Value("--program-dir") : ".";
-  const std::string& source = arguments.Positional(0);
+  const ExportRequest request = ParseExport(args);
   auto puzzle = std::make_unique<Puzzle>();
-  LoadPuzzleOrFail(source, *puzzle);
-  if (output == "--text") {
+  LoadPuzzleOrFail(request.source, *puzzle);
+  if (request.output == "--text") {
     PrintPuzzleText(*puzzle);
-  } else if (output == "--ipuz") {
-    WriteIpuzOrFail(*puzzle, FileNameOf(source), source, arguments.Value("--ipuz"));
+  } else if (request.output == "--ipuz") {
+    CheckOutputsFree({request.target}, request.force);
+    WriteIpuzOrFail(*puzzle, FileNameOf(request.source), request.source, request.target, request.force);
+  } else if (request.output == "--pdf") {
+    ExportPdf(*puzzle, request);
+  } else if (request.output == "--html") {
+    ExportHtml(*puzzle, request);
   } else {
-    ExportGif(*puzzle, source, program_dir, arguments.Value("--gif"));
+    ExportGif(*puzzle, request);
   }
   return ExitSuccess;
 }

@@ -12,9 +12,11 @@
 namespace gx::cli {
 
 int RunImportIpuz(const std::vector<std::string>& args) {
-  Arguments arguments(args, {}, 2, 2);
+  Arguments arguments(args, {{"--force", false}}, 2, 2);
   const std::string& source = arguments.Positional(0);
   const std::string& target = arguments.Positional(1);
+  const bool force = arguments.Has("--force");
+  CheckOutputsFree({target}, force);
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(source, error);
   if (!error && size > MaxIpuzBytes) Refuse(source, {"larger than 8 MiB: not a crossword of at most 63 x 63 cells"});
@@ -23,7 +25,7 @@ int RunImportIpuz(const std::vector<std::string>& args) {
   const IpuzReading reading = ReadIpuz(bytes, *puzzle);
   if (!reading.faults.empty()) Refuse(source, reading.faults);
   for (const std::string& warning : reading.warnings) WarnUtf8Line("gridlex-cli: " + source + ": " + warning);
-  if (FileError failure = SavePuzzleFile(*puzzle, target)) throw IoFailure{failure, target};
+  WriteOutputOrFail(target, SerializePuzzle(*puzzle), force);
   return ExitSuccess;
 }
 

@@ -1,10 +1,44 @@
 #include "cli/CliOutputs.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+
 #include "cli/CliSupport.h"
 #include "base/FileIo.h"
 #include "files/IpuzWriter.h"
+#include "files/NewFile.h"
 
 namespace gx::cli {
+
+namespace {
+
+[[noreturn]] void AlreadyThere(const std::string& path) {
+  throw CommandFailure{ExitIoError, path + " is already there; give --force to replace it"};
+}
+
+}  // namespace
+
+void WriteOutputOrFail(const std::string& path, std::string_view bytes, bool force) {
+  if (force) {
+    if (FileError error = ReplaceFile(path, bytes)) throw IoFailure{error, path};
+    return;
+  }
+  bool already_there = false;
+  FileError error = WriteNewFile(path, bytes, already_there);
+  if (already_there) AlreadyThere(path);
+  if (!error) error = SyncFileSystem(FolderOf(path));
+  if (error) throw IoFailure{error, path};
+}
+
+void CheckOutputsFree(const std::vector<std::string>& paths, bool force) {
+  if (force) return;
+  for (const std::string& path : paths) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) AlreadyThere(path);
+  }
+}
 
 std::string FileNameOf(std::string_view path) {
   const std::size_t slash = path.find_last_of('/');
@@ -20,6 +54,12 @@ void Refuse(const std::string& path, const std::vector<std::string>& faults) {
   throw CommandFailure{ExitIoError, message};
 }
 
+void PrepareFolderOrFail(const std::string& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (!std::filesystem::is_directory(dir)) throw IoFailure{FileError::FromErrno(error ? error.value() : ENOTDIR), dir};
+}
+
 std::string IpuzOrRefuse(const Puzzle& puzzle, std::string_view title, const std::string& source) {
   IpuzText ipuz = WriteIpuz(puzzle, title);
   if (!ipuz.faults.empty()) Refuse(source, ipuz.faults);
@@ -27,9 +67,8 @@ std::string IpuzOrRefuse(const Puzzle& puzzle, std::string_view title, const std
 }
 
 void WriteIpuzOrFail(const Puzzle& puzzle, std::string_view title, const std::string& source,
-                     const std::string& path) {
-  const std::string json = IpuzOrRefuse(puzzle, title, source);
-  if (FileError error = ReplaceFile(path, json)) throw IoFailure{error, path};
+                     const std::string& path, bool force) {
+  WriteOutputOrFail(path, IpuzOrRefuse(puzzle, title, source), force);
 }
 
 }  // namespace gx::cli

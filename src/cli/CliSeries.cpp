@@ -5,11 +5,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
 #include "cli/CliCommands.h"
+#include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "cli/SeriesRun.h"
 #include "base/FileIo.h"
@@ -26,6 +26,7 @@ struct SeriesOptions {
   SeriesSettings settings;
   SeriesFormats formats;
   std::optional<std::string> dict_out;
+  std::optional<std::string> program_dir;
   bool force = false;
 };
 
@@ -38,7 +39,9 @@ SeriesFormats ParseFormats(const std::string& list) {
     const std::string name = list.substr(start, end - start);
     if (name == "gx") formats.gx = true;
     else if (name == "ipuz") formats.ipuz = true;
-    else throw UsageError{"--format takes gx and ipuz separated by commas, not \"" + name + "\""};
+    else if (name == "pdf") formats.pdf = true;
+    else if (name == "html") formats.html = true;
+    else throw UsageError{"--format takes gx, ipuz, pdf and html separated by commas, not \"" + name + "\""};
     start = end + 1;
   }
   return formats;
@@ -52,7 +55,7 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   Arguments arguments(args,
                       {{"--count", true}, {"--out-dir", true}, {"--board", true}, {"--seed", true},
                        {"--min-slots", true}, {"--attempts", true}, {"--format", true}, {"--dict-out", true},
-                       {"--force", false}},
+                       {"--program-dir", true}, {"--force", false}},
                       1, 1);
   if (!arguments.Has("--count")) throw UsageError{"series needs --count N"};
   if (!arguments.Has("--out-dir")) throw UsageError{"series needs --out-dir DIR"};
@@ -68,14 +71,21 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   s.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
   options.formats = ParseFormats(arguments.Has("--format") ? arguments.Value("--format") : "gx");
   if (arguments.Has("--dict-out")) options.dict_out = arguments.Value("--dict-out");
+  if (arguments.Has("--program-dir")) {
+    if (!options.formats.pdf && !options.formats.html) throw UsageError{"--program-dir goes with --format pdf or html"};
+    options.program_dir = arguments.Value("--program-dir");
+  }
   options.force = arguments.Has("--force");
   return options;
 }
 
-void PrepareFolder(const std::string& dir) {
-  std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (!std::filesystem::is_directory(dir)) throw IoFailure{FileError::FromErrno(error ? error.value() : ENOTDIR), dir};
+// The program folder of the drawn formats; the page's templates are checked before anything is built.
+ExportFolder DrawingFolder(const std::string& program_dir, bool pages) {
+  ExportFolder folder = ReadProgramFolder(program_dir);
+  if (pages) {
+    for (const char* name : {"b0", "b2"}) ReadFileOrFail(JoinPath(folder.pic_folder, name));
+  }
+  return folder;
 }
 
 // "crossword 12 of 100, 1.2 s, about 8.8 s left", redrawn in place.
@@ -103,11 +113,13 @@ class ProgressLine {
 
 int RunSeries(const std::vector<std::string>& args) {
   const SeriesOptions options = ParseSeriesOptions(args);
-  const SeriesFiles files({options.out_dir, options.formats, options.force});
-  files.CheckFree(options.settings.count);
+  SeriesOutput output{options.out_dir, options.formats, options.force, {}};
+  SeriesFiles(output).CheckFree(options.settings.count);
+  if (options.formats.pdf || options.formats.html) output.program = DrawingFolder(options.program_dir.value_or("."), options.formats.html);
+  const SeriesFiles files(std::move(output));
   auto dictionary = std::make_unique<DictionaryStore>();
   LoadDictionaryOrFail(options.dictionary_path, *dictionary);
-  PrepareFolder(options.out_dir);
+  PrepareFolderOrFail(options.out_dir);
   const ProgressLine progress;
   const SeriesTally tally = BuildSeries(
       *dictionary, options.settings, [&files](const Puzzle& puzzle, int number) { files.Write(puzzle, number); },

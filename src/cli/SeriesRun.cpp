@@ -16,6 +16,7 @@
 #include "base/FileIo.h"
 #include "files/NewFile.h"
 #include "files/PuzzleFile.h"
+#include "shell/HtmlExport.h"
 
 namespace gx::cli {
 
@@ -68,8 +69,8 @@ std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int numbe
   if (formats.ipuz) names.push_back(n + ".ipuz");
   if (formats.pdf) names.push_back(n + ".pdf");
   if (formats.html) {
-    names.push_back("gxp" + n + ".htm");
-    names.push_back("pic" + n + ".gif");
+    names.push_back(ExportPageName(n));
+    names.push_back(ExportPictureName(n));
   }
   return names;
 }
@@ -89,6 +90,15 @@ void SeriesFiles::Write(const Puzzle& puzzle, int number) const {
   const std::string n = std::to_string(number);
   if (output_.formats.gx) WriteFile(n + ".gx", SerializePuzzle(puzzle));
   if (output_.formats.ipuz) WriteFile(n + ".ipuz", IpuzOrRefuse(puzzle, n + ".gx", "crossword " + n));
+  const std::string title = PuzzleTitleOf(puzzle, n + ".gx");
+  if (output_.formats.pdf) WriteFile(n + ".pdf", PuzzlePdf(puzzle, output_.program.settings, title, false));
+  if (output_.formats.html) {
+    // The export fits the board to the puzzle; the series' own puzzle is left as built.
+    auto shown = std::make_unique<Puzzle>(puzzle);
+    const HtmlFiles files = PuzzleHtml(*shown, output_.program, title, n, false);
+    WriteFile(ExportPictureName(n), files.picture);
+    WriteFile(ExportPageName(n), files.page);
+  }
 }
 
 void SeriesFiles::Finish() const {

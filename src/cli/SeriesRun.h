@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/CliDrawn.h"
 #include "core/BuildLogic.h"
 #include "core/Puzzle.h"
 #include "core/DictionaryStore.h"
@@ -51,13 +52,15 @@ struct SeriesFormats {
   bool html = false;  // the window's numbered page and picture: gxpN.htm and picN.gif
 };
 
-// The names of crossword `number`'s files: N.gx, N.ipuz, N.pdf, gxpN.htm, picN.gif.
+// The names of crossword `number`'s files: N.gx, N.ipuz, N.pdf, gxpN.htm, picN.gif. The PDF and
+// the page are those of `export N.gx`, the page numbered as the window numbers its exports.
 std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int number);
 
 struct SeriesOutput {
   std::string dir;
   SeriesFormats formats;
-  bool force = false;  // replace files that are there
+  bool force = false;     // replace files that are there
+  ExportFolder program;   // the palette and page templates of the PDF and the page
 };
 
 // Writes the files of each crossword as it is built. Without --force a file is linked into place

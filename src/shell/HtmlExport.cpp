@@ -100,7 +100,7 @@ bool ExportPicture(Gridlex& state, Host& host, const std::string& pic_folder, co
   }
   DrawExportPicture(state.puzzle, state.settings.Colors, picture->GetCanvas(), width, height);
   host.SetWaitCursor(true);
-  const FileError error = WriteGifFile(JoinPath(pic_folder, "pic" + number + ".gif"), width, height,
+  const FileError error = WriteGifFile(JoinPath(pic_folder, ExportPictureName(number)), width, height,
                                        [&picture](int x, int y) { return picture->Pixel(x, y); });
   host.SetWaitCursor(false);
   if (error) {
@@ -185,7 +185,7 @@ std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& 
       R"(<p align="center"><font color="#0000FF" face="Times New Roman CE"><strong>)",
       Escaped(caption),
       "</strong></font></p>",
-      Cut(R"(<p align="center"><img src="pic)" + number + R"(.gif" width=")" + std::to_string(width) +
+      Cut(R"(<p align="center"><img src=")" + ExportPictureName(number) + R"(" width=")" + std::to_string(width) +
           R"(" height=")" + std::to_string(height) + R"("></p>)"),
       "",
       list_heading,
@@ -196,6 +196,24 @@ std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& 
   lines.push_back(Utf8ToCp1251("вертикали:</strong></font> "));
   AppendClueRows(lines, puzzle, across, puzzle.SlotCount);
   return lines;
+}
+
+std::string ExportPageName(const std::string& number) { return "gxp" + number + ".htm"; }
+
+std::string ExportPictureName(const std::string& number) { return "pic" + number + ".gif"; }
+
+ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, const std::string& template_folder,
+                          const std::string& number, int width, int height) {
+  ExportPage page;
+  std::string start;
+  page.start_error = ReadWholeFile(JoinPath(template_folder, "b0"), start);
+  if (page.start_error) return page;
+  AppendLines(page.text, SplitLines(start));
+  AppendLines(page.text, PageBodyLines(puzzle, caption, number, width, height));
+  std::string end;
+  page.end_error = ReadWholeFile(JoinPath(template_folder, "b2"), end);
+  if (!page.end_error) AppendLines(page.text, SplitLines(end));
+  return page;
 }
 
 void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height) {
@@ -211,20 +229,14 @@ void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_he
   }
   const std::string& number = *next;
   if (!ExportPicture(state, host, pic_folder, number, paint_width, paint_height)) return;
-
-  std::string start;
-  if (FileError error = ReadWholeFile(JoinPath(pic_folder, "b0"), start)) {
-    host.ShowError(error.Text());
+  const ExportPage page =
+      MakeExportPage(state.puzzle, state.PuzzleTitle, pic_folder, number, paint_width, paint_height);
+  if (page.start_error) {
+    host.ShowError(page.start_error.Text());
     return;
   }
-  std::string page;
-  AppendLines(page, SplitLines(start));
-  AppendLines(page, PageBodyLines(state.puzzle, state.PuzzleTitle, number, paint_width, paint_height));
-  std::string end;
-  const FileError end_error = ReadWholeFile(JoinPath(pic_folder, "b2"), end);
-  if (!end_error) AppendLines(page, SplitLines(end));
-  if (!WritePage(host, JoinPath(pic_folder, "gxp" + number + ".htm"), page, end_error)) return;
-  if (!number.empty() && !WritePage(host, JoinPath(pic_folder, "gxp.htm"), page, {})) return;
+  if (!WritePage(host, JoinPath(pic_folder, ExportPageName(number)), page.text, page.end_error)) return;
+  if (!number.empty() && !WritePage(host, JoinPath(pic_folder, ExportPageName("")), page.text, {})) return;
   host.OpenDocument(JoinPath(pic_folder, "gxp.htm"));
 }
 

@@ -40,6 +40,21 @@ void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, i
 std::vector<std::string> PageBodyLines(const Puzzle& puzzle, const std::string& caption, const std::string& number,
                                        int width, int height);
 
+// The names of export N's page and picture: gxpN.htm and picN.gif ("" without numbering).
+std::string ExportPageName(const std::string& number);
+std::string ExportPictureName(const std::string& number);
+
+// The page of export `number`: the template b0 of `template_folder`, the body lines and the
+// template b2, each line ended by CR LF. Without b0 there is no page; without b2 the page ends
+// after the clue lists. The window writes such a cut page and then reports the failure.
+struct ExportPage {
+  std::string text;
+  FileError start_error;  // b0 could not be read
+  FileError end_error;    // b2 could not be read
+};
+ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, const std::string& template_folder,
+                          const std::string& number, int width, int height);
+
 // The export command for a board paint area of width x height pixels.
 void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height);
 

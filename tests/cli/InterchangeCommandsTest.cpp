@@ -101,19 +101,22 @@ TEST(CliInterchange, ABuiltPuzzleGoesOutAsIpuzAndComesBackTheSame) {
     ASSERT_EQ(built.exit_code, 0) << built.err;
     sources.push_back(gx);
   }
-  for (const std::string& gx : sources) {
-    const CliResult exported = RunCli({"export", gx, "--ipuz", f.Path("x.ipuz")});
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const std::string& gx = sources[i];
+    const std::string ipuz_name = "x" + std::to_string(i) + ".ipuz";
+    const std::string back_name = "back" + std::to_string(i) + ".gx";
+    const CliResult exported = RunCli({"export", gx, "--ipuz", f.Path(ipuz_name)});
     ASSERT_EQ(exported.exit_code, 0) << exported.err;
     EXPECT_EQ(exported.out, "");
-    const std::string ipuz = f.Read("x.ipuz");
+    const std::string ipuz = f.Read(ipuz_name);
     const std::string name = gx.substr(gx.rfind('/') + 1);
     EXPECT_NE(ipuz.find("\"title\": \"" + name + "\""), std::string::npos) << "titled by the puzzle's file name";
-    const CliResult imported = RunCli({"import-ipuz", f.Path("x.ipuz"), f.Path("back.gx")});
+    const CliResult imported = RunCli({"import-ipuz", f.Path(ipuz_name), f.Path(back_name)});
     ASSERT_EQ(imported.exit_code, 0) << imported.err;
     std::ifstream original(gx, std::ios::binary);
     std::stringstream bytes;
     bytes << original.rdbuf();
-    EXPECT_EQ(f.Read("back.gx"), bytes.str()) << gx;
+    EXPECT_EQ(f.Read(back_name), bytes.str()) << gx;
   }
   // The text export is what `show` prints.
   EXPECT_EQ(RunCli({"export", sources[0], "--text"}).out, RunCli({"show", sources[0]}).out);
@@ -125,7 +128,7 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
   const std::string latin = f.Write("latin.ipuz", R"({"version": "http://ipuz.org/v2",
     "kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": 3, "height": 1},
     "puzzle": [[1, 0, 0]], "solution": [["К", "O", "Т"]], "clues": {"Across": [[1, "Зверь"]]}})");
-  CliResult r = RunCli({"import-ipuz", latin, old_gx});
+  CliResult r = RunCli({"import-ipuz", latin, old_gx, "--force"});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "gridlex-cli: " + latin +
                        ": row 1, column 2: \"O\" is a Latin letter; the answers are Russian words\n");
@@ -146,6 +149,37 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
 
   EXPECT_EQ(RunCli({"export", unfinished}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--text", "--ipuz", f.Path("u.ipuz")}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--answers"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--program-dir", "."}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--text", "--force"}).exit_code, 2);
+  EXPECT_FALSE(f.Exists("u.ipuz"));
+}
+
+// A file that is there is replaced only with --force, by every command that writes the forms of
+// a puzzle: export, import-ipuz and series.
+TEST(CliInterchange, AnOutputFileThatIsThereIsReplacedOnlyWithForce) {
+  Folder f;
+  const std::string source = Delivered("data/1.gx");
+  const std::string ipuz = f.Write("1.ipuz", "mine");
+  CliResult r = RunCli({"export", source, "--ipuz", ipuz});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: " + ipuz + " is already there; give --force to replace it\n");
+  EXPECT_EQ(f.Read("1.ipuz"), "mine");
+  r = RunCli({"export", source, "--ipuz", ipuz, "--force"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(f.Read("1.ipuz").find("\"title\": \"1.gx\""), std::string::npos);
+
+  const std::string gx = f.Write("1.gx", "mine");
+  r = RunCli({"import-ipuz", ipuz, gx});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: " + gx + " is already there; give --force to replace it\n");
+  EXPECT_EQ(f.Read("1.gx"), "mine");
+  r = RunCli({"import-ipuz", ipuz, gx, "--force"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  std::ifstream delivered(source, std::ios::binary);
+  std::stringstream bytes;
+  bytes << delivered.rdbuf();
+  EXPECT_EQ(f.Read("1.gx"), bytes.str());
 }
 
 TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
@@ -165,9 +199,10 @@ TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
       ++answers;
     }
     // The ipuz of the series is the export of its puzzle file.
-    const CliResult exported = RunCli({"export", f.Path("out/" + std::string(n) + ".gx"), "--ipuz", f.Path("e.ipuz")});
+    const std::string exported_name = "e" + std::string(n) + ".ipuz";
+    const CliResult exported = RunCli({"export", f.Path("out/" + std::string(n) + ".gx"), "--ipuz", f.Path(exported_name)});
     ASSERT_EQ(exported.exit_code, 0) << exported.err;
-    EXPECT_EQ(f.Read("e.ipuz"), f.Read("out/" + std::string(n) + ".ipuz"));
+    EXPECT_EQ(f.Read(exported_name), f.Read("out/" + std::string(n) + ".ipuz"));
   }
   ASSERT_GT(answers, seen.size()) << "150 words cannot give two crosswords without repeats";
   EXPECT_EQ(r.out.substr(0, r.out.find("\nseed ")),

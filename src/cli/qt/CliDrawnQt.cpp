@@ -1,18 +1,25 @@
 // The drawn outputs with Qt: fonts from an off-screen GUI application made only when a drawing is
-// asked for, and the exported picture drawn on the window's own off-screen image.
+// asked for, the exported picture drawn on the window's own off-screen image, and the printed
+// pages drawn by the window's print path on a PDF writer.
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <memory>
 
 #include "cli/CliDrawn.h"
 #include "cli/CliSupport.h"
 #include "qt/ImagePicture.h"
+#include "qt/PagedPrinting.h"
 #include "shell/GifWriter.h"
 #include "shell/HtmlExport.h"
 
 namespace gx::cli {
 
 namespace {
+
+// The margins of the PDF file the window's print dialog offers when no printer is installed.
+const QMarginsF kPdfMargins(10, 10, 10, 10);
 
 // Qt's own notices (missing runtime folders and the like) are no business of the batch tool's.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -43,6 +50,23 @@ std::string PictureGif(Puzzle& puzzle, const Palette& palette, int side) {
     throw CommandFailure{ExitIoError, "the picture could not be encoded"};
   }
   return bytes;
+}
+
+std::string PrintedPdf(PrintDocument& document) {
+  EnsureFonts();
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  std::string error;
+  {
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Gridlex"));
+    writer.setResolution(kPdfDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins, QPageLayout::Point));
+    if (PrintOnDevice(writer, kPdfDpi, document, error, kPdfDpi) != PrintOutcome::Printed) {
+      throw CommandFailure{ExitIoError, "the PDF could not be made: " + error};
+    }
+  }
+  return buffer.data().toStdString();
 }
 
 }  // namespace gx::cli
