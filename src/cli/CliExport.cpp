@@ -30,10 +30,14 @@ std::string ChosenOutput(const Arguments& arguments) {
   std::string chosen;
   for (const char* output : kOutputs) {
     if (!arguments.Has(output)) continue;
-    if (!chosen.empty()) throw UsageError{"give one of --ipuz, --pdf, --html, --gif and --text, not " + chosen + " and " + output};
+    if (!chosen.empty()) {
+      throw UsageError{"give one of --ipuz, --pdf, --html, --gif and --text, not " + chosen + " and " + output};
+    }
     chosen = output;
   }
-  if (chosen.empty()) throw UsageError{"export needs one of --ipuz FILE, --pdf FILE, --html DIR, --gif FILE and --text"};
+  if (chosen.empty()) {
+    throw UsageError{"export needs one of --ipuz FILE, --pdf FILE, --html DIR, --gif FILE and --text"};
+  }
   return chosen;
 }
 

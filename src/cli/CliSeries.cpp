@@ -115,7 +115,9 @@ int RunSeries(const std::vector<std::string>& args) {
   const SeriesOptions options = ParseSeriesOptions(args);
   SeriesOutput output{options.out_dir, options.formats, options.force, {}};
   SeriesFiles(output).CheckFree(options.settings.count);
-  if (options.formats.pdf || options.formats.html) output.program = DrawingFolder(options.program_dir.value_or("."), options.formats.html);
+  if (options.formats.pdf || options.formats.html) {
+    output.program = DrawingFolder(options.program_dir.value_or("."), options.formats.html);
+  }
   const SeriesFiles files(std::move(output));
   auto dictionary = std::make_unique<DictionaryStore>();
   LoadDictionaryOrFail(options.dictionary_path, *dictionary);

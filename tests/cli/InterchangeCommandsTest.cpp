@@ -200,7 +200,8 @@ TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
     }
     // The ipuz of the series is the export of its puzzle file.
     const std::string exported_name = "e" + std::string(n) + ".ipuz";
-    const CliResult exported = RunCli({"export", f.Path("out/" + std::string(n) + ".gx"), "--ipuz", f.Path(exported_name)});
+    const std::string gx = f.Path("out/" + std::string(n) + ".gx");
+    const CliResult exported = RunCli({"export", gx, "--ipuz", f.Path(exported_name)});
     ASSERT_EQ(exported.exit_code, 0) << exported.err;
     EXPECT_EQ(f.Read(exported_name), f.Read("out/" + std::string(n) + ".ipuz"));
   }
