@@ -88,7 +88,7 @@ std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std:
   std::vector<PrintDocument*> documents = {&questions};
   if (answers) documents.push_back(&solutions);
   DocumentsInTurn document(documents);
-  return PrintedPdf(document);
+  return PrintedPdf(document, title);
 }
 
 HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::string& title, const std::string& number,

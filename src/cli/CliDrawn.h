@@ -53,8 +53,8 @@ HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::stri
 constexpr int kPdfDpi = 300;
 
 // The document printed on A4 pages into a PDF file, as the window prints on a printer: laid out
-// for the printable area, its text kept as text. The PDF file's bytes.
-std::string PrintedPdf(PrintDocument& document);
-
+// for the printable area, its text kept as text. The PDF file's bytes; `title` (Windows-1251)
+// goes into the file's description.
+std::string PrintedPdf(PrintDocument& document, const std::string& title);
 
 }  // namespace gx::cli

@@ -18,7 +18,7 @@ namespace {
 
 std::string PictureGif(Puzzle&, const Palette&, int) { NoDrawing(); }
 
-std::string PrintedPdf(PrintDocument&) { NoDrawing(); }
+std::string PrintedPdf(PrintDocument&, const std::string&) { NoDrawing(); }
 
 }  // namespace gx::cli
 

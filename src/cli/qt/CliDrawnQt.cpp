@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <memory>
 
+#include "base/Cp1251.h"
 #include "cli/CliDrawn.h"
 #include "cli/CliSupport.h"
 #include "qt/ImagePicture.h"
@@ -52,7 +53,7 @@ std::string PictureGif(Puzzle& puzzle, const Palette& palette, int side) {
   return bytes;
 }
 
-std::string PrintedPdf(PrintDocument& document) {
+std::string PrintedPdf(PrintDocument& document, const std::string& title) {
   EnsureFonts();
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -60,6 +61,7 @@ std::string PrintedPdf(PrintDocument& document) {
   {
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Gridlex"));
+    writer.setTitle(QString::fromStdString(Cp1251ToUtf8(title)));
     writer.setResolution(kPdfDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins, QPageLayout::Point));
     if (PrintOnDevice(writer, kPdfDpi, document, error, kPdfDpi) != PrintOutcome::Printed) {
