@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/FileIo.h"
+
 namespace gx {
 
 class ProgramFolder {
@@ -31,10 +33,7 @@ class ProgramFolder {
   std::string Rek(std::string_view name) const { return RekFolder() + "/" + std::string(name); }
 
  private:
-  std::string Below(std::string_view sub) const {
-    if (dir_.empty()) return std::string(sub);
-    return dir_.back() == '/' ? dir_ + std::string(sub) : dir_ + "/" + std::string(sub);
-  }
+  std::string Below(std::string_view sub) const { return JoinPath(dir_, std::string(sub)); }
 
   std::string dir_;
 };

@@ -90,19 +90,18 @@ int RunFill(const std::vector<std::string>& args) {
   Puzzle& puzzle = state.puzzle;
   LoadGridText(options.grid_path, puzzle);
   LoadDictionaryOrFail(options.dictionary_path, state.dictionary);
+  // The refill counts the slots as last extracted: the grid text is extracted first, as drawing does.
   ClassifyCells(puzzle);
   ExtractSlots(puzzle);
-  const RefillSlots check = CheckRefillSlots(puzzle);
-  switch (check.check) {
+  state.settings.MaxFillAttempts = options.attempts;
+  const BatchFill fill = batch.Refill();
+  switch (fill.report.check) {
     case RefillCheck::TooFewSlots: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::TooFewCells())};
     case RefillCheck::TooManySlots:
       throw CommandFailure{ExitFillRefused, "more than 250 slots: " + std::to_string(puzzle.SlotCount)};
     case RefillCheck::SlotsTooLong: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::SlotsTooLong())};
     case RefillCheck::Ready: break;
   }
-  state.settings.MaxFillAttempts = options.attempts;
-  const BatchFill fill = batch.Refill();
-  if (!fill.puzzle) throw CommandFailure{ExitFillRefused, "the grid was not filled"};
   PrintFill(*fill.puzzle, fill.report.fill);
   if (options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
   return ExitSuccess;
