@@ -32,10 +32,8 @@ bool FileExists(const std::string& path);
 // target. A link is followed: the file it points to is replaced in its own folder. A target or
 // folder without write permission is refused as "File access denied". On failure the target is
 // left as it was and the temporary file is removed; temporary files that an earlier, killed write
-// left in the folder are removed first.
+// to the same target left behind are removed first (base/TempFile.h says how they are known).
 FileError ReplaceFile(const std::string& path, std::string_view bytes);
-// Whether a name is that of such a temporary file: NAME.tmp- and six letters or digits.
-bool IsReplacementLeftover(std::string_view name);
 
 // The folder part of a path ("" for a bare name) and the path of `name` inside `folder`.
 std::string FolderOf(const std::string& path);

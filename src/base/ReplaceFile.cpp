@@ -1,24 +1,21 @@
 // Replacing a file through a temporary file beside the one it replaces.
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <memory>
 #include <vector>
 
 #include "base/FileDescriptor.h"
 #include "base/FileIo.h"
+#include "base/TempFile.h"
 
 namespace gx {
 
 namespace {
 
-constexpr std::string_view kTempMark = ".tmp-";
-constexpr std::size_t kTempLetters = 6;  // what mkstemp puts in place of XXXXXX
 constexpr int kMaxLinks = 40;            // as many links as the system follows in one path
 
 // The file a path finally names, following links (a link's relative target is taken from the
@@ -63,18 +60,6 @@ FileError CheckWritable(const std::string& target, struct stat& old, bool& exist
   return {};
 }
 
-// A write that was killed leaves its temporary file; nothing else ever has such a name.
-void RemoveLeftovers(const std::string& folder) {
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()), ::closedir);
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    if (!IsReplacementLeftover(entry->d_name)) continue;
-    const std::string path = JoinPath(folder, entry->d_name);
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
-  }
-}
-
 FileError WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -111,16 +96,6 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool IsReplacementLeftover(std::string_view name) {
-  const std::size_t tail = kTempMark.size() + kTempLetters;
-  if (name.size() <= tail || name.substr(name.size() - tail, kTempMark.size()) != kTempMark) return false;
-  for (char c : name.substr(name.size() - kTempLetters)) {
-    const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (!alnum) return false;
-  }
-  return true;
-}
-
 FileError ReplaceFile(const std::string& path, std::string_view bytes) {
   if (path.empty() || path.back() == '/') return FileError(FileError::InvalidFilename);
   std::string target;
@@ -129,23 +104,16 @@ FileError ReplaceFile(const std::string& path, std::string_view bytes) {
   bool exists = false;
   if (FileError error = CheckWritable(target, old, exists)) return error;
   const std::string folder = FolderOf(target);
-  RemoveLeftovers(folder);
+  RemoveAbandonedTempFiles(folder, target.substr(folder.size()));
 
-  std::string temp = target + std::string(kTempMark) + std::string(kTempLetters, 'X');
-  std::vector<char> pattern(temp.begin(), temp.end());
-  pattern.push_back('\0');
-  FileDescriptor fd(::mkstemp(pattern.data()));
-  if (fd.get() < 0) return FileError::FromErrno(errno);
-  temp.assign(pattern.data());
-  FileError error = WriteAll(fd.get(), bytes);
-  if (!error) error = TakeOver(fd.get(), exists, old);
-  if (!error && ::fsync(fd.get()) != 0) error = FileError::FromErrno(errno);
-  if (!error && ::close(fd.release()) != 0) error = FileError::FromErrno(errno);
-  if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = FileError::FromErrno(errno);
-  if (error) {
-    ::unlink(temp.c_str());
-    return error;
-  }
+  TempFile temp;
+  if (FileError error = temp.Create(target)) return error;
+  FileError error = WriteAll(temp.fd(), bytes);
+  if (!error) error = TakeOver(temp.fd(), exists, old);
+  if (!error && ::fsync(temp.fd()) != 0) error = FileError::FromErrno(errno);
+  if (!error) error = temp.CloseForWriting();
+  if (!error) error = temp.RenameTo(target);
+  if (error) return error;  // the temporary file goes with `temp`
   SyncFolder(folder);
   return {};
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "base/TempFile.h"
+
 namespace gx {
 
 namespace {
@@ -26,8 +28,8 @@ FileError WriteAllTo(int fd, std::string_view bytes) {
 
 // Links the complete temporary file in under the final name, which must be free. File systems
 // without hard links get a rename after a check, which leaves only a narrow race.
-FileError LinkIntoPlace(const std::string& temp, const std::string& path, bool& already_there) {
-  if (::link(temp.c_str(), path.c_str()) == 0) return {};
+FileError LinkIntoPlace(TempFile& temp, const std::string& path, bool& already_there) {
+  if (::link(temp.path().c_str(), path.c_str()) == 0) return {};
   const int error = errno;
   if (error == EEXIST) {
     already_there = true;
@@ -39,7 +41,7 @@ FileError LinkIntoPlace(const std::string& temp, const std::string& path, bool& 
     already_there = true;
     return FileError(FileError::AccessDenied);
   }
-  return ::rename(temp.c_str(), path.c_str()) == 0 ? FileError() : FileError::FromErrno(errno);
+  return temp.RenameTo(path);
 }
 
 }  // namespace
@@ -47,21 +49,16 @@ FileError LinkIntoPlace(const std::string& temp, const std::string& path, bool& 
 FileError WriteNewFile(const std::string& path, std::string_view bytes, bool& already_there) {
   already_there = false;
   if (path.empty() || path.back() == '/') return FileError(FileError::InvalidFilename);
-  std::string pattern = path + ".tmp-XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return FileError::FromErrno(errno);
-  const std::string temp(name.data());
-  // mkstemp makes the file for the owner only; a new file gets the usual permissions.
+  TempFile temp;
+  if (FileError error = temp.Create(path)) return error;
+  // A temporary file is made for the owner only; a new file gets the usual permissions.
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  FileError error = WriteAllTo(fd, bytes);
-  if (!error && ::fchmod(fd, 0666 & ~mask) != 0) error = FileError::FromErrno(errno);
-  if (::close(fd) != 0 && !error) error = FileError::FromErrno(errno);
+  FileError error = WriteAllTo(temp.fd(), bytes);
+  if (!error && ::fchmod(temp.fd(), 0666 & ~mask) != 0) error = FileError::FromErrno(errno);
+  if (!error) error = temp.CloseForWriting();
   if (!error) error = LinkIntoPlace(temp, path, already_there);
-  ::unlink(temp.c_str());
-  return error;
+  return error;  // the temporary name goes with `temp`
 }
 
 FileError SyncFileSystem(const std::string& folder) {

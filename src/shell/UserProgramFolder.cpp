@@ -1,7 +1,6 @@
 #include "shell/UserProgramFolder.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 
 #include "base/FileDescriptor.h"
 #include "base/FileIo.h"
+#include "base/TempFile.h"
 #include "shell/Sha256.h"
 
 namespace gx {
@@ -59,31 +59,6 @@ FileError MakeFolders(const fs::path& dir) {
   if (!Writable(parent)) return FileError(FileError::AccessDenied);
   if (::mkdir(dir.c_str(), 0777) == 0 || fs::is_directory(dir, code)) return {};
   return FileError::FromErrno(errno);
-}
-
-// The folder a first copy is assembled in: NAME.new- and six letters or digits, beside NAME.
-constexpr std::string_view kStagingMark = ".new-";
-constexpr std::size_t kStagingLetters = 6;
-
-bool IsStagingOf(const std::string& name, const fs::path& dir) {
-  const std::string start = dir.filename().string() + std::string(kStagingMark);
-  if (name.size() != start.size() + kStagingLetters || name.compare(0, start.size(), start) != 0) return false;
-  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-  });
-}
-
-// A first copy that was killed leaves its staging folder behind. A start still assembling its own
-// holds a lock on it; any staging folder nobody holds is such a leftover and is removed.
-void RemoveAbandonedCopies(const fs::path& dir) {
-  std::error_code code;
-  std::vector<fs::path> abandoned;
-  for (fs::directory_iterator it(dir.parent_path(), code), end; !code && it != end; it.increment(code)) {
-    if (!IsStagingOf(it->path().filename().string(), dir) || it->is_symlink(code) || !it->is_directory(code)) continue;
-    const FileDescriptor folder(::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (folder.get() >= 0 && ::flock(folder.get(), LOCK_EX | LOCK_NB) == 0) abandoned.push_back(it->path());
-  }
-  for (const fs::path& path : abandoned) fs::remove_all(path, code);
 }
 
 // Every regular file below the delivered folder, as sorted relative paths.
@@ -172,15 +147,11 @@ std::string CreateFromDelivered(const fs::path& delivered, const fs::path& dir, 
   std::error_code code;
   if (FileError error = MakeFolders(dir.parent_path())) return CannotCreate(dir, error);
   if (!Writable(dir.parent_path())) return CannotCreate(dir, FileError(FileError::AccessDenied));
-  std::string pattern =
-      (dir.parent_path() / (dir.filename().string() + std::string(kStagingMark) + std::string(kStagingLetters, 'X'))).string();
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  if (::mkdtemp(name.data()) == nullptr) return CannotCreate(dir, FileError::FromErrno(errno));
-  const fs::path staging(name.data());
-  // Held until the copy is done, so that no other start takes the folder for a killed one's.
-  const FileDescriptor lock(::open(staging.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (lock.get() >= 0) ::flock(lock.get(), LOCK_EX);
+  // The lock is held until the copy is done, so that no other start takes the folder for a killed one's.
+  std::string staged;
+  FileDescriptor lock(-1);
+  if (FileError error = CreateTempFolder(dir.string(), staged, lock)) return CannotCreate(dir, error);
+  const fs::path staging(staged);
   const mode_t mask = ::umask(0);
   ::umask(mask);
   ::chmod(staging.c_str(), 0777 & ~mask);  // mkdtemp makes it private; the folder gets the usual mode
@@ -198,7 +169,6 @@ std::string CreateFromDelivered(const fs::path& delivered, const fs::path& dir, 
   if (!message.empty()) {
     fs::remove_all(staging, code);
     // The messages name the staging folder; the user knows only the final one.
-    const std::string staged = staging.string();
     for (std::size_t at = message.find(staged); at != std::string::npos; at = message.find(staged, at)) {
       message.replace(at, staged.size(), dir.string());
     }
@@ -245,7 +215,7 @@ std::string PrepareProgramFolder(const std::string& delivered, const std::string
     return "Нет папки программы " + folder.string() + ", и не найдены файлы программы для неё в " + delivered;
   }
 
-  RemoveAbandonedCopies(folder);
+  RemoveAbandonedTempFolders(folder.parent_path().string(), folder.filename().string());
   std::string message = exists ? Refresh(delivered, folder, files) : CreateFromDelivered(delivered, folder, files);
   if (message.empty() && !Writable(folder)) message = CannotWrite(folder, FileError(FileError::AccessDenied), folder);
   return message;

@@ -1,14 +1,21 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "FilesTestFolder.h"
+#include "base/FileDescriptor.h"
 #include "base/FileIo.h"
+#include "base/TempFile.h"
 
 namespace gx::test {
 namespace {
@@ -116,23 +123,65 @@ TEST(SafeReplace, ALinkedFileIsReplacedWhereItLives) {
   EXPECT_TRUE(fs::is_symlink(folder.Path("data/loop1")));
 }
 
-// A write killed half-way leaves its temporary file; the next write to that folder removes such
-// leftovers of the program's own pattern, and nothing else.
-TEST(SafeReplace, LeftoversOfKilledWritesGoAtTheNextWrite) {
+// A write killed half-way leaves its temporary file. The next write to the same file removes it,
+// known by the program's own name for that file and a lock nobody holds; everything else stays,
+// however much it looks like a leftover: the user's files, another file's leftovers, a file a live
+// write holds, and entries of the right name that are no plain file.
+TEST(SafeReplace, OnlyTheTargetsOwnUnheldLeftoversGo) {
   namespace fs = std::filesystem;
   TestFolder folder;
-  const std::vector<std::string> leftovers = {"ru.dct.tmp-Ab12Cd", "7.gx.tmp-zzzzzz", "gx.dat.tmp-000000"};
-  const std::vector<std::string> others = {"notes.tmp-abc12",  "x.tmp-ABCDEFG", ".tmp-ABCDEF",
-                                           "ru.dct.tmp-AB!2Cd", "ru.dct.tmp-abcdef.gx", "tmp-ABCDEF"};
+  const std::string own = TempFilePrefix("1.gx");
+  const std::vector<std::string> leftovers = {own + "Ab12Cd", own + "zzzzzz"};
+  const std::vector<std::string> decoys = {"thesis.tmp-backup", "1.gx.tmp-Ab12Cd", "gridlex.new-backup",
+                                           own + "Ab12C",      own + "Ab12Cde",      own + "Ab!2Cd",
+                                           TempFilePrefix("2.gx") + "Ab12Cd", TempFilePrefix("1.g") + "Ab12Cd"};
   for (const std::string& name : leftovers) folder.Write(name, "half");
-  for (const std::string& name : others) folder.Write(name, "keep");
-  fs::create_directories(folder.Path("dir.tmp-AAAAAA"));
-  ASSERT_FALSE(ReplaceFile(folder.Path("1.gx"), "puzzle"));
-  std::vector<std::string> expected = others;
-  expected.push_back("1.gx");
-  expected.push_back("dir.tmp-AAAAAA");
+  for (const std::string& name : decoys) folder.Write(name, "keep");
+  const std::string held = own + "Live00";
+  folder.Write(held, "being written");
+  const FileDescriptor lock(::open(folder.Path(held).c_str(), O_RDONLY | O_CLOEXEC));
+  ASSERT_EQ(::flock(lock.get(), LOCK_EX), 0);
+  fs::create_directories(folder.Path(own + "Dir000") + "/inside");
+  fs::create_symlink("thesis.tmp-backup", folder.Path(own + "Link00"));
+
+  for (int write = 0; write < 2; ++write) ASSERT_FALSE(ReplaceFile(folder.Path("1.gx"), "puzzle"));
+  std::vector<std::string> expected = decoys;
+  for (const std::string& name : {std::string("1.gx"), held, own + "Dir000", own + "Link00"}) expected.push_back(name);
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Names(folder.Dir()), expected);
+  for (const std::string& name : decoys) EXPECT_EQ(folder.Read(name), "keep") << name;
+  EXPECT_EQ(folder.Read("1.gx"), "puzzle");
+}
+
+// Writers in one folder never take each other's temporary files for leftovers, whether they
+// write different files or the same one.
+TEST(SafeReplace, ConcurrentWritersInOneFolderAllSucceed) {
+  TestFolder folder;
+  constexpr int kWrites = 300;
+  std::atomic<int> failures{0};
+  std::vector<std::string> errors;
+  std::mutex guard;
+  auto writer = [&](const std::string& own, const std::string& shared, char mark) {
+    for (int i = 0; i < kWrites; ++i) {
+      for (const std::string& name : {own, shared}) {
+        if (FileError error = ReplaceFile(folder.Path(name), std::string(1000 + i, mark))) {
+          ++failures;
+          const std::lock_guard<std::mutex> lock(guard);
+          errors.push_back(name + ": " + error.Text());
+        }
+      }
+    }
+  };
+  std::thread first(writer, "a.gx", "c.gx", 'a');
+  std::thread second(writer, "b.gx", "c.gx", 'b');
+  first.join();
+  second.join();
+  EXPECT_EQ(failures.load(), 0) << (errors.empty() ? "" : errors.front());
+  EXPECT_EQ(Names(folder.Dir()), (std::vector<std::string>{"a.gx", "b.gx", "c.gx"}));
+  EXPECT_EQ(folder.Read("a.gx"), std::string(1000 + kWrites - 1, 'a'));
+  EXPECT_EQ(folder.Read("b.gx"), std::string(1000 + kWrites - 1, 'b'));
+  const std::string shared = folder.Read("c.gx");
+  EXPECT_TRUE(shared == std::string(1000 + kWrites - 1, 'a') || shared == std::string(1000 + kWrites - 1, 'b'));
 }
 
 TEST(SafeReplace, RunTimeTexts) {

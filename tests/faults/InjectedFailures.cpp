@@ -7,6 +7,8 @@
 #include <csignal>
 #include <string_view>
 
+#include "base/TempFile.h"
+
 extern "C" ssize_t __real_write(int fd, const void* data, std::size_t size);
 extern "C" int __real_rename(const char* from, const char* to);
 
@@ -29,14 +31,14 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Whether the descriptor is open on the temporary file of the target: TARGET.tmp-XXXXXX.
+// Whether the descriptor is open on a temporary file of the target.
 bool WritesTargetTemp(int fd) {
   char path[4096];
   const ssize_t length = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
   if (length <= 0) return false;
   const std::string_view name(path, static_cast<std::size_t>(length));
-  const std::size_t mark = name.rfind(".tmp-");
-  return mark != std::string_view::npos && name.size() == mark + 11 && EndsWith(name.substr(0, mark), "/" + injection.target);
+  const std::size_t slash = name.rfind('/');
+  return slash != std::string_view::npos && HasTempName(name.substr(slash + 1), TempFilePrefix(injection.target));
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "base/FileDescriptor.h"
 #include "base/FileError.h"
 #include "base/FileIo.h"
+#include "base/TempFile.h"
 #include "shell/UserProgramFolder.h"
 
 namespace gx {
@@ -224,16 +225,26 @@ TEST(ProgramFolderFailures, AStartKilledAtARandomByteLosesNothingAndTheNextStart
       const std::size_t at = byte();
       StartKilled(h, file, at);
       EXPECT_FALSE(fs::exists(h.Mine())) << "killed in " << file;
-      // Another start assembling its copy at the same time keeps its folder.
-      const fs::path other = h.Mine().parent_path() / "gridlex.new-other1";
+      // Another start assembling its copy at the same time keeps its folder, and the user's
+      // folders that merely look like a copy's stay whatever they hold.
+      const fs::path other = h.Mine().parent_path() / (TempFolderPrefix("gridlex") + "other1");
       fs::create_directory(other);
       const FileDescriptor held(::open(other.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
       ASSERT_EQ(::flock(held.get(), LOCK_EX), 0);
+      const std::vector<std::string> decoys = {"gridlex.new-backup", "gridlex.new-Ab12Cd", ".gridlex-new-gridlex-bak",
+                                               ".gridlex-new-other-Ab12Cd"};
+      for (const std::string& decoy : decoys) fs::create_directories(h.Mine().parent_path() / decoy / "thesis");
       ASSERT_EQ(h.Prepare(), "");
       EXPECT_EQ(Snapshot(h.Mine()), kFirstDelivery);
       std::vector<std::string> beside = h.Beside();
       std::sort(beside.begin(), beside.end());
-      EXPECT_EQ(beside, (std::vector<std::string>{"gridlex", "gridlex.new-other1"}));
+      std::vector<std::string> expected = decoys;
+      expected.push_back("gridlex");
+      expected.push_back(other.filename());
+      std::sort(expected.begin(), expected.end());
+      EXPECT_EQ(beside, expected);
+      for (const std::string& decoy : decoys) fs::remove_all(h.Mine().parent_path() / decoy);
+      fs::remove_all(other);
       std::printf("  first copy | killed in %-10s at byte %2zu | no folder made; next start copies it whole, nothing left beside\n",
                   file.c_str(), at);
     }

@@ -20,6 +20,7 @@
 #include "OutputTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
+#include "base/TempFile.h"
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
 #include "shell/HtmlExport.h"
@@ -192,7 +193,7 @@ TEST(WriteFailures, AWriteKilledAtARandomByteLosesNothing) {
       if (IsReplacementLeftover(name)) leftovers.push_back(name);
     }
     ASSERT_EQ(leftovers.size(), 1u);
-    EXPECT_EQ(leftovers[0].substr(0, std::string(w.file).size() + 5), std::string(w.file) + ".tmp-");
+    EXPECT_TRUE(HasTempName(leftovers[0], TempFilePrefix(w.file))) << leftovers[0];
     EXPECT_EQ(HighestPuzzleNumber(s.folder.Path("data")), highest);
 
     // The same write done again succeeds and sweeps the leftover away.
