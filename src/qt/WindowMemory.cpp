@@ -1,29 +1,17 @@
 #include "qt/WindowMemory.h"
 
-#include <QCoreApplication>
+#include <QByteArray>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QRect>
-#include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 namespace gx {
 
 namespace {
 
-const QString GeometryKey = QStringLiteral("MainWindow/geometry");
+const QString FrameKey = QStringLiteral("MainWindow/frame");
+// Earlier builds kept the client area's rectangle here, which the next start took for the frame's.
+const QString ClientAreaKey = QStringLiteral("MainWindow/geometry");
 const QString MaximizedKey = QStringLiteral("MainWindow/maximized");
-
-// A window whose top strip (where its title bar is grabbed) shows on some screen can be reached.
-bool ReachableOnSomeScreen(const QRect& rect) {
-  const QRect top_strip(rect.left(), rect.top(), rect.width(), std::min(rect.height(), 24));
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    const QRect shown = screen->availableGeometry().intersected(top_strip);
-    if (shown.width() >= 32 && shown.height() >= 8) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -33,20 +21,15 @@ std::unique_ptr<QSettings> UserWindowSettings() {
 }
 
 void SaveWindowGeometry(const QWidget& window, QSettings& store) {
-  const bool maximized = window.isMaximized();
-  store.setValue(GeometryKey, maximized ? window.normalGeometry() : window.geometry());
-  store.setValue(MaximizedKey, maximized);
+  store.setValue(FrameKey, window.saveGeometry());
+  store.remove(ClientAreaKey);
+  store.remove(MaximizedKey);
   store.sync();
 }
 
 bool RestoreWindowGeometry(QWidget& window, QSettings& store) {
-  const QRect saved = store.value(GeometryKey).toRect();
-  if (!saved.isValid()) return false;
-  const QSize size = saved.size().expandedTo(window.minimumSize()).boundedTo(window.maximumSize());
-  window.resize(size);
-  if (ReachableOnSomeScreen(QRect(saved.topLeft(), size))) window.move(saved.topLeft());
-  if (store.value(MaximizedKey).toBool()) window.setWindowState(window.windowState() | Qt::WindowMaximized);
-  return true;
+  const QByteArray saved = store.value(FrameKey).toByteArray();
+  return !saved.isEmpty() && window.restoreGeometry(saved);
 }
 
 WindowMemory::WindowMemory(QWidget& window, std::unique_ptr<QSettings> store)

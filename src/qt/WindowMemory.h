@@ -13,10 +13,13 @@ namespace gx {
 // The store the program uses: an INI file in the user's configuration folder.
 std::unique_ptr<QSettings> UserWindowSettings();
 
-// Writes the window's normal geometry and whether it is maximised.
+// Writes the window's frame geometry (its outer edge, title bar included) and whether it is
+// maximised, so that the next start puts the frame where this one was and the window does not
+// move by the height of its title bar at every start.
 void SaveWindowGeometry(const QWidget& window, QSettings& store);
-// Gives the window the saved size and state; a saved position that lies on no current screen is
-// ignored, so the window never opens where nobody can see it. Returns whether anything was restored.
+// Gives the window the saved frame, size and state; a frame that lies on no current screen is
+// brought onto one, so the window never opens where nobody can see it. Returns whether anything
+// was restored.
 bool RestoreWindowGeometry(QWidget& window, QSettings& store);
 
 // Saves the window's geometry into the store whenever the window is asked to close.
