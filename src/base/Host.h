@@ -44,6 +44,13 @@ enum class PictureControl { RewardImage2, AdvertImage1 };
 // OK destroys something (replacing a file) defaults to Cancel.
 enum class DefaultButton : std::uint8_t { Ok, Cancel };
 
+// The texts of a question's two buttons (Windows-1251), naming what each does; an empty text keeps
+// the box's own OK or Cancel. Escape and the close box answer Cancel whatever it is named.
+struct ButtonTexts {
+  std::string ok;
+  std::string cancel;
+};
+
 struct FileDialogRequest {
   std::string title;
   std::string folder;         // initial folder (a real path)
@@ -60,10 +67,11 @@ class Host {
   virtual void ProcessEvents() = 0;
 
   // Modal message boxes. Information: icon and OK. Confirmation: OK (true) or Cancel (false),
-  // `preset` being the button Enter presses. Error: error icon, titled "Gridlex", with a run-time
-  // error text.
+  // `preset` being the button Enter presses, the buttons named by `buttons`. Error: error icon,
+  // titled "Gridlex", with a run-time error text.
   virtual void ShowInformation(std::string_view text) = 0;
-  virtual bool Confirm(std::string_view text, DefaultButton preset) = 0;
+  virtual bool Confirm(std::string_view text, DefaultButton preset, const ButtonTexts& buttons) = 0;
+  bool Confirm(std::string_view text, DefaultButton preset) { return Confirm(text, preset, ButtonTexts{}); }
   virtual void ShowError(std::string_view text) = 0;
 
   // File dialogs: the chosen path, or nothing when the user cancels.
@@ -98,7 +106,8 @@ class NullHost : public Host {
  public:
   void ProcessEvents() override {}
   void ShowInformation(std::string_view) override {}
-  bool Confirm(std::string_view, DefaultButton) override { return false; }
+  using Host::Confirm;
+  bool Confirm(std::string_view, DefaultButton, const ButtonTexts&) override { return false; }
   void ShowError(std::string_view) override {}
   std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override { return std::nullopt; }

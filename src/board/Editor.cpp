@@ -95,9 +95,11 @@ void Editor::MouseUp() {
   if (puzzle_.FillRunning == 1) return;
   puzzle_.DragActive = 0;
   if (puzzle_.PencilDrew == 1 || puzzle_.EraserDrew == 1) {
-    // The numbers of the new slots appear with the next repaint.
+    // The numbers of the new slots appear with the next repaint; their clues are empty, and so is
+    // the clue line, which showed a clue of the slots before.
     ClassifyCells(puzzle_);
     ExtractSlots(puzzle_);
+    window_.Label1Text.clear();
     puzzle_.PencilDrew = 0;
     puzzle_.EraserDrew = 0;
   }

@@ -9,6 +9,7 @@
 #include "cli/CliGrid.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSupport.h"
+#include "cli/FillShortfallText.h"
 #include "core/BuildLogic.h"
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
@@ -103,6 +104,9 @@ int RunFill(const std::vector<std::string>& args) {
     case RefillCheck::Ready: break;
   }
   PrintFill(*fill.puzzle, fill.report.fill);
+  if (!fill.report.fill.complete) {
+    WarnUtf8Line("gridlex-cli: fill: slots left empty: " + FillShortfallText(fill.report.fill.shortfall));
+  }
   if (options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
   return ExitSuccess;
 }
@@ -127,7 +131,10 @@ int RunBuild(const std::vector<std::string>& args) {
   PrintFill(*built.puzzle, fill);
   PrintBoard(*built.puzzle, true);
   if (fill.ran && options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
-  if (!fill.complete) return ExitBuildIncomplete;
+  if (!fill.complete) {
+    WarnUtf8Line("gridlex-cli: build: slots left empty: " + FillShortfallText(fill.shortfall));
+    return ExitBuildIncomplete;
+  }
   if (options.out) {
     const FileError error = SavePuzzleFile(*built.puzzle, *options.out);
     if (error) throw IoFailure{error, *options.out};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
+#include <string_view>
 
 #include "core/Extraction.h"
 #include "core/Generator.h"
@@ -83,7 +85,36 @@ FillOutcome FillAndRequeue(FillRun& run) {
   outcome.complete = p.FillRunning == 1;
   outcome.placed = p.PlacedCount;
   outcome.slot_count = p.SlotCount;
+  if (!outcome.complete) {
+    outcome.shortfall = FindDictionaryShortfall(p, run.dictionary);
+    if (outcome.shortfall.cause == FillShortfall::Cause::None) {
+      const bool used_up = outcome.attempts >= run.max_attempts;
+      outcome.shortfall.cause = used_up ? FillShortfall::Cause::AttemptsUsedUp : FillShortfall::Cause::Stopped;
+      outcome.shortfall.attempts = outcome.attempts;
+    }
+  }
   return outcome;
+}
+
+FillShortfall FindDictionaryShortfall(const Puzzle& p, const DictionaryStore& dictionary) {
+  std::array<int, 256> needed{};
+  for (int k = 1; k <= p.SlotCount; ++k) ++needed[p.SlotLength[k]];
+  std::array<std::set<std::string_view>, 256> words;
+  for (int e = 1; e <= dictionary.DictionaryCount; ++e) {
+    const std::string_view word = EntryWord(dictionary.Entry(e));
+    if (word.size() < words.size() && needed[word.size()] > 0) words[word.size()].insert(word);
+  }
+  FillShortfall shortfall;
+  for (std::size_t length = 1; length < needed.size(); ++length) {
+    const int have = static_cast<int>(words[length].size());
+    if (have >= needed[length]) continue;
+    shortfall.cause = have == 0 ? FillShortfall::Cause::NoWordsOfLength : FillShortfall::Cause::TooFewWordsOfLength;
+    shortfall.length = static_cast<int>(length);
+    shortfall.words = have;
+    shortfall.needed = needed[length];
+    break;
+  }
+  return shortfall;
 }
 
 RefillSlots CheckRefillSlots(const Puzzle& p) {

@@ -42,6 +42,20 @@ void PruneUnusedCells(Puzzle& puzzle);
 // Empties every letter of the board and every answer before a fill.
 void ClearLettersAndAnswers(Puzzle& puzzle, Host& host);
 
+// Why a fill ended with slots left empty. The dictionary alone decides it when it holds fewer
+// different words of some slot length than the grid has slots of that length (a crossword never
+// uses a word twice): no number of attempts would fill that grid.
+struct FillShortfall {
+  enum class Cause : std::uint8_t { None, Stopped, NoWordsOfLength, TooFewWordsOfLength, AttemptsUsedUp };
+  Cause cause = Cause::None;
+  int length = 0;    // the shortest slot length the dictionary cannot serve
+  int words = 0;     // the different words of that length in the dictionary
+  int needed = 0;    // the slots of that length in the grid
+  int attempts = 0;  // AttemptsUsedUp: the attempts made
+};
+// Cause None, NoWordsOfLength or TooFewWordsOfLength for the slots of the puzzle.
+FillShortfall FindDictionaryShortfall(const Puzzle& puzzle, const DictionaryStore& dictionary);
+
 // The fill and requeue that end both commands. complete is the success test of the finish:
 // FillRunning still 1 after the fill, which only holds when every slot got a word.
 struct FillOutcome {
@@ -50,6 +64,7 @@ struct FillOutcome {
   std::uint8_t placed = 0;
   std::uint8_t slot_count = 0;  // not "slots": Qt defines that word as a macro
   std::uint16_t attempts = 0;
+  FillShortfall shortfall;  // why an incomplete fill ended
 };
 FillOutcome FillAndRequeue(FillRun& run);
 

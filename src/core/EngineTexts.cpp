@@ -1,6 +1,7 @@
 #include "core/EngineTexts.h"
 
 #include "base/Cp1251.h"
+#include "core/BuildLogic.h"
 
 namespace gx::texts {
 
@@ -25,6 +26,23 @@ std::string TooFewCells() { return Text("Мало ячеек"); }
 std::string SlotsTooLong() { return Text("Ячейки более 19 клеток"); }
 std::string NewCrossword(unsigned slots) { return Text("Новый кроссворд ") + std::to_string(slots) + Text(" сл"); }
 std::string BuildAborted() { return Text("Построение прервано"); }
+
+std::string BuildAborted(const FillShortfall& why) {
+  const std::string length = std::to_string(why.length);
+  switch (why.cause) {
+    case FillShortfall::Cause::NoWordsOfLength: return BuildAborted() + Text(": в словаре нет слов длиной ") + length;
+    case FillShortfall::Cause::TooFewWordsOfLength:
+      return BuildAborted() + Text(": слов длиной ") + length + Text(" в словаре ") + std::to_string(why.words) +
+             Text(", а в сетке ") + std::to_string(why.needed);
+    case FillShortfall::Cause::AttemptsUsedUp:
+      return BuildAborted() + Text(": исчерпаны все попытки заполнения (") + std::to_string(why.attempts) + ")";
+    case FillShortfall::Cause::None:
+    case FillShortfall::Cause::Stopped: break;
+  }
+  return BuildAborted();
+}
 std::string FinishGridFirst() { return Text("Следовало бы завершить работу с данной сеткой"); }
+std::string BuildNewCrossword() { return Text("Построить новый"); }
+std::string KeepGrid() { return Text("Оставить сетку"); }
 
 }  // namespace gx::texts

@@ -3,6 +3,10 @@
 
 #include <string>
 
+namespace gx {
+struct FillShortfall;
+}
+
 namespace gx::texts {
 
 std::string LatticeCaption(int parity);          // "Решетчатая заготовка " + " нечетная" / " четная"
@@ -15,6 +19,12 @@ std::string TooFewCells();                       // "Мало ячеек"
 std::string SlotsTooLong();                      // "Ячейки более 19 клеток"
 std::string NewCrossword(unsigned slots);        // "Новый кроссворд N сл"
 std::string BuildAborted();                      // "Построение прервано"
+// "Построение прервано", followed by the reason when the dictionary or the attempts ended the fill:
+// ": в словаре нет слов длиной 7", ": слов длиной 3 в словаре 2, а в сетке 12",
+// ": исчерпаны все попытки заполнения (64)".
+std::string BuildAborted(const FillShortfall& why);
 std::string FinishGridFirst();                   // "Следовало бы завершить работу с данной сеткой"
+std::string BuildNewCrossword();                 // "Построить новый": its button that builds over the grid
+std::string KeepGrid();                          // "Оставить сетку": its button that goes back to the grid
 
 }  // namespace gx::texts

@@ -1,6 +1,7 @@
 #include "files/FileNames.h"
 
 #include <cstdio>
+#include <string>
 
 #include "base/Cp1251.h"
 #include "base/FileIo.h"
@@ -11,6 +12,21 @@ namespace {
 
 constexpr std::u32string_view kDataFolder = U"\\data\\";
 constexpr std::u32string_view kDataFolderUpper = U"\\DATA\\";
+
+char32_t AsciiLower(char32_t c) { return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c; }
+
+char32_t CharacterCode(char c) { return static_cast<unsigned char>(c); }
+char32_t CharacterCode(char32_t c) { return c; }
+
+template <typename Text>
+bool EndsWithIgnoringAsciiCase(const Text& name, std::string_view extension) {
+  if (name.size() < extension.size()) return false;
+  const std::size_t at = name.size() - extension.size();
+  for (std::size_t i = 0; i < extension.size(); ++i) {
+    if (AsciiLower(CharacterCode(name[at + i])) != AsciiLower(CharacterCode(extension[i]))) return false;
+  }
+  return true;
+}
 
 std::u32string NameTextInDataFolder(std::u32string path) {
   for (char32_t& c : path) {
@@ -24,17 +40,28 @@ std::u32string NameTextInDataFolder(std::u32string path) {
     const std::size_t slash = path.rfind(U'\\');
     name = slash == std::u32string::npos ? path : path.substr(slash + 1);
   }
-  return name.substr(0, MaxChosenNameLength);
+  return name;
 }
 
 }  // namespace
 
-ChosenName NameInDataFolder(std::string_view path) {
+bool HasExtension(std::string_view name, std::string_view extension) {
+  return EndsWithIgnoringAsciiCase(name, extension);
+}
+
+ChosenName NameInDataFolder(std::string_view path, std::string_view extension) {
   ChosenName chosen;
-  for (char32_t c : NameTextInDataFolder(DecodeUtf8(path))) {
+  std::u32string text = NameTextInDataFolder(DecodeUtf8(path));
+  const std::size_t stem = text.size() - (EndsWithIgnoringAsciiCase(text, extension) ? extension.size() : 0);
+  if (stem > MaxChosenNameLength) {
+    text.erase(MaxChosenNameLength, stem - MaxChosenNameLength);
+    chosen.shortened = true;
+  }
+  for (char32_t c : text) {
     const std::optional<char> byte = UnicodeToCp1251(c);
     if (!byte) {
       chosen.name.clear();
+      chosen.shortened = false;
       chosen.lacking = c;
       return chosen;
     }
@@ -49,6 +76,11 @@ std::string DataFilePath(const std::string& folder, std::string_view name) {
 
 std::string OverwriteQuestion(std::string_view name) {
   return Utf8ToCp1251("Файл ") + std::string(name) + Utf8ToCp1251(" уже есть. Переписать?");
+}
+
+std::string ShortenedNameQuestion(std::string_view name) {
+  return Utf8ToCp1251("Имя файла длиннее ") + std::to_string(MaxChosenNameLength) +
+         Utf8ToCp1251(" знаков. Сохранить под именем ") + std::string(name) + "?";
 }
 
 std::string NameRefusedMessage(char32_t lacking) {

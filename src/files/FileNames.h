@@ -15,14 +15,20 @@ constexpr std::size_t MaxChosenNameLength = 16;
 
 // The name a path chosen in a dialog (the file system's UTF-8) gives in the data folder.
 struct ChosenName {
-  std::string name;      // Windows-1251, at most 16 characters
-  char32_t lacking = 0;  // the first character Windows-1251 cannot hold: the name is then refused
+  std::string name;       // Windows-1251, at most 16 characters before the extension
+  char32_t lacking = 0;   // the first character Windows-1251 cannot hold: the name is then refused
+  bool shortened = false;  // the chosen name was longer and has been cut
   bool Refused() const { return lacking != 0; }
 };
 
 // What follows the data folder ("/" and "\" alike), or the file's own name when the path is not in
-// a data folder; cut to 16 characters (not bytes) and held as Windows-1251 text.
-ChosenName NameInDataFolder(std::string_view path);
+// a data folder, held as Windows-1251 text. The part before `extension` (".gx", ".dct"; matched
+// whatever the case of its ASCII letters) is cut to 16 characters (not bytes) and the extension
+// kept, so a name cut on saving reads back unchanged when the saved file is chosen; a name
+// without the extension is cut as a whole.
+ChosenName NameInDataFolder(std::string_view path, std::string_view extension);
+// Whether `name` ends in `extension`, whatever the case of its ASCII letters.
+bool HasExtension(std::string_view name, std::string_view extension);
 // The path of the file `name` (Windows-1251) in `folder`.
 std::string DataFilePath(const std::string& folder, std::string_view name);
 // The path of `name` inside `folder`, or "Invalid filename" (and `path` untouched) when the name
@@ -30,6 +36,9 @@ std::string DataFilePath(const std::string& folder, std::string_view name);
 FileError PathInFolder(const std::string& folder, std::string_view name, std::string& path);
 // "Файл <name> уже есть. Переписать?" (Windows-1251), asked with Cancel as the default button.
 std::string OverwriteQuestion(std::string_view name);
+// "Имя файла длиннее 16 знаков. Сохранить под именем <name>?" (Windows-1251), asked before a file is
+// written under a name cut from the one chosen.
+std::string ShortenedNameQuestion(std::string_view name);
 // The notice for a name refused for the character `lacking` (Windows-1251 text).
 std::string NameRefusedMessage(char32_t lacking);
 

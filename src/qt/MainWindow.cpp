@@ -27,6 +27,7 @@
 #include "qt/PaletteWindow.h"
 #include "qt/DictionaryEditorWindow.h"
 #include "qt/DictionaryStatisticsWindow.h"
+#include "shell/LongCommands.h"
 
 namespace gx {
 
@@ -416,6 +417,14 @@ void TForm1::ShowControlsState() {
   check_box1_->setChecked(settings.NumberedExport);
   check_box2_->setChecked(settings.KaleidoscopeBox);
   check_box3_->setChecked(settings.SoundOn);
+  // While a long command runs only its stop buttons act: the others look disabled, as do the fields
+  // whose changes the core refuses then.
+  const bool busy = core_->Busy();
+  for (const auto& [id, button] : buttons_) button->setEnabled(!busy || LongCommands::Stops(id));
+  for (QWidget* field : {static_cast<QWidget*>(combo_box2_), static_cast<QWidget*>(edit1_),
+                         static_cast<QWidget*>(up_down1_up_), static_cast<QWidget*>(up_down1_down_)}) {
+    field->setEnabled(!busy);
+  }
   if (!window.SpeedButton8Hint.empty()) {
     QToolButton* eraser = Button(gx::Button::SpeedButton8);
     eraser->setToolTip(FromCp1251(window.SpeedButton8Hint));

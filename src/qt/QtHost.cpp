@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 #include <QThread>
 #include <QTimer>
 
@@ -57,10 +59,17 @@ void QtHost::ShowInformation(std::string_view text) {
   QMessageBox::information(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }
 
-bool QtHost::Confirm(std::string_view text, DefaultButton preset) {
+bool QtHost::Confirm(std::string_view text, DefaultButton preset, const ButtonTexts& buttons) {
   ShowCurrentState();
   QMessageBox box(QMessageBox::Question, kTitle, FromCp1251(text), QMessageBox::Ok | QMessageBox::Cancel, window_);
+  // A button named by what it does loses the OK or Cancel icon, which would contradict its name.
+  for (auto [id, name] : {std::pair{QMessageBox::Ok, &buttons.ok}, std::pair{QMessageBox::Cancel, &buttons.cancel}}) {
+    if (name->empty()) continue;
+    box.button(id)->setText(FromCp1251(*name));
+    box.button(id)->setIcon(QIcon());
+  }
   box.setDefaultButton(preset == DefaultButton::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
 }
 

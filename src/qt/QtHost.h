@@ -28,7 +28,8 @@ class QtHost : public Host {
   void SetBeforeEvents(std::function<void()> show_state) { show_state_ = std::move(show_state); }
 
   void ShowInformation(std::string_view text) override;
-  bool Confirm(std::string_view text, DefaultButton preset) override;
+  using Host::Confirm;
+  bool Confirm(std::string_view text, DefaultButton preset, const ButtonTexts& buttons) override;
   void ShowError(std::string_view text) override;
 
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;

@@ -77,8 +77,12 @@ FillReport BuildCommands::Build() {
   WindowState& window = parts_.state.window;
   FillReport report;
   if (!EnsureDictionary()) return report;
-  // OK sends the user back to the grid; Cancel builds over it.
-  if (puzzle.GridModified == 1 && parts_.host.Confirm(texts::FinishGridFirst(), DefaultButton::Ok)) return report;
+  // Only the button that says so builds over a drawn grid; Enter, Escape and a host that cannot ask
+  // go back to the grid.
+  if (puzzle.GridModified == 1 &&
+      !parts_.host.Confirm(texts::FinishGridFirst(), DefaultButton::Cancel, {texts::BuildNewCrossword(), texts::KeepGrid()})) {
+    return report;
+  }
   if (HideRewardOrStopFill()) return report;
   {
     // Events are processed while the grid is made; no press may start a build inside this one.
@@ -86,6 +90,7 @@ FillReport BuildCommands::Build() {
     // The new grid gets the board the window offers, not one a larger old puzzle needed.
     puzzle.ResetBoard();
     parts_.board.DrawEmptyBoard();
+    window.Label1Text.clear();  // the clue line belonged to the puzzle that is gone
     puzzle.AnswersShown = 0;
     EmptyEntries(puzzle);
     window.Caption = texts::BuildingGrid();
@@ -114,7 +119,7 @@ FillReport BuildCommands::Build() {
   parts_.board.DrawWordsAndNumbers();
   if (puzzle.SlotCount >= kMinAcceptedSlots) Fill(report);
   Report(report);
-  FinishFill();
+  FinishFill(report.fill.shortfall);
   return report;
 }
 
@@ -124,7 +129,7 @@ void BuildCommands::AbortBuild() {
   puzzle.ResetBoard();
   parts_.board.DrawEmptyBoard();
   window.Grid1Visible = true;
-  window.Label1Visible = false;  // the clue line belonged to the puzzle that is gone
+  window.Label1Visible = false;
   window.Caption = texts::BuildAborted();
   parts_.media.PlaySound("e3");
   puzzle.EraserOn = 0;
@@ -145,6 +150,7 @@ FillReport BuildCommands::Refill() {
   }
   puzzle.AnswersShown = 0;
   EmptyEntries(puzzle);
+  window.Label1Text.clear();  // the words and their clues are replaced
   window.Caption = texts::Filling();
   ClassifyCells(puzzle);
   ExtractSlots(puzzle);
@@ -174,12 +180,13 @@ FillReport BuildCommands::Refill() {
   report.reached_fill = true;
   Fill(report);
   Report(report);
-  FinishFill();
+  FinishFill(report.fill.shortfall);
   window.AdvertVisible = false;
   return report;
 }
 
 void BuildCommands::Fill(FillReport& report) {
+  const auto filling = parts_.long_commands.Filling();
   Gridlex& state = parts_.state;
   FillRun run{state.puzzle, state.dictionary, state.window, parts_.host, parts_.board, state.settings.Colors,
               state.settings.MaxFillAttempts};
@@ -190,7 +197,7 @@ void BuildCommands::Report(const FillReport& report) const {
   if (observer_) observer_(report);
 }
 
-void BuildCommands::FinishFill() {
+void BuildCommands::FinishFill(const FillShortfall& shortfall) {
   Gridlex& state = parts_.state;
   Puzzle& puzzle = state.puzzle;
   WindowState& window = state.window;
@@ -202,7 +209,7 @@ void BuildCommands::FinishFill() {
     window.Caption = state.PuzzleTitle;
     puzzle.PlayActive = 1;
   } else {
-    window.Caption = texts::BuildAborted();
+    window.Caption = texts::BuildAborted(shortfall);
   }
   puzzle.CurrentWordX = puzzle.SlotX[1];
   puzzle.CurrentWordY = puzzle.SlotY[1];
@@ -228,6 +235,7 @@ void BuildCommands::FinishFill() {
 void BuildCommands::Lattice() {
   parts_.state.puzzle.ResetBoard();  // the lattice covers the board the window offers
   parts_.board.DrawEmptyBoard();
+  parts_.state.window.Label1Text.clear();
   LatticeTemplate(parts_.state.puzzle, parts_.random, parts_.state.window);
   parts_.board.DrawWordsAndNumbers();
 }

@@ -44,7 +44,7 @@ class BuildCommands {
   void AbortBuild();
   bool HideRewardOrStopFill();
   void Fill(FillReport& report);
-  void FinishFill();
+  void FinishFill(const FillShortfall& shortfall);
   void Report(const FillReport& report) const;
 
   CommandParts parts_;

@@ -82,9 +82,10 @@ void CommandCore::KeyDown(Key key) {
 }
 
 void CommandCore::KeyPress(char character) {
-  // Escape works whatever has the focus and in every state, also while a fill runs.
+  // Escape works whatever has the focus and in every state; a running build or fill it stops as F6 does.
   Run(character == kEscape, [&] {
     if (character == kEscape) {
+      if (Busy()) Press(Key::F6);
       keys_.Escape();
     } else if (!Busy()) {
       keys_.Type(character);

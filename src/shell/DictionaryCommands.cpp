@@ -27,6 +27,25 @@ std::string FreeNewDictionaryName(const std::string& folder) {
   }
 }
 
+// The write of the dictionary shows its own caption and hides the clue line while it runs; the
+// command that wrote it gives the window back its caption and clue line as it ends.
+class StatusCaption {
+ public:
+  explicit StatusCaption(WindowState& window)
+      : window_(window), caption_(window.Caption), clue_line_visible_(window.Label1Visible) {}
+  ~StatusCaption() {
+    window_.Caption = caption_;
+    window_.Label1Visible = clue_line_visible_;
+  }
+  StatusCaption(const StatusCaption&) = delete;
+  StatusCaption& operator=(const StatusCaption&) = delete;
+
+ private:
+  WindowState& window_;
+  std::string caption_;
+  bool clue_line_visible_;
+};
+
 }  // namespace
 
 FileError DictionaryFilePath(const Gridlex& state, std::string& path) {
@@ -95,10 +114,12 @@ void DictionaryCommands::ShowStatistics() {
 }
 
 void DictionaryCommands::Choose() {
-  if (Busy() || !WriteIfModified()) return;
+  if (Busy()) return;
+  const StatusCaption caption(state_.window);
+  if (!WriteIfModified()) return;
   const std::optional<std::string> path = host_.OpenFileDialog(DictionaryDialog("Выбор и загрузка словаря"));
   if (!path) return;
-  const ChosenName chosen = NameInDataFolder(*path);
+  const ChosenName chosen = NameInDataFolder(*path, kDictionaryExtension);
   if (chosen.Refused()) {
     host_.ShowInformation(NameRefusedMessage(chosen.lacking));
     return;
@@ -118,7 +139,9 @@ void DictionaryCommands::Edit() {
 }
 
 void DictionaryCommands::Create() {
-  if (Busy() || !WriteIfModified()) return;
+  if (Busy()) return;
+  const StatusCaption caption(state_.window);
+  if (!WriteIfModified()) return;
   DictionaryStore& store = state_.dictionary;
   const std::string folder = state_.settings.ProgramDir.DataFolder();
   state_.window.Caption.clear();
@@ -128,16 +151,17 @@ void DictionaryCommands::Create() {
   while (true) {
     const std::optional<std::string> path = host_.SaveFileDialog(request);
     if (!path) return;
-    const ChosenName chosen = NameInDataFolder(*path);
+    const ChosenName chosen = NameInDataFolder(*path, kDictionaryExtension);
     if (chosen.Refused()) {
       host_.ShowInformation(NameRefusedMessage(chosen.lacking));
       continue;
     }
     name = chosen.name;
-    if (name.find(kDictionaryExtension) == std::string::npos) name += kDictionaryExtension;
+    if (!HasExtension(name, kDictionaryExtension)) name += kDictionaryExtension;
+    request.proposed_name = name;  // Cancel asks again, proposing the name just taken
+    if (chosen.shortened && !host_.Confirm(ShortenedNameQuestion(name), DefaultButton::Ok)) continue;
     if (!FileExists(DataFilePath(folder, name))) break;
     if (host_.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;
-    request.proposed_name = name;  // Cancel asks again, proposing the name just taken
   }
   std::string path;
   if (const FileError error = PathInFolder(folder, name, path)) {

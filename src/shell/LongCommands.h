@@ -3,7 +3,7 @@
 // generation and the fill run inside the command that started them and let the window process
 // events meanwhile; an input arriving then acts only when it may: the presses that stop the
 // operation (F5, F6, F7, and the build and refill buttons, which press F5 and F7) and Escape,
-// which changes nothing the operation relies on. Everything else is refused until the long
+// which stops it as F6 does and otherwise changes nothing the operation relies on. Everything else is refused until the long
 // command ends, so nothing starts a second one inside it and nothing changes what it works on.
 
 #include "core/Puzzle.h"
@@ -18,7 +18,9 @@ class LongCommands {
   LongCommands& operator=(const LongCommands&) = delete;
 
   // A fill, a dictionary load or a grid generation is running.
-  bool Busy() const { return puzzle_.FillRunning == 1 || loading_dictionary_ || generating_; }
+  // A fill stays busy after a stop press until the fill itself has ended: a press right after the
+  // stop, before the fill has seen it, starts nothing inside it.
+  bool Busy() const { return puzzle_.FillRunning == 1 || filling_ || loading_dictionary_ || generating_; }
   // The presses that stop a long command, and so the only function keys that act during one.
   static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
   static bool Stops(Button button) { return button == Button::SpeedButton4 || button == Button::SpeedButton16; }
@@ -36,6 +38,7 @@ class LongCommands {
   };
   [[nodiscard]] Scope LoadingDictionary() { return Scope(loading_dictionary_); }
   [[nodiscard]] Scope Generating() { return Scope(generating_); }
+  [[nodiscard]] Scope Filling() { return Scope(filling_); }
 
   // A stop press during a grid generation ends it after the grid being drawn.
   void StopPressed() {
@@ -48,6 +51,7 @@ class LongCommands {
   const Puzzle& puzzle_;
   bool loading_dictionary_ = false;
   bool generating_ = false;
+  bool filling_ = false;
   bool stop_generation_ = false;
 };
 

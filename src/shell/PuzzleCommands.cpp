@@ -14,43 +14,49 @@ namespace gx {
 namespace {
 
 const char* const kGxFilter = "*.gx|*.gx";
+const char* const kGxExtension = ".gx";
 
 }  // namespace
 
 
-bool PuzzleCommands::LoadPuzzle() {
+bool PuzzleCommands::LoadPuzzle() { return LoadFromDataFolder() != PuzzleLoadResult::Status::Failed; }
+
+bool PuzzleCommands::LoadPuzzleAt(const std::string& path) { return Load(path) != PuzzleLoadResult::Status::Failed; }
+
+PuzzleLoadResult::Status PuzzleCommands::LoadFromDataFolder() {
   std::string path;
   const std::string folder = parts_.state.settings.ProgramDir.DataFolder();
   if (const FileError error = PathInFolder(folder, parts_.state.PuzzleFileName, path)) {
     parts_.host.ShowError(error.Text());
-    return false;
+    return PuzzleLoadResult::Status::Failed;
   }
-  return LoadPuzzleAt(path);
+  return Load(path);
 }
 
-bool PuzzleCommands::LoadPuzzleAt(const std::string& path) {
+PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
   Puzzle& puzzle = parts_.state.puzzle;
   WindowState& window = parts_.state.window;
-  window.Image2Visible = false;
-  window.Label2Visible = false;
-  puzzle.ResetBoard();
-  parts_.board.DrawEmptyBoard();
-  puzzle.AnswersShown = 0;
-  puzzle.RewardShown = 0;
-
+  // The reader changes the puzzle only once the whole file has been read and checked: a load that
+  // fails leaves the puzzle on screen, its caption and its clue line as they were.
   const PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
+  // A board that holds no puzzle, as at the start, is drawn empty in the colours now in force.
+  if (result.status != PuzzleLoadResult::Status::Loaded && puzzle.SlotCount == 0) parts_.board.DrawEmptyBoard();
   if (result.status == PuzzleLoadResult::Status::Missing) {
     parts_.host.ShowInformation(MissingPuzzleMessage(parts_.state.PuzzleFileName));
-    return true;
+    return result.status;
   }
   if (result.status == PuzzleLoadResult::Status::Failed) {
     parts_.host.ShowError(result.error.Text());
-    return false;
+    return result.status;
   }
-  parts_.ShowNotices(result.notices);
+  window.Image2Visible = false;
+  window.Label2Visible = false;
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
   // lies off the board, where it could be typed into unseen or cut away by the next extraction.
-  parts_.board.FitBoardToPuzzle();
+  parts_.board.DrawEmptyBoard();
+  puzzle.AnswersShown = 0;
+  puzzle.RewardShown = 0;
+  parts_.ShowNotices(result.notices);
   ++window.ShowWholePuzzleRequests;
 
   parts_.state.PuzzleTitle = PuzzleCaption(parts_.state.PuzzleFileName, puzzle.SlotCount);
@@ -61,7 +67,7 @@ bool PuzzleCommands::LoadPuzzleAt(const std::string& path) {
   parts_.media.PlaySound("e1");
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
-  return true;
+  return result.status;
 }
 
 void PuzzleCommands::LoadCommand() {
@@ -72,13 +78,17 @@ void PuzzleCommands::LoadCommand() {
   request.proposed_name = parts_.state.PuzzleFileName;
   const std::optional<std::string> path = parts_.host.OpenFileDialog(request);
   if (!path) return;
-  const ChosenName chosen = NameInDataFolder(*path);
+  const ChosenName chosen = NameInDataFolder(*path, kGxExtension);
   if (chosen.Refused()) {
     parts_.host.ShowInformation(NameRefusedMessage(chosen.lacking));
     return;
   }
+  const std::string previous = parts_.state.PuzzleFileName;
   parts_.state.PuzzleFileName = chosen.name;
-  LoadPuzzle();
+  if (LoadFromDataFolder() != PuzzleLoadResult::Status::Loaded) {
+    parts_.state.PuzzleFileName = previous;  // still the name of the puzzle on screen
+    return;
+  }
   parts_.state.puzzle.GridModified = 0;
 }
 
@@ -100,14 +110,16 @@ void PuzzleCommands::SaveCommand() {
     request.proposed_name = parts_.state.PuzzleFileName;
     const std::optional<std::string> path = parts_.host.SaveFileDialog(request);
     if (!path) return;
-    const ChosenName chosen = NameInDataFolder(*path);
+    const ChosenName chosen = NameInDataFolder(*path, kGxExtension);
     if (chosen.Refused()) {
       parts_.host.ShowInformation(NameRefusedMessage(chosen.lacking));
       continue;
     }
     std::string name = chosen.name;
-    if (name.find(".gx") == std::string::npos) name += ".gx";
+    if (!HasExtension(name, kGxExtension)) name += kGxExtension;
     parts_.state.PuzzleFileName = name;
+    // Cancel shows the dialog again with the shortened name.
+    if (chosen.shortened && !parts_.host.Confirm(ShortenedNameQuestion(name), DefaultButton::Ok)) continue;
     if (!IsBareFileName(name) || !FileExists(DataFilePath(folder, name))) break;
     // Cancel shows the dialog again with the name just chosen.
     if (parts_.host.Confirm(OverwriteQuestion(name), DefaultButton::Cancel)) break;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/PuzzleFile.h"
 #include "shell/CommandParts.h"
 
 namespace gx {
@@ -14,7 +15,7 @@ class PuzzleCommands {
 
   // The load of the file named PuzzleFileName, as at start-up and by the load command. False
   // when reading failed with an input/output error (already reported); a missing file is only
-  // pointed out and counts as done.
+  // pointed out and counts as done. A load that fails changes nothing.
   bool LoadPuzzle();
   // The same load from a puzzle file anywhere, as named on the command line; PuzzleFileName is
   // the name the caption shows.
@@ -24,6 +25,9 @@ class PuzzleCommands {
   void SaveCommand();
 
  private:
+  PuzzleLoadResult::Status LoadFromDataFolder();
+  PuzzleLoadResult::Status Load(const std::string& path);
+
   CommandParts parts_;
 };
 

@@ -113,6 +113,8 @@ TEST(CliFill, AnIncompleteFillStillSucceedsAndCountsItsAttempts) {
   EXPECT_EQ(lines[0], "filled 1 of 4 attempts 4 incomplete");
   EXPECT_EQ(lines[1], "1\t1\tA\tкот\tЖивотное");
   EXPECT_EQ(lines[2], "2\t3\tA\t\t");
+  EXPECT_EQ(r.err, "gridlex-cli: fill: slots left empty: the grid has 4 slots of length 3 and the dictionary only 1 "
+                   "different word of that length\n");
 }
 
 TEST(CliFill, RefusesGridsTheRefillRefuses) {
@@ -221,6 +223,7 @@ TEST(CliBuild, AnIncompleteFillExitsFiveWithoutAPuzzleFile) {
                         f.Path("after.dct")});
   EXPECT_EQ(r.exit_code, 5) << r.err;
   EXPECT_NE(r.out.find(" attempts 2 incomplete\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("gridlex-cli: build: slots left empty: "), std::string::npos) << r.err;
   EXPECT_FALSE(f.Exists("p.gx"));
   EXPECT_TRUE(f.Exists("after.dct"));
 }

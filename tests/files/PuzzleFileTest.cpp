@@ -260,7 +260,7 @@ TEST(PuzzleFolder, HighestNumberAmongPuzzleNames) {
 
 TEST(PuzzleFolder, NameInDataFolder) {
   const auto name = [](std::string_view path) {
-    const ChosenName chosen = NameInDataFolder(path);
+    const ChosenName chosen = NameInDataFolder(path, ".gx");
     EXPECT_FALSE(chosen.Refused()) << path;
     return chosen.name;
   };
@@ -278,10 +278,20 @@ TEST(PuzzleFolder, NameInDataFolder) {
   EXPECT_EQ(name("/home/u/data/Зимний кроссворд номер один"), W("Зимний кроссворд"));
   EXPECT_EQ(name("/home/Домашние/data/Ёлка «№1»"), W("Ёлка «№1»"));
   EXPECT_EQ(DataFilePath("/home/u/data", W("Зима.gx")), "/home/u/data/Зима.gx");
+  // The cut keeps the extension: a name cut on saving is the name of the file chosen to load.
+  EXPECT_EQ(name("/home/u/data/Зимний кроссворд номер один.gx"), W("Зимний кроссворд.gx"));
+  EXPECT_EQ(name("/home/u/data/Зимний кроссворд.gx"), W("Зимний кроссворд.gx"));
+  EXPECT_EQ(name("/home/u/data/abcdefghijklmnopq.GX"), "abcdefghijklmnop.GX");
+  EXPECT_EQ(name("/home/u/data/abcdefghijklmn.gx"), "abcdefghijklmn.gx");
+  EXPECT_EQ(NameInDataFolder("/d/data/Очень длинный словарь.dct", ".dct").name, W("Очень длинный сл.dct"));
+  EXPECT_TRUE(NameInDataFolder("/d/data/abcdefghijklmnopq.gx", ".gx").shortened);
+  EXPECT_FALSE(NameInDataFolder("/d/data/abcdefghijklmnop.gx", ".gx").shortened);
+  EXPECT_TRUE(HasExtension(W("Зима.Gx"), ".gx"));
+  EXPECT_FALSE(HasExtension(W("a.gx.txt"), ".gx"));
   // A character Windows-1251 lacks, or a file name that is not UTF-8, refuses the name.
-  EXPECT_EQ(NameInDataFolder("/home/u/data/雪.gx").lacking, U'雪');
-  EXPECT_EQ(NameInDataFolder("/home/u/data/\xD1.gx").lacking, U'\uFFFD');
-  EXPECT_EQ(NameInDataFolder("/home/雪/data/a.gx").name, "a.gx");  // the folder is not part of the name
+  EXPECT_EQ(NameInDataFolder("/home/u/data/雪.gx", ".gx").lacking, U'雪');
+  EXPECT_EQ(NameInDataFolder("/home/u/data/\xD1.gx", ".gx").lacking, U'\uFFFD');
+  EXPECT_EQ(NameInDataFolder("/home/雪/data/a.gx", ".gx").name, "a.gx");  // the folder is not part of the name
 }
 
 TEST(PuzzleFolder, DictionaryNameFromSettings) {

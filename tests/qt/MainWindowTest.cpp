@@ -218,6 +218,12 @@ TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
     form.Button(Button::SpeedButton2)->click();  // load: refused
     form.Button(Button::SpeedButton3)->click();  // save: refused
     EXPECT_EQ(interrupting.dialogs, 0);
+    // What cannot act looks so; the stops can.
+    for (Button dead : {Button::SpeedButton2, Button::SpeedButton3, Button::SpeedButton13, Button::SpeedButton12})
+      EXPECT_FALSE(form.Button(dead)->isEnabled()) << static_cast<int>(dead);
+    EXPECT_TRUE(form.Button(Button::SpeedButton4)->isEnabled());
+    EXPECT_TRUE(form.Button(Button::SpeedButton16)->isEnabled());
+    EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("ComboBox2"))->isEnabled());
     form.Grid1()->setCurrentIndex(form.Grid1()->model()->index(3, 1));  // a word choice: refused
     EXPECT_EQ(form.State().puzzle.Grid1.CurrentRow(), 0);
     EXPECT_EQ(form.Grid1()->currentIndex().row(), 0);
@@ -232,6 +238,7 @@ TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
   EXPECT_TRUE(ran);
   EXPECT_EQ(interrupting.dialogs, 0);
   // Outside the long operation the same button works.
+  EXPECT_TRUE(form.Button(Button::SpeedButton13)->isEnabled());
   form.Button(Button::SpeedButton2)->click();
   EXPECT_EQ(interrupting.dialogs, 1);
 }

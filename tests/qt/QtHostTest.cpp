@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTest>
@@ -78,6 +80,24 @@ TEST(QtHostDialogs, EnterAnswersAQuestionWithItsDefaultButton) {
     });
     EXPECT_EQ(host.Confirm(Utf8ToCp1251("Файл 1.gx уже есть. Переписать?"), preset), preset == DefaultButton::Ok);
   }
+}
+
+// A question whose buttons say what they do shows those names; Escape answers Cancel, whatever the
+// default button.
+TEST(QtHostDialogs, NamedButtonsAndEscape) {
+  QWidget window;
+  QtHost host(&window);
+  QStringList names;
+  QTimer::singleShot(0, [&names] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* button : box->buttons()) names << button->text();
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  const ButtonTexts buttons{Utf8ToCp1251("Построить новый"), Utf8ToCp1251("Оставить сетку")};
+  EXPECT_FALSE(host.Confirm("x", DefaultButton::Ok, buttons));
+  names.sort();
+  EXPECT_EQ(names, (QStringList{QStringLiteral("Оставить сетку"), QStringLiteral("Построить новый")}));
 }
 
 // The load at start-up plays its sound before the window exists; starting the media back end for it

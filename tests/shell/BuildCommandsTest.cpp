@@ -127,7 +127,40 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
   EXPECT_FALSE(out.fill.complete);
   EXPECT_EQ(out.fill.attempts, 3);
   EXPECT_EQ(exhausted.state.puzzle.FillRunning, 0);
-  EXPECT_EQ(exhausted.state.window.Caption, texts::BuildAborted());
+  // Two words of four letters cannot fill a generated grid: the caption says which length is short.
+  EXPECT_TRUE(out.fill.shortfall.cause == FillShortfall::Cause::NoWordsOfLength ||
+              out.fill.shortfall.cause == FillShortfall::Cause::TooFewWordsOfLength);
+  EXPECT_EQ(exhausted.state.window.Caption, texts::BuildAborted(out.fill.shortfall));
+  EXPECT_NE(exhausted.state.window.Caption, texts::BuildAborted());
+}
+
+// An unfinished fill of the ring of four 3-letter slots says why: no word of the length, fewer
+// different words than slots (a repeated word counts once), or the attempts used up; a stop says
+// nothing more.
+TEST(RefillCommand, AnUnfinishedFillSaysWhy) {
+  struct Case {
+    std::vector<std::string> entries;
+    const char* caption;
+  };
+  const std::vector<Case> cases = {
+      {{"ABCD x", "ABCE y"}, "Построение прервано: в словаре нет слов длиной 3"},
+      {{"ABA one", "ABA two", "AXA three", "ABCD four"}, "Построение прервано: слов длиной 3 в словаре 2, а в сетке 4"},
+      {{"ABC one", "DEF two", "GHI three", "JKL four", "MNO five"},
+       "Построение прервано: исчерпаны все попытки заполнения (3)"},
+  };
+  NullHost host;
+  for (const Case& c : cases) {
+    CoreBench b(host, c.entries, 3);
+    test::DrawGrid(b.state.puzzle, {"###", "#.#", "###"});
+    ClassifyCells(b.state.puzzle);
+    ExtractSlots(b.state.puzzle);
+    const FillReport report = b.core.Builds().Refill();
+    EXPECT_FALSE(report.fill.complete);
+    EXPECT_EQ(b.state.window.Caption, Utf8ToCp1251(c.caption));
+  }
+  FillShortfall stopped;
+  stopped.cause = FillShortfall::Cause::Stopped;
+  EXPECT_EQ(texts::BuildAborted(stopped), Utf8ToCp1251("Построение прервано"));
 }
 
 TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {

@@ -129,14 +129,70 @@ TEST_F(ProgramFolder, BuildMakesANewCrosswordWithItsClues) {
   EXPECT_TRUE(b.host.confirmations.empty());
 }
 
-TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndOkGoesBack) {
+// The question's buttons say what they do; the default (Enter, and Escape too) keeps the grid, and
+// only «Построить новый» builds over it.
+TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndTheDefaultKeepsTheGrid) {
   DrawFrame();
   b.state.puzzle.GridModified = 1;
-  b.host.confirm_answers = {true};
+  b.host.confirm_answers = {false};
   b.commands.ButtonClick(Button::SpeedButton4);
   EXPECT_EQ(b.host.confirmations, std::vector<std::string>{W("Следовало бы завершить работу с данной сеткой")});
+  EXPECT_EQ(b.host.confirm_presets, std::vector<DefaultButton>{DefaultButton::Cancel});
+  ASSERT_EQ(b.host.confirm_buttons.size(), 1u);
+  EXPECT_EQ(b.host.confirm_buttons[0].ok, W("Построить новый"));
+  EXPECT_EQ(b.host.confirm_buttons[0].cancel, W("Оставить сетку"));
   EXPECT_EQ(b.state.puzzle.SlotCount, 4);
   EXPECT_TRUE(b.state.puzzle.SlotAnswer[1].empty());
+  EXPECT_EQ(b.state.window.Caption, "");
+
+  b.host.confirm_answers = {true};
+  b.commands.ButtonClick(Button::SpeedButton4);
+  EXPECT_EQ(b.host.confirmations.size(), 2u);
+  const std::string& caption = b.state.window.Caption;  // a build ran, complete or not
+  EXPECT_TRUE(caption.starts_with(W("Новый кроссворд")) || caption.starts_with(W("Построение прервано"))) << caption;
+}
+
+// Escape stops a fill as F6 does; presses right after it, before the fill has seen the stop, start
+// nothing inside it.
+TEST_F(ProgramFolder, EscapeStopsAFillAndNothingStartsBeforeItHasEnded) {
+  DrawFrame();
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  b.host.on_events = [&](long) {
+    if (b.state.puzzle.FillRunning != 1 || b.state.puzzle.PlacedCount < 2) return;
+    b.commands.KeyPress(kEscape);
+    b.commands.KeyDown(Key::F3);
+    b.commands.KeyDown(Key::F5);
+  };
+  b.commands.KeyDown(Key::F7);
+  const Puzzle& p = b.state.puzzle;
+  EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
+  EXPECT_TRUE(b.host.dialogs.empty());
+  EXPECT_EQ(p.SlotCount, 4);
+  EXPECT_EQ(p.PlayActive, 0);
+  EXPECT_EQ(p.Letter(3, 2), W("а")[0]);  // the words placed stay on the board
+  EXPECT_FALSE(b.commands.Busy());
+}
+
+// A command that replaces or clears the puzzle clears its clue line, so Escape, which shows the
+// line again, never shows a clue of a puzzle that is gone.
+TEST_F(ProgramFolder, ReplacingThePuzzleClearsItsClueLine) {
+  DrawFrame();
+  b.commands.KeyDown(Key::F7);
+  ASSERT_FALSE(b.state.window.Label1Text.empty());
+  b.commands.KeyDown(Key::F10);
+  EXPECT_EQ(b.state.window.Label1Text, "");
+
+  b.state.window.Label1Text = W(" Слово из 7 букв");
+  b.host.confirm_answers = {true};  // builds over the lattice
+  ASSERT_TRUE(b.commands.LoadDictionary());
+  b.host.on_events = [&](long) {
+    if (b.state.window.Caption == W("Построение сетки..")) b.commands.KeyPress(kEscape);  // stops the build
+  };
+  b.commands.KeyDown(Key::F5);
+  EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
+  b.commands.KeyPress(kEscape);
+  EXPECT_TRUE(b.state.window.Label1Visible);
+  EXPECT_EQ(b.state.window.Label1Text, "");
 }
 
 TEST_F(ProgramFolder, F6StopsAFillKeepingTheLettersAndDroppingTheClues) {
@@ -265,6 +321,7 @@ TEST_F(ProgramFolder, CancellingTheOverwriteQuestionShowsTheDialogAgain) {
 TEST_F(ProgramFolder, RussianPuzzleNamesAreSavedShownAndProposedAsText) {
   b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
   b.host.dialog_answers = {folder.Path("data/雪.gx"), folder.Path("data/Зимний кроссворд номер один")};
+  b.host.confirm_answers = {true};  // saved under the shortened name
   b.commands.KeyDown(Key::F2);
   EXPECT_EQ(b.host.informations,
             std::vector<std::string>{W("В имени файла есть знак U+96EA, которого нет в кодировке Windows-1251: выберите другое имя")});
@@ -362,18 +419,53 @@ TEST_F(ProgramFolder, APuzzleFromALargerBoardIsHeldWholeAndOnlyNewGridsTakeTheWi
   EXPECT_EQ(b.state.puzzle.BoardCols, 19);
   EXPECT_LE(PuzzleBoardCells(b.state.puzzle), 19);
   load();
+  b.host.confirm_answers = {true};  // builds over the lattice, which counts as a drawn grid
   b.commands.KeyDown(Key::F5);
   EXPECT_EQ(b.state.puzzle.BoardCols, 19);
   EXPECT_LE(PuzzleBoardCells(b.state.puzzle), 19);
 }
 
-TEST_F(ProgramFolder, LoadingAMissingFileLeavesAnEmptyBoard) {
-  b.AddSlot(1, 1, 3, false, W("кот"), W(" Зверь"));
-  b.state.PuzzleFileName = "9.gx";
-  EXPECT_TRUE(b.commands.LoadPuzzle());
-  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Нет файла 9.gx")});
-  EXPECT_EQ(b.state.puzzle.SlotCount, 0);
-  EXPECT_EQ(b.state.puzzle.PlayActive, 0);
+// A long name is cut before its extension, the same way on saving and loading, and the save says so
+// first (Cancel asks for a name again); a load that fails leaves the puzzle, its caption, its clue
+// line and its name as they were.
+TEST_F(ProgramFolder, ALongNameSavesAndLoadsAndAFailedLoadChangesNothing) {
+  DrawFrame();
+  b.commands.KeyDown(Key::F7);
+  ASSERT_EQ(b.state.puzzle.PlayActive, 1);
+  const std::string question = W("Имя файла длиннее 16 знаков. Сохранить под именем Зимний кроссворд.gx?");
+  b.host.dialog_answers = {folder.Path("data/Зимний кроссворд номер один"),
+                           folder.Path("data/Зимний кроссворд номер один.gx")};
+  b.host.confirm_answers = {false, true};
+  b.commands.KeyDown(Key::F2);
+  EXPECT_EQ(b.host.confirmations, (std::vector<std::string>{question, question}));
+  ASSERT_EQ(b.host.dialogs.size(), 2u);
+  EXPECT_EQ(b.host.dialogs[1].proposed_name, W("Зимний кроссворд.gx"));
+  ASSERT_TRUE(FileExists(folder.Path("data/Зимний кроссворд.gx")));
+
+  b.commands.KeyDown(Key::F8);
+  b.host.informations.clear();
+  b.host.dialog_answers = {folder.Path("data/Зимний кроссворд.gx")};  // as the dialog lists it
+  b.commands.KeyDown(Key::F3);
+  EXPECT_TRUE(b.host.informations.empty());
+  ASSERT_EQ(b.state.puzzle.SlotCount, 4);
+  const std::string caption = W("Кроссворд из файла Зимний кроссворд.gx 4 сл");
+  EXPECT_EQ(b.state.window.Caption, caption);
+  const std::string clue_line = b.state.window.Label1Text;
+  ASSERT_FALSE(clue_line.empty());
+
+  folder.Write("data/5.gx", std::string("\x01\x01", 2));
+  b.host.dialog_answers = {folder.Path("data/Нет такого.gx"), folder.Path("data/5.gx")};
+  b.commands.KeyDown(Key::F3);
+  b.commands.KeyDown(Key::F3);
+  EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Нет файла Нет такого.gx")});
+  EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file"});
+  const Puzzle& p = b.state.puzzle;
+  EXPECT_EQ(p.SlotCount, 4);
+  EXPECT_EQ(p.PlayActive, 1);
+  EXPECT_EQ(p.Letter(3, 2), W("а")[0]);
+  EXPECT_EQ(b.state.window.Caption, caption);
+  EXPECT_EQ(b.state.window.Label1Text, clue_line);
+  EXPECT_EQ(b.state.PuzzleFileName, W("Зимний кроссворд.gx"));
 }
 
 TEST_F(ProgramFolder, AFileCutInsideARecordIsAnInputOutputFailure) {

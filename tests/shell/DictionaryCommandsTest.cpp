@@ -192,6 +192,8 @@ TEST_F(DictionaryButtons, AFailedWriteStopsTheSwitch) {
 TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
   Click(Button::SpeedButton15);  // 3 entries in memory, the records after them empty
   OpenPanel2();
+  b.state.window.Caption = W("Кроссворд из файла 2.gx 4 сл");
+  b.state.window.Label1Visible = true;
   b.host.dialog_answers.push_back(folder.Path("data/words"));
   Click(Button::SpeedButton18);
   ASSERT_EQ(b.host.dialogs.size(), 1u);
@@ -201,7 +203,9 @@ TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
   EXPECT_EQ(Data("words.dct").substr(0, Data("one.dct").size()), Data("one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
-  EXPECT_EQ(b.state.window.Caption, W("Выгрузка словаря.."));
+  // The write's own caption and hidden clue line last only as long as the command.
+  EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла 2.gx 4 сл"));
+  EXPECT_TRUE(b.state.window.Label1Visible);
   EXPECT_TRUE(b.state.window.Panel2Visible);  // the panel stays open
 }
 
@@ -220,11 +224,11 @@ TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 0);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 0 слов")});
 
-  // Cancelling the dialog leaves the name and an empty caption.
+  // Cancelling the dialog leaves the name and the caption.
   b.state.window.Caption = "x";
   Click(Button::SpeedButton18);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
-  EXPECT_EQ(b.state.window.Caption, "");
+  EXPECT_EQ(b.state.window.Caption, "x");
 }
 
 TEST_F(DictionaryButtons, CreateProposesANameNotYetTakenSoEnterNeverReplacesAFile) {
@@ -267,9 +271,11 @@ TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
   // the dialog asks again.
   b.host.dialog_answers = {folder.Path("data/日記.dct"), folder.Path("data/Словарь зимних слов")};
   b.host.informations.clear();
+  b.host.confirm_answers = {true};
   Click(Button::SpeedButton18);
   EXPECT_EQ(b.host.informations.front(),
             W("В имени файла есть знак U+65E5, которого нет в кодировке Windows-1251: выберите другое имя"));
+  EXPECT_EQ(b.host.confirmations.back(), W("Имя файла длиннее 16 знаков. Сохранить под именем Словарь зимних с.dct?"));
   EXPECT_EQ(b.state.dictionary.DictionaryName, W("Словарь зимних с.dct"));
   EXPECT_TRUE(std::filesystem::exists(folder.Path("data/Словарь зимних с.dct")));
   int files = 0;

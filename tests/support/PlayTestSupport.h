@@ -91,9 +91,11 @@ class ScriptedHost : public NullHost {
     if (on_events) on_events(process_calls);
   }
   void ShowInformation(std::string_view text) override { informations.emplace_back(text); }
-  bool Confirm(std::string_view text, DefaultButton preset) override {
+  using Host::Confirm;
+  bool Confirm(std::string_view text, DefaultButton preset, const ButtonTexts& buttons) override {
     confirmations.emplace_back(text);
     confirm_presets.push_back(preset);
+    confirm_buttons.push_back(buttons);
     if (confirm_answers.empty()) return false;
     const bool answer = confirm_answers.front();
     confirm_answers.pop_front();
@@ -120,6 +122,7 @@ class ScriptedHost : public NullHost {
   std::vector<std::pair<PictureControl, std::string>> pictures;
   std::vector<int> pauses;
   std::vector<DefaultButton> confirm_presets;
+  std::vector<ButtonTexts> confirm_buttons;
   std::deque<bool> confirm_answers;
   std::deque<std::optional<std::string>> dialog_answers;
   bool picture_loads = true;
