@@ -50,6 +50,7 @@ class PixelCanvas : public gx::Canvas {
       for (int y = y1; y <= y2; ++y) Put(x, y, mode_ == gx::PenMode::Xor ? At(x, y) ^ pen_ : pen_);
   }
   void TextOut(int x, int y, std::string_view text) override { FillRect(x, y, x + 7 * static_cast<int>(text.size()), y + 11); }
+  gx::TextExtent MeasureText(std::string_view text) const override { return {7 * static_cast<int>(text.size()), 11}; }
 
  private:
   Color At(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_ ? pixels_[y * width_ + x] : 0; }

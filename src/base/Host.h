@@ -32,8 +32,9 @@ class PrintDocument {
  public:
   virtual ~PrintDocument() = default;
   // Lays the pages out for a printable area of page_width x page_height layout dots (0 when the
-  // size is not known); the number of pages, at least 1.
-  virtual int Paginate(int page_width, int page_height) = 0;
+  // size is not known), measuring texts on `measure` as they will be drawn; the number of pages,
+  // at least 1.
+  virtual int Paginate(int page_width, int page_height, Canvas& measure) = 0;
   virtual void DrawPage(int page, Canvas& canvas) = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "board/BoardColors.h"
+#include "board/CellNumber.h"
 #include "board/Layout.h"
 #include "base/Rounding.h"
 
@@ -86,9 +87,9 @@ void BoardDrawing::DrawWordsAndNumbers() {
 
   canvas_.SetBrushColor(palette_.WordCellColor);
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
-    // Only the last two of the three characters fit a cell: 105 shows as "05".
-    const std::string& number = puzzle_.Grid1.Cell(0, k - 1);
-    TextAtCell(puzzle_.SlotX[k], puzzle_.SlotY[k], number.size() > 1 ? number.substr(1, 2) : std::string());
+    const NumberCell cell{puzzle_.SlotX[k] * kCellSize, puzzle_.SlotY[k] * kCellSize, kCellSize - 1, kCellSize - 1,
+                          FontPixels};
+    DrawCellNumber(canvas_, cell, puzzle_.Grid1.Cell(0, k - 1));
   }
   repaint_due_ = true;
 }

@@ -23,11 +23,11 @@ constexpr int kDesignBoardCells = 21;  // the board of the window at its design 
 class DocumentsInTurn : public PrintDocument {
  public:
   explicit DocumentsInTurn(std::vector<PrintDocument*> documents) : documents_(std::move(documents)) {}
-  int Paginate(int page_width, int page_height) override {
+  int Paginate(int page_width, int page_height, Canvas& measure) override {
     pages_.clear();
     int total = 0;
     for (PrintDocument* document : documents_) {
-      pages_.push_back(document->Paginate(page_width, page_height));
+      pages_.push_back(document->Paginate(page_width, page_height, measure));
       total += pages_.back();
     }
     return total;
@@ -89,6 +89,14 @@ std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std:
   if (answers) documents.push_back(&solutions);
   DocumentsInTurn document(documents);
   return PrintedPdf(document, title);
+}
+
+std::string KeyPdf(const Puzzle& puzzle, const Settings& settings, const std::string& title) {
+  Settings print_settings = settings;
+  print_settings.PrinterDpiX = kPdfDpi;
+  print_settings.PrinterDpiY = kPdfDpi;
+  PrintedPuzzle key(puzzle, print_settings, title, true);
+  return PrintedPdf(key, title);
 }
 
 HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::string& title, const std::string& number,

@@ -39,6 +39,10 @@ std::string PuzzleTitleOf(const Puzzle& puzzle, const std::string& path);
 // answers are shown.
 std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std::string& title, bool answers);
 
+// The answer key on A4 pages as a PDF file: the pages of PuzzlePdf with the answer letters in the
+// grid and the answers in the clue lines.
+std::string KeyPdf(const Puzzle& puzzle, const Settings& settings, const std::string& title);
+
 // The window's export of the puzzle, numbered `number` ("" without numbering): the picture on the
 // board the window shows (FitBoard) and the page framed by the templates of the program folder,
 // with the answers listed when `answers`. A template that cannot be read fails (IoFailure).

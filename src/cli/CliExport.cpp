@@ -23,6 +23,7 @@ struct ExportRequest {
   std::string target;  // its file or folder
   std::string program_dir;
   bool answers = false;
+  bool key = false;
   bool force = false;
 };
 
@@ -44,7 +45,7 @@ std::string ChosenOutput(const Arguments& arguments) {
 ExportRequest ParseExport(const std::vector<std::string>& args) {
   Arguments arguments(args,
                       {{"--ipuz", true}, {"--pdf", true}, {"--html", true}, {"--gif", true}, {"--text", false},
-                       {"--answers", false}, {"--program-dir", true}, {"--force", false}},
+                       {"--answers", false}, {"--key", false}, {"--program-dir", true}, {"--force", false}},
                       1, 1);
   ExportRequest request;
   request.source = arguments.Positional(0);
@@ -55,6 +56,9 @@ ExportRequest ParseExport(const std::vector<std::string>& args) {
   if (request.answers && request.output != "--pdf" && request.output != "--html") {
     throw UsageError{"--answers goes with --pdf and --html"};
   }
+  request.key = arguments.Has("--key");
+  if (request.key && request.output != "--pdf") throw UsageError{"--key goes with --pdf"};
+  if (request.key && request.answers) throw UsageError{"give --answers or --key, not both"};
   request.force = arguments.Has("--force");
   if (request.force && request.output == "--text") throw UsageError{"--force goes with an output file"};
   if (request.output != "--text") request.target = arguments.Value(request.output);
@@ -67,12 +71,15 @@ void CheckReady(const Puzzle& puzzle, const std::string& source) {
   if (puzzle.Grid1.Clue(0).empty()) Refuse(source, {"Кроссворд не готов"});
 }
 
-// The pages the window prints, and with --answers the pages it prints while the answers are shown.
+// The pages the window prints, and with --answers the pages it prints while the answers are shown;
+// with --key the answer key instead.
 void ExportPdf(const Puzzle& puzzle, const ExportRequest& request) {
   CheckReady(puzzle, request.source);
   CheckOutputsFree({request.target}, request.force);
   const ExportFolder folder = ReadProgramFolder(request.program_dir);
-  const std::string pdf = PuzzlePdf(puzzle, folder.settings, PuzzleTitleOf(puzzle, request.source), request.answers);
+  const std::string title = PuzzleTitleOf(puzzle, request.source);
+  const std::string pdf = request.key ? KeyPdf(puzzle, folder.settings, title)
+                                      : PuzzlePdf(puzzle, folder.settings, title, request.answers);
   WriteOutputOrFail(request.target, pdf, request.force);
 }
 

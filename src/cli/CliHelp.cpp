@@ -60,7 +60,7 @@ const Help kHelp[] = {
      "Print the puzzle file GX: its slots, its board with the answers, and its clues across and down.\n"},
     {"export",
      "Usage: gridlex-cli export GX (--ipuz FILE | --pdf FILE | --html DIR | --gif FILE | --text)\n"
-     "                             [--answers] [--program-dir DIR] [--force]\n"
+     "                             [--answers | --key] [--program-dir DIR] [--force]\n"
      "Write the puzzle file GX in another form.\n"
      "  --ipuz FILE         as an ipuz crossword, titled with the puzzle's file name\n"
      "  --pdf FILE          the pages the window prints, on A4 at 300 dpi; clue lines that do not\n"
@@ -70,6 +70,8 @@ const Help kHelp[] = {
      "  --text              as text on standard output, as show prints it\n"
      "  --answers           with --pdf, add the pages printed with the answers; with --html, list\n"
      "                      the answers on the page, as the window does while they are shown\n"
+     "  --key               with --pdf, the answer key instead: the answers written in the grid\n"
+     "                      and listed with the clues\n"
      "  --program-dir DIR   the program folder whose gx.dat gives the colours and whose pic folder\n"
      "                      the page templates b0 and b2 (default: the current folder)\n"
      "  --force             replace output files that are there (otherwise refused, exit 1)\n"},
@@ -82,7 +84,7 @@ const Help kHelp[] = {
     {"series",
      "Usage: gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M]\n"
      "                         [--attempts A] [--format gx,ipuz,pdf,html] [--program-dir DIR]\n"
-     "                         [--dict-out FILE] [--force]\n"
+     "                         [--key] [--dict-out FILE] [--force]\n"
      "Build N crosswords in one process, as N presses of F5 in the window: the words of each are\n"
      "moved to the end of the dictionary before the next is built. They are written to DIR as\n"
      "1.gx, 2.gx, ... in the order built, and in the chosen formats: 1.ipuz, 1.pdf, and the page\n"
@@ -92,6 +94,7 @@ const Help kHelp[] = {
      "  --force           replace such files instead\n"
      "  --format LIST     gx, ipuz, pdf and html separated by commas (default gx)\n"
      "  --program-dir DIR for pdf and html: as for export\n"
+     "  --key             with pdf, also the answer key 1-key.pdf, as export --key writes it\n"
      "  --seed S          seed of the program's random generator (default: from the clock)\n"
      "  --board, --min-slots, --attempts   as for build\n"
      "  --dict-out FILE   write the reordered dictionary to FILE\n"

@@ -55,7 +55,7 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   Arguments arguments(args,
                       {{"--count", true}, {"--out-dir", true}, {"--board", true}, {"--seed", true},
                        {"--min-slots", true}, {"--attempts", true}, {"--format", true}, {"--dict-out", true},
-                       {"--program-dir", true}, {"--force", false}},
+                       {"--program-dir", true}, {"--key", false}, {"--force", false}},
                       1, 1);
   if (!arguments.Has("--count")) throw UsageError{"series needs --count N"};
   if (!arguments.Has("--out-dir")) throw UsageError{"series needs --out-dir DIR"};
@@ -70,6 +70,8 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   s.min_slots = static_cast<std::uint8_t>(arguments.Number("--min-slots", 4, 128, 4));
   s.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
   options.formats = ParseFormats(arguments.Has("--format") ? arguments.Value("--format") : "gx");
+  options.formats.key = arguments.Has("--key");
+  if (options.formats.key && !options.formats.pdf) throw UsageError{"--key goes with --format pdf"};
   if (arguments.Has("--dict-out")) options.dict_out = arguments.Value("--dict-out");
   if (arguments.Has("--program-dir")) {
     if (!options.formats.pdf && !options.formats.html) throw UsageError{"--program-dir goes with --format pdf or html"};

@@ -62,12 +62,19 @@ SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& setti
   return tally;
 }
 
+namespace {
+
+std::string KeyPdfName(const std::string& n) { return n + "-key.pdf"; }
+
+}  // namespace
+
 std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int number) {
   const std::string n = std::to_string(number);
   std::vector<std::string> names;
   if (formats.gx) names.push_back(n + ".gx");
   if (formats.ipuz) names.push_back(n + ".ipuz");
   if (formats.pdf) names.push_back(n + ".pdf");
+  if (formats.pdf && formats.key) names.push_back(KeyPdfName(n));
   if (formats.html) {
     names.push_back(ExportPageName(n));
     names.push_back(ExportPictureName(n));
@@ -92,6 +99,7 @@ void SeriesFiles::Write(const Puzzle& puzzle, int number) const {
   if (output_.formats.ipuz) WriteFile(n + ".ipuz", IpuzOrRefuse(puzzle, n + ".gx", "crossword " + n));
   const std::string title = PuzzleTitleOf(puzzle, n + ".gx");
   if (output_.formats.pdf) WriteFile(n + ".pdf", PuzzlePdf(puzzle, output_.program.settings, title, false));
+  if (output_.formats.pdf && output_.formats.key) WriteFile(KeyPdfName(n), KeyPdf(puzzle, output_.program.settings, title));
   if (output_.formats.html) {
     // The export fits the board to the puzzle; the series' own puzzle is left as built.
     auto shown = std::make_unique<Puzzle>(puzzle);

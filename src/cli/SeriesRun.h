@@ -49,10 +49,11 @@ struct SeriesFormats {
   bool gx = false;
   bool ipuz = false;
   bool pdf = false;
+  bool key = false;   // with pdf: the answer key N-key.pdf beside N.pdf
   bool html = false;  // the window's numbered page and picture: gxpN.htm and picN.gif
 };
 
-// The names of crossword `number`'s files: N.gx, N.ipuz, N.pdf, gxpN.htm, picN.gif. The PDF and
+// The names of crossword `number`'s files: N.gx, N.ipuz, N.pdf, N-key.pdf, gxpN.htm, picN.gif. The PDF and
 // the page are those of `export N.gx`, the page numbered as the window numbers its exports.
 std::vector<std::string> SeriesFileNames(const SeriesFormats& formats, int number);
 

@@ -31,8 +31,10 @@ PrintOutcome PrintOnDevice(QPagedPaintDevice& device, int device_dpi, PrintDocum
   }
   // The painter's origin is the corner of the printable area.
   const QRect area = device.pageLayout().paintRectPixels(device_dpi);
-  const int pages = document.Paginate(static_cast<int>(area.width() / scale), static_cast<int>(area.height() / scale));
+  // Texts are measured on the canvas they are drawn on, so that the lines are broken as they print.
   QtCanvas canvas(&painter);
+  const int pages =
+      document.Paginate(static_cast<int>(area.width() / scale), static_cast<int>(area.height() / scale), canvas);
   for (int page = 0; page < pages; ++page) {
     if (page > 0 && !device.newPage()) {
       painter.end();

@@ -105,12 +105,32 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2) {
   }
 }
 
+namespace {
+
+QString FromWindows1251(std::string_view text) {
+  const std::string utf8 = Cp1251ToUtf8(text);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+QPaintDevice* QtCanvas::Device() const {
+  if (external_) return external_->device();
+  return device_;
+}
+
+TextExtent QtCanvas::MeasureText(std::string_view text) const {
+  const QString qtext = FromWindows1251(text);
+  QPaintDevice* device = Device();
+  const QFontMetrics metrics = device ? QFontMetrics(font_, device) : QFontMetrics(font_);
+  return {metrics.horizontalAdvance(qtext), metrics.height()};
+}
+
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
   OperationPainter open(*this);
   if (!open) return;
   QPainter& painter = *open;
-  const std::string utf8 = Cp1251ToUtf8(text);
-  const QString qtext = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QString qtext = FromWindows1251(text);
   painter.setFont(font_);
   const QFontMetrics metrics(font_, painter.device());
   painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), ToQColor(brush_color_));

@@ -35,11 +35,14 @@ class QtCanvas : public Canvas {
   void FillRect(int x1, int y1, int x2, int y2) override;
   void Line(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, std::string_view text) override;
-
+  TextExtent MeasureText(std::string_view text) const override;
 
  private:
   // Fills whole pixels in the given colour, XOR-ing them when the pen is in XOR mode.
   void FillPixels(QPainter& painter, int x, int y, int width, int height, Color color) const;
+
+  // The device the text is measured for: the external painter's, or the canvas's own.
+  QPaintDevice* Device() const;
 
   // The painter an operation draws with: the external one, or one opened on the device.
   class OperationPainter;

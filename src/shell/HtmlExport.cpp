@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "board/BoardDrawing.h"
+#include "board/CellNumber.h"
 #include "base/Canvas.h"
 #include "base/Cp1251.h"
 #include "base/FileIo.h"
@@ -167,10 +168,9 @@ void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, i
   canvas.SetFontColor(Red);
   canvas.SetBrushColor(White);
   for (int row = 0; row < puzzle.SlotCount; ++row) {
-    const std::string_view number = puzzle.Grid1.Number(row);
     const int k = row + 1;
-    canvas.TextOut(puzzle.SlotX[k] * cell + 3, puzzle.SlotY[k] * cell + 1,
-                   number.size() > 1 ? number.substr(1, 2) : std::string_view());
+    DrawCellNumber(canvas, {puzzle.SlotX[k] * cell, puzzle.SlotY[k] * cell, cell - 1, cell - 1, PaintFontPixels},
+                   puzzle.Grid1.Number(row));
   }
   canvas.SetPenColor(Grey);
   canvas.Line(width - 1, 0, width - 1, height - 1);

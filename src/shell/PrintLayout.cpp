@@ -5,6 +5,8 @@
 
 #include "base/Rounding.h"
 #include "base/Cp1251.h"
+#include "board/CellNumber.h"
+#include "shell/LineBreaking.h"
 #include "shell/Gridlex.h"
 
 namespace gx {
@@ -17,37 +19,61 @@ constexpr Color Maroon = Rgb(128, 0, 0);
 constexpr Color Teal = Rgb(0, 128, 128);
 constexpr std::size_t MaxLine = 255;
 constexpr double PointsPerInch = 72.0;
+constexpr std::string_view Font = "Arial";
+// Narrower than this (in inches) the down column would hardly hold a word at its usual place.
+constexpr double NarrowestDownColumn = 2.0;
 
 int Dots(double value) { return static_cast<int>(RoundHalfEven(value)); }
 
-// The two-character label of a cell: the number text without its first character.
-std::string_view CellLabel(std::string_view number) { return number.size() > 1 ? number.substr(1, 2) : std::string_view(); }
-
-void DrawGrid(const Puzzle& puzzle, const PrintMetrics& m, Canvas& canvas) {
-  for (int k = 1; k <= puzzle.SlotCount; ++k) {
-    for (int t = 0; t < puzzle.SlotLength[k]; ++t) {
-      const int x = puzzle.SlotCellX(k, t) * m.cell_width + m.left;
-      const int y = puzzle.SlotCellY(k, t) * m.cell_height + m.grid_top;
-      canvas.Rectangle(x, y, x + m.cell_width, y + m.cell_height);
-    }
-  }
-  for (int row = 0; row < puzzle.SlotCount; ++row) {
-    const int k = row + 1;
-    canvas.TextOut(puzzle.SlotX[k] * m.cell_width + m.left + 3, puzzle.SlotY[k] * m.cell_height + m.grid_top + 1,
-                   CellLabel(puzzle.Grid1.Number(row)));
-  }
+TextWidth WidthOn(Canvas& measure) {
+  return [&measure](std::string_view text) { return measure.MeasureText(text).width; };
 }
 
-void DrawClueList(const Puzzle& puzzle, const PrintMetrics& m, Canvas& canvas, int x, std::string_view heading,
-                  const PrintedList& list) {
-  if (!list.shown) return;
-  canvas.SetFontColor(Teal);
-  canvas.TextOut(x, list.heading_y, heading);
-  canvas.SetFontColor(Black);
-  for (int row = list.first_row; row < list.end_row; ++row) {
-    canvas.TextOut(x, list.heading_y + (row - list.first_row + 1) * m.line_step, PrintClueLine(puzzle, row));
-  }
+PrintedText Placed(Canvas& measure, int x, int y, std::string text) {
+  const TextExtent box = measure.MeasureText(text);
+  return {x, y, box.width, box.height, std::move(text)};
 }
+
+// The frame shrinks, cells staying as square on paper as they were, until it fits the page's width
+// and the height under the title; a frame that fits keeps its cells.
+void FitFrame(PrintMetrics& m, int frame_cells, int page_width, int page_height) {
+  const int normal_width = m.cell_width;
+  const int normal_height = m.cell_height;
+  const int room_width = page_width > 0 ? std::max(1, (page_width - m.left) / frame_cells) : INT_MAX;
+  const int room_height = page_height > 0 ? std::max(1, (page_height - m.grid_top) / frame_cells) : INT_MAX;
+  if (room_width >= normal_width && room_height >= normal_height) return;
+  if (normal_width < 1 || normal_height < 1) return;
+  if (static_cast<long long>(room_width) * normal_height <= static_cast<long long>(room_height) * normal_width) {
+    m.cell_width = room_width;
+    m.cell_height = std::max(1, static_cast<int>(static_cast<long long>(normal_height) * room_width / normal_width));
+  } else {
+    m.cell_height = room_height;
+    m.cell_width = std::max(1, static_cast<int>(static_cast<long long>(normal_width) * room_height / normal_height));
+  }
+  m.number_font = std::max(1, Dots(static_cast<double>(m.number_font) * m.cell_height / normal_height));
+}
+
+// The title, broken into lines across the page when it is wider; the grid goes down by the lines
+// it takes beyond the first.
+std::vector<PrintedText> PlanTitle(PrintMetrics& m, const std::string& title, int page_width, Canvas& measure) {
+  measure.SetFont(Font, m.title_font);
+  const int room = page_width > 0 ? page_width - m.title_left : INT_MAX;
+  const std::vector<std::string> pieces = BreakLine(title, room, room, WidthOn(measure));
+  std::vector<PrintedText> lines;
+  int y = m.title_top;
+  for (const std::string& piece : pieces) {
+    lines.push_back(Placed(measure, m.title_left, y, piece));
+    y += lines.back().height;
+  }
+  if (lines.size() > 1) m.grid_top += y - m.title_top - lines.front().height;
+  return lines;
+}
+
+// Where a list stands on a page, and how wide its lines may be.
+struct Column {
+  int x;
+  int width;
+};
 
 // Where the lists stand on a page: the heading one line step below `top`, the lines under it.
 struct ListArea {
@@ -72,18 +98,137 @@ PrintedPage& PageAt(PrintPlan& plan, int page) {
   return plan.pages[static_cast<std::size_t>(page)];
 }
 
+// The lines of one clue: the first at the column's edge, the others under the clue's text.
+struct ClueLines {
+  std::vector<std::string> pieces;
+  int indent;
+};
+
+ClueLines BreakClue(const Puzzle& puzzle, int row, bool answers, const Column& column, const TextWidth& width) {
+  const int indent = std::min(width(std::string(puzzle.Grid1.Number(row)) + ' '), column.width / 2);
+  return {BreakLine(PrintClueLine(puzzle, row, answers), column.width, column.width - indent, width), indent};
+}
+
 // Spreads the rows first..end-1 of one list over the pages; a list never starts with a heading alone
-// at the foot of a page, but an empty list shows its heading where it fits.
-void PlanList(PrintPlan& plan, PrintedList PrintedPage::*list, int first, int end, int page_height) {
-  int row = first;
-  for (int page = 0;; ++page) {
-    const ListArea area = AreaOfPage(plan.metrics, page, page_height);
-    const int take = std::min(area.lines, end - row);
-    if (!area.heading_fits || (take == 0 && row < end)) continue;
-    PageAt(plan, page).*list = PrintedList{true, area.top + plan.metrics.line_step, row, row + take};
-    row += take;
-    if (row == end) return;
+// at the foot of a page, but an empty list shows its heading where it fits. A clue goes whole to the
+// next page when it does not fit the rest of this one but fits a page.
+class ListPlanner {
+ public:
+  ListPlanner(PrintPlan& plan, const std::vector<ClueLines>& clues, int first, const Column& column, Canvas& measure)
+      : plan_(plan), clues_(clues), first_(first), column_(column), measure_(measure) {}
+
+  void Plan(PrintedList PrintedPage::*list, std::string_view heading) {
+    const int end = first_ + static_cast<int>(clues_.size());
+    const int page_lines = AreaOfPage(plan_.metrics, 1, plan_.page_height).lines;
+    for (int page = 0;; ++page) {
+      const ListArea area = AreaOfPage(plan_.metrics, page, plan_.page_height);
+      if (!area.heading_fits) continue;
+      PrintedList placed{true, area.top + plan_.metrics.line_step, row_, row_, {}, {}};
+      int room = area.lines;
+      while (row_ < end && room > 0) {
+        const ClueLines& clue = Clue(row_);
+        const int left = static_cast<int>(clue.pieces.size() - piece_);
+        if (left > room && piece_ == 0 && left <= page_lines) break;
+        const int take = std::min(left, room);
+        for (int i = 0; i < take; ++i) Add(placed, clue, piece_ + static_cast<std::size_t>(i));
+        room -= take;
+        piece_ += static_cast<std::size_t>(take);
+        placed.end_row = row_ + 1;
+        if (piece_ == clue.pieces.size()) {
+          ++row_;
+          piece_ = 0;
+        }
+      }
+      if (placed.lines.empty() && row_ < end) continue;
+      measure_.SetFont(Font, plan_.metrics.list_font);
+      placed.heading = Placed(measure_, column_.x, placed.heading_y, std::string(heading));
+      PageAt(plan_, page).*list = std::move(placed);
+      if (row_ == end) return;
+    }
   }
+
+ private:
+  const ClueLines& Clue(int row) const { return clues_[static_cast<std::size_t>(row - first_)]; }
+
+  void Add(PrintedList& list, const ClueLines& clue, std::size_t piece) {
+    const int y = list.heading_y + static_cast<int>(list.lines.size() + 1) * plan_.metrics.line_step;
+    const int x = column_.x + (piece == 0 ? 0 : clue.indent);
+    measure_.SetFont(Font, plan_.metrics.list_font);
+    list.lines.push_back(Placed(measure_, x, y, clue.pieces[piece]));
+  }
+
+  PrintPlan& plan_;
+  const std::vector<ClueLines>& clues_;
+  int first_;
+  Column column_;
+  Canvas& measure_;
+  int row_ = first_;
+  std::size_t piece_ = 0;
+};
+
+void PlanList(PrintPlan& plan, const Puzzle& puzzle, PrintedList PrintedPage::*list, int first, int end,
+              const Column& column, std::string_view heading, Canvas& measure) {
+  measure.SetFont(Font, plan.metrics.list_font);
+  const TextWidth width = WidthOn(measure);
+  std::vector<ClueLines> clues;
+  for (int row = first; row < end; ++row) clues.push_back(BreakClue(puzzle, row, plan.key, column, width));
+  ListPlanner(plan, clues, first, column, measure).Plan(list, heading);
+}
+
+// The across list runs from the left margin to a margin's width before the down list; the down
+// list from 100 mm to the page's edge, or from the middle of a page too narrow for that.
+std::pair<Column, Column> ListColumns(PrintMetrics& m, int page_width, int dpi_x) {
+  if (page_width > 0 && page_width - m.down_left < Dots(NarrowestDownColumn * dpi_x)) {
+    m.down_left = m.left + (page_width - m.left) / 2;
+  }
+  const int down_width = page_width > 0 ? page_width - m.down_left : INT_MAX / 2;
+  return {Column{m.left, std::max(1, m.down_left - 2 * m.left)}, Column{m.down_left, std::max(1, down_width)}};
+}
+
+void DrawGrid(const Puzzle& puzzle, const PrintPlan& plan, Canvas& canvas) {
+  const PrintMetrics& m = plan.metrics;
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    for (int t = 0; t < puzzle.SlotLength[k]; ++t) {
+      const int x = puzzle.SlotCellX(k, t) * m.cell_width + m.left;
+      const int y = puzzle.SlotCellY(k, t) * m.cell_height + m.grid_top;
+      canvas.Rectangle(x, y, x + m.cell_width, y + m.cell_height);
+    }
+  }
+  // The key's letters take the lower part of the cell, its numbers a smaller font above them.
+  const int number_font = plan.key ? std::max(1, m.number_font * 11 / 20) : m.number_font;
+  const int number_height = plan.key ? (m.cell_height - 2) * 2 / 5 : m.cell_height - 2;
+  canvas.SetFont(Font, number_font);
+  for (int row = 0; row < puzzle.SlotCount; ++row) {
+    const int k = row + 1;
+    const NumberCell cell{puzzle.SlotX[k] * m.cell_width + m.left, puzzle.SlotY[k] * m.cell_height + m.grid_top,
+                          m.cell_width - 2, number_height, number_font};
+    DrawCellNumber(canvas, cell, puzzle.Grid1.Number(row));
+  }
+}
+
+// The answer letters of the key, each in the lower middle of its cell.
+void DrawKeyLetters(const Puzzle& puzzle, const PrintMetrics& m, Canvas& canvas) {
+  canvas.SetFontColor(Black);
+  canvas.SetFont(Font, std::max(1, m.cell_height / 2));
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    const std::string_view answer = puzzle.SlotAnswer[k].view();
+    for (int t = 0; t < puzzle.SlotLength[k] && static_cast<std::size_t>(t) < answer.size(); ++t) {
+      const std::string_view letter = answer.substr(static_cast<std::size_t>(t), 1);
+      const TextExtent box = canvas.MeasureText(letter);
+      const int x = puzzle.SlotCellX(k, t) * m.cell_width + m.left;
+      const int y = puzzle.SlotCellY(k, t) * m.cell_height + m.grid_top;
+      canvas.TextOut(x + std::max(1, (m.cell_width - box.width) / 2), y + std::max(1, m.cell_height - 1 - box.height),
+                     letter);
+    }
+  }
+}
+
+void DrawClueList(Canvas& canvas, const PrintedList& list) {
+  if (!list.shown) return;
+  canvas.SetFontColor(Teal);
+  canvas.TextOut(list.heading.x, list.heading.y, list.heading.text);
+  canvas.SetFontColor(Black);
+  for (const PrintedText& line : list.lines) canvas.TextOut(line.x, line.y, line.text);
 }
 
 }  // namespace
@@ -102,6 +247,7 @@ PrintMetrics ComputePrintMetrics(int dpi_x, int dpi_y, int frame_cells) {
   m.down_left = Dots(dpi_x * 3.937007874);
   m.title_font = Dots(10 * dpi_y / PointsPerInch);
   m.number_font = Dots(8 * dpi_y / PointsPerInch);
+  m.list_font = m.number_font;
   return m;
 }
 
@@ -120,10 +266,12 @@ int LeadingAcrossCount(const Puzzle& puzzle) {
   return count;
 }
 
-std::string PrintClueLine(const Puzzle& puzzle, int row) {
+std::string PrintClueLine(const Puzzle& puzzle, int row) { return PrintClueLine(puzzle, row, false); }
+
+std::string PrintClueLine(const Puzzle& puzzle, int row, bool answers) {
   std::string line(puzzle.Grid1.Number(row));
   line += ' ';
-  if (puzzle.AnswersShown != 0) {
+  if (puzzle.AnswersShown != 0 || answers) {
     const int k = row + 1;
     if (k < Puzzle::TableSize) line += std::string(puzzle.SlotAnswer[k].view()) + "-";
   }
@@ -132,19 +280,35 @@ std::string PrintClueLine(const Puzzle& puzzle, int row) {
   return line;
 }
 
-PrintPlan PlanPrintPages(const Puzzle& puzzle, int dpi_x, int dpi_y, int page_height) {
+PrintPlan PlanPrintPages(const Puzzle& puzzle, const PrintRequest& request, Canvas& measure) {
   PrintPlan plan;
-  plan.metrics = ComputePrintMetrics(dpi_x, dpi_y, PrintFrameCells(puzzle));
-  if (plan.metrics.line_step < 1) page_height = 0;  // no resolution to measure a page with
-  PageAt(plan, 0).title_and_grid = true;
+  plan.key = request.key;
+  plan.page_width = request.page_width;
+  plan.page_height = request.page_height;
+  const int frame_cells = PrintFrameCells(puzzle);
+  PrintMetrics& m = plan.metrics;
+  m = ComputePrintMetrics(request.dpi_x, request.dpi_y, frame_cells);
+  if (m.line_step < 1) plan.page_height = 0;  // no resolution to measure a page with
+  PrintedPage& first = PageAt(plan, 0);
+  first.title_and_grid = true;
+  first.title = PlanTitle(m, request.title, plan.page_width, measure);
+  FitFrame(m, frame_cells, plan.page_width, plan.page_height);
+  m.grid_right = frame_cells * m.cell_width + m.left;
+  m.grid_bottom = frame_cells * m.cell_height + m.grid_top;
+  const auto [across_column, down_column] = ListColumns(m, plan.page_width, request.dpi_x);
   const int across = LeadingAcrossCount(puzzle);
-  PlanList(plan, &PrintedPage::across, 0, across, page_height);
-  PlanList(plan, &PrintedPage::down, across, puzzle.SlotCount, page_height);
+  PlanList(plan, puzzle, &PrintedPage::across, 0, across, across_column, Utf8ToCp1251("По горизонтали:"), measure);
+  PlanList(plan, puzzle, &PrintedPage::down, across, puzzle.SlotCount, down_column, Utf8ToCp1251("По вертикали:"),
+           measure);
   return plan;
 }
 
-void DrawPrintPage(const Puzzle& puzzle, Color back_color, std::string_view title, const PrintPlan& plan, int page,
-                   Canvas& canvas) {
+PrintPlan PlanPrintPages(const Puzzle& puzzle, int dpi_x, int dpi_y, int page_height) {
+  NullCanvas measure;
+  return PlanPrintPages(puzzle, PrintRequest{dpi_x, dpi_y, 0, page_height, {}, false}, measure);
+}
+
+void DrawPrintPage(const Puzzle& puzzle, Color back_color, const PrintPlan& plan, int page, Canvas& canvas) {
   if (page < 0 || page >= static_cast<int>(plan.pages.size())) return;
   const PrintMetrics& m = plan.metrics;
   const PrintedPage& content = plan.pages[static_cast<std::size_t>(page)];
@@ -153,31 +317,32 @@ void DrawPrintPage(const Puzzle& puzzle, Color back_color, std::string_view titl
   canvas.SetPenColor(Black);
   canvas.SetBrushColor(White);
   if (content.title_and_grid) {
-    canvas.SetFont("Arial", m.title_font);
+    canvas.SetFont(Font, m.title_font);
     canvas.SetFontColor(Black);
-    canvas.TextOut(m.title_left, m.title_top, title);
+    for (const PrintedText& line : content.title) canvas.TextOut(line.x, line.y, line.text);
 
     canvas.SetBrushColor(back_color);
     canvas.Rectangle(m.left, m.grid_top, m.grid_right, m.grid_bottom);
 
     canvas.SetFontColor(Maroon);
     canvas.SetBrushColor(White);
-    canvas.SetFont("Arial", m.number_font);
-    DrawGrid(puzzle, m, canvas);
+    DrawGrid(puzzle, plan, canvas);
+    if (plan.key) DrawKeyLetters(puzzle, m, canvas);
   }
-  // The lists keep the size of the numbers.
-  canvas.SetFont("Arial", m.number_font);
-  DrawClueList(puzzle, m, canvas, m.left, Utf8ToCp1251("По горизонтали:"), content.across);
-  DrawClueList(puzzle, m, canvas, m.down_left, Utf8ToCp1251("По вертикали:"), content.down);
+  // The lists keep the size the numbers have in a frame of usual size.
+  canvas.SetFont(Font, m.list_font);
+  DrawClueList(canvas, content.across);
+  DrawClueList(canvas, content.down);
 }
 
-int PrintedPuzzle::Paginate(int /*page_width*/, int page_height) {
-  plan_ = PlanPrintPages(puzzle_, settings_.PrinterDpiX, settings_.PrinterDpiY, page_height);
+int PrintedPuzzle::Paginate(int page_width, int page_height, Canvas& measure) {
+  const PrintRequest request{settings_.PrinterDpiX, settings_.PrinterDpiY, page_width, page_height, title_, key_};
+  plan_ = PlanPrintPages(puzzle_, request, measure);
   return static_cast<int>(plan_.pages.size());
 }
 
 void PrintedPuzzle::DrawPage(int page, Canvas& canvas) {
-  DrawPrintPage(puzzle_, settings_.Colors.PrintBackColor, title_, plan_, page, canvas);
+  DrawPrintPage(puzzle_, settings_.Colors.PrintBackColor, plan_, page, canvas);
 }
 
 void PrintCommand(Gridlex& state, Host& host) {

@@ -2,6 +2,8 @@
 // delivered puzzle, made by the window's export button and by `gridlex-cli export`, byte for byte;
 // and the printed pages, laid out alike and holding every clue as text.
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,8 +17,14 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
+#include <sstream>
 
+#include "base/Cp1251.h"
+#include "files/PuzzleFile.h"
 #include "qt/MainWindow.h"
+#include "qt/PagedPrinting.h"
+#include "shell/SettingsFile.h"
 #include "qt/Printing.h"
 #include "qt/QtHost.h"
 #include "shell/PrintLayout.h"
@@ -257,6 +265,123 @@ TEST_F(DeliveredProgramFolder, TheBatchToolPrintsThePagesTheWindowPrintsAsText) 
   std::string error;
   ASSERT_EQ(PrintOnPrinter(printer, document, error, form->State().settings.PrinterDpiY), PrintOutcome::Printed);
   EXPECT_EQ(PdfText(window_pdf), text);
+}
+
+// The words of a clue (Windows-1251) as UTF-8, split at blanks.
+std::vector<std::string> WordsOf(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while ((start = text.find_first_not_of(' ', start)) != std::string_view::npos) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    words.push_back(Cp1251ToUtf8(text.substr(start, end - start)));
+    start = end;
+  }
+  return words;
+}
+
+// The words of a PDF's text, each once.
+std::set<std::string> PdfWords(const fs::path& pdf) {
+  std::set<std::string> words;
+  std::istringstream in(PdfText(pdf));
+  for (std::string word; in >> word;) words.insert(word);
+  return words;
+}
+
+// Every text of the plan lies inside the printable area, the across list left of the down list and
+// the first page's lists under the frame.
+void ExpectInsideThePage(const PrintPlan& plan, const std::string& name) {
+  const PrintMetrics& m = plan.metrics;
+  ASSERT_GT(plan.page_width, 0) << name;
+  ASSERT_GT(plan.page_height, 0) << name;
+  const auto inside = [&](const PrintedText& t, int left, int right, int top, const std::string& what) {
+    EXPECT_TRUE(t.x >= left && t.x + t.width <= right && t.y >= top && t.y + t.height <= plan.page_height)
+        << name << ": " << what << " \"" << Cp1251ToUtf8(t.text) << "\" at " << t.x << "," << t.y << " size "
+        << t.width << "x" << t.height << " outside " << left << ".." << right << " x " << top << ".."
+        << plan.page_height;
+  };
+  for (std::size_t page = 0; page < plan.pages.size(); ++page) {
+    const PrintedPage& content = plan.pages[page];
+    const std::string at = "page " + std::to_string(page + 1);
+    const int top = content.title_and_grid ? m.grid_bottom : 0;
+    if (content.title_and_grid) {
+      EXPECT_TRUE(m.left >= 0 && m.grid_right <= plan.page_width && m.grid_bottom <= plan.page_height)
+          << name << ": the frame " << m.grid_right << "x" << m.grid_bottom << " on a page of " << plan.page_width
+          << "x" << plan.page_height;
+      for (const PrintedText& line : content.title) inside(line, 0, plan.page_width, 0, at + " title");
+    }
+    for (const PrintedList* list : {&content.across, &content.down}) {
+      if (!list->shown) continue;
+      const bool across = list == &content.across;
+      const int left = across ? 0 : m.down_left;
+      const int right = across ? m.down_left : plan.page_width;
+      inside(list->heading, left, right, top, at + " heading");
+      for (const PrintedText& line : list->lines) inside(line, left, right, top, at + " line");
+    }
+  }
+}
+
+// The plan of the pages of `export --pdf`, laid out on the same A4 pages with their fonts.
+PrintPlan PdfPlan(const Puzzle& puzzle, const Settings& settings, const std::string& title, bool key) {
+  Settings at300 = settings;
+  at300.PrinterDpiX = at300.PrinterDpiY = 300;
+  PrintedPuzzle document(puzzle, at300, title, key);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(300);
+  writer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+  std::string error;
+  EXPECT_EQ(PrintOnDevice(writer, 300, document, error, 300), PrintOutcome::Printed) << error;
+  return document.Plan();
+}
+
+// Crosswords of boards 19 to 55 built by a series, printed as puzzle, with the answers and as the
+// answer key: every word of every clue, every slot number and every answer is in the PDF's text,
+// and every text and the frame lie inside the printable area, each list in its own column.
+TEST_F(DeliveredProgramFolder, ThePdfPagesHoldEveryClueWordAndNumberInsideThePage) {
+  if (!HasPdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF text cannot be read";
+  const std::string dictionary = (Delivered / "data" / "ru.dct").string();
+  struct Series {
+    int board, seed, count;
+  };
+  int checked = 0;
+  for (const Series series : {Series{19, 11, 1}, Series{21, 5, 3}, Series{41, 3, 1}, Series{55, 2, 1}}) {
+    const std::string out = "out/b" + std::to_string(series.board);
+    ASSERT_EQ(RunCli("series " + dictionary + " --count " + std::to_string(series.count) + " --board " +
+                     std::to_string(series.board) + " --seed " + std::to_string(series.seed) + " --out-dir " + out +
+                     " --format gx,pdf --key --program-dir ."),
+              0);
+    for (int n = 1; n <= series.count; ++n) {
+      const std::string base = out + "/" + std::to_string(n);
+      auto puzzle = std::make_unique<Puzzle>();
+      ASSERT_EQ(LoadPuzzleFile(*puzzle, base + ".gx").status, PuzzleLoadResult::Status::Loaded) << base;
+      ASSERT_EQ(RunCli("export " + base + ".gx --pdf " + base + "-answers.pdf --answers --program-dir ."), 0);
+      const std::set<std::string> plain = PdfWords(base + ".pdf");
+      const std::set<std::string> answers = PdfWords(base + "-answers.pdf");
+      const std::set<std::string> key = PdfWords(base + "-key.pdf");
+      const std::string answer_text = PdfText(base + "-answers.pdf");
+      const std::string key_text = PdfText(base + "-key.pdf");
+      for (int row = 0; row < puzzle->SlotCount; ++row) {
+        const std::string number = WordsOf(puzzle->Grid1.Number(row)).at(0);
+        EXPECT_TRUE(plain.count(number) && answers.count(number) && key.count(number)) << base << ": " << number;
+        for (const std::string& word : WordsOf(puzzle->Grid1.Clue(row))) {
+          EXPECT_TRUE(plain.count(word) && answers.count(word) && key.count(word)) << base << ": " << word;
+        }
+        // An answer stands before its clue, joined by a hyphen: "кот-".
+        const std::string answer = Cp1251ToUtf8(puzzle->SlotAnswer[row + 1].view()) + "-";
+        EXPECT_NE(answer_text.find(answer), std::string::npos) << base << ": " << answer;
+        EXPECT_NE(key_text.find(answer), std::string::npos) << base << ": " << answer;
+      }
+      const std::string title = PuzzleCaption(std::to_string(n) + ".gx", puzzle->SlotCount);
+      ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, false), base);
+      ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, true), base + " key");
+      puzzle->AnswersShown = 1;
+      ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, false), base + " answers");
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 6);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace gx {
 namespace {
 
 struct DrawnBoard {
-  explicit DrawnBoard(qreal ratio) : image(qRound(336 * ratio), qRound(336 * ratio), QImage::Format_RGB32),
+  explicit DrawnBoard(qreal ratio, std::string number = FormatClueNumber(38)) : image(qRound(336 * ratio), qRound(336 * ratio), QImage::Format_RGB32),
                                      canvas(&image), board(puzzle, palette, window, canvas) {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
@@ -28,7 +28,7 @@ struct DrawnBoard {
     puzzle.SlotX[k] = 1;
     puzzle.SlotY[k] = 1;
     puzzle.SlotLength[k] = 5;
-    puzzle.Grid1.SetCell(0, 0, FormatClueNumber(38));
+    puzzle.Grid1.SetCell(0, 0, number);
     for (int t = 0; t < 5; ++t) puzzle.SetMask(1 + t, 1, GridCell);
     puzzle.PlayActive = 1;
     board.RedrawBoard();
@@ -75,6 +75,40 @@ TEST(ScaledBoard, AtRatioTwoCellsAreBlocksTextIsFineAndTheHighlightTogglesBack) 
   EXPECT_EQ(FromQColor(two.image.pixelColor(2 * 40, 2 * 24)), two.palette.WordCellColor);
   two.board.DrawHighlight();  // and on again: exactly the image before
   EXPECT_EQ(two.image, highlighted);
+}
+
+// Runs of device columns inside the rectangle that hold a pixel of `ink`: one per glyph of a number.
+int InkRuns(const QImage& image, QRect rect, Color ink) {
+  int runs = 0;
+  bool in_run = false;
+  for (int x = rect.left(); x <= rect.right(); ++x) {
+    bool inked = false;
+    for (int y = rect.top(); y <= rect.bottom() && !inked; ++y) inked = FromQColor(image.pixelColor(x, y)) == ink;
+    if (inked && !in_run) ++runs;
+    in_run = inked;
+  }
+  return runs;
+}
+
+// Slot 102 is written whole, its three digits inside the cell's outline, at both scales: the board
+// drawn with it differs from the board drawn without a number only inside the cell.
+TEST(ScaledBoard, AThreeDigitNumberIsWrittenWholeInsideItsCell) {
+  for (const qreal ratio : {1.0, 2.0}) {
+    const DrawnBoard whole(ratio, FormatClueNumber(102));
+    const DrawnBoard none(ratio, "");
+    const int r = static_cast<int>(ratio);
+    const QRect inside(r * 17, r * 17, r * 15, r * 15);  // cell (1, 1) within its outline
+    for (int y = 0; y < whole.image.height(); ++y)
+      for (int x = 0; x < whole.image.width(); ++x) {
+        if (inside.contains(x, y)) continue;
+        ASSERT_EQ(whole.image.pixel(x, y), none.image.pixel(x, y)) << ratio << ": " << x << "," << y;
+      }
+    // The word is highlighted (XOR purple), so the navy digits show as navy XOR purple.
+    EXPECT_EQ(InkRuns(whole.image, inside, Navy ^ Purple), 3) << ratio;
+    // Two-digit numbers keep their drawing: 38 is written at its usual place and size.
+    const DrawnBoard usual(ratio);
+    EXPECT_EQ(InkRuns(usual.image, inside, Navy ^ Purple), 2) << ratio;
+  }
 }
 
 TEST(ScaledBoard, ButtonPicturesExistAtTheUsualDeviceRatios) {

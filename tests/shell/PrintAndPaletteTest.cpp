@@ -266,6 +266,57 @@ TEST_F(PrintedPage, SmallPagesSpreadTheListsWithoutLosingALine) {
   EXPECT_FALSE(plan.pages[2].down.shown);
 }
 
+// On an A4 page at 300 dpi (2244 x 3272 dots): a clue wider than its column goes on in lines
+// indented under its text, a word wider than the column is broken, no line crosses into the other
+// column or off the page, and no character is lost; a frame of 55 cells shrinks to the page's width.
+TEST_F(PrintedPage, WideCluesWrapInTheirColumnAndALargeFrameShrinksToThePage) {
+  PlayBench large{55};
+  const std::string words = W(" слово ещё одно слово и снова слово, потом длинное-предлинное слово и ещё");
+  const std::string giant(120, 'x');
+  large.AddSlot(0, 0, 3, false, W("КОТ"), words + words);
+  large.AddSlot(52, 54, 3, false, W("ДОМ"), " " + giant);
+  large.AddSlot(0, 0, 3, true, W("КИД"), words + words + words);
+  NullCanvas measure;
+  PrintRequest request{300, 300, 2244, 3272, W("Кроссворд"), false};
+  const PrintPlan plan = PlanPrintPages(large.state.puzzle, request, measure);
+  const PrintMetrics& m = plan.metrics;
+  EXPECT_EQ(m.cell_width, (2244 - 30) / 55);
+  EXPECT_EQ(m.cell_height, m.cell_width);
+  EXPECT_EQ(m.grid_right, 30 + 55 * m.cell_width);
+  EXPECT_LT(m.number_font, ComputePrintMetrics(300, 300, 55).number_font);
+  ASSERT_EQ(plan.pages.size(), 1u);
+  const gx::PrintedPage& page = plan.pages[0];
+  for (const PrintedList* list : {&page.across, &page.down}) {
+    const bool across = list == &page.across;
+    std::string joined;
+    for (const PrintedText& line : list->lines) {
+      EXPECT_GE(line.x, across ? 30 : 1181);
+      EXPECT_LE(line.x + line.width, across ? 1181 - 30 : 2244);
+      EXPECT_EQ(line.width, measure.MeasureText(line.text).width);
+      if (line.x > (across ? 30 : 1181)) {
+        EXPECT_EQ(line.x, (across ? 30 : 1181) + measure.MeasureText("  1 ").width);
+      }
+      joined += line.text;
+    }
+    const int first = across ? 0 : 2;
+    const int end = across ? 2 : 3;
+    std::string expected;
+    for (int row = first; row < end; ++row) expected += PrintClueLine(large.state.puzzle, row);
+    std::erase(expected, ' ');
+    std::erase(joined, ' ');
+    EXPECT_EQ(joined, expected) << across;
+    EXPECT_GT(list->lines.size(), static_cast<std::size_t>(end - first)) << across;
+    for (std::size_t i = 0; i < list->lines.size(); ++i) EXPECT_EQ(list->lines[i].y, m.grid_bottom + 46 * int(i + 2));
+  }
+
+  // A frame that fits keeps the cells of 0.2 inch.
+  AddThreeSlots();
+  const PrintPlan usual = PlanPrintPages(bench.state.puzzle, request, measure);
+  EXPECT_EQ(usual.metrics.cell_width, 60);
+  EXPECT_EQ(usual.metrics.number_font, 33);
+  EXPECT_EQ(usual.pages[0].across.lines.at(0).text, W("  1  зверь"));
+}
+
 TEST(OutputButtons, PrintPaletteAndExportButtonsReachTheirCommands) {
   OutputHost host;
   MemoryCanvas canvas(336, 336);

@@ -41,7 +41,8 @@ class OutputHost : public ScriptedHost {
     ++print_dialogs;
     if (print_outcome == PrintOutcome::Printed) {
       pages.clear();
-      const int count = document.Paginate(page_width, page_height);
+      NullCanvas measure;
+      const int count = document.Paginate(page_width, page_height, measure);
       for (int page = 0; page < count; ++page) {
         pages.emplace_back(canvas_size, canvas_size);
         document.DrawPage(page, pages.back());
