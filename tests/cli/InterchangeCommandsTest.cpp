@@ -150,6 +150,8 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
   EXPECT_EQ(RunCli({"export", unfinished}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--text", "--ipuz", f.Path("u.ipuz")}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--answers"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--html", f.Path("u"), "--key"}).exit_code, 2);
+  EXPECT_EQ(RunCli({"export", unfinished, "--pdf", f.Path("u.pdf"), "--key", "--answers"}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--program-dir", "."}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--text", "--force"}).exit_code, 2);
   EXPECT_FALSE(f.Exists("u.ipuz"));

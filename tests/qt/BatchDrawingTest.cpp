@@ -357,6 +357,10 @@ TEST_F(DeliveredProgramFolder, ThePdfPagesHoldEveryClueWordAndNumberInsideThePag
       auto puzzle = std::make_unique<Puzzle>();
       ASSERT_EQ(LoadPuzzleFile(*puzzle, base + ".gx").status, PuzzleLoadResult::Status::Loaded) << base;
       ASSERT_EQ(RunCli("export " + base + ".gx --pdf " + base + "-answers.pdf --answers --program-dir ."), 0);
+      if (n == 1) {  // export --key writes the key the series writes
+        ASSERT_EQ(RunCli("export " + base + ".gx --pdf " + base + "-exported-key.pdf --key --program-dir ."), 0);
+        EXPECT_EQ(PdfText(base + "-exported-key.pdf"), PdfText(base + "-key.pdf")) << base;
+      }
       const std::set<std::string> plain = PdfWords(base + ".pdf");
       const std::set<std::string> answers = PdfWords(base + "-answers.pdf");
       const std::set<std::string> key = PdfWords(base + "-key.pdf");
