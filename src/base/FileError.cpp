@@ -14,8 +14,8 @@ FileError FileError::FromErrno(int error_number) {
     case EROFS:
     case EISDIR: return FileError(AccessDenied);
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return FileError(DiskFull);
+    case EDQUOT: return FileError(DiskFull);
+    case EFBIG: return FileError(FileTooLarge);
     case ENAMETOOLONG:
     case EINVAL: return FileError(InvalidFilename);
     case EMFILE:

@@ -16,7 +16,8 @@ class FileError {
   static constexpr int InvalidFilename = 123;
   static constexpr int ReadBeyondEnd = 100;
   static constexpr int DiskFull = 101;
-  // Larger than any file of its kind can be: refused before it is read.
+  // Larger than any file of its kind can be (refused before it is read), or a write beyond the
+  // file size limit.
   static constexpr int FileTooLarge = 9001;
 
   FileError() = default;

@@ -28,12 +28,16 @@ FileError ReadWholeFile(const std::string& path, std::string& bytes, std::uint64
 // A regular file that can be opened for reading.
 bool FileExists(const std::string& path);
 
+// What a replacement does with a link standing where it writes: replace the file the link points
+// to, in that file's own folder, or replace the link itself by a file.
+enum class AtLink { Follow, Replace };
+
 // Writes `bytes` to `path` through a temporary file in the same folder, then renames it over the
-// target. A link is followed: the file it points to is replaced in its own folder. A target or
+// target. A link is followed (or replaced, as `at_link` says). A target or
 // folder without write permission is refused as "File access denied". On failure the target is
 // left as it was and the temporary file is removed; temporary files that an earlier, killed write
 // to the same target left behind are removed first (base/TempFile.h says how they are known).
-FileError ReplaceFile(const std::string& path, std::string_view bytes);
+FileError ReplaceFile(const std::string& path, std::string_view bytes, AtLink at_link = AtLink::Follow);
 
 // The folder part of a path ("" for a bare name) and the path of `name` inside `folder`.
 std::string FolderOf(const std::string& path);

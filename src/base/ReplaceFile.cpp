@@ -46,8 +46,9 @@ bool HasWriteBit(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) !=
 
 // The permission the user gave counts even where the system would let the write through (the
 // superuser may write anything): a file or folder without any write bit is not written.
-FileError CheckWritable(const std::string& target, struct stat& old, bool& exists) {
-  exists = ::stat(target.c_str(), &old) == 0;
+FileError CheckWritable(const std::string& target, bool follow, struct stat& old, bool& exists) {
+  exists = (follow ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old)) == 0;
+  if (exists && S_ISLNK(old.st_mode)) exists = false;  // the link itself goes
   if (exists) {
     if (!S_ISREG(old.st_mode)) return FileError(FileError::AccessDenied);
     if (!HasWriteBit(old.st_mode) || ::access(target.c_str(), W_OK) != 0) return FileError(FileError::AccessDenied);
@@ -96,13 +97,16 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileError ReplaceFile(const std::string& path, std::string_view bytes) {
+FileError ReplaceFile(const std::string& path, std::string_view bytes, AtLink at_link) {
   if (path.empty() || path.back() == '/') return FileError(FileError::InvalidFilename);
-  std::string target;
-  if (FileError error = FollowLinks(path, target)) return error;
+  const bool follow = at_link == AtLink::Follow;
+  std::string target = path;
+  if (follow) {
+    if (FileError error = FollowLinks(path, target)) return error;
+  }
   struct stat old {};
   bool exists = false;
-  if (FileError error = CheckWritable(target, old, exists)) return error;
+  if (FileError error = CheckWritable(target, follow, old, exists)) return error;
   const std::string folder = FolderOf(target);
   RemoveAbandonedTempFiles(folder, target.substr(folder.size()));
 

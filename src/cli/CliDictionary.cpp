@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
+#include "cli/FilePlan.h"
 #include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
@@ -79,6 +80,10 @@ namespace {
 
 int RunImport(const std::vector<std::string>& args) {
   Arguments arguments(args, {{"--lossy", false}}, 2, 2);
+  FilePlan plan;
+  plan.Input("TEXT", arguments.Positional(0));
+  plan.Output("DCT", arguments.Positional(1), true);
+  plan.Check();
   auto store = std::make_unique<DictionaryStore>();
   std::vector<std::string> warnings;
   try {

@@ -8,6 +8,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
 #include "cli/CliOptions.h"
+#include "cli/FilePlan.h"
+#include "cli/Interruption.h"
 #include "cli/CliSupport.h"
 #include "cli/FillShortfallText.h"
 #include "core/BuildLogic.h"
@@ -85,6 +87,11 @@ int RunGenerate(const std::vector<std::string>& args) {
 
 int RunFill(const std::vector<std::string>& args) {
   const FillOptions options = ParseFillOptions(args);
+  FilePlan plan;
+  plan.Input("GRID", options.grid_path);
+  plan.Input("DICT", options.dictionary_path);
+  if (options.dict_out) plan.Output("--dict-out", *options.dict_out, true, options.dictionary_path);
+  plan.Check();
   SeededRandom unused{0};  // a refill draws nothing
   BatchCore batch(unused, kBoardCells);
   Gridlex& state = batch.State();
@@ -113,6 +120,13 @@ int RunFill(const std::vector<std::string>& args) {
 
 int RunBuild(const std::vector<std::string>& args) {
   const BuildOptions options = ParseBuildOptions(args);
+  FilePlan plan;
+  plan.Input("DICT", options.dictionary_path);
+  if (options.random.draws_path) plan.Input("--draws", *options.random.draws_path);
+  if (options.out) plan.Output("--out", *options.out, true);
+  // The dictionary may be written back under its own name, to carry its order to the next run.
+  if (options.dict_out) plan.Output("--dict-out", *options.dict_out, true, options.dictionary_path);
+  plan.Check();
   auto random = MakeRandom(options.random);
   BatchCore batch(*random, options.board);
   Gridlex& state = batch.State();
@@ -138,6 +152,7 @@ int RunBuild(const std::vector<std::string>& args) {
   if (options.out) {
     const FileError error = SavePuzzleFile(*built.puzzle, *options.out);
     if (error) throw IoFailure{error, *options.out};
+    NoteWritten(*options.out);
   }
   return ExitSuccess;
 }

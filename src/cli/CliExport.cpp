@@ -9,6 +9,7 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
+#include "cli/FilePlan.h"
 #include "shell/HtmlExport.h"
 
 namespace gx::cli {
@@ -105,10 +106,25 @@ void ExportGif(Puzzle& puzzle, const ExportRequest& request) {
   WriteOutputOrFail(request.target, PictureGif(puzzle, folder.settings.Colors, side), request.force);
 }
 
+// What the export reads and writes, checked before anything else.
+void CheckFiles(const ExportRequest& request) {
+  FilePlan plan;
+  plan.Input("GX", request.source);
+  if (request.output == "--html") {
+    plan.OutputFolder("--html", request.target);
+    plan.FileInFolder("--html", JoinPath(request.target, ExportPictureName("")));
+    plan.FileInFolder("--html", JoinPath(request.target, ExportPageName("")));
+  } else if (request.output != "--text") {
+    plan.Output(request.output, request.target, false);
+  }
+  plan.Check();
+}
+
 }  // namespace
 
 int RunExportPuzzle(const std::vector<std::string>& args) {
   const ExportRequest request = ParseExport(args);
+  CheckFiles(request);
   auto puzzle = std::make_unique<Puzzle>();
   LoadPuzzleOrFail(request.source, *puzzle);
   if (request.output == "--text") {

@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
+#include "cli/FilePlan.h"
 #include "files/IpuzReader.h"
 #include "files/PuzzleFile.h"
 
@@ -16,6 +17,10 @@ int RunImportIpuz(const std::vector<std::string>& args) {
   const std::string& source = arguments.Positional(0);
   const std::string& target = arguments.Positional(1);
   const bool force = arguments.Has("--force");
+  FilePlan plan;
+  plan.Input("FILE.ipuz", source);
+  plan.Output("OUT.gx", target, false);
+  plan.Check();
   CheckOutputsFree({target}, force);
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(source, error);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cli/CliSupport.h"
+#include "cli/Interruption.h"
 #include "base/FileIo.h"
 #include "files/IpuzWriter.h"
 #include "files/NewFile.h"
@@ -22,7 +23,9 @@ namespace {
 
 void WriteOutputOrFail(const std::string& path, std::string_view bytes, bool force) {
   if (force) {
-    if (FileError error = ReplaceFile(path, bytes)) throw IoFailure{error, path};
+    // A link planted among the outputs is replaced, never followed into another folder.
+    if (FileError error = ReplaceFile(path, bytes, AtLink::Replace)) throw IoFailure{error, path};
+    NoteWritten(path);
     return;
   }
   bool already_there = false;
@@ -30,6 +33,7 @@ void WriteOutputOrFail(const std::string& path, std::string_view bytes, bool for
   if (already_there) AlreadyThere(path);
   if (!error) error = SyncFileSystem(FolderOf(path));
   if (error) throw IoFailure{error, path};
+  NoteWritten(path);
 }
 
 void CheckOutputsFree(const std::vector<std::string>& paths, bool force) {

@@ -11,6 +11,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
+#include "cli/FilePlan.h"
 #include "cli/SeriesRun.h"
 #include "base/FileIo.h"
 
@@ -81,6 +82,20 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+// The dictionary written back may replace the dictionary read, never a crossword of the series.
+void CheckSeriesFiles(const SeriesOptions& options) {
+  FilePlan plan;
+  plan.Input("DICT", options.dictionary_path);
+  plan.OutputFolder("--out-dir", options.out_dir);
+  if (options.dict_out) plan.Output("--dict-out", *options.dict_out, true, options.dictionary_path);
+  for (int number = 1; number <= options.settings.count; ++number) {
+    for (const std::string& name : SeriesFileNames(options.formats, number)) {
+      plan.FileInFolder("--out-dir", JoinPath(options.out_dir, name));
+    }
+  }
+  plan.Check();
+}
+
 // The program folder of the drawn formats; the page's templates are checked before anything is built.
 ExportFolder DrawingFolder(const std::string& program_dir, bool pages) {
   ExportFolder folder = ReadProgramFolder(program_dir);
@@ -115,6 +130,7 @@ class ProgressLine {
 
 int RunSeries(const std::vector<std::string>& args) {
   const SeriesOptions options = ParseSeriesOptions(args);
+  CheckSeriesFiles(options);
   SeriesOutput output{options.out_dir, options.formats, options.force, {}};
   SeriesFiles(output).CheckFree(options.settings.count);
   if (options.formats.pdf || options.formats.html) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cli/FilePlan.h"
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
 #include "cli/CliPuzzle.h"
@@ -46,6 +47,7 @@ void PrintClues(const Puzzle& puzzle, bool down) {
 }  // namespace
 
 void LoadPuzzleOrFail(const std::string& path, Puzzle& puzzle) {
+  CheckFileToRead(path);
   PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
   if (result.status == PuzzleLoadResult::Status::Missing) throw IoFailure{FileError(FileError::FileNotFound), path};
   if (result.status == PuzzleLoadResult::Status::Failed) throw IoFailure{result.error, path};

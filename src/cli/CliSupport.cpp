@@ -7,6 +7,8 @@
 #include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
+#include "cli/FilePlan.h"
+#include "cli/Interruption.h"
 
 namespace gx::cli {
 
@@ -71,12 +73,14 @@ void WarnUtf8Line(std::string_view utf8) {
 void WarnLine(std::string_view cp1251) { WarnUtf8Line(Cp1251ToUtf8(cp1251)); }
 
 std::string ReadFileOrFail(const std::string& path) {
+  CheckFileToRead(path);
   std::string bytes;
   if (FileError error = ReadWholeFile(path, bytes)) throw IoFailure{error, path};
   return bytes;
 }
 
 void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
+  CheckFileToRead(path);
   WindowState window;
   NullHost host;
   DictionaryLoadResult result = LoadDictionary(store, path, window, host);
@@ -91,6 +95,7 @@ void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path
   }
   WindowState window;
   if (FileError error = WriteDictionary(store, path, window)) throw IoFailure{error, path};
+  NoteWritten(path);
 }
 
 std::vector<std::string> SplitTextLines(std::string text) {

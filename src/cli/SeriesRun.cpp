@@ -9,6 +9,7 @@
 #include "cli/BatchCore.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
+#include "cli/Interruption.h"
 #include "core/FillEngine.h"
 #include "base/Host.h"
 #include "core/RandomSource.h"
@@ -117,9 +118,12 @@ void SeriesFiles::Finish() const {
 void SeriesFiles::WriteFile(const std::string& name, std::string_view bytes) const {
   const std::string path = JoinPath(output_.dir, name);
   bool already_there = false;
-  const FileError error = output_.force ? ReplaceFile(path, bytes) : WriteNewFile(path, bytes, already_there);
+  // A link planted in the folder is replaced, never followed into another folder.
+  const FileError error =
+      output_.force ? ReplaceFile(path, bytes, AtLink::Replace) : WriteNewFile(path, bytes, already_there);
   if (already_there) AlreadyThere(path);
   if (error) throw IoFailure{error, path};
+  NoteWritten(path);
 }
 
 }  // namespace gx::cli

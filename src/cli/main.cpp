@@ -1,3 +1,7 @@
 #include "cli/Cli.h"
+#include "cli/Interruption.h"
 
-int main(int argc, char** argv) { return gx::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+  gx::cli::HandleInterruptions();
+  return gx::cli::Run(argc, argv);
+}
