@@ -4,7 +4,7 @@
 GRIDLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 GRIDLEX_PACKAGES=(
-  build-essential cmake ninja-build pkg-config help2man
+  build-essential cmake ninja-build pkg-config help2man lld ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6
   libjpeg62-turbo-dev libgif-dev libgtest-dev
   fonts-liberation xvfb xauth poppler-utils
@@ -30,6 +30,8 @@ gridlex_launcher=()
 if command -v ccache >/dev/null 2>&1; then
   gridlex_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   export CCACHE_BASEDIR CCACHE_NOHASHDIR=1
+  # The tests' precompiled headers are cached too.
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
   CCACHE_BASEDIR=$(dirname "$GRIDLEX_ROOT")
 fi
 
