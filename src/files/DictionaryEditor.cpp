@@ -48,16 +48,16 @@ bool DictionaryEditor::SearchFromStart() { return Search(1); }
 bool DictionaryEditor::SearchOn() { return Search(CurrentEntry + 1); }
 
 bool DictionaryEditor::Search(int first) {
-  const std::string_view key = std::string_view(Edit1Text).substr(0, MaxFieldLength);
+  const std::string_view key = std::string_view(WordField).substr(0, MaxFieldLength);
   for (int e = first; e <= store_.DictionaryCount; ++e) {
     const std::string_view entry = store_.Entry(e);
     if (EntryWord(entry) != key) continue;
-    Edit2Text = std::string(EditorClue(entry));
+    ClueField = std::string(EditorClue(entry));
     Show(e);
     ShowCount();
     return true;
   }
-  Edit2Text.clear();
+  ClueField.clear();
   entry_shown_ = false;
   return false;
 }
@@ -75,13 +75,13 @@ void DictionaryEditor::Show(int e) {
 bool DictionaryEditor::RefusedUnlessShown() {
   if (EntryShown()) return false;
   // A stale position would change an entry the user never saw.
-  Label1Text = Utf8ToCp1251(entry_shown_ ? "Найдите слово снова" : "Слово не найдено");
+  StatusLine = Utf8ToCp1251(entry_shown_ ? "Найдите слово снова" : "Слово не найдено");
   return true;
 }
 
 bool DictionaryEditor::TakeCodedFields() {
-  std::string word = Edit1Text;
-  std::string clue = Edit2Text;
+  std::string word = WordField;
+  std::string clue = ClueField;
   YoReplaced = ReplaceYo(word) | ReplaceYo(clue);
   Uncoded = FirstUncoded(word);
   if (Uncoded == 0) Uncoded = FirstUncoded(clue);
@@ -89,8 +89,8 @@ bool DictionaryEditor::TakeCodedFields() {
     YoReplaced = false;
     return false;
   }
-  Edit1Text = std::move(word);
-  Edit2Text = std::move(clue);
+  WordField = std::move(word);
+  ClueField = std::move(clue);
   return true;
 }
 
@@ -123,14 +123,14 @@ EditOutcome DictionaryEditor::Delete() {
   const std::size_t after = record * (static_cast<std::size_t>(store_.DictionaryCount) - CurrentEntry);
   if (after > 0) std::memmove(buffer + at, buffer + at + record, after);
   --store_.DictionaryCount;
-  Edit2Text.clear();
+  ClueField.clear();
   entry_shown_ = false;  // CurrentEntry now names the entry after the gap, which is not shown
   Changed();
   return EditOutcome::Done;
 }
 
 std::string DictionaryEditor::ComposedEntry() const {
-  std::string text = Edit1Text + ' ' + Edit2Text;
+  std::string text = WordField + ' ' + ClueField;
   if (text.size() > MaxFieldLength) text.resize(MaxFieldLength);
   return text;  // the store keeps the first 128 characters
 }
@@ -141,7 +141,7 @@ void DictionaryEditor::Changed() {
   window_.Label6Text = DictionaryLine(store_);
 }
 
-void DictionaryEditor::ShowCount() { Label1Text = WordCountText(store_.DictionaryCount); }
+void DictionaryEditor::ShowCount() { StatusLine = WordCountText(store_.DictionaryCount); }
 
 std::string_view EditorClue(std::string_view entry) {
   const std::size_t space = entry.find(' ');

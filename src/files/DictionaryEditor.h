@@ -16,7 +16,7 @@ namespace gx {
 // What an add, correction or delete did.
 enum class EditOutcome : std::uint8_t {
   Done,           // the store was changed
-  NothingShown,   // correct or delete while the window shows no entry found: Label1 says so
+  NothingShown,   // correct or delete while the window shows no entry found: the status line says so
   Uncoded,        // a character the letter code lacks (in `Uncoded`): nothing was changed
   StoreFull,      // add into a store of 16,384 entries
 };
@@ -30,13 +30,13 @@ class DictionaryEditor {
 
   // The window became active: the editor's help page applies and the count is shown afresh.
   void Activate();
-  // The first entry whose word equals Edit1 exactly; false (and an empty clue) when none has it.
+  // The first entry whose word equals the word field exactly; false (and an empty clue) when none has it.
   bool SearchFromStart();
   // The same search, continued after CurrentEntry: steps through homonyms in store order.
   bool SearchOn();
-  // Appends Edit1, a space and Edit2 as a new entry, which the window then shows as found.
+  // Appends the word, a space and the clue as a new entry, which the window then shows as found.
   EditOutcome Add();
-  // Replaces the entry the window shows as found with Edit1, a space and Edit2.
+  // Replaces the entry the window shows as found with the word, a space and the clue.
   EditOutcome Correct();
   // Removes the entry the window shows as found, closing the gap.
   EditOutcome Delete();
@@ -47,9 +47,9 @@ class DictionaryEditor {
   // there (a fill reorders the store, another dictionary may have been loaded).
   bool EntryShown() const;
 
-  std::string Edit1Text;   // the word
-  std::string Edit2Text;   // the clue
-  std::string Label1Text;  // "512 слов"
+  std::string WordField;   // the word
+  std::string ClueField;   // the clue
+  std::string StatusLine;  // "512 слов", or why the last command did nothing
   std::string Caption;     // set by the command that opens the window
   // The entry the last successful search found or the last addition made; 0 at start. It survives
   // loading another dictionary, so every use checks it against the count.

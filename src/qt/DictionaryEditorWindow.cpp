@@ -10,7 +10,7 @@
 #include "base/Cp1251.h"
 #include "qt/QtText.h"
 #include "shell/Input.h"
-#include "shell/DictionaryCommands.h"
+#include "shell/CommandCore.h"
 
 namespace gx {
 
@@ -84,13 +84,15 @@ TForm5::TForm5() {
   installEventFilter(this);
 }
 
-void TForm5::Attach(DictionaryCommands* commands, std::function<void()> after_command) {
-  commands_ = commands;
+void TForm5::Attach(CommandCore* core, std::function<void()> after_command) {
+  core_ = core;
   after_command_ = std::move(after_command);
 }
 
 void TForm5::ShowAndActivate() {
-  if (commands_ && !commands_->Editor().Caption.empty()) setWindowTitle(FromCp1251(commands_->Editor().Caption));
+  if (core_ && !core_->DictionaryEditorView().Caption.empty()) {
+    setWindowTitle(FromCp1251(core_->DictionaryEditorView().Caption));
+  }
   show();
   raise();
   activateWindow();
@@ -99,8 +101,8 @@ void TForm5::ShowAndActivate() {
 }
 
 void TForm5::FormActivate() {
-  if (!commands_) return;
-  commands_->EditorActivated();
+  if (!core_) return;
+  core_->EditorActivated();
   ShowFields();
 }
 
@@ -110,11 +112,10 @@ void TForm5::changeEvent(QEvent* event) {
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && commands_) {
+  if (event->type() == QEvent::KeyPress && core_) {
     const Key key = ToKey(static_cast<QKeyEvent*>(event)->key());
     if (key != Key::Other) {
-      TakeFields();
-      if (commands_->EditorKeyDown(key)) {
+      if (core_->EditorKeyDown(key, TakeFields())) {
         ShowFields();
         if (after_command_) after_command_();
         return true;
@@ -125,27 +126,26 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm5::Run(EditorAction action) {
-  if (!commands_) return;
-  TakeFields();
-  commands_->RunEditorAction(action);
+  if (!core_) return;
+  core_->RunEditorAction(action, TakeFields());
   ShowFields();
   if (after_command_) after_command_();
 }
 
-void TForm5::TakeFields() {
-  DictionaryEditor& editor = commands_->Editor();
+EditorFields TForm5::TakeFields() {
   // A character the code page lacks is marked, not turned into '?', so that the editor refuses it
   // rather than storing a question mark.
-  taken_word_ = editor.Edit1Text = ToCp1251(edit1_->text(), NoCp1251Char);
-  taken_clue_ = editor.Edit2Text = ToCp1251(edit2_->text(), NoCp1251Char);
+  taken_word_ = ToCp1251(edit1_->text(), NoCp1251Char);
+  taken_clue_ = ToCp1251(edit2_->text(), NoCp1251Char);
+  return {taken_word_, taken_clue_};
 }
 
 void TForm5::ShowFields() {
-  const DictionaryEditor& editor = commands_->Editor();
+  const DictionaryEditor& editor = core_->DictionaryEditorView();
   // A field the command left as it was keeps the user's own text, marked characters included.
-  if (editor.Edit1Text != taken_word_) edit1_->setText(FromCp1251(editor.Edit1Text));
-  if (editor.Edit2Text != taken_clue_) edit2_->setText(FromCp1251(editor.Edit2Text));
-  label1_->setText(FromCp1251(editor.Label1Text));
+  if (editor.WordField != taken_word_) edit1_->setText(FromCp1251(editor.WordField));
+  if (editor.ClueField != taken_clue_) edit2_->setText(FromCp1251(editor.ClueField));
+  label1_->setText(FromCp1251(editor.StatusLine));
 }
 
 }  // namespace gx

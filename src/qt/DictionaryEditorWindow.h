@@ -9,21 +9,24 @@
 #include <functional>
 #include <string>
 
+#include "shell/DictionaryCommands.h"
+
 class QLabel;
 class QLineEdit;
 class QToolButton;
 
 namespace gx {
 
-class DictionaryCommands;
+class CommandCore;
 enum class EditorAction : std::uint8_t;
 
 class TForm5 : public QWidget {
  public:
   TForm5();
 
-  // The commands the window runs, and what to do after each (the main window shows its state).
-  void Attach(DictionaryCommands* commands, std::function<void()> after_command);
+  // The core that runs the window's commands, and what to do after each (the main window shows
+  // its state).
+  void Attach(CommandCore* core, std::function<void()> after_command);
   // Shows the window with its caption and makes it the active one.
   void ShowAndActivate();
   // The window became active: the editor's help applies and the count is refreshed.
@@ -44,9 +47,9 @@ class TForm5 : public QWidget {
 
  private:
   void Run(EditorAction action);
-  void TakeFields();
+  EditorFields TakeFields();
 
-  DictionaryCommands* commands_ = nullptr;
+  CommandCore* core_ = nullptr;
   std::function<void()> after_command_;
   QLineEdit* edit1_ = nullptr;
   QLineEdit* edit2_ = nullptr;

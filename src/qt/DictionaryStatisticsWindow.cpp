@@ -8,7 +8,7 @@
 #include "files/DictionaryStatistics.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtText.h"
-#include "shell/DictionaryCommands.h"
+#include "shell/CommandCore.h"
 
 namespace gx {
 
@@ -52,9 +52,9 @@ void TForm4::ShowAndActivate() {
 }
 
 void TForm4::FormActivate() {
-  if (!commands_) return;
-  commands_->StatisticsActivated();
-  const DictionaryStatistics& statistics = commands_->Statistics();
+  if (!core_) return;
+  core_->StatisticsActivated();
+  const DictionaryStatistics& statistics = core_->Statistics();
   setWindowTitle(FromCp1251(statistics.Caption));
   label19_->setText(FromCp1251(statistics.Label19Text));
   update();
@@ -73,10 +73,10 @@ void TForm4::showEvent(QShowEvent* event) {
 QImage TForm4::Picture() const {
   QImage image(size(), QImage::Format_RGB32);
   image.fill(palette().color(QPalette::Button));
-  if (!commands_) return image;
+  if (!core_) return image;
   QtCanvas canvas(&image);
   canvas.SetFont(font().family().toStdString(), 13);
-  PaintDictionaryStatistics(commands_->Statistics(), canvas, FromQColor(palette().color(QPalette::Button)));
+  PaintDictionaryStatistics(core_->Statistics(), canvas, FromQColor(palette().color(QPalette::Button)));
   return image;
 }
 

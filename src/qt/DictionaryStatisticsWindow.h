@@ -9,14 +9,14 @@ class QLabel;
 
 namespace gx {
 
-class DictionaryCommands;
+class CommandCore;
 
 class TForm4 : public QWidget {
  public:
   TForm4();
 
-  // The commands whose counts the window shows; nothing is shown before this.
-  void Attach(DictionaryCommands* commands) { commands_ = commands; }
+  // The core whose counts the window shows; nothing is shown before this.
+  void Attach(CommandCore* core) { core_ = core; }
   // Shows the window and makes it the active one, which counts the words.
   void ShowAndActivate();
   // Counts the words of the current dictionary and shows the result.
@@ -32,7 +32,7 @@ class TForm4 : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  DictionaryCommands* commands_ = nullptr;
+  CommandCore* core_ = nullptr;
   QLabel* label19_ = nullptr;
 };
 

@@ -110,7 +110,7 @@ void TForm1::SetAdvertWindow(AdvertWindow* form) {
 
 void TForm1::SetPaletteWindow(TForm2* form) {
   if (!form) return;
-  form->Attach(&State().settings.Colors, host_);
+  form->Attach(&core_->Colors(), [this](int row) { core_->PaletteRowClicked(row); });
   if (qt_host_) qt_host_->SetPaletteWindow(form);
   show_window_[static_cast<std::size_t>(SecondaryWindow::Palette)] = [form] {
     form->show();
@@ -120,13 +120,12 @@ void TForm1::SetPaletteWindow(TForm2* form) {
 
 void TForm1::SetDictionaryWindows(TForm4* statistics, TForm5* editor) {
   editor_form_ = editor;
-  DictionaryCommands& dictionaries = core_->Dictionaries();
   if (statistics) {
-    statistics->Attach(&dictionaries);
+    statistics->Attach(core_.get());
     show_window_[static_cast<std::size_t>(SecondaryWindow::Statistics)] = [statistics] { statistics->ShowAndActivate(); };
   }
   if (editor) {
-    editor->Attach(&dictionaries, [this] { ShowState(); });
+    editor->Attach(core_.get(), [this] { ShowState(); });
     show_window_[static_cast<std::size_t>(SecondaryWindow::Editor)] = [editor] { editor->ShowAndActivate(); };
   }
 }

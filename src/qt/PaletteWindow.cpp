@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <utility>
 
 #include "qt/QtCanvas.h"
 #include "qt/QtText.h"
@@ -52,9 +53,9 @@ TForm2::TForm2() {
   }
 }
 
-void TForm2::Attach(Palette* palette, Host* host) {
+void TForm2::Attach(const Palette* palette, std::function<void(int row)> panel_clicked) {
   palette_ = palette;
-  host_ = host;
+  panel_clicked_ = std::move(panel_clicked);
   for (int row = 0; row < PaletteRowCount; ++row) ShowColor(row);
 }
 
@@ -67,8 +68,9 @@ void TForm2::ShowColor(int row) {
 }
 
 void TForm2::PanelClick(int row) {
-  if (!palette_ || !host_) return;
-  if (ChoosePaletteColor(*palette_, row, *host_)) ShowColor(row);
+  if (!palette_ || !panel_clicked_) return;
+  panel_clicked_(row);
+  ShowColor(row);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

@@ -7,8 +7,8 @@
 #include <QFrame>
 #include <QWidget>
 #include <array>
+#include <functional>
 
-#include "base/Host.h"
 #include "core/Settings.h"
 #include "shell/Palette.h"
 
@@ -21,9 +21,9 @@ class TForm2 : public QWidget {
 
   TForm2();
 
-  // FormCreate, once the settings are read: binds the window to the program's colours and the
-  // host's colour dialog, and shows the colours on the panels.
-  void Attach(Palette* palette, Host* host);
+  // FormCreate, once the settings are read: binds the window to the program's colours, which it
+  // only shows, and to the command a panel click runs; shows the colours on the panels.
+  void Attach(const Palette* palette, std::function<void(int row)> panel_clicked);
 
   QFrame* Panel(int row) const { return panels_[static_cast<std::size_t>(row)]; }
   // Panel1Click .. Panel8Click.
@@ -36,8 +36,8 @@ class TForm2 : public QWidget {
   void ShowColor(int row);
 
   std::array<QFrame*, PaletteRowCount> panels_{};
-  Palette* palette_ = nullptr;
-  Host* host_ = nullptr;
+  const Palette* palette_ = nullptr;
+  std::function<void(int row)> panel_clicked_;
 };
 
 }  // namespace gx

@@ -1,6 +1,9 @@
 #include "shell/CommandCore.h"
 
+#include <optional>
 #include <utility>
+
+#include "shell/Palette.h"
 
 namespace gx {
 
@@ -171,6 +174,30 @@ void CommandCore::UpDown1Changing(int position) {
 
 void CommandCore::UpDown1Step(int delta) {
   Run(false, [&] { options_.UpDown1Step(delta); });
+}
+
+void CommandCore::PaletteRowClicked(int row) {
+  Run(false, [&] { ChoosePaletteColor(state_->settings.Colors, row, host_); });
+}
+
+void CommandCore::EditorActivated() {
+  Run(false, [&] { dictionaries_.EditorActivated(); });
+}
+
+bool CommandCore::EditorKeyDown(Key key, const EditorFields& fields) {
+  const std::optional<EditorAction> action = DictionaryCommands::EditorKeyAction(key);
+  if (action) RunEditorAction(*action, fields);
+  return action.has_value();
+}
+
+void CommandCore::RunEditorAction(EditorAction action, const EditorFields& fields) {
+  dictionaries_.TakeEditorFields(fields);
+  // Help changes nothing the long command uses, so it answers also then.
+  Run(action == EditorAction::Help, [&] { dictionaries_.RunEditorAction(action); });
+}
+
+void CommandCore::StatisticsActivated() {
+  Run(false, [&] { dictionaries_.StatisticsActivated(); });
 }
 
 void CommandCore::MainWindowClosing() {

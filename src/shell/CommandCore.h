@@ -82,20 +82,33 @@ class CommandCore {
   // Closing the main window: stops a running fill and draws what it placed.
   void MainWindowClosing();
 
+  // The palette window: a click on the panel of colour row `row` asks for that colour.
+  void PaletteRowClicked(int row);
+  const Palette& Colors() const { return state_->settings.Colors; }
+
+  // The dictionary editor window: its activation, a key it sees before its fields (true when
+  // the key is one of its commands, which then goes no further) and its buttons. The fields are
+  // taken as the user left them; the window shows the editor's fields afterwards.
+  void EditorActivated();
+  bool EditorKeyDown(Key key, const EditorFields& fields);
+  void RunEditorAction(EditorAction action, const EditorFields& fields);
+  const DictionaryEditor& DictionaryEditorView() const { return dictionaries_.Editor(); }
+  // The statistics window's activation counts the words afresh.
+  void StatisticsActivated();
+  const DictionaryStatistics& Statistics() const { return dictionaries_.Statistics(); }
+
   // Loads as start-up does (see PuzzleCommands and BuildCommands).
   bool LoadPuzzle() { return puzzles_.LoadPuzzle(); }
   bool LoadPuzzleAt(const std::string& path) { return puzzles_.LoadPuzzleAt(path); }
   bool LoadDictionary() { return builds_.LoadDictionary(); }
 
-  // A fill, a dictionary load or a grid generation is running: other windows refuse their
-  // commands meanwhile.
+  // A fill, a dictionary load or a grid generation is running: every command but the ones that
+  // stop it is refused meanwhile, whichever window it comes from.
   bool Busy() const { return long_commands_.Busy(); }
 
   Gridlex& State() { return *state_; }
   BoardDrawing& Board() { return board_; }
   BuildCommands& Builds() { return builds_; }
-  // The dictionary buttons of the settings panel and the editor and statistics windows.
-  DictionaryCommands& Dictionaries() { return dictionaries_; }
 
  private:
   // Runs one input: refused while a long command runs inside an earlier input, unless it may act

@@ -71,11 +71,8 @@ bool WriteChangedDictionary(Gridlex& state, Host& host) {
 DictionaryCommands::DictionaryCommands(const CommandParts& parts, BuildCommands& builds)
     : state_(parts.state),
       host_(parts.host),
-      long_commands_(parts.long_commands),
       builds_(builds),
       editor_(state_.dictionary, state_.settings, state_.window) {}
-
-bool DictionaryCommands::Busy() const { return long_commands_.Busy(); }
 
 void DictionaryCommands::ClosePanel2() {
   state_.window.Panel2Visible = false;
@@ -107,14 +104,13 @@ FileDialogRequest DictionaryCommands::DictionaryDialog(const char* utf8_title) c
 }
 
 void DictionaryCommands::ShowStatistics() {
-  if (Busy() || !EnsureLoaded()) return;
+  if (!EnsureLoaded()) return;
   state_.window.RequestShow(SecondaryWindow::Statistics);
   ClosePanel2();
   state_.settings.HelpContext = 0;
 }
 
 void DictionaryCommands::Choose() {
-  if (Busy()) return;
   const StatusCaption caption(state_.window);
   if (!WriteIfModified()) return;
   const std::optional<std::string> path = host_.OpenFileDialog(DictionaryDialog("Выбор и загрузка словаря"));
@@ -131,7 +127,6 @@ void DictionaryCommands::Choose() {
 }
 
 void DictionaryCommands::Edit() {
-  if (Busy()) return;
   editor_.Caption = Utf8ToCp1251("Корректировка словаря ") + state_.dictionary.DictionaryName.str();
   if (!EnsureLoaded()) return;
   state_.window.RequestShow(SecondaryWindow::Editor);
@@ -139,7 +134,6 @@ void DictionaryCommands::Edit() {
 }
 
 void DictionaryCommands::Create() {
-  if (Busy()) return;
   const StatusCaption caption(state_.window);
   if (!WriteIfModified()) return;
   DictionaryStore& store = state_.dictionary;
@@ -182,16 +176,21 @@ void DictionaryCommands::Create() {
   LoadChosen();
 }
 
-bool DictionaryCommands::EditorKeyDown(Key key) {
+std::optional<EditorAction> DictionaryCommands::EditorKeyAction(Key key) {
   switch (key) {
-    case Key::F1: RunEditorAction(EditorAction::Help); return true;
-    case Key::F2: RunEditorAction(EditorAction::Add); return true;
-    case Key::F4: RunEditorAction(EditorAction::Correct); return true;
-    case Key::F5: RunEditorAction(EditorAction::SearchFromStart); return true;
-    case Key::F6: RunEditorAction(EditorAction::SearchOn); return true;
-    case Key::F8: RunEditorAction(EditorAction::Delete); return true;
-    default: return false;
+    case Key::F1: return EditorAction::Help;
+    case Key::F2: return EditorAction::Add;
+    case Key::F4: return EditorAction::Correct;
+    case Key::F5: return EditorAction::SearchFromStart;
+    case Key::F6: return EditorAction::SearchOn;
+    case Key::F8: return EditorAction::Delete;
+    default: return std::nullopt;
   }
+}
+
+void DictionaryCommands::TakeEditorFields(const EditorFields& fields) {
+  editor_.WordField = fields.word;
+  editor_.ClueField = fields.clue;
 }
 
 void DictionaryCommands::RunEditorAction(EditorAction action) {
@@ -199,7 +198,6 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
     ShowHelp(state_.settings, host_);
     return;
   }
-  if (Busy()) return;
   // After a failed load the store holds another file's words under the current name: changing
   // them would make the next write put them into that file.
   const bool changes = action == EditorAction::Add || action == EditorAction::Correct || action == EditorAction::Delete;
@@ -209,7 +207,7 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
     case EditorAction::SearchOn: editor_.SearchOn(); break;
     case EditorAction::Add: ReportEdit(editor_.Add()); break;
     case EditorAction::Correct: ReportEdit(editor_.Correct()); break;
-    case EditorAction::Delete: editor_.Delete(); break;  // a refusal shows in Label1
+    case EditorAction::Delete: editor_.Delete(); break;  // a refusal shows in the status line
     case EditorAction::Help: break;
   }
 }
@@ -221,7 +219,7 @@ void DictionaryCommands::ReportEdit(EditOutcome outcome) {
       break;
     case EditOutcome::Uncoded: host_.ShowInformation(UncodedCharacterMessage(editor_.Uncoded)); break;
     case EditOutcome::StoreFull: host_.ShowInformation(DictionaryFullMessage()); break;
-    case EditOutcome::NothingShown: break;  // Label1 says why
+    case EditOutcome::NothingShown: break;  // the status line says why
   }
 }
 

@@ -2,9 +2,10 @@
 // The dictionary buttons of the settings panel (statistics, choose, edit, create) and the
 // commands of the dictionary editor window. A changed store is always written back to its own
 // file before another dictionary replaces it. Nothing here runs while a fill or a dictionary load
-// is under way: the store must not change beneath them.
+// is under way (the command core refuses it then): the store must not change beneath them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/Host.h"
@@ -29,6 +30,12 @@ bool WriteChangedDictionary(Gridlex& state, Host& host);
 
 enum class EditorAction : std::uint8_t { Help, SearchFromStart, SearchOn, Add, Correct, Delete };
 
+// The editor window's two fields as the user left them when a command starts.
+struct EditorFields {
+  std::string word;
+  std::string clue;
+};
+
 class DictionaryCommands {
  public:
   DictionaryCommands(const CommandParts& parts, BuildCommands& builds);
@@ -43,18 +50,19 @@ class DictionaryCommands {
 
   // The editor window: activation, its key preview and its buttons.
   void EditorActivated() { editor_.Activate(); }
-  // True when the key is one of the editor's commands (it then goes no further).
-  bool EditorKeyDown(Key key);
+  // The editor's command a key stands for, if any (the key then goes no further).
+  static std::optional<EditorAction> EditorKeyAction(Key key);
+  // The fields are the window's: they are taken whether or not the command may run.
+  void TakeEditorFields(const EditorFields& fields);
   void RunEditorAction(EditorAction action);
 
   // The statistics window's activation.
   void StatisticsActivated() { statistics_.Recount(state_.dictionary); }
 
-  DictionaryEditor& Editor() { return editor_; }
+  const DictionaryEditor& Editor() const { return editor_; }
   const DictionaryStatistics& Statistics() const { return statistics_; }
 
  private:
-  bool Busy() const;
   // The notice an add or correction calls for, if any.
   void ReportEdit(EditOutcome outcome);
   bool WriteIfModified();
@@ -65,7 +73,6 @@ class DictionaryCommands {
 
   Gridlex& state_;
   Host& host_;
-  LongCommands& long_commands_;
   BuildCommands& builds_;
   DictionaryEditor editor_;
   DictionaryStatistics statistics_;

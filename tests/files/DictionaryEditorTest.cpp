@@ -39,32 +39,32 @@ struct EditorBench : ::testing::Test {
 
 TEST_F(EditorBench, SearchStepsThroughHomonymsAndMatchesWholeWordsWithCase) {
   Fill({"ЛУК Огородное растение", "КОТ Зверь", "ЛУК Оружие для стрельбы"});
-  editor.Edit1Text = W("ЛУК");
+  editor.WordField = W("ЛУК");
   EXPECT_TRUE(editor.SearchFromStart());
-  EXPECT_EQ(editor.Edit2Text, W("Огородное растение"));
+  EXPECT_EQ(editor.ClueField, W("Огородное растение"));
   EXPECT_EQ(editor.CurrentEntry, 1);
   EXPECT_TRUE(editor.SearchOn());
-  EXPECT_EQ(editor.Edit2Text, W("Оружие для стрельбы"));
+  EXPECT_EQ(editor.ClueField, W("Оружие для стрельбы"));
   EXPECT_EQ(editor.CurrentEntry, 3);
   EXPECT_FALSE(editor.SearchOn());
-  EXPECT_EQ(editor.Edit2Text, "");
+  EXPECT_EQ(editor.ClueField, "");
   EXPECT_EQ(editor.CurrentEntry, 3);  // a failed search leaves it
 
   for (const char* key : {"лук", "ЛУ", "Огородное", ""}) {
-    editor.Edit1Text = W(key);
-    editor.Edit2Text = "x";
+    editor.WordField = W(key);
+    editor.ClueField = "x";
     EXPECT_FALSE(editor.SearchFromStart()) << key;
-    EXPECT_EQ(editor.Edit2Text, "");
+    EXPECT_EQ(editor.ClueField, "");
   }
 }
 
 TEST_F(EditorBench, AnEntryWithoutASpaceHasAnEmptyWordAndIsAllClue) {
-  editor.Edit1Text = "";
+  editor.WordField = "";
   EXPECT_FALSE(editor.SearchFromStart());  // an empty store
   Fill({"КОТ Зверь", "БЕЗПРОБЕЛА"});
   EXPECT_TRUE(editor.SearchFromStart());
   EXPECT_EQ(editor.CurrentEntry, 2);
-  EXPECT_EQ(editor.Edit2Text, W("БЕЗПРОБЕЛА"));
+  EXPECT_EQ(editor.ClueField, W("БЕЗПРОБЕЛА"));
   editor.CurrentEntry = 60000;  // left over from a larger dictionary
   EXPECT_FALSE(editor.SearchOn());
 }
@@ -73,19 +73,19 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
   FillNumbered(100);
   store.DictionaryName = "common.dct";
   const std::string entry100(store.Entry(100));
-  editor.Edit1Text = W("КОТ");
-  editor.Edit2Text = W("Домашнее животное");
+  editor.WordField = W("КОТ");
+  editor.ClueField = W("Домашнее животное");
   ASSERT_EQ(editor.Add(), EditOutcome::Done);
   EXPECT_EQ(store.DictionaryCount, 101);
   EXPECT_EQ(store.Entry(101), W("КОТ Домашнее животное"));
   EXPECT_EQ(store.Entry(100), entry100);
   EXPECT_EQ(editor.CurrentEntry, 101);
-  EXPECT_EQ(editor.Label1Text, W("101 слов"));
+  EXPECT_EQ(editor.StatusLine, W("101 слов"));
   EXPECT_EQ(window.Label6Text, W("Словарь common.dct 101 сл"));
   EXPECT_EQ(store.DictionaryModified, 1);
 
   // Correct acts on the entry just added and leaves the count.
-  editor.Edit2Text = W("Мурлыка");
+  editor.ClueField = W("Мурлыка");
   ASSERT_EQ(editor.Correct(), EditOutcome::Done);
   EXPECT_EQ(store.Entry(101), W("КОТ Мурлыка"));
   EXPECT_EQ(store.DictionaryCount, 101);
@@ -93,7 +93,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
 
 TEST_F(EditorBench, AddIntoAFullStoreIsRefused) {
   store.DictionaryCount = DictionaryStore::Capacity;
-  editor.Edit1Text = "a";
+  editor.WordField = "a";
   EXPECT_EQ(editor.Add(), EditOutcome::StoreFull);
   EXPECT_EQ(store.DictionaryCount, DictionaryStore::Capacity);
   EXPECT_EQ(store.DictionaryModified, 0);
@@ -101,19 +101,19 @@ TEST_F(EditorBench, AddIntoAFullStoreIsRefused) {
 
 TEST_F(EditorBench, DeleteClosesTheGapAndKeepsThePosition) {
   FillNumbered(10);
-  editor.Edit1Text = "w5";
+  editor.WordField = "w5";
   ASSERT_TRUE(editor.SearchFromStart());
   ASSERT_EQ(editor.Delete(), EditOutcome::Done);
   EXPECT_EQ(store.DictionaryCount, 9);
   for (int e = 5; e <= 9; ++e) EXPECT_EQ(store.Entry(e), "w" + std::to_string(e + 1) + " c" + std::to_string(e + 1));
   EXPECT_EQ(store.Entry(4), "w4 c4");
   EXPECT_EQ(editor.CurrentEntry, 5);
-  EXPECT_EQ(editor.Edit1Text, "w5");
-  EXPECT_EQ(editor.Edit2Text, "");
-  EXPECT_EQ(editor.Label1Text, W("9 слов"));
+  EXPECT_EQ(editor.WordField, "w5");
+  EXPECT_EQ(editor.ClueField, "");
+  EXPECT_EQ(editor.StatusLine, W("9 слов"));
 
   // The last entry: only the count drops.
-  editor.Edit1Text = "w10";
+  editor.WordField = "w10";
   ASSERT_TRUE(editor.SearchFromStart());
   ASSERT_EQ(editor.CurrentEntry, 9);
   ASSERT_EQ(editor.Delete(), EditOutcome::Done);
@@ -123,12 +123,12 @@ TEST_F(EditorBench, DeleteClosesTheGapAndKeepsThePosition) {
 
 TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   FillNumbered(3);
-  editor.Edit1Text = "x";
+  editor.WordField = "x";
   for (std::uint16_t current : {0, 2, 4, 65535}) {  // never shown: nothing to act on
     editor.CurrentEntry = current;
     EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
     EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
-    EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
+    EXPECT_EQ(editor.StatusLine, W("Слово не найдено"));
   }
   Fill({"ярмо Хомут", "кнут Бич", "лук Овощ", "лук Оружие", "сок Напиток"});
   const auto unchanged = [&](int count) {
@@ -137,21 +137,21 @@ TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   };
 
   // Found, then a search that finds nothing: the window shows no entry, F8 and F4 act on none.
-  editor.Edit1Text = W("ярмо");
+  editor.WordField = W("ярмо");
   ASSERT_TRUE(editor.SearchFromStart());
   EXPECT_TRUE(editor.EntryShown());
-  editor.Edit1Text = W("нет");
+  editor.WordField = W("нет");
   ASSERT_FALSE(editor.SearchFromStart());
   EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
   EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
   EXPECT_EQ(store.Entry(1), W("ярмо Хомут"));
-  EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
+  EXPECT_EQ(editor.StatusLine, W("Слово не найдено"));
   unchanged(5);
 
   // A delete leaves nothing shown: a second F8 deletes nothing more.
-  editor.Edit1Text = W("кнут");
+  editor.WordField = W("кнут");
   ASSERT_TRUE(editor.SearchFromStart());
-  EXPECT_EQ(editor.Label1Text, W("5 слов"));
+  EXPECT_EQ(editor.StatusLine, W("5 слов"));
   ASSERT_EQ(editor.Delete(), EditOutcome::Done);
   EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
   EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
@@ -159,7 +159,7 @@ TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   EXPECT_EQ(store.Entry(2), W("лук Овощ"));
 
   // Search on past the last homonym shows nothing either.
-  editor.Edit1Text = W("лук");
+  editor.WordField = W("лук");
   ASSERT_TRUE(editor.SearchFromStart());
   ASSERT_TRUE(editor.SearchOn());
   ASSERT_FALSE(editor.SearchOn());
@@ -170,34 +170,34 @@ TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   ASSERT_TRUE(editor.SearchFromStart());
   store.SetEntry(2, W("сок Напиток"));
   store.SetEntry(4, W("лук Овощ"));
-  editor.Edit2Text = W("Приправа");
+  editor.ClueField = W("Приправа");
   EXPECT_EQ(editor.Correct(), EditOutcome::NothingShown);
   EXPECT_EQ(editor.Delete(), EditOutcome::NothingShown);
-  EXPECT_EQ(editor.Label1Text, W("Найдите слово снова"));
+  EXPECT_EQ(editor.StatusLine, W("Найдите слово снова"));
   EXPECT_EQ(store.Entry(2), W("сок Напиток"));
   EXPECT_EQ(store.DictionaryCount, 4);
 
   // A correction keeps its entry shown: a second one acts on it again.
   ASSERT_TRUE(editor.SearchFromStart());
   ASSERT_EQ(editor.CurrentEntry, 3);
-  editor.Edit2Text = W("Приправа");
+  editor.ClueField = W("Приправа");
   ASSERT_EQ(editor.Correct(), EditOutcome::Done);
-  editor.Edit2Text = W("Зелёный");
+  editor.ClueField = W("Зелёный");
   ASSERT_EQ(editor.Correct(), EditOutcome::Done);
   EXPECT_EQ(store.Entry(3), W("лук Зеленый"));
 }
 
 TEST_F(EditorBench, AddAndCorrectStoreOnlyCharactersThatReadBackAsTyped) {
   FillNumbered(2);
-  editor.Edit1Text = W("ЁЖ");
-  editor.Edit2Text = W("Колючий ёжик");
+  editor.WordField = W("ЁЖ");
+  editor.ClueField = W("Колючий ёжик");
   ASSERT_EQ(editor.Add(), EditOutcome::Done);
   EXPECT_TRUE(editor.YoReplaced);
   EXPECT_EQ(store.Entry(3), W("ЕЖ Колючий ежик"));
-  EXPECT_EQ(editor.Edit1Text, W("ЕЖ"));  // the window shows what was stored
-  EXPECT_EQ(editor.Edit2Text, W("Колючий ежик"));
+  EXPECT_EQ(editor.WordField, W("ЕЖ"));  // the window shows what was stored
+  EXPECT_EQ(editor.ClueField, W("Колючий ежик"));
   EXPECT_EQ(ReadBack(store.Entry(3)), store.Entry(3));
-  editor.Edit2Text = W("Зверь");
+  editor.ClueField = W("Зверь");
   ASSERT_EQ(editor.Correct(), EditOutcome::Done);
   EXPECT_FALSE(editor.YoReplaced);
 
@@ -207,17 +207,17 @@ TEST_F(EditorBench, AddAndCorrectStoreOnlyCharactersThatReadBackAsTyped) {
       {"ёлка«", W("«")[0]}, {"a_b", 'a'}};
   for (const auto& [word, character] : refused) {
     for (bool correct : {false, true}) {
-      editor.Edit1Text = W(word);
-      editor.Edit2Text = W("Толкование");
+      editor.WordField = W(word);
+      editor.ClueField = W("Толкование");
       const EditOutcome outcome = correct ? editor.Correct() : editor.Add();
       EXPECT_EQ(outcome, EditOutcome::Uncoded) << word;
       EXPECT_EQ(editor.Uncoded, character) << word;
       EXPECT_FALSE(editor.YoReplaced);
-      EXPECT_EQ(editor.Edit1Text, W(word));
+      EXPECT_EQ(editor.WordField, W(word));
     }
   }
-  editor.Edit1Text = W("кот");
-  editor.Edit2Text = W("ж") + NoCp1251Char;  // a character the code page lacks, as the window marks it
+  editor.WordField = W("кот");
+  editor.ClueField = W("ж") + NoCp1251Char;  // a character the code page lacks, as the window marks it
   EXPECT_EQ(editor.Add(), EditOutcome::Uncoded);
   EXPECT_EQ(editor.Uncoded, NoCp1251Char);
   EXPECT_EQ(store.DictionaryCount, 3);

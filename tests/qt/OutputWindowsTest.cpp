@@ -19,6 +19,7 @@
 #include "qt/Printing.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtHost.h"
+#include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
 #include "shell/HtmlExport.h"
 #include "shell/PrintLayout.h"
@@ -50,14 +51,28 @@ class ExportHost : public QtHost {
 
 Color PanelColor(const TForm2& form, int row) { return FromQColor(form.Panel(row)->palette().color(QPalette::Window)); }
 
-TEST(PaletteWindow, RowsShowTheColoursAndAPanelClickChangesOnlyItsOwn) {
-  Palette palette;
-  palette.GifInnerColor = Rgb(1, 2, 3);
-  palette.GifBorderColor = Rgb(4, 5, 6);
+// The palette window on a core of its own: a click on a panel runs the core's command.
+struct PaletteOnCore {
+  explicit PaletteOnCore(Palette colors) : core("/prog", host, canvas, random) {
+    core.State().settings.Colors = colors;
+    form.Attach(&core.Colors(), [this](int row) { core.PaletteRowClicked(row); });
+  }
   ColorAnswers host;
-  host.answers = {Rgb(200, 100, 50)};
+  NullCanvas canvas;
+  SeededRandom random{1};
+  CommandCore core;
   TForm2 form;
-  form.Attach(&palette, &host);
+};
+
+TEST(PaletteWindow, RowsShowTheColoursAndAPanelClickChangesOnlyItsOwn) {
+  Palette colors;
+  colors.GifInnerColor = Rgb(1, 2, 3);
+  colors.GifBorderColor = Rgb(4, 5, 6);
+  PaletteOnCore window(colors);
+  ColorAnswers& host = window.host;
+  host.answers = {Rgb(200, 100, 50)};
+  TForm2& form = window.form;
+  const Palette& palette = window.core.Colors();
 
   EXPECT_EQ(form.size(), QSize(TForm2::kWidth, TForm2::kHeight));
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -75,11 +90,8 @@ TEST(PaletteWindow, RowsShowTheColoursAndAPanelClickChangesOnlyItsOwn) {
 }
 
 TEST(PaletteWindow, AllBlackColoursGiveBlackPanels) {
-  Palette palette;
-  ColorAnswers host;
-  TForm2 form;
-  form.Attach(&palette, &host);
-  for (int row = 0; row < PaletteRowCount; ++row) EXPECT_EQ(PanelColor(form, row), Rgb(0, 0, 0));
+  PaletteOnCore window{Palette{}};
+  for (int row = 0; row < PaletteRowCount; ++row) EXPECT_EQ(PanelColor(window.form, row), Rgb(0, 0, 0));
 }
 
 void SmallPuzzle(Gridlex& state) {

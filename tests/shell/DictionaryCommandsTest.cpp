@@ -36,12 +36,26 @@ struct DictionaryButtons : ::testing::Test {
   }
   void OpenPanel2() { b.commands.ButtonClick(Button::SpeedButton13); }
   void Click(Button button) { b.commands.ButtonClick(button); }
-  DictionaryCommands& D() { return b.commands.Dictionaries(); }
+  // Stands in for the editor window: keeps the fields the user types and shows the editor's
+  // fields again after each command, as the window does.
+  struct EditorWindow {
+    bool Key(gx::Key key) { return Shown(core.EditorKeyDown(key, fields)); }
+    void Run(EditorAction action) { core.RunEditorAction(action, fields), Shown(true); }
+    bool Shown(bool ran) {
+      fields = {core.DictionaryEditorView().WordField, core.DictionaryEditorView().ClueField};
+      return ran;
+    }
+    const DictionaryEditor& View() const { return core.DictionaryEditorView(); }
+    CommandCore& core;
+    EditorFields fields;
+  };
+  EditorWindow& E() { return editor_window; }
   int Shown(SecondaryWindow window) const { return b.state.window.ShowRequestsOf(window); }
   std::string Data(const std::string& name) { return folder.Read("data/" + name); }
 
   test::TestFolder folder;
   PlayBench b;
+  EditorWindow editor_window{b.commands, {}};
 };
 
 TEST_F(DictionaryButtons, StatisticsLoadsOnceShowsTheWindowAndClosesThePanel) {
@@ -66,7 +80,7 @@ TEST_F(DictionaryButtons, AMissingDictionaryShowsNoWindowAndLeavesThePanel) {
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
   EXPECT_EQ(Shown(SecondaryWindow::Editor), 0);
   EXPECT_TRUE(b.state.window.Panel2Visible);
-  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря none.dct"));
+  EXPECT_EQ(E().View().Caption, W("Корректировка словаря none.dct"));
 }
 
 TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
@@ -79,70 +93,70 @@ TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
   EXPECT_TRUE(b.state.window.Panel2Visible);
   // An editor left open cannot change the words that are not gone.dct's.
-  D().Editor().Edit1Text = "x";
-  D().RunEditorAction(EditorAction::Add);
+  E().fields.word = "x";
+  E().Run(EditorAction::Add);
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
 }
 
 TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
   Click(Button::SpeedButton17);
-  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря one.dct"));
+  EXPECT_EQ(E().View().Caption, W("Корректировка словаря one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
   EXPECT_EQ(Shown(SecondaryWindow::Editor), 1);
   EXPECT_FALSE(b.state.window.Panel2Visible);
 
-  D().EditorActivated();
+  b.commands.EditorActivated();
   EXPECT_EQ(b.state.settings.HelpContext, 2);
-  EXPECT_EQ(D().Editor().Label1Text, W("3 слов"));
-  D().Editor().Edit1Text = W("СЛОН");
-  EXPECT_TRUE(D().EditorKeyDown(Key::F5));
-  EXPECT_EQ(D().Editor().Edit2Text, W("Великан"));
-  EXPECT_TRUE(D().EditorKeyDown(Key::F1));
+  EXPECT_EQ(E().View().StatusLine, W("3 слов"));
+  E().fields.word = W("СЛОН");
+  EXPECT_TRUE(E().Key(Key::F5));
+  EXPECT_EQ(E().View().ClueField, W("Великан"));
+  EXPECT_TRUE(E().Key(Key::F1));
   ASSERT_EQ(b.host.documents.size(), 1u);
   EXPECT_NE(b.host.documents[0].find("gx2.htm"), std::string::npos);
-  EXPECT_FALSE(D().EditorKeyDown(Key::F3));
+  EXPECT_FALSE(E().Key(Key::F3));
 }
 
 TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
   folder.Write("data/one.dct", DictionaryBytes({W("ЛУК Овощ"), W("КОТ Зверь"), W("ЛУК Оружие")}));
   Click(Button::SpeedButton17);
-  DictionaryEditor& editor = D().Editor();
-  editor.Edit1Text = W("ЛУК");
-  ASSERT_TRUE(D().EditorKeyDown(Key::F5));
-  ASSERT_TRUE(D().EditorKeyDown(Key::F6));  // on to the homonym
-  EXPECT_EQ(editor.Edit2Text, W("Оружие"));
-  EXPECT_EQ(editor.CurrentEntry, 3);
-  editor.Edit2Text = W("Лучное оружие");
-  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  EditorWindow& editor = E();
+  editor.fields.word = W("ЛУК");
+  ASSERT_TRUE(E().Key(Key::F5));
+  ASSERT_TRUE(E().Key(Key::F6));  // on to the homonym
+  EXPECT_EQ(editor.View().ClueField, W("Оружие"));
+  EXPECT_EQ(editor.View().CurrentEntry, 3);
+  editor.fields.clue = W("Лучное оружие");
+  ASSERT_TRUE(E().Key(Key::F4));
   EXPECT_EQ(b.state.dictionary.Entry(3), W("ЛУК Лучное оружие"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
-  ASSERT_TRUE(D().EditorKeyDown(Key::F2));
+  ASSERT_TRUE(E().Key(Key::F2));
   EXPECT_EQ(b.state.dictionary.Entry(4), W("ЛУК Лучное оружие"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 4);
-  ASSERT_TRUE(D().EditorKeyDown(Key::F5));
-  ASSERT_TRUE(D().EditorKeyDown(Key::F8));
+  ASSERT_TRUE(E().Key(Key::F5));
+  ASSERT_TRUE(E().Key(Key::F8));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
   EXPECT_EQ(b.state.window.Label6Text, W("Словарь one.dct 3 сл"));
-  for (Key key : {Key::F3, Key::F7, Key::F9, Key::Delete, Key::Other}) EXPECT_FALSE(D().EditorKeyDown(key));
+  for (Key key : {Key::F3, Key::F7, Key::F9, Key::Delete, Key::Other}) EXPECT_FALSE(E().Key(key));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   // The entry after the deleted one was never shown: F8 and F4 leave it.
-  ASSERT_TRUE(D().EditorKeyDown(Key::F8));
-  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  ASSERT_TRUE(E().Key(Key::F8));
+  ASSERT_TRUE(E().Key(Key::F4));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
-  EXPECT_EQ(editor.Label1Text, W("Слово не найдено"));
+  EXPECT_EQ(editor.View().StatusLine, W("Слово не найдено"));
 
   // Adds and corrections say what they did not store as typed.
-  editor.Edit1Text = W("ЁЖ");
-  editor.Edit2Text = W("Колючий");
+  editor.fields.word = W("ЁЖ");
+  editor.fields.clue = W("Колючий");
   b.host.informations.clear();
-  ASSERT_TRUE(D().EditorKeyDown(Key::F2));
+  ASSERT_TRUE(E().Key(Key::F2));
   EXPECT_EQ(b.state.dictionary.Entry(4), W("ЕЖ Колючий"));
-  editor.Edit1Text = W("ЁЖИК");
-  editor.Edit2Text = "Latin";
-  ASSERT_TRUE(D().EditorKeyDown(Key::F4));
+  editor.fields.word = W("ЁЖИК");
+  editor.fields.clue = "Latin";
+  ASSERT_TRUE(E().Key(Key::F4));
   EXPECT_EQ(b.state.dictionary.Entry(4), W("ЕЖ Колючий"));
   EXPECT_EQ(b.host.informations, (std::vector<std::string>{W("Буква ё записана как е"),
                                                            W("Знака «L» (латинская буква) нет в коде словаря: словарь не изменён")}));
@@ -150,9 +164,9 @@ TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
 
 TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled) {
   Click(Button::SpeedButton17);
-  D().Editor().Edit1Text = W("ЕЖ");
-  D().Editor().Edit2Text = W("Колючий");
-  D().RunEditorAction(EditorAction::Add);
+  E().fields.word = W("ЕЖ");
+  E().fields.clue = W("Колючий");
+  E().Run(EditorAction::Add);
   OpenPanel2();
   Click(Button::SpeedButton14);  // cancelled
   ASSERT_EQ(b.host.dialogs.size(), 1u);
@@ -258,9 +272,9 @@ TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
   EXPECT_EQ(b.state.window.Label6Text, W("Словарь Зимние слова.dct 1 сл"));
   OpenPanel2();
   Click(Button::SpeedButton17);
-  EXPECT_EQ(D().Editor().Caption, W("Корректировка словаря Зимние слова.dct"));
-  D().Editor().Edit1Text = W("ИНЕЙ");
-  D().RunEditorAction(EditorAction::Add);
+  EXPECT_EQ(E().View().Caption, W("Корректировка словаря Зимние слова.dct"));
+  E().fields.word = W("ИНЕЙ");
+  E().Run(EditorAction::Add);
   OpenPanel2();
   b.host.dialog_answers = {std::nullopt};
   Click(Button::SpeedButton14);  // writes the edit back under the same file name
@@ -297,8 +311,8 @@ TEST_F(DictionaryButtons, DecliningToReplaceAndThenCancellingLeavesTheOtherFileA
   // The words in memory are still one.dct's and keep its name, so a later edit cannot be
   // written over the file the user chose not to replace.
   EXPECT_EQ(b.state.dictionary.DictionaryName, "one.dct");
-  D().Editor().Edit1Text = W("ЕЖ");
-  D().RunEditorAction(EditorAction::Add);
+  E().fields.word = W("ЕЖ");
+  E().Run(EditorAction::Add);
   OpenPanel2();
   Click(Button::SpeedButton14);  // writes the edit back, then cancelled
   EXPECT_EQ(Data("two.dct"), two);
@@ -343,6 +357,9 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   b.host.on_events = [&](long calls) {
     if (calls != 3) return;
     Click(Button::SpeedButton14);
+    E().fields.word = "x";
+    E().Run(EditorAction::Add);
+    E().Key(Key::F8);
     pressed = true;
   };
   Click(Button::SpeedButton17);
@@ -352,9 +369,6 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   b.state.puzzle.FillRunning = 1;
   for (Button button : {Button::SpeedButton14, Button::SpeedButton15, Button::SpeedButton17, Button::SpeedButton18})
     Click(button);
-  D().Editor().Edit1Text = "x";
-  D().RunEditorAction(EditorAction::Add);
-  D().EditorKeyDown(Key::F8);
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(Shown(SecondaryWindow::Editor), requests);
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
