@@ -9,6 +9,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliHelp.h"
 #include "cli/CliSupport.h"
+#include "base/SafeText.h"
 
 namespace gx::cli {
 
@@ -87,7 +88,7 @@ int Run(int argc, char** argv) {
   } catch (const UsageError& usage) {
     status = BadUsage(usage.message);
   } catch (const IoFailure& failure) {
-    WarnUtf8Line("gridlex-cli: " + failure.error.Text() + ": " + failure.path);
+    WarnUtf8Line("gridlex-cli: " + failure.error.Text() + ": " + SafeText(failure.path));
     status = ExitIoError;
   } catch (const CommandFailure& failure) {
     WarnUtf8Line("gridlex-cli: " + failure.message);

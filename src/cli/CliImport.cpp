@@ -7,6 +7,7 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "cli/FilePlan.h"
+#include "base/SafeText.h"
 #include "files/IpuzReader.h"
 #include "files/PuzzleFile.h"
 
@@ -24,12 +25,12 @@ int RunImportIpuz(const std::vector<std::string>& args) {
   CheckOutputsFree({target}, force);
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(source, error);
-  if (!error && size > MaxIpuzBytes) Refuse(source, {"larger than 8 MiB: not a crossword of at most 63 x 63 cells"});
+  if (!error && size > MaxIpuzBytes) Refuse(source, {IpuzTooLarge});
   const std::string bytes = ReadFileOrFail(source);
   auto puzzle = std::make_unique<Puzzle>();
   const IpuzReading reading = ReadIpuz(bytes, *puzzle);
   if (!reading.faults.empty()) Refuse(source, reading.faults);
-  for (const std::string& warning : reading.warnings) WarnUtf8Line("gridlex-cli: " + source + ": " + warning);
+  for (const std::string& warning : reading.warnings) WarnUtf8Line("gridlex-cli: " + SafeText(source) + ": " + warning);
   WriteOutputOrFail(target, SerializePuzzle(*puzzle), force);
   return ExitSuccess;
 }

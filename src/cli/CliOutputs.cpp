@@ -8,6 +8,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Interruption.h"
 #include "base/FileIo.h"
+#include "base/SafeText.h"
 #include "files/IpuzWriter.h"
 #include "files/NewFile.h"
 
@@ -16,7 +17,7 @@ namespace gx::cli {
 namespace {
 
 [[noreturn]] void AlreadyThere(const std::string& path) {
-  throw CommandFailure{ExitIoError, path + " is already there; give --force to replace it"};
+  throw CommandFailure{ExitIoError, SafeText(path) + " is already there; give --force to replace it"};
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void Refuse(const std::string& path, const std::vector<std::string>& faults) {
   std::string message;
   for (const std::string& fault : faults) {
     if (!message.empty()) message += "\ngridlex-cli: ";
-    message += path + ": " + fault;
+    message += SafeText(path) + ": " + fault;
   }
   throw CommandFailure{ExitIoError, message};
 }

@@ -5,6 +5,7 @@
 #include "base/Host.h"
 #include "base/WindowState.h"
 #include "base/Cp1251.h"
+#include "base/SafeText.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "cli/FilePlan.h"
@@ -65,9 +66,17 @@ void PrintUtf8Line(std::string_view utf8) {
 
 void PrintLine(std::string_view cp1251) { PrintUtf8Line(Cp1251ToUtf8(cp1251)); }
 
+// Messages quote file names and file contents: each line passes through SafeText, so that no
+// byte of them can steer the terminal (the places that quote a name escape its line breaks too).
 void WarnUtf8Line(std::string_view utf8) {
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-  std::fputc('\n', stderr);
+  for (std::size_t start = 0;;) {
+    const std::size_t end = utf8.find('\n', start);
+    const std::string line = SafeText(utf8.substr(start, end == std::string_view::npos ? end : end - start));
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fputc('\n', stderr);
+    if (end == std::string_view::npos) return;
+    start = end + 1;
+  }
 }
 
 void WarnLine(std::string_view cp1251) { WarnUtf8Line(Cp1251ToUtf8(cp1251)); }

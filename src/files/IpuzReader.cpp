@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/Cp1251.h"
+#include "base/SafeText.h"
 #include "files/Json.h"
 #include "files/LetterCode.h"
 
@@ -35,7 +36,7 @@ std::string CellName(int x, int y) { return "row " + std::to_string(y + 1) + ", 
 
 std::string WordName(bool down, int number) { return std::string(down ? "Down " : "Across ") + std::to_string(number); }
 
-std::string Shown(char32_t c) { return "\"" + EncodeUtf8(std::u32string(1, c)) + "\""; }
+std::string Shown(char32_t c) { return "\"" + SafeText(EncodeUtf8(std::u32string(1, c))) + "\""; }
 
 bool IsLatin(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
 
@@ -200,7 +201,7 @@ class Reader {
           Fault(CellName(x, y) + ": a letter given in the grid cannot be kept");
         }
       } else {
-        Fault(CellName(x, y) + ": \"" + key + "\" in a cell cannot be kept");
+        Fault(CellName(x, y) + ": \"" + SafeText(key) + "\" in a cell cannot be kept");
       }
     }
     const json::Value* inner = cell.Find("cell");
@@ -259,7 +260,7 @@ class Reader {
     }
     const std::u32string text = DecodeUtf8(cell.text);
     if (text.size() != 1) {
-      Fault(CellName(x, y) + ": \"" + cell.text + "\" is several letters in one cell (a rebus), which cannot be kept");
+      Fault(CellName(x, y) + ": \"" + SafeText(cell.text) + "\" is several letters in one cell (a rebus), which cannot be kept");
       return;
     }
     char32_t c = text[0];
@@ -285,11 +286,11 @@ class Reader {
     for (const auto& [key, list] : clues->members) {
       const std::string direction = key.substr(0, key.find(':'));
       if (direction != "Across" && direction != "Down") {
-        Fault("clues \"" + key + "\": only Across and Down words can be kept");
+        Fault("clues \"" + SafeText(key) + "\": only Across and Down words can be kept");
         continue;
       }
       if (!list.IsArray()) {
-        Fault("clues \"" + key + "\" is not a list");
+        Fault("clues \"" + SafeText(key) + "\" is not a list");
         continue;
       }
       for (std::size_t i = 0; i < list.items.size(); ++i) ReadClue(list.items[i], direction == "Down", key, i + 1);
@@ -297,7 +298,7 @@ class Reader {
   }
 
   void ReadClue(const json::Value& clue, bool down, const std::string& list, std::size_t index) {
-    const std::string where = "clues \"" + list + "\", item " + std::to_string(index);
+    const std::string where = "clues \"" + SafeText(list) + "\", item " + std::to_string(index);
     const json::Value* number = nullptr;
     const json::Value* text = nullptr;
     if (clue.IsArray() && clue.items.size() == 2) {
@@ -311,7 +312,7 @@ class Reader {
         if (member.first == "enumeration") {
           left_out_.insert("enumeration");
         } else {
-          Fault(where + ": \"" + member.first + "\" in a clue cannot be kept");
+          Fault(where + ": \"" + SafeText(member.first) + "\" in a clue cannot be kept");
         }
       }
     }
@@ -427,7 +428,7 @@ class Reader {
     }
     if (!left_out_.empty()) {
       std::string names;
-      for (const std::string& name : left_out_) names += (names.empty() ? "" : ", ") + name;
+      for (const std::string& name : left_out_) names += (names.empty() ? "" : ", ") + SafeText(name);
       out_.warnings.push_back("not kept (a puzzle file has no place for them): " + names);
     }
     if (!yo_cells_.empty()) out_.warnings.push_back("ё written as е in " + Listed(yo_cells_));
@@ -467,10 +468,12 @@ class Reader {
 
 }  // namespace
 
+const char IpuzTooLarge[] = "larger than 2 MiB: more than a crossword of up to 64 x 64 cells needs";
+
 IpuzReading ReadIpuz(std::string_view bytes, Puzzle& puzzle) {
   IpuzReading reading;
   if (bytes.size() > MaxIpuzBytes) {
-    reading.faults.push_back("larger than 8 MiB: not a crossword of at most 63 x 63 cells");
+    reading.faults.push_back(IpuzTooLarge);
     return reading;
   }
   const json::ParseResult parsed = json::Parse(bytes);

@@ -16,8 +16,12 @@
 
 namespace gx {
 
-// Larger files are refused before they are parsed: a 63 x 63 crossword needs far less.
-constexpr std::size_t MaxIpuzBytes = 8u << 20;
+// Larger files are refused before they are parsed. A 64 x 64 crossword written with every cell an
+// object on a line of its own, in the grid and in the solution (about 100 bytes a cell), and a
+// thousand clues of a few hundred bytes each, stays under 1.5 MiB.
+constexpr std::size_t MaxIpuzBytes = 2u << 20;
+// The fault that refuses a larger file.
+extern const char IpuzTooLarge[];
 
 struct IpuzReading {
   std::vector<std::string> faults;    // UTF-8; when any, the puzzle is left as it was

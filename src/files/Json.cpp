@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <unordered_set>
+
+#include "base/SafeText.h"
 
 namespace gx::json {
 
@@ -61,6 +64,7 @@ class Parser {
 
   Value ParseValue(int depth) {
     if (depth >= MaxDepth) Fail("nested deeper than " + std::to_string(MaxDepth) + " levels");
+    if (++values_ > MaxValues) Fail("more than " + std::to_string(MaxValues) + " values");
     if (AtEnd()) Fail("unexpected end of the text");
     switch (Peek()) {
       case '{': return ParseObject(depth);
@@ -96,14 +100,16 @@ class Parser {
       ++pos_;
       return value;
     }
+    // A set of the keys so far keeps the check for repeated keys linear in the object's size.
+    std::unordered_set<std::string> keys;
     for (;;) {
       SkipSpace();
       if (Peek() != '"') Fail("expected a key in quotes");
       const std::size_t key_at = pos_;
       std::string key = ParseString();
-      if (value.Find(key) != nullptr) {
+      if (!keys.insert(key).second) {
         pos_ = key_at;
-        Fail("key \"" + key + "\" given twice");
+        Fail("key \"" + SafeText(key) + "\" given twice");
       }
       SkipSpace();
       Expect(':');
@@ -275,6 +281,7 @@ class Parser {
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::size_t values_ = 0;
 };
 
 std::string Position(std::string_view text, std::size_t at) {
@@ -309,10 +316,10 @@ ParseResult Parse(std::string_view text) {
   return result;
 }
 
-std::string Quote(std::string_view utf8) {
+std::string Quote(std::string_view bytes) {
   static const char kHex[] = "0123456789abcdef";
   std::string out = "\"";
-  for (char c : utf8) {
+  for (char c : ValidUtf8(bytes)) {
     const auto byte = static_cast<unsigned char>(c);
     switch (c) {
       case '"': out += "\\\""; break;

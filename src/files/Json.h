@@ -4,6 +4,7 @@
 // else (comments, trailing commas, repeated keys, malformed UTF-8, lone surrogates), with the line
 // and column of the first fault.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -50,12 +51,18 @@ struct ParseResult {
 // Nesting deeper than this is refused: no file of ours or of a crossword program needs it.
 constexpr int MaxDepth = 64;
 
+// A document of more values (object members and array items counted, the whole too) is refused,
+// which keeps the reader's memory within a few dozen bytes a value: a 64 x 64 crossword written
+// cell by cell as objects, with a thousand clues listing their cells, needs about 70,000.
+constexpr std::size_t MaxValues = std::size_t{1} << 18;
+
 // The whole text must be one value with only white space around it; a leading byte-order mark is
 // skipped.
 ParseResult Parse(std::string_view text);
 
 // The string as a JSON literal with its quotes: quote, backslash and control characters escaped,
-// everything else (UTF-8 included) as it is.
-std::string Quote(std::string_view utf8);
+// everything else (UTF-8 included) as it is. A byte that is not part of well-formed UTF-8 (a file
+// name from a system that does not use it) becomes U+FFFD, so that every reader takes the result.
+std::string Quote(std::string_view bytes);
 
 }  // namespace gx::json

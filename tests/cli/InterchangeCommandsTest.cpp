@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "base/SafeText.h"
 
 namespace gx::test {
 namespace {
@@ -155,6 +156,50 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
   EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--program-dir", "."}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--text", "--force"}).exit_code, 2);
   EXPECT_FALSE(f.Exists("u.ipuz"));
+}
+
+// Names and keys from outside reach the terminal only as safe text, and what export writes from
+// such a name is JSON that import takes back.
+TEST(CliInterchange, HostileNamesAndKeysAreQuotedSafely) {
+  Folder f;
+  std::ifstream delivered(Delivered("data/1.gx"), std::ios::binary);
+  std::stringstream puzzle;
+  puzzle << delivered.rdbuf();
+  const std::string hostile = "\xFF\x1B]0;title\x07\x1B[2J\xD0";  // not UTF-8, with terminal commands
+  const std::string gx = f.Write(hostile + ".gx", puzzle.str());
+  CliResult r = RunCli({"export", gx, "--ipuz", f.Path("x.ipuz")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(f.Read("x.ipuz").find("\"title\": \"\xEF\xBF\xBD\\u001b]0;title"), std::string::npos);
+  r = RunCli({"import-ipuz", f.Path("x.ipuz"), f.Path(hostile + "-back.gx")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(f.Read(hostile + "-back.gx"), puzzle.str());
+
+  const auto safe = [](const std::string& text) {
+    for (char c : text) {
+      if (c != '\n' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)) return false;
+    }
+    return ValidUtf8(text) == text;
+  };
+  const std::string cell_key = f.Write(hostile + ".ipuz", R"({"version": "http://ipuz.org/v2",
+    "kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": 3, "height": 1},
+    "puzzle": [[{"cell": 1, "\u001b[2J": 0}, 0, 0]], "solution": [["К", "О", "Т"]],
+    "clues": {"Across": [[1, "Зверь"]]}, "\u009b31m": 1})");
+  const std::vector<std::vector<std::string>> runs = {
+      {"import-ipuz", cell_key, f.Path("y.gx")},
+      {"import-ipuz", f.Path(hostile + "-missing.ipuz"), f.Path("z.gx")},
+      {"import-ipuz", f.Path("x.ipuz"), f.Path(hostile + "-back.gx")},
+      {"show", f.Write(hostile + "-bad.gx", "\x01")},
+      {"unknown\x1B[2J\xFF"},
+  };
+  for (const auto& args : runs) {
+    r = RunCli(args);
+    EXPECT_NE(r.exit_code, 0) << args[0];
+    EXPECT_FALSE(r.err.empty()) << args[0];
+    EXPECT_TRUE(safe(r.err)) << r.err;
+    EXPECT_NE(r.err.find("\\x1B[2J"), std::string::npos) << r.err;
+  }
+  r = RunCli(runs[0]);
+  EXPECT_NE(r.err.find("row 1, column 1: \"\\x1B[2J\" in a cell cannot be kept"), std::string::npos) << r.err;
 }
 
 // A file that is there is replaced only with --force, by every command that writes the forms of

@@ -334,7 +334,7 @@ TEST(IpuzReader, RefusesWhatAPuzzleFileCannotHoldNamingWhere) {
       {With(kRing, "\"clues\"", "\"hints\""), "no \"clues\" with the Across and Down lists"},
       {twenty_five, "Across 1: a word of 25 letters, a puzzle holds at most 24"},
       {Lattice(12), "288 words: a puzzle file holds at most 255"},
-      {std::string(MaxIpuzBytes + 1, ' '), "larger than 8 MiB"},
+      {std::string(MaxIpuzBytes + 1, ' '), "larger than 2 MiB"},
   };
   auto p = std::make_unique<Puzzle>();
   Delivered(*p);

@@ -76,16 +76,42 @@ TEST(Json, RefusesWhatIsNotStrictJsonNamingWhere) {
   EXPECT_TRUE(json::Parse(std::string(json::MaxDepth, '[') + std::string(json::MaxDepth, ']')).value);
 }
 
+// Size: repeated keys are found however far apart in however large an object, keys are quoted
+// safely in the message, and a document of more values than the reader takes is refused.
+TEST(Json, LargeDocumentsAreCheckedWholeOrRefused) {
+  std::string object = "{\"k0\": 0";
+  for (int i = 1; i < 100000; ++i) object += ",\"k" + std::to_string(i) + "\": 0";
+  json::ParseResult parsed = json::Parse(object + "}");
+  ASSERT_TRUE(parsed.value) << parsed.error;
+  EXPECT_EQ(parsed.value->members.size(), 100000u);
+  parsed = json::Parse(object + ",\"k0\": 1}");
+  EXPECT_NE(parsed.error.find("key \"k0\" given twice"), std::string::npos) << parsed.error;
+  parsed = json::Parse("{\"\\u001b[2J\xD0\xB6\": 0, \"\\u001b[2J\xD0\xB6\": 0}");
+  EXPECT_NE(parsed.error.find("key \"\\x1B[2J\xD0\xB6\" given twice"), std::string::npos) << parsed.error;
+
+  std::string values = "[0";
+  for (std::size_t i = 2; i < json::MaxValues; ++i) values += ",0";
+  EXPECT_TRUE(json::Parse(values + "]").value) << "the whole document and its items make MaxValues";
+  parsed = json::Parse(values + ",0]");
+  EXPECT_FALSE(parsed.value);
+  EXPECT_NE(parsed.error.find("more than 262144 values"), std::string::npos) << parsed.error;
+}
+
 TEST(Json, QuotedTextReadsBackAsItWas) {
   std::string every;
   for (int c = 1; c < 128; ++c) every.push_back(static_cast<char>(c));
   every += "\xD0\x90\xD1\x8F\xE2\x80\x94\xF0\x9F\x98\x80";  // А я — and a character beyond 16 bits
   const std::string quoted = json::Quote(every);
   for (char c : quoted) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << "raw control character";
-  const json::ParseResult parsed = json::Parse("[" + quoted + "]");
+  json::ParseResult parsed = json::Parse("[" + quoted + "]");
   ASSERT_TRUE(parsed.value) << parsed.error;
   EXPECT_EQ(parsed.value->items[0].text, every);
   EXPECT_EQ(json::Quote("a\"b\\c"), "\"a\\\"b\\\\c\"");
+  // Bytes that are not UTF-8 (a file name of another system) come out as U+FFFD, never as invalid
+  // JSON.
+  parsed = json::Parse("[" + json::Quote("a\xFF\xD0 \xC0\xAF") + "]");
+  ASSERT_TRUE(parsed.value) << parsed.error;
+  EXPECT_EQ(parsed.value->items[0].text, "a\xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 }  // namespace
