@@ -2,6 +2,9 @@
 
 #include <cerrno>
 
+#include "base/Cp1251.h"
+#include "base/SafeText.h"
+
 namespace gx {
 
 FileError FileError::FromErrno(int error_number) {
@@ -42,6 +45,10 @@ std::string FileError::Text() const {
     case FileTooLarge: return "File too large";
     default: return "I/O error " + std::to_string(code_);
   }
+}
+
+std::string FileError::TextAbout(std::string_view path) const {
+  return Text() + ": " + Utf8ToCp1251(SafeText(path));
 }
 
 }  // namespace gx

@@ -3,6 +3,7 @@
 // ("File not found", "Read beyond end of file", ..., "I/O error %d").
 
 #include <string>
+#include <string_view>
 
 namespace gx {
 
@@ -29,6 +30,9 @@ class FileError {
   explicit operator bool() const { return !ok(); }  // true when something failed
   int code() const { return code_; }
   std::string Text() const;
+  // The text and the file it is about, for the window's boxes (Windows-1251): "TEXT: PATH", the
+  // path as SafeText shows it.
+  std::string TextAbout(std::string_view path) const;
 
   friend bool operator==(FileError a, FileError b) { return a.code_ == b.code_; }
 

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "GridlexConfig.h"
+#include "base/SafeText.h"
 #include "qt/AdvertWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/SecondaryForms.h"
+#include "qt/SingleWindow.h"
 #include "qt/WindowMemory.h"
 #include "qt/TerminationSignal.h"
 #include "shell/UserProgramFolder.h"
@@ -35,7 +37,9 @@ std::string DeliveredFolder() {
   return (QCoreApplication::applicationDirPath() + QStringLiteral("/" GRIDLEX_DELIVERED_FROM_BIN)).toStdString();
 }
 
-void ReportStartFailure(const std::string& message) {
+// The message may quote a folder's path, which is shown safely.
+void ReportStartFailure(const std::string& text) {
+  const std::string message = SafeText(text);
   std::fprintf(stderr, "gridlex: %s\n", message.c_str());
   QMessageBox::critical(nullptr, QStringLiteral("Gridlex"), QString::fromStdString(message));
 }
@@ -126,6 +130,14 @@ int RunProgram(int argc, char** argv) {
   }
   const std::optional<std::string> program_dir = EnterProgramFolder(options);
   if (!program_dir) return ExitFailure;
+  FolderOwner owner(*program_dir);
+  switch (owner.ClaimOrHandOver(start_puzzle)) {
+    case FolderOwner::Claim::HandedOver: return 0;
+    case FolderOwner::Claim::Refused: ReportStartFailure(owner.Message()); return ExitFailure;
+    case FolderOwner::Claim::Mine:
+      if (!owner.Message().empty()) std::fprintf(stderr, "gridlex: %s\n", owner.Message().c_str());
+      break;
+  }
 
   TForm1 form1(nullptr, {}, start_puzzle, *program_dir);  // its creation reads the settings and loads the puzzle
   TForm2 form2;
@@ -138,6 +150,7 @@ int RunProgram(int argc, char** argv) {
   RestoreWindowGeometry(form1, *UserWindowSettings());
   new WindowMemory(form1, UserWindowSettings());  // owned by the window
   termination.Watch(&form1);
+  owner.Serve([&form1](const std::string& puzzle) { return AnswerLaterStart(form1, puzzle); });
   form1.show();
   return app.exec();
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 
 #include "base/FileError.h"
 #include "qt/CentredPicture.h"
@@ -19,12 +20,21 @@
 #include "qt/Printing.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtText.h"
+#include "qt/TerminationSignal.h"
 
 namespace gx {
 
 namespace {
 
 const QString kTitle = QStringLiteral("Gridlex");
+
+// Once the program is being ended by a signal nobody is there to click a box: what it would say
+// goes to stderr, and a question gets its cautious answer.
+bool SaidOnStderr(std::string_view cp1251) {
+  if (!TerminationUnderway()) return false;
+  std::fprintf(stderr, "gridlex: %s\n", FromCp1251(cp1251).toStdString().c_str());
+  return true;
+}
 
 QString FromPath(const std::string& path) { return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())); }
 std::string ToPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
@@ -55,11 +65,13 @@ void QtHost::ShowCurrentState() {
 }
 
 void QtHost::ShowInformation(std::string_view text) {
+  if (SaidOnStderr(text)) return;
   ShowCurrentState();
   QMessageBox::information(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }
 
 bool QtHost::Confirm(std::string_view text, DefaultButton preset, const ButtonTexts& buttons) {
+  if (SaidOnStderr(text)) return false;
   ShowCurrentState();
   QMessageBox box(QMessageBox::Question, kTitle, FromCp1251(text), QMessageBox::Ok | QMessageBox::Cancel, window_);
   // A button named by what it does loses the OK or Cancel icon, which would contradict its name.
@@ -74,6 +86,7 @@ bool QtHost::Confirm(std::string_view text, DefaultButton preset, const ButtonTe
 }
 
 void QtHost::ShowError(std::string_view text) {
+  if (SaidOnStderr(text)) return;
   ShowCurrentState();
   QMessageBox::critical(window_, kTitle, FromCp1251(text), QMessageBox::Ok);
 }

@@ -7,12 +7,16 @@
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
+#include <cstdio>
 
 namespace gx {
 
 namespace {
 
 constexpr int ExitTerminated = 128 + SIGTERM;
+constexpr int ExitNotSaved = 1;
+
+bool g_underway = false;
 
 // The handler may only write a byte; the window is closed from the event loop that reads it.
 int g_signal_socket[2] = {-1, -1};
@@ -24,6 +28,8 @@ void OnTerminate(int) {
 
 }  // namespace
 
+bool TerminationUnderway() { return g_underway; }
+
 CloseOnTermination::CloseOnTermination() {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signal_socket) != 0) return;
   notifier_ = new QSocketNotifier(g_signal_socket[1], QSocketNotifier::Read, this);
@@ -31,10 +37,13 @@ CloseOnTermination::CloseOnTermination() {
     char bytes[16];
     while (::read(g_signal_socket[1], bytes, sizeof bytes) > 0) {
     }
-    if (window_) {
-      window_->close();  // the close may be refused, as when the settings cannot be written
-    } else {
+    g_underway = true;
+    if (!window_) {
       QCoreApplication::exit(ExitTerminated);
+    } else if (!window_->close()) {
+      // The close was refused, as when the settings cannot be written; the reason is on stderr.
+      std::fputs("gridlex: ended by SIGTERM; what is named above was not saved\n", stderr);
+      QCoreApplication::exit(ExitNotSaved);
     }
   });
   struct sigaction action {};
@@ -45,6 +54,7 @@ CloseOnTermination::CloseOnTermination() {
 }
 
 CloseOnTermination::~CloseOnTermination() {
+  g_underway = false;
   std::signal(SIGTERM, SIG_DFL);
   delete notifier_;
   for (int& fd : g_signal_socket) {

@@ -1,6 +1,8 @@
 #pragma once
 // SIGTERM closes the main window as the user would: a desktop session that ends, or a `kill`,
-// still saves the settings and a changed dictionary instead of dropping them.
+// still saves the settings and a changed dictionary instead of dropping them. Nobody is there to
+// answer a box then: what cannot be saved is said on stderr, and the program ends with status 1
+// instead of waiting.
 
 #include <QObject>
 
@@ -8,6 +10,9 @@ class QSocketNotifier;
 class QWidget;
 
 namespace gx {
+
+// A signal is being acted on: the window's boxes speak on stderr instead (see QtHost).
+bool TerminationUnderway();
 
 class CloseOnTermination : public QObject {
  public:

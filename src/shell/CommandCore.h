@@ -100,6 +100,7 @@ class CommandCore {
   // Loads as start-up does (see PuzzleCommands and BuildCommands).
   bool LoadPuzzle() { return puzzles_.LoadPuzzle(); }
   bool LoadPuzzleAt(const std::string& path) { return puzzles_.LoadPuzzleAt(path); }
+  bool LoadNamedFile(const std::string& path) { return puzzles_.LoadNamedFile(path); }
   bool LoadDictionary() { return builds_.LoadDictionary(); }
 
   // A fill, a dictionary load or a grid generation is running: every command but the ones that

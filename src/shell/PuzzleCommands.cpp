@@ -1,5 +1,7 @@
 // The load and save commands of the main window and the load of a puzzle by name.
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "core/PuzzleReady.h"
@@ -68,6 +70,20 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
   return result.status;
+}
+
+bool PuzzleCommands::LoadNamedFile(const std::string& path) {
+  std::uint64_t size = 0;
+  if (const FileError error = ReadFileBlocks(path, size, [](const std::uint8_t*, std::size_t) { return false; })) {
+    parts_.host.ShowError(error.Text());
+    return false;
+  }
+  constexpr std::size_t kMaxPuzzleFileName = 128;
+  const std::string name = std::filesystem::path(path).filename().string();
+  parts_.state.PuzzleFileName = Utf8ToCp1251(name).substr(0, kMaxPuzzleFileName);
+  if (!LoadPuzzleAt(path)) return false;
+  parts_.state.puzzle.GridModified = 0;
+  return true;
 }
 
 void PuzzleCommands::LoadCommand() {

@@ -20,6 +20,10 @@ class PuzzleCommands {
   // The same load from a puzzle file anywhere, as named on the command line; PuzzleFileName is
   // the name the caption shows.
   bool LoadPuzzleAt(const std::string& path);
+  // A puzzle file named on a command line (at start-up, or by a later start handed to this
+  // window): a file that cannot be read is reported and the shown puzzle stays; else it is
+  // loaded under its file name. False when nothing was loaded.
+  bool LoadNamedFile(const std::string& path);
 
   void LoadCommand();
   void SaveCommand();

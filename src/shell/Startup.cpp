@@ -44,7 +44,7 @@ void RestoreSettings(Gridlex& state, Host& host) {
     return;
   }
   if (const FileError error = ReadSettings(state.settings, state.dictionary.DictionaryName, dir)) {
-    host.ShowError(error.Text());
+    host.ShowError(error.TextAbout(path));
     UseDefaultSettings(state);
     state.DamagedSettingsFile = path;
   }
@@ -55,10 +55,15 @@ void RestoreSettings(Gridlex& state, Host& host) {
 bool KeepDamagedSettings(Gridlex& state, Host& host) {
   if (state.DamagedSettingsFile.empty()) return true;
   std::string bytes;
+  const std::string kept = JoinPath(state.settings.ProgramDir, "gx.dat.bad");
   FileError error = ReadWholeFile(state.DamagedSettingsFile, bytes);
-  if (!error) error = ReplaceFile(JoinPath(state.settings.ProgramDir, "gx.dat.bad"), bytes);
   if (error) {
-    host.ShowError(error.Text());
+    host.ShowError(error.TextAbout(state.DamagedSettingsFile));
+    return false;
+  }
+  error = ReplaceFile(kept, bytes);
+  if (error) {
+    host.ShowError(error.TextAbout(kept));
     return false;
   }
   state.DamagedSettingsFile.clear();
@@ -66,19 +71,8 @@ bool KeepDamagedSettings(Gridlex& state, Host& host) {
 }
 
 // The puzzle the window opens with; false when its load failed (already reported).
-bool LoadStartPuzzle(Gridlex& state, Host& host, PuzzleCommands& commands, const std::string& start_puzzle) {
-  if (!start_puzzle.empty()) {
-    std::uint64_t size = 0;
-    const FileError error = ReadFileBlocks(start_puzzle, size, [](const std::uint8_t*, std::size_t) { return false; });
-    if (error) {
-      host.ShowError(error.Text());
-    } else {
-      constexpr std::size_t kMaxPuzzleFileName = 128;
-      const std::string name = std::filesystem::path(start_puzzle).filename().string();
-      state.PuzzleFileName = Utf8ToCp1251(name).substr(0, kMaxPuzzleFileName);
-      if (commands.LoadPuzzleAt(start_puzzle)) return true;
-    }
-  }
+bool LoadStartPuzzle(Gridlex& state, PuzzleCommands& commands, const std::string& start_puzzle) {
+  if (!start_puzzle.empty() && commands.LoadNamedFile(start_puzzle)) return true;
   state.PuzzleFileName = std::to_string(HighestPuzzleNumber(state.settings.ProgramDir.DataFolder())) + ".gx";
   return commands.LoadPuzzle();
 }
@@ -97,7 +91,7 @@ void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const Prin
   state.window.Edit1Text = std::to_string(state.settings.MinSlotCount);
   state.window.UpDown1Position = state.settings.MinSlotCount;
 
-  if (!LoadStartPuzzle(state, host, commands, start_puzzle)) return;  // a read failure ends the creation here
+  if (!LoadStartPuzzle(state, commands, start_puzzle)) return;  // a read failure ends the creation here
 
   // Without a printer the program goes on at 300 dots per inch; printing offers a file instead.
   const std::optional<PrinterResolution> resolution = printer ? printer() : std::nullopt;
@@ -116,7 +110,7 @@ bool FormClose(Gridlex& state, Host& host) {
   if (KeepDamagedSettings(state, host)) {
     if (const FileError error =
             WriteSettings(state.settings, state.dictionary.DictionaryName, state.settings.ProgramDir)) {
-      host.ShowError(error.Text());
+      host.ShowError(error.TextAbout(JoinPath(state.settings.ProgramDir, "gx.dat")));
       return false;
     }
   }

@@ -61,6 +61,7 @@ struct WriteCase {
   std::function<void(Scene&)> prepare;  // lays down the old file and the state to write
   std::function<bool(Scene&)> run;      // runs the write; true when it reported success
   std::function<std::vector<std::string>(Scene&)> errors;
+  bool names_file = false;  // the message names the file after the error's text
 };
 
 std::string OldSettings() {
@@ -114,7 +115,7 @@ std::vector<WriteCase> Writes() {
        },
        [](Scene& s) { return s.b.commands.FormClose(); }, host_errors},
       {"settings write", "", "gx.dat", [](Scene& s) { s.folder.Write("gx.dat", OldSettings()); },
-       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors},
+       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors, true},
       {"export picture", "pic", "pic.gif", prepare_export, run_export, export_errors},
       {"export page", "pic", "gxp.htm", prepare_export, run_export, export_errors},
   };
@@ -147,7 +148,8 @@ void ExpectFailureHarmless(const WriteCase& w, const char* failure, const std::s
   fs::permissions(s.folder.Dir(), fs::perms::owner_all);
   EXPECT_FALSE(success);
   EXPECT_TRUE(s.folder.Read(fs::relative(TargetOf(s, w), s.folder.Dir()).string()) == old);
-  EXPECT_EQ(w.errors(s), std::vector<std::string>{expected_error});
+  EXPECT_EQ(w.errors(s), std::vector<std::string>{w.names_file ? expected_error + ": " + TargetOf(s, w)
+                                                                : expected_error});
   EXPECT_EQ(Listing(FolderOf(s, w)), before);
   std::printf("  %-17s | %-16s | old file kept, \"%s\" shown, no temporary file left\n", w.name, failure,
               expected_error.c_str());

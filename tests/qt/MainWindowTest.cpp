@@ -157,7 +157,8 @@ TEST_F(ProgramFolder, AShortSettingsFileIsReportedAndTheStartGoesOnWithTheDelive
   WriteBytes(dir_ / "gx.dat", SettingsBytes("").substr(0, 20));
   auto form = Start();
   ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_EQ(host.errors[0], "Read beyond end of file");
+  EXPECT_EQ(host.errors[0].rfind("Read beyond end of file: ", 0), 0u) << host.errors[0];
+  EXPECT_EQ(fs::path(host.errors[0].substr(25)), fs::current_path() / "gx.dat") << "the box names the file";
   EXPECT_EQ(host.information, std::vector<std::string>{Utf8ToCp1251("Нет файла 0.gx")});
   EXPECT_EQ(form->State().settings.Score, 0);
   EXPECT_EQ(form->State().settings.MaxFillAttempts, 256);

@@ -79,7 +79,7 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
   test::PlayBench b;
   b.state.settings.ProgramDir = folder.Dir();
   b.commands.FormCreate([] { return std::optional<PrinterResolution>{}; });
-  EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file"});
+  EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file: " + folder.Path("gx.dat")});
   const Settings defaults = DefaultSettings();
   EXPECT_EQ(b.state.settings.Score, defaults.Score);
   EXPECT_EQ(b.state.settings.MaxFillAttempts, defaults.MaxFillAttempts);
