@@ -94,8 +94,8 @@ void BenchExtraction(const char* name, Draw draw) {
 void BenchLargeIpuz() {
   std::string keys = "{\"version\": \"http://ipuz.org/v2\", \"notes\": {\"k0\": 0";
   for (int i = 1; keys.size() < (1u << 20) - 16; ++i) keys += ",\"k" + std::to_string(i) + "\":0";
-  std::string values = "{\"version\": \"http://ipuz.org/v2\", \"notes\": [\"\"";
-  while (values.size() < (1u << 20) - 16) values += ",\"\"";
+  std::string values = "{\"version\": \"http://ipuz.org/v2\", \"notes\": [\"abcdef\"";
+  while (values.size() < (1u << 20) - 16) values += ",\"abcdef\"";
   for (const auto& [name, text] : {std::pair{"an object of many keys", keys + "}}"},
                                    std::pair{"an array of many values", values + "]}"}}) {
     auto puzzle = std::make_unique<gx::Puzzle>();

@@ -52,9 +52,10 @@ struct ParseResult {
 constexpr int MaxDepth = 64;
 
 // A document of more values (object members and array items counted, the whole too) is refused,
-// which keeps the reader's memory within a few dozen bytes a value: a 64 x 64 crossword written
-// cell by cell as objects, with a thousand clues listing their cells, needs about 70,000.
-constexpr std::size_t MaxValues = std::size_t{1} << 18;
+// which bounds the reader's memory (about 110 bytes a value, some 15 MB in all) whatever the text:
+// a 64 x 64 crossword written cell by cell as styled objects, with a thousand clues listing their
+// cells, needs about 50,000.
+constexpr std::size_t MaxValues = std::size_t{1} << 17;
 
 // The whole text must be one value with only white space around it; a leading byte-order mark is
 // skipped.

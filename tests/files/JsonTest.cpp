@@ -94,7 +94,7 @@ TEST(Json, LargeDocumentsAreCheckedWholeOrRefused) {
   EXPECT_TRUE(json::Parse(values + "]").value) << "the whole document and its items make MaxValues";
   parsed = json::Parse(values + ",0]");
   EXPECT_FALSE(parsed.value);
-  EXPECT_NE(parsed.error.find("more than 262144 values"), std::string::npos) << parsed.error;
+  EXPECT_NE(parsed.error.find("more than 131072 values"), std::string::npos) << parsed.error;
 }
 
 TEST(Json, QuotedTextReadsBackAsItWas) {
