@@ -112,12 +112,12 @@ class Runner {
  public:
   Runner() : dir_(gx::fuzz::Scratch().Path("run")) {
     fs::create_directories(dir_);
-    if (::chdir(dir_.c_str()) != 0) gx::fuzz::InvariantBroken("chdir to the run folder", __FILE__, __LINE__);
     for (const auto& [name, source] : kFixture) originals_[name] = Contents(source);
     null_ = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
   }
 
-  // Lays the fixture down afresh (everything else in the folder removed) and runs the tool.
+  // Lays the fixture down afresh (everything else in the folder removed) and runs the tool in the
+  // folder (the fuzzer itself reads its corpus by relative names, so the folder is left after).
   int Run(std::vector<std::string> args) {
     for (const auto& entry : fs::directory_iterator(dir_)) fs::remove_all(entry.path());
     for (const auto& [name, bytes] : originals_) gx::fuzz::Scratch().Write("run/" + name, bytes);
@@ -126,7 +126,8 @@ class Runner {
     argv.push_back(nullptr);
     std::fflush(stdout);
     std::fflush(stderr);
-    const int out = ::dup(1), err = ::dup(2);
+    const int out = ::dup(1), err = ::dup(2), here = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (::chdir(dir_.c_str()) != 0) gx::fuzz::InvariantBroken("chdir to the run folder", __FILE__, __LINE__);
     ::dup2(null_, 1);
     ::dup2(null_, 2);
     const int status = gx::cli::Run(static_cast<int>(argv.size()) - 1, argv.data());
@@ -134,8 +135,8 @@ class Runner {
     std::fflush(stderr);
     ::dup2(out, 1);
     ::dup2(err, 2);
-    ::close(out);
-    ::close(err);
+    if (::fchdir(here) != 0) gx::fuzz::InvariantBroken("back to the fuzzer's folder", __FILE__, __LINE__);
+    for (int fd : {out, err, here}) ::close(fd);
     return status;
   }
 
