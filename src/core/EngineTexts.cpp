@@ -41,6 +41,11 @@ std::string BuildAborted(const FillShortfall& why) {
   }
   return BuildAborted();
 }
+std::string NoAcceptableGrid(unsigned generations, unsigned min_slots) {
+  return BuildAborted() + Text(": подходящей сетки не нашлось (попыток: ") + std::to_string(generations) +
+         Text(", минимум слов: ") + std::to_string(min_slots) + ")";
+}
+
 std::string FinishGridFirst() { return Text("Следовало бы завершить работу с данной сеткой"); }
 std::string BuildNewCrossword() { return Text("Построить новый"); }
 std::string KeepGrid() { return Text("Оставить сетку"); }

@@ -23,6 +23,8 @@ std::string BuildAborted();                      // "Построение пре
 // ": в словаре нет слов длиной 7", ": слов длиной 3 в словаре 2, а в сетке 12",
 // ": исчерпаны все попытки заполнения (64)".
 std::string BuildAborted(const FillShortfall& why);
+// "Построение прервано: подходящей сетки не нашлось (попыток: N, минимум слов: M)"
+std::string NoAcceptableGrid(unsigned generations, unsigned min_slots);
 std::string FinishGridFirst();                   // "Следовало бы завершить работу с данной сеткой"
 std::string BuildNewCrossword();                 // "Построить новый": its button that builds over the grid
 std::string KeepGrid();                          // "Оставить сетку": its button that goes back to the grid

@@ -96,7 +96,11 @@ FillReport BuildCommands::Build() {
     window.Caption = texts::BuildingGrid();
     window.Grid1Visible = false;
     if (!GenerateAcceptableGrid(report)) {
-      AbortBuild();
+      // A stop press needs no reason; a search that found no grid says how long it looked.
+      const bool stopped = parts_.long_commands.StopRequested();
+      AbortBuild(stopped ? texts::BuildAborted()
+                         : texts::NoAcceptableGrid(report.search.generations, BoundedMinSlotCount(
+                                                                                  parts_.state.settings.MinSlotCount)));
       return report;
     }
     window.Caption = texts::NewGridFilling();
@@ -123,14 +127,14 @@ FillReport BuildCommands::Build() {
   return report;
 }
 
-void BuildCommands::AbortBuild() {
+void BuildCommands::AbortBuild(const std::string& caption) {
   Puzzle& puzzle = parts_.state.puzzle;
   WindowState& window = parts_.state.window;
   puzzle.ResetBoard();
   parts_.board.DrawEmptyBoard();
   window.Grid1Visible = true;
   window.Label1Visible = false;
-  window.Caption = texts::BuildAborted();
+  window.Caption = caption;
   parts_.media.PlaySound("e3");
   puzzle.EraserOn = 0;
   window.SpeedButton8Hint = std::string(Editor::EraserHint(false));

@@ -41,7 +41,7 @@ class BuildCommands {
 
  private:
   bool GenerateAcceptableGrid(FillReport& report);
-  void AbortBuild();
+  void AbortBuild(const std::string& caption);
   bool HideRewardOrStopFill();
   void Fill(FillReport& report);
   void FinishFill(const FillShortfall& shortfall);

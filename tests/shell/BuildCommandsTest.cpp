@@ -161,6 +161,14 @@ TEST(RefillCommand, AnUnfinishedFillSaysWhy) {
   FillShortfall stopped;
   stopped.cause = FillShortfall::Cause::Stopped;
   EXPECT_EQ(texts::BuildAborted(stopped), Utf8ToCp1251("Построение прервано"));
+
+  // A build that finds no grid of the minimum count says so.
+  CoreBench unreachable(host, {"ABA one"});
+  unreachable.state.settings.MinSlotCount = 128;
+  unreachable.core.Builds().SetMaxGenerations(3);
+  unreachable.core.Builds().Build();
+  EXPECT_EQ(unreachable.state.window.Caption,
+            Utf8ToCp1251("Построение прервано: подходящей сетки не нашлось (попыток: 3, минимум слов: 128)"));
 }
 
 TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {
