@@ -79,6 +79,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${packaging}/copyright ${generated
 
 if(GRIDLEX_GUI)
   install(TARGETS gridlex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The batch tool's drawing module, loaded from this path relative to the tool.
+  install(TARGETS gridlex_cli_draw LIBRARY DESTINATION ${GRIDLEX_DRAWING_MODULE_DIR})
   install(FILES ${packaging}/${GRIDLEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${packaging}/${GRIDLEX_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME ${GRIDLEX_APP_ID}.xml)

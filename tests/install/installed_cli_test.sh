@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary DESTDIR and runs the installed batch tool: its version, and a
-# crossword built from the installed dictionary and read back.
+# Installs the build into a temporary DESTDIR and runs the installed batch tool: its version, a
+# crossword built from the installed dictionary and read back, and its drawn outputs: drawn by the
+# installed drawing module when the build has Qt (the tool itself links no Qt library), refused
+# with a clear message when the module is missing or the build has no Qt.
 # Usage: installed_cli_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
@@ -36,4 +38,21 @@ grep -q '^По горизонтали:$' show.out || fail "show printed: $(head 
 cmp -s ru.dct "$root/dest/usr/share/gridlex/data/ru.dct" && fail "the written dictionary was not reordered"
 [ "$(stat -c %s ru.dct)" -eq "$(stat -c %s "$root/dest/usr/share/gridlex/data/ru.dct")" ] ||
   fail "the written dictionary lost or gained bytes"
+objdump -p "$cli" | grep -q 'NEEDED.*libQt' && fail "gridlex-cli links Qt: $(objdump -p "$cli" | grep NEEDED)"
+module=$(find "$root/dest/usr" -name gridlex-cli-draw.so)
+status=0
+"$cli" export 1.gx --pdf 1.pdf --program-dir "$root/dest/usr/share/gridlex" >pdf.out 2>pdf.err || status=$?
+if [ -n "$module" ]; then
+  [ "$status" -eq 0 ] || fail "export --pdf exited with $status: $(cat pdf.err)"
+  [ "$(head -c 5 1.pdf)" = "%PDF-" ] || fail "export --pdf wrote no PDF"
+  mv "$module" "$root/moved.so"
+  status=0
+  "$cli" export 1.gx --gif 1.gif >gif.out 2>gif.err || status=$?
+  [ "$status" -eq 1 ] || fail "export --gif without the module exited with $status"
+  grep -q 'drawing module .*cannot be loaded' gif.err || fail "export --gif without the module said: $(cat gif.err)"
+  [ ! -e 1.gif ] || fail "export --gif without the module wrote a file"
+else
+  [ "$status" -eq 1 ] || fail "export --pdf of a build without Qt exited with $status"
+  grep -q 'built without Qt' pdf.err || fail "export --pdf of a build without Qt said: $(cat pdf.err)"
+fi
 echo "installed gridlex-cli $version built $(grep -c $'\t' build.out) slots from the installed dictionary"
