@@ -90,7 +90,7 @@ void CheckSeriesFiles(const SeriesOptions& options) {
   if (options.dict_out) plan.Output("--dict-out", *options.dict_out, true, options.dictionary_path);
   for (int number = 1; number <= options.settings.count; ++number) {
     for (const std::string& name : SeriesFileNames(options.formats, number)) {
-      plan.FileInFolder("--out-dir", JoinPath(options.out_dir, name));
+      plan.FileInFolder("the series' file", JoinPath(options.out_dir, name));
     }
   }
   plan.Check();

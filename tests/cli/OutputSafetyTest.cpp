@@ -126,7 +126,7 @@ TEST(CliOutputSafety, OutputsThatAreOneFileWithAnotherOutputOrAnInputAreRefusedN
       {{"build", dct, "--seed", "1", "--out", f.Path("x.gx"), "--dict-out", f.Path("x.gx")},
        "--out " + f.Path("x.gx"), "--dict-out " + f.Path("x.gx")},
       {{"series", dct, "--count", "2", "--seed", "1", "--out-dir", f.Path("o"), "--dict-out", f.Path("o/2.gx")},
-       "--dict-out " + f.Path("o/2.gx"), "--out-dir " + f.Path("o/2.gx")},
+       "--dict-out " + f.Path("o/2.gx"), "the series' file " + f.Path("o/2.gx")},
       {{"fill", grid, dct, "--dict-out", grid}, "GRID " + grid, "--dict-out " + grid},
       {{"export", gx, "--ipuz", gx, "--force"}, "GX " + gx, "--ipuz " + gx},
       {{"export", gx, "--gif", f.Path("sub/hard.gx"), "--force"}, "GX " + gx, "--gif " + f.Path("sub/hard.gx")},
