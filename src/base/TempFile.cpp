@@ -47,6 +47,13 @@ bool StillNamed(int fd, const std::string& path) {
   return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(opened, named);
 }
 
+// Waits for the lock. Where the file system has no locks the file goes on unlocked: it is then
+// never taken for a leftover either, since a remover cannot take its lock.
+void Lock(int fd) {
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+}
+
 // Interruptions that end the batch tool are held back while a temporary file comes into being
 // or is renamed away, so that its handler always knows every temporary file that exists.
 class SignalsHeld {
@@ -156,7 +163,8 @@ FileError TempFile::Create(const std::string& target) {
       path_.assign(name.data());
       slot_ = NoteWriting(path_);
     }
-    if (::flock(write_.get(), LOCK_EX) == 0 && StillNamed(write_.get(), path_)) {
+    Lock(write_.get());
+    if (StillNamed(write_.get(), path_)) {
       lock_.reset(::fcntl(write_.get(), F_DUPFD_CLOEXEC, 0));
       if (lock_.get() >= 0) return {};
       const int error = errno;
@@ -201,7 +209,8 @@ FileError CreateTempFolder(const std::string& target, std::string& path, FileDes
       ::rmdir(path.c_str());
       return FileError::FromErrno(error);
     }
-    if (::flock(lock.get(), LOCK_EX) == 0 && StillNamed(lock.get(), path)) return {};
+    Lock(lock.get());
+    if (StillNamed(lock.get(), path)) return {};
     // Another start took the folder for a leftover before this one held it: start again.
     lock.reset();
   }
