@@ -105,8 +105,10 @@ struct ClueLines {
 };
 
 ClueLines BreakClue(const Puzzle& puzzle, int row, bool answers, const Column& column, const TextWidth& width) {
-  const int indent = std::min(width(std::string(puzzle.Grid1.Number(row)) + ' '), column.width / 2);
-  return {BreakLine(PrintClueLine(puzzle, row, answers), column.width, column.width - indent, width), indent};
+  const std::string line = PrintClueLine(puzzle, row, answers);
+  const std::size_t text = line.find_first_not_of(' ', std::min(line.size(), puzzle.Grid1.Number(row).size() + 1));
+  const int indent = std::min(width(std::string_view(line).substr(0, std::min(text, line.size()))), column.width / 2);
+  return {BreakLine(line, column.width, column.width - indent, width), indent};
 }
 
 // Spreads the rows first..end-1 of one list over the pages; a list never starts with a heading alone

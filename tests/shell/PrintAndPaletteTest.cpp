@@ -294,7 +294,7 @@ TEST_F(PrintedPage, WideCluesWrapInTheirColumnAndALargeFrameShrinksToThePage) {
       EXPECT_LE(line.x + line.width, across ? 1181 - 30 : 2244);
       EXPECT_EQ(line.width, measure.MeasureText(line.text).width);
       if (line.x > (across ? 30 : 1181)) {
-        EXPECT_EQ(line.x, (across ? 30 : 1181) + measure.MeasureText("  1 ").width);
+        EXPECT_EQ(line.x, (across ? 30 : 1181) + measure.MeasureText("  1  ").width);  // under the clue's text
       }
       joined += line.text;
     }
