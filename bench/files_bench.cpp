@@ -13,7 +13,7 @@
 #include "core/Extraction.h"
 #include "base/Host.h"
 #include "core/Puzzle.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "files/DictionaryFile.h"
 #include "files/IpuzReader.h"
 #include "files/PuzzleFile.h"
@@ -116,12 +116,12 @@ int main() {
 
   auto store = std::make_unique<gx::DictionaryStore>();
   FillStore(*store);
-  gx::WindowState window;
+  gx::Progress progress;
   gx::NullHost host;
-  double write_ms = BestMilliseconds(5, [&] { gx::WriteDictionary(*store, dct, window); });
+  double write_ms = BestMilliseconds(5, [&] { gx::WriteDictionary(*store, dct, progress); });
   auto size = std::filesystem::file_size(dct);
   gx::DictionaryLoadResult result;
-  double load_ms = BestMilliseconds(10, [&] { result = gx::LoadDictionary(*store, dct, window, host); });
+  double load_ms = BestMilliseconds(10, [&] { result = gx::LoadDictionary(*store, dct, progress, host); });
   std::printf("dictionary: %d entries, %ju bytes\n", result.count, static_cast<std::uintmax_t>(size));
   std::size_t encoded = 0;
   double encode_ms = BestMilliseconds(5, [&] { encoded = gx::SerializeDictionary(*store).size(); });

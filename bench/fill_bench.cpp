@@ -78,10 +78,10 @@ void CopyStore(const DictionaryStore& from, DictionaryStore& to) {
 BuildRecord TimedBuild(gx::WordSearch& search, DictionaryStore& dictionary, std::uint64_t seed, int min_slots) {
   auto puzzle = std::make_unique<gx::Puzzle>();
   puzzle->BoardRows = puzzle->BoardCols = 21;
-  gx::WindowState window;
+  gx::Progress progress;
   gx::NullHost host;
   gx::NullSlotPainter painter;
-  gx::FillRun run{*puzzle, dictionary, window, host, painter, gx::Palette{}, 256, &search};
+  gx::FillRun run{*puzzle, dictionary, progress, host, painter, gx::Palette{}, 256, &search};
   gx::SeededRandom random(seed);
   const double start = CpuSeconds();
   double fill_start = start;
@@ -196,10 +196,10 @@ RefillRecord TimedRefill(gx::WordSearch& search, DictionaryStore& dictionary, in
   }
   gx::ClassifyCells(*puzzle);
   gx::ExtractSlots(*puzzle);
-  gx::WindowState window;
+  gx::Progress progress;
   gx::NullHost host;
   gx::NullSlotPainter painter;
-  gx::FillRun run{*puzzle, dictionary, window, host, painter, gx::Palette{}, attempts, &search};
+  gx::FillRun run{*puzzle, dictionary, progress, host, painter, gx::Palette{}, attempts, &search};
   const double start = CpuSeconds();
   gx::ClearLettersAndAnswers(*puzzle, host);
   const gx::FillOutcome fill = gx::FillAndRequeue(run);

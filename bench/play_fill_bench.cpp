@@ -108,9 +108,9 @@ int main(int argc, char** argv) {
   const std::string path = argc > 1 ? argv[1] : "dist/data/ru.dct";
   const int grids = argc > 2 ? std::atoi(argv[2]) : 10;
   auto scratch = std::make_unique<gx::Gridlex>();
-  gx::WindowState window;
+  gx::Progress progress;
   gx::NullHost null_host;
-  if (gx::LoadDictionary(scratch->dictionary, path, window, null_host).error) {
+  if (gx::LoadDictionary(scratch->dictionary, path, progress, null_host).error) {
     std::fprintf(stderr, "cannot read %s\n", path.c_str());
     return 1;
   }
@@ -138,7 +138,8 @@ int main(int argc, char** argv) {
     batch->puzzle = grid;
     dictionary.Give(batch->dictionary);
     gx::NullSlotPainter painter;
-    gx::FillRun run{batch->puzzle, batch->dictionary, batch->window, null_host, painter, colors, 256};
+    gx::Progress unseen;
+    gx::FillRun run{batch->puzzle, batch->dictionary, unseen, null_host, painter, colors, 256};
     auto start = Clock::now();
     const gx::FillOutcome outcome = gx::FillAndRequeue(run);
     const double batch_ms = Ms(start);

@@ -18,7 +18,7 @@
 
 #include "cli/SeriesRun.h"
 #include "base/Host.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "shell/SettingsFile.h"
@@ -43,10 +43,10 @@ bool ReadDelivered(const std::string& program_dir, Delivered& delivered) {
 
 void RunOne(const Delivered& delivered, int count, std::uint64_t seed, const std::string& folder) {
   auto dictionary = std::make_unique<gx::DictionaryStore>();
-  gx::WindowState window;
+  gx::Progress progress;
   gx::NullHost host;
   const Clock::time_point load_start = Clock::now();
-  if (gx::LoadDictionary(*dictionary, delivered.dictionary_path, window, host).error) {
+  if (gx::LoadDictionary(*dictionary, delivered.dictionary_path, progress, host).error) {
     std::fprintf(stderr, "cannot read %s\n", delivered.dictionary_path.c_str());
     std::exit(1);
   }

@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 #include "base/Host.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "files/DictionaryFile.h"
 #include "files/LetterCode.h"
 
@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace gx::fuzz;
   static auto store = std::make_unique<DictionaryStore>();
   static auto again = std::make_unique<DictionaryStore>();
-  WindowState window;
+  Progress progress;
   NullHost host;
   SetBefore(*store);
-  const DictionaryLoadResult result = LoadDictionary(*store, Scratch().Write("d.dct", data, size), window, host);
+  const DictionaryLoadResult result = LoadDictionary(*store, Scratch().Write("d.dct", data, size), progress, host);
   if (result.error) {
     FUZZ_CHECK(store->DictionaryCount == 2 && store->Entry(1) == "old a" && store->Entry(2) == "old b");
     FUZZ_CHECK(store->DictionaryLoaded == 1 && store->DictionaryModified == 0 && store->DictionaryPartial == 0);
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char c : entry) FUZZ_CHECK(HasLetterCode(c));
   }
   const DictionaryLoadResult reread =
-      LoadDictionary(*again, Scratch().Write("e.dct", SerializeDictionary(*store)), window, host);
+      LoadDictionary(*again, Scratch().Write("e.dct", SerializeDictionary(*store)), progress, host);
   FUZZ_CHECK(!reread.error && !reread.cut_to_capacity && again->DictionaryCount == store->DictionaryCount);
   for (int e = 1; e <= store->DictionaryCount; ++e) FUZZ_CHECK(again->Entry(e) == store->Entry(e));
   return 0;

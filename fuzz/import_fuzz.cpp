@@ -9,7 +9,7 @@
 #include "cli/DictionaryImport.h"
 #include "cli/CliSupport.h"
 #include "base/Host.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "files/DictionaryFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const cli::CommandFailure&) {
       continue;
     }
-    WindowState window;
+    Progress progress;
     NullHost host;
     const std::string dct = Scratch().Path("words.dct");
-    FUZZ_CHECK(!WriteDictionary(*store, dct, window));
-    const DictionaryLoadResult result = LoadDictionary(*again, dct, window, host);
+    FUZZ_CHECK(!WriteDictionary(*store, dct, progress));
+    const DictionaryLoadResult result = LoadDictionary(*again, dct, progress, host);
     FUZZ_CHECK(!result.error && again->DictionaryCount == store->DictionaryCount);
     if (!lossy) {
       for (int e = 1; e <= store->DictionaryCount; ++e) FUZZ_CHECK(again->Entry(e) == store->Entry(e));

@@ -14,7 +14,7 @@ constexpr std::size_t SecondaryWindowCount = 3;
 
 struct WindowState {
   std::string Caption;
-  int ProgressPosition = 0;  // ProgressBar1, 0..1000
+  int ProgressPosition = 0;  // ProgressBar1, 0..kProgressScale
   bool ProgressVisible = false;
   std::string Label1Text;    // the clue line
   bool Label1Visible = false;

@@ -90,9 +90,9 @@ std::string ReadFileOrFail(const std::string& path) {
 
 void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
   CheckFileToRead(path);
-  WindowState window;
+  Progress unseen;
   NullHost host;
-  DictionaryLoadResult result = LoadDictionary(store, path, window, host);
+  DictionaryLoadResult result = LoadDictionary(store, path, unseen, host);
   if (result.error) throw IoFailure{result.error, path};
   if (result.cut_to_capacity) WarnLine(DictionaryCutMessage(DictionaryStore::Capacity));
 }
@@ -102,8 +102,8 @@ void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path
   if (store.DictionaryPartial == 1) {
     throw CommandFailure{ExitIoError, "the dictionary did not load whole: " + path + " not written"};
   }
-  WindowState window;
-  if (FileError error = WriteDictionary(store, path, window)) throw IoFailure{error, path};
+  Progress unseen;
+  if (FileError error = WriteDictionary(store, path, unseen)) throw IoFailure{error, path};
   NoteWritten(path);
 }
 

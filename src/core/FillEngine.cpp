@@ -89,7 +89,7 @@ class Filler {
   // Counts one attempt and shows it; true when the attempts are used up.
   bool CountAttempt() {
     ++attempts_;
-    run_.window.Caption = texts::FillAttemptsCaption(attempts_);
+    run_.progress.Status(texts::FillAttemptsCaption(attempts_));
     return attempts_ >= run_.max_attempts;
   }
 
@@ -129,7 +129,7 @@ std::uint16_t FillSlots(FillRun& run) {
 void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_view word, std::string_view clue) {
   Puzzle& p = run.puzzle;
   ++p.PlacedCount;
-  run.window.ProgressPosition = static_cast<int>(ScaledRound(p.PlacedCount, p.SlotCount, 1000));
+  run.progress.Moved(static_cast<int>(ScaledRound(p.PlacedCount, p.SlotCount, kProgressScale)));
   p.SlotAnswer[slot] = word;
   p.Grid1.SetCell(1, slot - 1, clue);
   p.SlotDictPos[slot] = e;

@@ -10,7 +10,7 @@
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "core/SlotPainter.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "core/DictionaryStore.h"
 
 namespace gx {
@@ -21,7 +21,7 @@ class WordSearch;
 struct FillRun {
   Puzzle& puzzle;
   DictionaryStore& dictionary;
-  WindowState& window;
+  Progress& progress;  // the attempts count and the share of slots filled
   Host& host;
   SlotPainter& painter;
   Palette colors;

@@ -135,7 +135,7 @@ GenerateStatus GenerateGrid(Puzzle& p, RandomSource& random, Host& host) {
   return GenerateStatus::Extracted;
 }
 
-GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, WindowState& window) {
+GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, Progress& progress) {
   p.ResetBoard();
   p.AnswersShown = 0;
   p.GridModified = 1;
@@ -162,7 +162,7 @@ GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, WindowState& win
   }
   ClassifyCells(p);
   ExtractSlots(p);
-  window.Caption = texts::LatticeCaption(parity);
+  progress.Status(texts::LatticeCaption(parity));
   return GenerateStatus::Extracted;
 }
 

@@ -5,7 +5,7 @@
 #include "base/Host.h"
 #include "core/Puzzle.h"
 #include "core/RandomSource.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 
 namespace gx {
 
@@ -21,6 +21,6 @@ GenerateStatus GenerateGrid(Puzzle& puzzle, RandomSource& random, Host& host);
 // Draws full rows and columns on every second line, extracts the slots and sets the caption.
 // The window draws the empty board before and the words and numbers after this call.
 // Done is reported as Extracted.
-GenerateStatus LatticeTemplate(Puzzle& puzzle, RandomSource& random, WindowState& window);
+GenerateStatus LatticeTemplate(Puzzle& puzzle, RandomSource& random, Progress& progress);
 
 }  // namespace gx

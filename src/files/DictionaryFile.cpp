@@ -19,10 +19,10 @@ std::uint8_t* Scratch() {
   return scratch.get();
 }
 
-// i / size * 1000 rounded to the nearest, halves to even, in whole numbers.
+// i / size * kProgressScale rounded to the nearest, halves to even, in whole numbers.
 int ProgressPosition(std::uint64_t i, std::uint64_t size) {
   if (size == 0) return 0;
-  std::uint64_t scaled = i * 1000;
+  std::uint64_t scaled = i * kProgressScale;
   std::uint64_t q = scaled / size;
   std::uint64_t twice_rest = (scaled % size) * 2;
   if (twice_rest > size || (twice_rest == size && (q & 1))) ++q;
@@ -67,9 +67,9 @@ class DictionaryParser {
 
 }  // namespace
 
-DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, WindowState& window, Host& host) {
+DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, Progress& progress, Host& host) {
   DictionaryLoadResult result;
-  window.ProgressVisible = true;
+  progress.Shown(true);
   store.DictionaryModified = 0;
   DictionaryParser parser(Scratch());
   std::uint64_t size = 0;
@@ -78,12 +78,12 @@ DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& p
     for (std::size_t b = 0; b < count; ++b) {
       ++i;
       host.ProcessEvents();
-      window.ProgressPosition = ProgressPosition(i, size);
+      progress.Moved(ProgressPosition(i, size));
       if (!parser.Feed(data[b])) return false;
     }
     return true;
   }, MaxDictionaryFileBytes);
-  window.ProgressVisible = false;
+  progress.Shown(false);
   if (result.error) return result;
 
   result.count = parser.count();
@@ -94,7 +94,6 @@ DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& p
   store.DictionaryPartial = result.cut_to_capacity ? 1 : 0;
   if (result.cut_to_capacity) result.notices.push_back(DictionaryCutMessage(DictionaryStore::Capacity));
   if (result.count < SmallDictionaryLimit) result.notices.push_back(SmallDictionaryMessage(result.count));
-  window.Label6Text = DictionaryLine(store);
   return result;
 }
 
@@ -106,18 +105,17 @@ std::string SerializeDictionary(const DictionaryStore& store) {
   return bytes;
 }
 
-FileError WriteDictionary(const DictionaryStore& store, const std::string& path, WindowState& window) {
-  window.Caption = Utf8ToCp1251("Выгрузка словаря..");
-  window.Label1Visible = false;
-  window.ProgressVisible = true;
+FileError WriteDictionary(const DictionaryStore& store, const std::string& path, Progress& progress) {
+  progress.Status(Utf8ToCp1251("Выгрузка словаря.."));
+  progress.Shown(true);
   std::string bytes;
   for (int e = 1; e <= store.DictionaryCount; ++e) {
-    window.ProgressPosition = ProgressPosition(static_cast<std::uint64_t>(e), store.DictionaryCount);
+    progress.Moved(ProgressPosition(static_cast<std::uint64_t>(e), store.DictionaryCount));
     EncodeText(store.Entry(e), bytes);
   }
   bytes.push_back(static_cast<char>(EndOfText));
   FileError error = ReplaceFile(path, bytes);
-  window.ProgressVisible = false;
+  progress.Shown(false);
   return error;
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/Host.h"
-#include "base/WindowState.h"
+#include "base/Progress.h"
 #include "core/DictionaryStore.h"
 #include "base/FileError.h"
 
@@ -23,18 +23,18 @@ struct DictionaryLoadResult {
 // No dictionary file can be larger: even one whose every entry fills the longest work text.
 constexpr std::uint64_t MaxDictionaryFileBytes = std::uint64_t{16} << 20;
 
-// Reads the file at `path` into the store, replacing its contents, moving the progress bar and
-// letting the window handle pending events after every byte. The file is parsed into a scratch
+// Reads the file at `path` into the store, replacing its contents, reporting its progress and
+// letting the host handle pending events after every byte. The file is parsed into a scratch
 // area first, so a failed read leaves the store, its count and its loaded flag as they were.
 // A file with more entries than the store takes loads its first 16,384 and marks the store
 // partial, which keeps it from being written back.
-DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, WindowState& window, Host& host);
+DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, Progress& progress, Host& host);
 
 // The file bytes for entries 1..DictionaryCount of the store.
 std::string SerializeDictionary(const DictionaryStore& store);
 // Writes entries 1..DictionaryCount to `path`; the old file is replaced only when the new one is
-// complete. Sets the caption to the writing message and moves the progress bar.
-FileError WriteDictionary(const DictionaryStore& store, const std::string& path, WindowState& window);
+// complete. Reports the writing message and its progress.
+FileError WriteDictionary(const DictionaryStore& store, const std::string& path, Progress& progress);
 
 // Texts of the window (Windows-1251).
 std::string DictionaryLine(const DictionaryStore& store);  // "Словарь common.dct 512 сл"

@@ -15,6 +15,7 @@
 #include "board/BoardColors.h"
 #include "board/WordSelection.h"
 #include "base/Cp1251.h"
+#include "base/Progress.h"
 #include "qt/Accessibility.h"
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
@@ -377,7 +378,7 @@ void TForm1::ShowState() {
   label1_->setVisible(window.Label1Visible);
   label2_->setText(FromCp1251(window.Label2Text));
   label2_->setVisible(window.Label2Visible);
-  progress_bar1_->setValue(std::clamp(window.ProgressPosition, 0, 1000));
+  progress_bar1_->setValue(std::clamp(window.ProgressPosition, 0, kProgressScale));
   progress_bar1_->setVisible(window.ProgressVisible);
   label3_->setText(FromCp1251(window.Label3Text));
   label6_->setText(FromCp1251(window.Label6Text));

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "GridlexConfig.h"
+#include "base/Progress.h"
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
 #include "qt/CentredPicture.h"
@@ -98,7 +99,7 @@ void TForm1::BuildStatusStrip() {
   bevel5_ = MakeFrame(this, "Bevel5", QFrame::Sunken);
   progress_bar1_ = new QProgressBar(this);
   progress_bar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  progress_bar1_->setRange(0, 1000);
+  progress_bar1_->setRange(0, kProgressScale);
   progress_bar1_->setTextVisible(false);
   progress_bar1_->hide();
   label1_ = MakeLabel(this, "Label1", QString(), 16, 0, 400, 20);

@@ -32,12 +32,14 @@ bool BuildCommands::LoadDictionary() {
   DictionaryLoadResult result;
   {
     const auto loading = parts_.long_commands.LoadingDictionary();
-    result = ::gx::LoadDictionary(store, path, state.window, parts_.host);
+    WindowProgress progress(state.window);
+    result = ::gx::LoadDictionary(store, path, progress, parts_.host);
   }
   if (result.error) {
     parts_.host.ShowError(result.error.Text());
     return false;
   }
+  state.window.Label6Text = DictionaryLine(store);
   parts_.ShowNotices(result.notices);
   return true;
 }
@@ -192,7 +194,8 @@ FillReport BuildCommands::Refill() {
 void BuildCommands::Fill(FillReport& report) {
   const auto filling = parts_.long_commands.Filling();
   Gridlex& state = parts_.state;
-  FillRun run{state.puzzle, state.dictionary, state.window, parts_.host, parts_.board, state.settings.Colors,
+  WindowProgress progress(state.window);
+  FillRun run{state.puzzle, state.dictionary, progress, parts_.host, parts_.board, state.settings.Colors,
               state.settings.MaxFillAttempts};
   report.fill = FillAndRequeue(run);
 }
@@ -240,7 +243,8 @@ void BuildCommands::Lattice() {
   parts_.state.puzzle.ResetBoard();  // the lattice covers the board the window offers
   parts_.board.DrawEmptyBoard();
   parts_.state.window.Label1Text.clear();
-  LatticeTemplate(parts_.state.puzzle, parts_.random, parts_.state.window);
+  WindowProgress progress(parts_.state.window);
+  LatticeTemplate(parts_.state.puzzle, parts_.random, progress);
   parts_.board.DrawWordsAndNumbers();
 }
 

@@ -61,7 +61,9 @@ bool WriteChangedDictionary(Gridlex& state, Host& host) {
     host.ShowError(error.Text());
     return true;
   }
-  if (const FileError error = WriteDictionary(store, path, state.window)) {
+  WindowProgress progress(state.window);
+  state.window.Label1Visible = false;  // the caption tells what is written meanwhile
+  if (const FileError error = WriteDictionary(store, path, progress)) {
     host.ShowError(error.Text());
     return false;
   }
@@ -166,7 +168,9 @@ void DictionaryCommands::Create() {
   const std::uint16_t old_count = store.DictionaryCount;
   store.DictionaryName = name;
   store.DictionaryCount = kNewDictionaryCount;
-  if (const FileError error = WriteDictionary(store, path, state_.window)) {
+  WindowProgress progress(state_.window);
+  state_.window.Label1Visible = false;  // the caption tells what is written meanwhile
+  if (const FileError error = WriteDictionary(store, path, progress)) {
     // Nothing was created: the dictionary in memory stays what it was, leftovers unexposed.
     store.DictionaryName = old_name;
     store.DictionaryCount = old_count;

@@ -37,7 +37,7 @@ TEST(Series, BuildsTheCrosswordsOfAsManyPressesOfF5) {
   }
 
   auto dictionary = std::make_unique<DictionaryStore>();
-  WindowState unused;
+  Progress unused;
   NullHost host;
   ASSERT_FALSE(LoadDictionary(*dictionary, folder.Path("data/ru.dct"), unused, host).error);
   cli::SeriesSettings settings;

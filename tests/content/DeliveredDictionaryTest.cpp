@@ -24,10 +24,10 @@ class DeliveredDictionary : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     store_ = new DictionaryStore();
-    WindowState window;
+    Progress unseen;
     NullHost host;
     result_ = new DictionaryLoadResult(
-        LoadDictionary(*store_, (test::DeliveredFolder() / "data" / "ru.dct").string(), window, host));
+        LoadDictionary(*store_, (test::DeliveredFolder() / "data" / "ru.dct").string(), unseen, host));
   }
   static void TearDownTestSuite() {
     delete store_;

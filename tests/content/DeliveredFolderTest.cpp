@@ -103,9 +103,9 @@ TEST_F(DeliveredAdverts, ListHasCommentsAndFiveToTenEntriesWhoseFilesExist) {
 // every entry must be reachable from the words of the delivered dictionary.
 TEST_F(DeliveredAdverts, EveryEntryIsReachedByCluesOfTheDeliveredDictionary) {
   DictionaryStore store;
-  WindowState window;
+  Progress unseen;
   NullHost host;
-  ASSERT_TRUE(LoadDictionary(store, (DeliveredFolder() / "data" / "ru.dct").string(), window, host).error.ok());
+  ASSERT_TRUE(LoadDictionary(store, (DeliveredFolder() / "data" / "ru.dct").string(), unseen, host).error.ok());
   for (int i = 1; i <= list_->Count(); ++i) {
     std::string keywords(list_->Entry(i).Keywords.view());
     std::string first_key = " " + keywords.substr(0, keywords.find('!'));

@@ -30,9 +30,9 @@ TEST(DeliveredPuzzle, LoadsCompleteWithEveryWordAndClueFromTheDictionary) {
   ASSERT_GE(puzzle.SlotCount, 40) << "the first puzzle should fill the board well";
 
   DictionaryStore store;
-  WindowState window;
+  Progress unseen;
   NullHost host;
-  ASSERT_TRUE(LoadDictionary(store, (test::DeliveredFolder() / "data" / "ru.dct").string(), window, host).error.ok());
+  ASSERT_TRUE(LoadDictionary(store, (test::DeliveredFolder() / "data" / "ru.dct").string(), unseen, host).error.ok());
   std::set<std::string> entries;
   for (int e = 1; e <= store.DictionaryCount; ++e) entries.insert(std::string(store.Entry(e)));
 

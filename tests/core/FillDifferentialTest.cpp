@@ -81,6 +81,7 @@ struct Outcome {
   Puzzle puzzle;
   std::vector<std::string> entries;
   WindowState window;
+  WindowProgress progress{window};
   std::vector<std::pair<int, Color>> painted;
 };
 
@@ -93,7 +94,7 @@ std::unique_ptr<Outcome> Fill(const Puzzle& grid, const std::vector<std::string>
   test::FillDictionary(*dictionary, entries);
   NullHost host;
   test::RecordingPainter painter;
-  FillRun run{outcome->puzzle, *dictionary, outcome->window, host, painter, test::TestPalette(), attempts};
+  FillRun run{outcome->puzzle, *dictionary, outcome->progress, host, painter, test::TestPalette(), attempts};
   outcome->attempts = FillSlots(run, search);
   search.RequeueUsedWords(outcome->puzzle, *dictionary);
   outcome->entries = test::Entries(*dictionary);

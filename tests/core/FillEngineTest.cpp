@@ -147,7 +147,7 @@ TEST(FillEngine, StopDuringRepairEndsBeforeFreeingMoreSlots) {
     }
   } painter;
   painter.p = &b.puzzle;
-  FillRun run{b.puzzle, b.dictionary, b.window, b.host, painter, test::TestPalette(), 64};
+  FillRun run{b.puzzle, b.dictionary, b.progress, b.host, painter, test::TestPalette(), 64};
   FillSlots(run);
   EXPECT_EQ(b.puzzle.FillRunning, 0);
   // One crossing slot was freed and painted; the check at the next cell ended the fill.

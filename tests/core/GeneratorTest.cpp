@@ -257,7 +257,8 @@ TEST(LatticeTemplate, EvenParityDrawsLinesZeroTwoToEighteen) {
   p.SetLetter(5, 5, 'A');
   ScriptedRandom random({4});  // 4 mod 2 = 0
   WindowState window;
-  ASSERT_EQ(LatticeTemplate(p, random, window), GenerateStatus::Extracted);
+  WindowProgress progress(window);
+  ASSERT_EQ(LatticeTemplate(p, random, progress), GenerateStatus::Extracted);
   EXPECT_EQ(p.SlotCount, 20);
   EXPECT_EQ(p.AcrossCount, 10);
   for (int k = 1; k <= 20; ++k) {
@@ -274,7 +275,8 @@ TEST(LatticeTemplate, OddParityDrawsLinesOneToSeventeenAndClearsTheMargin) {
   Puzzle p = Board(19);
   ScriptedRandom random({1});
   WindowState window;
-  ASSERT_EQ(LatticeTemplate(p, random, window), GenerateStatus::Extracted);
+  WindowProgress progress(window);
+  ASSERT_EQ(LatticeTemplate(p, random, progress), GenerateStatus::Extracted);
   EXPECT_EQ(p.SlotCount, 18);
   EXPECT_EQ(p.AcrossCount, 9);
   for (int i = 0; i <= 19; ++i) {

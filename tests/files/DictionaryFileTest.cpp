@@ -23,7 +23,8 @@ Loaded LoadFile(const TestFolder& folder, const std::string& bytes, DictionarySt
   folder.Write("d.dct", bytes);
   Loaded loaded;
   NullHost host;
-  loaded.result = LoadDictionary(store, folder.Path("d.dct"), loaded.window, host);
+  WindowProgress progress(loaded.window);
+  loaded.result = LoadDictionary(store, folder.Path("d.dct"), progress, host);
   return loaded;
 }
 
@@ -55,7 +56,7 @@ TEST(DictionaryFileReading, DocumentedSevenByteFile) {
   EXPECT_EQ(store.Entry(1), W("кот а"));
   EXPECT_EQ(EntryWord(store.Entry(1)), W("кот"));
   EXPECT_EQ(store.DictionaryModified, 0);
-  EXPECT_EQ(l.window.Label6Text, W("Словарь common.dct 1 сл"));
+  EXPECT_EQ(DictionaryLine(store), W("Словарь common.dct 1 сл"));
   EXPECT_FALSE(l.window.ProgressVisible);
   EXPECT_EQ(l.window.ProgressPosition, 1000);  // the last byte read is the last of the file
 }
@@ -121,16 +122,17 @@ TEST(DictionaryFileReading, FailedLoadLeavesTheStore) {
   LoadFile(folder, EncodedEntries(7, W("РЕКА ")) + Bytes({86}), store);
   store.DictionaryModified = 1;
   WindowState window;
+  WindowProgress progress(window);
   NullHost host;
-  DictionaryLoadResult result = LoadDictionary(store, folder.Path("missing.dct"), window, host);
+  DictionaryLoadResult result = LoadDictionary(store, folder.Path("missing.dct"), progress, host);
   EXPECT_EQ(result.error.Text(), "File not found");
   EXPECT_EQ(store.DictionaryCount, 7);
   EXPECT_EQ(store.DictionaryLoaded, 1);
   EXPECT_EQ(store.DictionaryModified, 0);
   EXPECT_EQ(store.Entry(7), W("РЕКА 7"));
   EXPECT_FALSE(window.ProgressVisible);
-  EXPECT_EQ(LoadDictionary(store, folder.Dir(), window, host).error.Text(), "File access denied");
-  EXPECT_EQ(LoadDictionary(store, "", window, host).error.Text(), "File not found");
+  EXPECT_EQ(LoadDictionary(store, folder.Dir(), progress, host).error.Text(), "File access denied");
+  EXPECT_EQ(LoadDictionary(store, "", progress, host).error.Text(), "File not found");
 }
 
 TEST(DictionaryFileReading, EventHookRunsOncePerByteRead) {
@@ -139,8 +141,9 @@ TEST(DictionaryFileReading, EventHookRunsOncePerByteRead) {
   folder.Write("d.dct", bytes);
   DictionaryStore store;
   WindowState window;
+  WindowProgress progress(window);
   CountingHost host;
-  LoadDictionary(store, folder.Path("d.dct"), window, host);
+  LoadDictionary(store, folder.Path("d.dct"), progress, host);
   EXPECT_EQ(host.calls, static_cast<long>(bytes.size()) - 3);  // reading stops at the end marker
 }
 
@@ -160,8 +163,9 @@ TEST(DictionaryFileReading, ProgressRoundsHalvesToEven) {
   folder.Write("d.dct", Bytes({0, 1, 2, 86, 3, 4, 5, 86, 6, 7, 8, 86, 9, 10, 86, 86}));  // 16 bytes
   DictionaryStore store;
   WindowState window;
+  WindowProgress progress(window);
   ProgressWatcher host(window);
-  ASSERT_FALSE(LoadDictionary(store, folder.Path("d.dct"), window, host).error);
+  ASSERT_FALSE(LoadDictionary(store, folder.Path("d.dct"), progress, host).error);
   EXPECT_EQ(store.DictionaryCount, 4);
   // Byte i of 16 is i / 16 * 1000: 62.5 -> 62, 187.5 -> 188, 312.5 -> 312.
   std::vector<int> expected = {0, 62, 125, 188, 250, 312, 375, 438, 500, 562, 625, 688, 750, 812, 875, 938};
@@ -177,14 +181,15 @@ TEST(DictionaryFileWriting, StoreWrittenAndLoadedBackIsTheSame) {
   for (const char* text : entries) store.SetEntry(++e, W(text));
   store.DictionaryCount = 3;
   WindowState window;
-  ASSERT_FALSE(WriteDictionary(store, folder.Path("w.dct"), window));
+  WindowProgress progress(window);
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("w.dct"), progress));
   EXPECT_EQ(window.Caption, W("Выгрузка словаря.."));
   EXPECT_FALSE(window.ProgressVisible);
   EXPECT_EQ(window.ProgressPosition, 1000);
 
   DictionaryStore again;
   NullHost host;
-  ASSERT_FALSE(LoadDictionary(again, folder.Path("w.dct"), window, host).error);
+  ASSERT_FALSE(LoadDictionary(again, folder.Path("w.dct"), progress, host).error);
   ASSERT_EQ(again.DictionaryCount, 3);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(again.Entry(k), store.Entry(k));
 }
@@ -193,7 +198,8 @@ TEST(DictionaryFileWriting, EmptyStoreIsTheSingleEndByte) {
   TestFolder folder;
   DictionaryStore store;
   WindowState window;
-  ASSERT_FALSE(WriteDictionary(store, folder.Path("e.dct"), window));
+  WindowProgress progress(window);
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("e.dct"), progress));
   EXPECT_EQ(folder.Read("e.dct"), Bytes({86}));
 }
 
@@ -203,12 +209,13 @@ TEST(DictionaryFileWriting, FailedWriteKeepsTheOldFile) {
   store.SetEntry(1, W("НОВОЕ слово"));
   store.DictionaryCount = 1;
   WindowState window;
+  WindowProgress progress(window);
   std::filesystem::create_directory(folder.Path("taken.dct"));  // a folder cannot be replaced by a file
-  FileError error = WriteDictionary(store, folder.Path("taken.dct"), window);
+  FileError error = WriteDictionary(store, folder.Path("taken.dct"), progress);
   EXPECT_TRUE(error);
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path("taken.dct")));
   EXPECT_EQ(folder.FileCount(), 1);  // no temporary file left behind
-  EXPECT_EQ(WriteDictionary(store, folder.Path("no/such/folder.dct"), window).Text(), "File not found");
+  EXPECT_EQ(WriteDictionary(store, folder.Path("no/such/folder.dct"), progress).Text(), "File not found");
 }
 
 }  // namespace

@@ -64,15 +64,15 @@ TEST(FileRobustness, RandomDictionaryFilesLoadSafelyAndReachAFixedPoint) {
   std::mt19937 random(7);
   auto store = std::make_unique<DictionaryStore>();
   auto again = std::make_unique<DictionaryStore>();
-  WindowState window;
+  Progress progress;
   NullHost host;
   for (int round = 0; round < 200; ++round) {
     folder.Write("r.dct", RandomFile(random, 3000));
-    DictionaryLoadResult result = LoadDictionary(*store, folder.Path("r.dct"), window, host);
+    DictionaryLoadResult result = LoadDictionary(*store, folder.Path("r.dct"), progress, host);
     ASSERT_FALSE(result.error);
     ASSERT_LE(store->DictionaryCount, DictionaryStore::Capacity);
     folder.Write("w.dct", SerializeDictionary(*store));
-    ASSERT_FALSE(LoadDictionary(*again, folder.Path("w.dct"), window, host).error);
+    ASSERT_FALSE(LoadDictionary(*again, folder.Path("w.dct"), progress, host).error);
     ASSERT_EQ(again->DictionaryCount, store->DictionaryCount) << "round " << round;
     ASSERT_EQ(SerializeDictionary(*again), SerializeDictionary(*store)) << "round " << round;
   }
@@ -108,11 +108,11 @@ TEST(FileRobustness, DevicesAndOversizedFilesAreRefusedAndChangeNothing) {
     store->SetEntry(1, "old");
     store->DictionaryCount = 1;
     store->DictionaryLoaded = 1;
-    WindowState window;
+    Progress progress;
     NullHost host;
     bool all_refused = true;
     for (const char* name : {"zero.dct", "pipe.dct", "huge.dct"}) {
-      const DictionaryLoadResult result = LoadDictionary(*store, folder.Path(name), window, host);
+      const DictionaryLoadResult result = LoadDictionary(*store, folder.Path(name), progress, host);
       all_refused = all_refused && result.error && store->DictionaryCount == 1 && store->Entry(1) == "old";
     }
     auto puzzle = std::make_unique<Puzzle>();
@@ -126,10 +126,10 @@ TEST(FileRobustness, DevicesAndOversizedFilesAreRefusedAndChangeNothing) {
     return all_refused;
   }));
   auto store = std::make_unique<DictionaryStore>();
-  WindowState window;
+  Progress progress;
   NullHost host;
-  EXPECT_EQ(LoadDictionary(*store, folder.Path("huge.dct"), window, host).error.Text(), "File too large");
-  EXPECT_EQ(LoadDictionary(*store, folder.Path("zero.dct"), window, host).error.Text(), "File access denied");
+  EXPECT_EQ(LoadDictionary(*store, folder.Path("huge.dct"), progress, host).error.Text(), "File too large");
+  EXPECT_EQ(LoadDictionary(*store, folder.Path("zero.dct"), progress, host).error.Text(), "File access denied");
   auto puzzle = std::make_unique<Puzzle>();
   EXPECT_EQ(LoadPuzzleFile(*puzzle, folder.Path("zero.gx")).status, PuzzleLoadResult::Status::Missing);
   EXPECT_EQ(LoadPuzzleFile(*puzzle, folder.Path("huge.gx")).error.Text(), "File too large");

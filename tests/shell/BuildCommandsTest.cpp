@@ -183,7 +183,8 @@ TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {
   Puzzle& p = lattice.state.puzzle;
   p.BoardRows = p.BoardCols = 21;
   ScriptedRandom random({0});
-  LatticeTemplate(p, random, lattice.state.window);
+  WindowProgress progress(lattice.state.window);
+  LatticeTemplate(p, random, progress);
   EXPECT_EQ(CheckRefillSlots(p).long_slots.size(), 22u);
   EXPECT_EQ(lattice.core.Builds().Refill().check, RefillCheck::SlotsTooLong);
   EXPECT_EQ(lattice.state.window.Caption, Utf8ToCp1251("Ячейки более 19 клеток"));

@@ -205,7 +205,8 @@ TEST_F(Export, PrintAndExportCarryThePuzzlesOwnTitle) {
   bench.state.PuzzleFileName = "7.gx";
   ASSERT_TRUE(bench.commands.LoadPuzzle());
   DictionaryStore store;
-  ASSERT_FALSE(WriteDictionary(store, folder.Path("data/new.dct"), bench.state.window));
+  WindowProgress progress(bench.state.window);
+  ASSERT_FALSE(WriteDictionary(store, folder.Path("data/new.dct"), progress));
   ASSERT_EQ(bench.state.window.Caption, W("Выгрузка словаря.."));
 
   Run();

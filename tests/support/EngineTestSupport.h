@@ -80,11 +80,12 @@ struct FillBench {
   Puzzle puzzle;
   DictionaryStore dictionary;
   WindowState window;
+  WindowProgress progress{window};
   NullHost host;
   RecordingPainter painter;
 
   FillRun Run(std::uint16_t max_attempts, Host* other_host = nullptr) {
-    return FillRun{puzzle, dictionary, window, other_host ? *other_host : host, painter, TestPalette(),
+    return FillRun{puzzle, dictionary, progress, other_host ? *other_host : host, painter, TestPalette(),
                    max_attempts};
   }
 };
