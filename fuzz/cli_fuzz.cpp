@@ -1,8 +1,10 @@
 // The batch tool's command line, argument parsing and output planning included, run whole on a
 // folder of small files: the input is the arguments parted by NUL bytes. Whatever the arguments, a
 // command ends with one of the tool's exit statuses; a file that was there changes only when the
-// command succeeded and named it as an output (itself, or a folder it writes into); no file is
-// both read and replaced by one command, and no two outputs of a successful command are one file.
+// command named it as an output (itself, or a folder it writes into) and did not fail on bad usage
+// or, for a file named itself, on input or output; no file is both read and replaced by one command
+// (except the dictionary written back under its own name with --dict-out), and no two outputs of
+// a successful command are one file.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -54,6 +56,8 @@ std::string Normal(const std::string& path) {
 struct Named {
   std::set<std::string> inputs, outputs;
   std::vector<std::string> output_list;
+  std::string dict_out;    // the value of --dict-out
+  std::string dictionary;  // the dictionary the command reads
 };
 
 Named Classify(const std::vector<std::string>& args) {
@@ -62,6 +66,7 @@ Named Classify(const std::vector<std::string>& args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (kValueOptions.count(args[i]) && i + 1 < args.size()) {
       const std::string value = Normal(args[++i]);
+      if (args[i - 1] == "--dict-out") named.dict_out = value;
       if (kOutputOptions.count(args[i - 1])) {
         named.outputs.insert(value);
         named.output_list.push_back(value);
@@ -74,6 +79,10 @@ Named Classify(const std::vector<std::string>& args) {
   }
   const bool writes_second = args[0] == "import-ipuz" || (args[0] == "dict" && !positional.empty() &&
                                                          positional[0] == "import");
+  const std::size_t dictionary_at = args[0] == "fill" ? 1 : 0;
+  if ((args[0] == "fill" || args[0] == "build" || args[0] == "series") && dictionary_at < positional.size()) {
+    named.dictionary = positional[dictionary_at];
+  }
   for (std::size_t i = 0; i < positional.size(); ++i) {
     const std::size_t output_at = args[0] == "dict" ? 2 : 1;
     if (writes_second && i == output_at) {
@@ -178,9 +187,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(status >= 0 && status <= 6);
   const Named named = Classify(args);
   for (const std::string& name : runner.Changed()) {
-    FUZZ_CHECK(status == 0);
+    FUZZ_CHECK(status != 2);
     FUZZ_CHECK(Within(name, named.outputs));
-    FUZZ_CHECK(named.inputs.count(name) == 0);
+    if (named.outputs.count(name)) FUZZ_CHECK(status != 1);
+    FUZZ_CHECK(named.inputs.count(name) == 0 || (name == named.dict_out && name == named.dictionary));
   }
   if (status == 0) {
     FUZZ_CHECK(std::set<std::string>(named.output_list.begin(), named.output_list.end()).size() ==
