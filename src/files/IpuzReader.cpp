@@ -1,6 +1,7 @@
 #include "files/IpuzReader.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <optional>
@@ -18,6 +19,59 @@ constexpr int kMaxAnswer = static_cast<int>(AnswerText::capacity());
 constexpr int kMaxClue = 128;
 constexpr int kMaxNumber = 255;
 constexpr std::size_t kMaxListed = 20;  // faults beyond this many are counted, not listed
+
+bool IsLatin(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
+
+// What a fault says about the file as a whole, most telling first: the first line of a refusal
+// names the most telling reason found, and the faults are listed in this order.
+enum class Reason {
+  LatinAnswers,
+  ForeignAnswers,
+  Barred,
+  Rebus,
+  Styled,
+  GivenLetters,
+  LatinClues,
+  ClueCharacters,
+  Other,
+};
+
+// The first line of a refusal with more than one fault; empty where the faults say it themselves.
+const char* Headline(Reason reason) {
+  switch (reason) {
+    case Reason::LatinAnswers: return "answers hold Latin letters: the puzzle is not Russian";
+    case Reason::ForeignAnswers: return "answers hold characters that are not Russian letters";
+    case Reason::Barred: return "the grid is barred (bars between cells), which a puzzle file cannot hold";
+    case Reason::Rebus: return "cells hold several letters (a rebus), which a puzzle file cannot hold";
+    case Reason::Styled: return "cells carry styles (shapes, colours, marks), which a puzzle file cannot hold";
+    case Reason::GivenLetters: return "the grid gives letters, which a puzzle file cannot hold";
+    case Reason::LatinClues: return "clues hold Latin letters, which a puzzle file's letters lack";
+    case Reason::ClueCharacters: return "clues hold characters that a puzzle file's letters lack";
+    case Reason::Other: break;
+  }
+  return "";
+}
+
+// The code's nearest spelling of ordinary punctuation it lacks ("«" -> "\""), or nothing.
+std::optional<std::u32string> NearestInCode(char32_t c, char32_t before, char32_t after) {
+  switch (c) {
+    case U'«': case U'»': case U'„': case U'“': case U'”': case U'‟': case U'‘': case U'‚': case U'‛':
+      return U"\"";
+    case U'\'': case U'’': {
+      // Between two letters it is an apostrophe (д'Артаньян), kept visible as a hyphen; elsewhere a quote.
+      const auto letter = [](char32_t x) { return IsLatin(x) || (x >= U'А' && x <= U'я') || x == U'ё' || x == U'Ё'; };
+      return letter(before) && letter(after) ? U"-" : U"\"";
+    }
+    case U'—': case U'–': case U'‒': case U'―': case U'−': case U'‐': case U'‑': return U"-";
+    case U'…': return U"...";
+    case U';': return U",";
+    case U'[': return U"(";
+    case U']': return U")";
+    case U'\u00A0': case U'\u2007': case U'\u2009': case U'\u202F': return U" ";
+    case U'№': return after == U' ' || after == 0 ? U"номер" : U"номер ";
+    default: return std::nullopt;
+  }
+}
 
 struct Cell {
   bool open = false;  // part of a word
@@ -38,7 +92,6 @@ std::string WordName(bool down, int number) { return std::string(down ? "Down " 
 
 std::string Shown(char32_t c) { return "\"" + SafeText(EncodeUtf8(std::u32string(1, c))) + "\""; }
 
-bool IsLatin(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
 
 bool SameValue(const json::Value& a, const json::Value& b) {
   if (a.IsString() && b.IsString()) return a.text == b.text;
@@ -71,14 +124,14 @@ class Reader {
     ReadPuzzleGrid();
     ReadSolution();
     ReadClues();
-    if (!out_.faults.empty()) return false;
+    if (fault_count_ > 0) return false;
     LocateWords();
     CheckEveryCellInAWord();
     if (words_.size() > static_cast<std::size_t>(MaxSlots)) {
       Fault(std::to_string(words_.size()) + " words: a puzzle file holds at most 255");
     }
     NoteLeftOut();
-    return out_.faults.empty();
+    return fault_count_ == 0;
   }
 
   void Fill(Puzzle& p) const {
@@ -112,16 +165,32 @@ class Reader {
   }
 
  private:
-  bool Fault(std::string text) {
-    if (out_.faults.size() < kMaxListed) {
-      out_.faults.push_back(std::move(text));
-    } else {
-      ++unlisted_;
-      if (out_.faults.size() == kMaxListed) out_.faults.push_back("");
-      out_.faults.back() = "and " + std::to_string(unlisted_) + " more";
-    }
+  // Only the faults that may be listed are kept; the others are counted.
+  bool Fault(std::string text, Reason reason = Reason::Other) {
+    ++fault_count_;
+    std::vector<std::string>& kept = kept_faults_[static_cast<std::size_t>(reason)];
+    if (kept.size() < kMaxListed) kept.push_back(std::move(text));
     return false;
   }
+
+ public:
+  // The faults as the refusal lists them: the main reason first when there are several, then the
+  // faults of the most telling reasons, at most kMaxListed of them.
+  void ListFaults() {
+    if (fault_count_ == 0) return;
+    std::size_t listed = 0;
+    for (std::size_t reason = 0; reason < kept_faults_.size(); ++reason) {
+      const std::vector<std::string>& kept = kept_faults_[reason];
+      if (kept.empty()) continue;
+      if (listed == 0 && fault_count_ > 1 && *Headline(static_cast<Reason>(reason)) != '\0') {
+        out_.faults.push_back(Headline(static_cast<Reason>(reason)));
+      }
+      for (std::size_t i = 0; i < kept.size() && listed < kMaxListed; ++i, ++listed) out_.faults.push_back(kept[i]);
+    }
+    if (fault_count_ > listed) out_.faults.push_back("and " + std::to_string(fault_count_ - listed) + " more");
+  }
+
+ private:
 
   Cell& At(int x, int y) { return cells_[static_cast<std::size_t>(y * width_ + x)]; }
   const Cell& At(int x, int y) const { return cells_[static_cast<std::size_t>(y * width_ + x)]; }
@@ -192,13 +261,13 @@ class Reader {
         const bool plain = (value.IsObject() && value.members.empty()) || value.IsNull();
         if (plain) continue;
         if (value.IsObject() && value.Find("barred") != nullptr) {
-          Fault(CellName(x, y) + ": a barred grid (bars between cells) cannot be kept");
+          Fault(CellName(x, y) + ": a barred grid (bars between cells) cannot be kept", Reason::Barred);
         } else {
-          Fault(CellName(x, y) + ": a cell style (shape, colour, mark) cannot be kept");
+          Fault(CellName(x, y) + ": a cell style (shape, colour, mark) cannot be kept", Reason::Styled);
         }
       } else if (key == "value") {
         if (!value.IsNull() && !(value.IsString() && value.text.empty())) {
-          Fault(CellName(x, y) + ": a letter given in the grid cannot be kept");
+          Fault(CellName(x, y) + ": a letter given in the grid cannot be kept", Reason::GivenLetters);
         }
       } else {
         Fault(CellName(x, y) + ": \"" + SafeText(key) + "\" in a cell cannot be kept");
@@ -260,7 +329,8 @@ class Reader {
     }
     const std::u32string text = DecodeUtf8(cell.text);
     if (text.size() != 1) {
-      Fault(CellName(x, y) + ": \"" + SafeText(cell.text) + "\" is several letters in one cell (a rebus), which cannot be kept");
+      Fault(CellName(x, y) + ": \"" + SafeText(cell.text) + "\" is several letters in one cell (a rebus), which cannot be kept",
+            Reason::Rebus);
       return;
     }
     char32_t c = text[0];
@@ -271,7 +341,8 @@ class Reader {
     if (c >= U'А' && c <= U'Я') c += U'а' - U'А';
     if (c < U'а' || c > U'я') {
       Fault(CellName(x, y) + ": " + Shown(c) +
-            (IsLatin(c) ? " is a Latin letter; the answers are Russian words" : " is not a Russian letter"));
+                (IsLatin(c) ? " is a Latin letter; the answers are Russian words" : " is not a Russian letter"),
+            IsLatin(c) ? Reason::LatinAnswers : Reason::ForeignAnswers);
       return;
     }
     At(x, y).letter = *UnicodeToCp1251(c);
@@ -344,6 +415,7 @@ class Reader {
 
   bool ClueText(const std::string& utf8, const std::string& name, std::string& cp1251) {
     const std::u32string text = DecodeUtf8(utf8);
+    // No character is written shorter, so a clue already too long is refused as it stands.
     if (text.size() > static_cast<std::size_t>(kMaxClue)) {
       return Fault(name + ": a clue of " + std::to_string(text.size()) + " characters, a puzzle file holds 128");
     }
@@ -355,14 +427,52 @@ class Reader {
         c = c == U'ё' ? U'е' : U'Е';
       }
       const std::optional<char> byte = UnicodeToCp1251(c);
-      if (!byte || !HasLetterCode(*byte)) {
-        sound = Fault(name + ", character " + std::to_string(i + 1) + ": " + Shown(c) +
-                      (IsLatin(c) ? " is a Latin letter, which" : "") + " has no place in the puzzle file's letters");
+      if (byte && HasLetterCode(*byte)) {
+        cp1251.push_back(*byte);
         continue;
       }
-      cp1251.push_back(*byte);
+      const char32_t before = i > 0 ? text[i - 1] : 0, after = i + 1 < text.size() ? text[i + 1] : 0;
+      if (const std::optional<std::u32string> nearest = NearestInCode(c, before, after)) {
+        NoteReplaced(c, *nearest, name);
+        for (char32_t r : *nearest) cp1251.push_back(*UnicodeToCp1251(r));
+        continue;
+      }
+      sound = Fault(name + ", character " + std::to_string(i + 1) + ": " + Shown(c) +
+                        (IsLatin(c) ? " is a Latin letter, which" : "") + " has no place in the puzzle file's letters",
+                    IsLatin(c) ? Reason::LatinClues : Reason::ClueCharacters);
+    }
+    if (sound && cp1251.size() > static_cast<std::size_t>(kMaxClue)) {
+      return Fault(name + ": a clue of " + std::to_string(cp1251.size()) +
+                   " characters with its punctuation spelled out, a puzzle file holds 128");
     }
     return sound;
+  }
+
+  void NoteReplaced(char32_t c, const std::u32string& nearest, const std::string& name) {
+    const std::string target = nearest == U" "        ? std::string("space")
+                               : nearest == U"номер " ? std::string("номер")
+                                                      : EncodeUtf8(nearest);
+    const std::string source = c == U'\u00A0' || c == U'\u2007' || c == U'\u2009' || c == U'\u202F'
+                                   ? std::string("no-break space")
+                                   : EncodeUtf8(std::u32string(1, c));
+    auto found = std::find_if(replacements_.begin(), replacements_.end(),
+                              [&target](const auto& entry) { return entry.first == target; });
+    if (found == replacements_.end()) found = replacements_.insert(replacements_.end(), {target, {}});
+    if (std::find(found->second.begin(), found->second.end(), source) == found->second.end()) {
+      found->second.push_back(source);
+    }
+    replaced_clues_.push_back(name);
+  }
+
+  // "« » → \", — → -, … → ..." in the order first met.
+  std::string Replacements() const {
+    std::string text;
+    for (const auto& [target, sources] : replacements_) {
+      if (!text.empty()) text += ", ";
+      for (const std::string& source : sources) text += source + " ";
+      text += "→ " + target;
+    }
+    return text;
   }
 
   void LocateWords() {
@@ -433,6 +543,10 @@ class Reader {
     }
     if (!yo_cells_.empty()) out_.warnings.push_back("ё written as е in " + Listed(yo_cells_));
     if (!yo_clues_.empty()) out_.warnings.push_back("ё written as е in the clues of " + Listed(yo_clues_));
+    if (!replaced_clues_.empty()) {
+      out_.warnings.push_back("punctuation the puzzle file lacks written with its characters (" + Replacements() +
+                              ") in the clues of " + Listed(replaced_clues_));
+    }
   }
 
   static std::string Listed(std::vector<std::string> places) {
@@ -445,7 +559,8 @@ class Reader {
 
   const json::Value& root_;
   IpuzReading& out_;
-  std::size_t unlisted_ = 0;
+  std::size_t fault_count_ = 0;
+  std::array<std::vector<std::string>, static_cast<std::size_t>(Reason::Other) + 1> kept_faults_;
   int width_ = 0, height_ = 0;
   json::Value block_ = [] {
     json::Value v;
@@ -464,6 +579,9 @@ class Reader {
   std::set<std::string> left_out_;
   std::vector<std::string> yo_cells_;
   std::vector<std::string> yo_clues_;
+  // Each character written instead, with the characters it stands for, in the order first met.
+  std::vector<std::pair<std::string, std::vector<std::string>>> replacements_;
+  std::vector<std::string> replaced_clues_;
 };
 
 }  // namespace
@@ -483,6 +601,7 @@ IpuzReading ReadIpuz(std::string_view bytes, Puzzle& puzzle) {
   }
   Reader reader(*parsed.value, reading);
   if (reader.Read()) reader.Fill(puzzle);
+  reader.ListFaults();
   return reading;
 }
 

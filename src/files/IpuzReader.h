@@ -4,8 +4,10 @@
 // (grids beyond 63 x 63, more than 255 words, words beyond 24 letters, clues beyond 128
 // characters, characters outside the letter code, missing answers, several letters in one cell,
 // bars, shapes and colours, given letters, directions other than across and down) is refused
-// with its place named. Only ё is changed (to е), with a warning; fields that say nothing about
-// the words (title, author, notes) are left out with a warning.
+// with its place named, the most telling reason first. ё is written as е, and ordinary punctuation
+// the letter code lacks with its nearest characters (« » as ", — as -, № as «номер»), each with
+// one warning; fields that say nothing about the words (title, author, notes) are left out with a
+// warning.
 
 #include <cstddef>
 #include <string>

@@ -257,6 +257,27 @@ TEST(IpuzReader, ReadsAnotherProgramsCrosswordAsAPuzzleFileLoadWould) {
   EXPECT_EQ(reading.warnings[2], "ё written as е in the clues of Across 3");
 }
 
+// Ordinary Russian punctuation that the puzzle file's letters lack is written with the nearest of
+// them, and said in one warning.
+TEST(IpuzReader, WritesPunctuationWithTheNearestCharacters) {
+  auto p = std::make_unique<Puzzle>();
+  const std::string text = With(With(kRing, "\"Электричество\"", "\"«Ток» —\u00A0это… ток; № 5, №6 и д’Артаньян\""),
+                                "\"Морское животное\"", "\"„Кит“ – [морское] ‘животное’\"");
+  const IpuzReading reading = ReadIpuz(text, *p);
+  ASSERT_TRUE(reading.faults.empty()) << reading.faults[0];
+  EXPECT_EQ(p->Grid1.Clue(0), W(" \"Ток\" - это... ток, номер 5, номер 6 и д-Артаньян"));
+  EXPECT_EQ(p->Grid1.Clue(3), W(" \"Кит\" - (морское) \"животное\""));
+  ASSERT_EQ(reading.warnings.size(), 2u);
+  EXPECT_EQ(reading.warnings[1],
+            "punctuation the puzzle file lacks written with its characters (« » „ “ ‘ ’ → \", — ’ – → -, "
+            "no-break space → space, … → ..., ; → ,, № → номер, [ → (, ] → )) in the clues of Across 1; Down 2");
+
+  // Spelled out, a clue may outgrow the file's 128 characters; what has no near character is refused.
+  const IpuzReading long_clue = ReadIpuz(With(kRing, "\"Электричество\"", "\"" + std::string(126, '.') + "…\""), *p);
+  ASSERT_EQ(long_clue.faults.size(), 1u);
+  EXPECT_EQ(long_clue.faults[0], "Across 1: a clue of 129 characters with its punctuation spelled out, a puzzle file holds 128");
+}
+
 std::string Lattice(int starts_per_side) {
   // Words of three letters across and down from every fourth cell: 2 per numbered cell.
   const int side = 4 * starts_per_side - 1;
@@ -316,10 +337,10 @@ TEST(IpuzReader, RefusesWhatAPuzzleFileCannotHoldNamingWhere) {
       {With(kRing, "[0, null, 0]", "[0, null, \"x\"]"), "row 2, column 3: a cell is a clue number, 0 or the block"},
       {With(kRing, "\"Электричество\"", "\"" + std::string(129, '.') + "\""),
        "Across 1: a clue of 129 characters, a puzzle file holds 128"},
-      {With(kRing, "\"Электричество\"", "\"Вольт, Volt\""),
+      {With(kRing, "\"Электричество\"", "\"Вольт, V\""),
        "Across 1, character 8: \"V\" is a Latin letter, which has no place in the puzzle file's letters"},
-      {With(kRing, "\"Электричество\"", "\"«Ток»\""),
-       "Across 1, character 1: \"«\" has no place in the puzzle file's letters"},
+      {With(kRing, "\"Электричество\"", "\"Ток*\""),
+       "Across 1, character 4: \"*\" has no place in the puzzle file's letters"},
       {With(kRing, "\"Down\"", "\"Diagonal\""), "clues \"Diagonal\": only Across and Down words can be kept"},
       {With(kRing, "[2, \"Морское", "[7, \"Морское"), "Down 7: no cell carries the number 7"},
       {With(kRing, "[2, \"Морское", "[1, \"Морское"), "Down 1: a second clue with that number"},
@@ -348,6 +369,31 @@ TEST(IpuzReader, RefusesWhatAPuzzleFileCannotHoldNamingWhere) {
   // A lattice that fits is read whole.
   ASSERT_TRUE(ReadIpuz(Lattice(11), *p).faults.empty());
   EXPECT_EQ(p->SlotCount, 242);
+}
+
+// A refusal starts with the reason that matters most, not with the first of many lesser faults.
+TEST(IpuzReader, ARefusalNamesItsMainReasonFirst) {
+  auto p = std::make_unique<Puzzle>();
+  std::string latin = With(With(kRing, "[[\"Т\", \"О\", \"К\"]", "[[\"T\", \"O\", \"K\"]"),
+                           "[[1, 0, \"2\"]", "[[{\"cell\": 1, \"style\": {\"shapebg\": \"circle\"}}, 0, \"2\"]");
+  IpuzReading reading = ReadIpuz(latin, *p);
+  ASSERT_EQ(reading.faults.size(), 5u);
+  EXPECT_EQ(reading.faults[0], "answers hold Latin letters: the puzzle is not Russian");
+  EXPECT_EQ(reading.faults[1], "row 1, column 1: \"T\" is a Latin letter; the answers are Russian words");
+  EXPECT_EQ(reading.faults[4], "row 1, column 1: a cell style (shape, colour, mark) cannot be kept");
+  // The faults of the main reason come first, 20 of them at most, then the rest are counted.
+  std::string all_latin = Lattice(6);
+  for (std::size_t at = all_latin.find("\"а\""); at != std::string::npos; at = all_latin.find("\"а\"", at)) {
+    all_latin.replace(at, 4, "\"q\"");
+  }
+  reading = ReadIpuz(all_latin, *p);
+  ASSERT_EQ(reading.faults.size(), 22u);
+  EXPECT_EQ(reading.faults[0], "answers hold Latin letters: the puzzle is not Russian");
+  for (int i = 1; i <= 20; ++i) EXPECT_EQ(reading.faults[i].substr(0, 4), "row ") << reading.faults[i];
+  EXPECT_EQ(reading.faults[21].substr(0, 4), "and ");
+
+  reading = ReadIpuz(With(kRing, "\"О\", \"К\"]", "\"O\", \"К\"]"), *p);
+  EXPECT_EQ(reading.faults.size(), 1u) << "one fault needs no headline";
 }
 
 }  // namespace
