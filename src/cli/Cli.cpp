@@ -51,9 +51,18 @@ const char kUsage[] =
     "                    [--format gx,ipuz,pdf,html] [--program-dir DIR] [--dict-out FILE] [--force]\n"
     "  gridlex-cli --help | --version | COMMAND --help\n";
 
-int BadUsage(const std::string& message) {
+// The message, then the usage of the command it concerns; the list of every command only when no
+// command was given.
+int BadUsage(const std::string& message, const std::string& command) {
   WarnUtf8Line("gridlex-cli: " + message);
-  std::fputs(kUsage, stderr);
+  const std::string usage = CommandUsage(command);
+  if (!usage.empty()) {
+    std::fputs(usage.c_str(), stderr);
+  } else if (command.empty()) {
+    std::fputs(kUsage, stderr);
+  } else {
+    std::fputs("Try 'gridlex-cli --help' for the list of commands.\n", stderr);
+  }
   return ExitBadUsage;
 }
 
@@ -86,7 +95,7 @@ int Run(int argc, char** argv) {
   try {
     status = Dispatch(args);
   } catch (const UsageError& usage) {
-    status = BadUsage(usage.message);
+    status = BadUsage(usage.message, args.empty() ? std::string() : args[0]);
   } catch (const IoFailure& failure) {
     WarnUtf8Line("gridlex-cli: " + failure.error.Text() + ": " + SafeText(failure.path));
     status = ExitIoError;

@@ -63,8 +63,24 @@ ExportRequest ParseExport(const std::vector<std::string>& args) {
   request.force = arguments.Has("--force");
   if (request.force && request.output == "--text") throw UsageError{"--force goes with an output file"};
   if (request.output != "--text") request.target = arguments.Value(request.output);
+  if (request.output == "--html" && IsStandardStream(request.target)) {
+    throw UsageError{"--html takes a folder for the page and its picture, not - (standard output)"};
+  }
   request.program_dir = arguments.Has("--program-dir") ? arguments.Value("--program-dir") : ".";
   return request;
+}
+
+// The file of the form, or standard output for "-", which is never "already there".
+void CheckTargetFree(const ExportRequest& request) {
+  if (!IsStandardStream(request.target)) CheckOutputsFree({request.target}, request.force);
+}
+
+void WriteTarget(const ExportRequest& request, std::string_view bytes) {
+  if (IsStandardStream(request.target)) {
+    WriteStandardOutput(bytes);
+  } else {
+    WriteOutputOrFail(request.target, bytes, request.force);
+  }
 }
 
 // The window draws and prints only a finished crossword.
@@ -76,12 +92,12 @@ void CheckReady(const Puzzle& puzzle, const std::string& source) {
 // with --key the answer key instead.
 void ExportPdf(const Puzzle& puzzle, const ExportRequest& request) {
   CheckReady(puzzle, request.source);
-  CheckOutputsFree({request.target}, request.force);
+  CheckTargetFree(request);
   const ExportFolder folder = ReadProgramFolder(request.program_dir);
   const std::string title = PuzzleTitleOf(puzzle, request.source);
   const std::string pdf = request.key ? KeyPdf(puzzle, folder.settings, title)
                                       : PuzzlePdf(puzzle, folder.settings, title, request.answers);
-  WriteOutputOrFail(request.target, pdf, request.force);
+  WriteTarget(request, pdf);
 }
 
 // The window's export into the folder: its page and picture, without numbering. With --answers
@@ -100,10 +116,10 @@ void ExportHtml(Puzzle& puzzle, const ExportRequest& request) {
 
 void ExportGif(Puzzle& puzzle, const ExportRequest& request) {
   CheckReady(puzzle, request.source);
-  CheckOutputsFree({request.target}, request.force);
+  CheckTargetFree(request);
   const ExportFolder folder = ReadProgramFolder(request.program_dir);
   const int side = PictureSide(FitBoard(puzzle));
-  WriteOutputOrFail(request.target, PictureGif(puzzle, folder.settings.Colors, side), request.force);
+  WriteTarget(request, PictureGif(puzzle, folder.settings.Colors, side));
 }
 
 // What the export reads and writes, checked before anything else.
@@ -130,8 +146,8 @@ int RunExportPuzzle(const std::vector<std::string>& args) {
   if (request.output == "--text") {
     PrintPuzzleText(*puzzle);
   } else if (request.output == "--ipuz") {
-    CheckOutputsFree({request.target}, request.force);
-    WriteIpuzOrFail(*puzzle, FileNameOf(request.source), request.source, request.target, request.force);
+    CheckTargetFree(request);
+    WriteTarget(request, IpuzOrRefuse(*puzzle, FileNameOf(request.source), request.source));
   } else if (request.output == "--pdf") {
     ExportPdf(*puzzle, request);
   } else if (request.output == "--html") {

@@ -37,7 +37,8 @@ const Help kHelp[] = {
      "                        [--attempts A] [--max-generations G] [--out FILE.gx] [--dict-out FILE]\n"
      "Build a crossword as the window's build command does: generate grids until one fits, fill it\n"
      "from the dictionary DICT and print the result.\n"
-     "  --board N             board size, odd, 19 to 63 (default 21)\n"
+     "  --board N             board size, odd, 19 to 57 (default 21); larger boards are refused:\n"
+     "                        nearly every grid drawn on them has more than 128 words\n"
      "  --seed S              seed of the program's random generator\n"
      "  --draws FILE          take the random draws from FILE instead\n"
      "  --min-slots M         fewest word slots a grid must have, 4 to 128 (default 4)\n"
@@ -57,12 +58,16 @@ const Help kHelp[] = {
      "stats    print the number of entries and of words of each length\n"},
     {"show",
      "Usage: gridlex-cli show GX\n"
-     "Print the puzzle file GX: its slots, its board with the answers, and its clues across and down.\n"},
+     "Print the puzzle file GX (- for standard input): its slots, its board with the answers, and its\n"
+     "clues across and down. A file that holds no words, or that could be read only by cutting or\n"
+     "mending it (words beyond the board or the table, answers that do not fit their cells, bytes\n"
+     "that are no character), is refused with the reason (exit 1).\n"},
     {"export",
      "Usage: gridlex-cli export GX (--ipuz FILE | --pdf FILE | --html DIR | --gif FILE | --text)\n"
      "                             [--answers | --key] [--program-dir DIR] [--force]\n"
      "Write the puzzle file GX in another form.\n"
      "  --ipuz FILE         as an ipuz crossword, titled with the puzzle's file name\n"
+     "                      (FILE - for standard output, as with --pdf and --gif)\n"
      "  --pdf FILE          the pages the window prints, on A4 at 300 dpi; clue lines that do not\n"
      "                      fit go on to further pages\n"
      "  --html DIR          the window's web page export into DIR: gxp.htm and its picture pic.gif\n"
@@ -77,10 +82,13 @@ const Help kHelp[] = {
      "  --force             replace output files that are there (otherwise refused, exit 1)\n"},
     {"import-ipuz",
      "Usage: gridlex-cli import-ipuz FILE.ipuz OUT.gx [--force]\n"
-     "Turn an ipuz crossword into a puzzle file the window solves. What a puzzle file cannot hold\n"
-     "(grids beyond 63 x 63, more than 255 words, words beyond 24 letters, clues beyond 128\n"
-     "characters, characters outside its letters, bars, shapes, colours, given letters) is refused,\n"
-     "with its place named, and nothing is written. OUT.gx is never replaced without --force.\n"},
+     "Turn an ipuz crossword into a puzzle file the window solves (FILE.ipuz - for standard input,\n"
+     "OUT.gx - for standard output). What a puzzle file cannot hold (grids beyond 63 x 63, more than\n"
+     "255 words, words beyond 24 letters, clues beyond 128 characters, Latin letters and other\n"
+     "characters outside its letters, bars, shapes, colours, given letters) is refused, the main\n"
+     "reason first and then each place, and nothing is written. Punctuation it lacks is written with\n"
+     "its nearest characters (« » as \", dashes as -, … as ..., ; as \",\", № as «номер»), and ё as е,\n"
+     "with a warning. OUT.gx is never replaced without --force.\n"},
     {"series",
      "Usage: gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M]\n"
      "                         [--attempts A] [--format gx,ipuz,pdf,html] [--program-dir DIR]\n"
@@ -108,19 +116,23 @@ const char* ToolHelp() {
          "Build, fill and inspect Gridlex crosswords and dictionaries without the window.\n"
          "\n"
          "Commands:\n"
-         "  extract GRID                 print the numbered word slots of a drawn grid\n"
-         "  fill GRID DICT               fill a drawn grid from a dictionary\n"
-         "  generate --board N ...       generate one symmetric grid\n"
-         "  build DICT ...               generate and fill a crossword, optionally saving it\n"
-         "  dict import|export|stats     convert and count dictionary files (*.dct)\n"
-         "  show GX                      print a puzzle file (*.gx)\n"
-         "  export GX ...                write a puzzle file as ipuz, PDF, web page, picture or text\n"
-         "  import-ipuz FILE.ipuz OUT.gx make a puzzle file from an ipuz crossword\n"
-         "  series DICT --count N ...    build N crosswords in one run\n"
+         "  extract GRID                  print the numbered word slots of a drawn grid\n"
+         "  fill GRID DICT                fill a drawn grid from a dictionary\n"
+         "  generate --board N ...        generate one symmetric grid\n"
+         "  build DICT ...                generate and fill a crossword, optionally saving it\n"
+         "  dict import|export|stats      convert and count dictionary files (*.dct)\n"
+         "  show GX                       print a puzzle file (*.gx)\n"
+         "  export GX ...                 write a puzzle file as ipuz, PDF, web page, picture or text\n"
+         "  import-ipuz FILE.ipuz OUT.gx  make a puzzle file from an ipuz crossword\n"
+         "  series DICT --count N ...     build N crosswords in one run\n"
          "\n"
          "Options:\n"
-         "  -h, --help                   show this help, or with a command that command's help\n"
-         "  --version                    show the version and exit\n"
+         "  -h, --help                    show this help, or with a command that command's help\n"
+         "  --version                     show the version and exit\n"
+         "\n"
+         "An option takes its value as the next argument or after \"=\" (--seed=7); \"--\" ends the\n"
+         "options. A file given as \"-\" is standard input (show, import-ipuz) or output (export\n"
+         "--ipuz, --pdf, --gif; import-ipuz).\n"
          "\n"
          "Results go to standard output and messages to standard error, both in UTF-8.\n"
          "Exit status: 0 success, 1 input/output error, 2 bad usage, 3 to 6 as each command says.\n"
@@ -137,10 +149,27 @@ const char* CommandHelp(std::string_view command) {
   return nullptr;
 }
 
+std::string CommandUsage(std::string_view command) {
+  const char* help = CommandHelp(command);
+  if (help == nullptr) return {};
+  // The "Usage:" line and the lines that go on with it, indented, up to the description.
+  const std::string_view text = help;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t next = std::min(text.find('\n', end), text.size() - 1) + 1;
+    if (end > 0 && text[end] != ' ') break;
+    end = next;
+  }
+  return std::string(text.substr(0, end)) + "Try 'gridlex-cli " + std::string(command) +
+         " --help' for more information.\n";
+}
+
 std::string VersionLine() { return std::string("gridlex-cli ") + GRIDLEX_VERSION; }
 
 bool AsksForHelp(const std::vector<std::string>& args) {
-  return std::any_of(args.begin(), args.end(), [](const std::string& arg) { return arg == "--help" || arg == "-h"; });
+  // After "--" the words are arguments: a file may be called --help.
+  const auto options_end = std::find(args.begin(), args.end(), "--");
+  return std::any_of(args.begin(), options_end, [](const std::string& arg) { return arg == "--help" || arg == "-h"; });
 }
 
 }  // namespace gx::cli

@@ -3,12 +3,15 @@
 #include <limits>
 
 #include "cli/CliSupport.h"
+#include "core/Puzzle.h"
 
 namespace gx::cli {
 
 namespace {
 
-constexpr std::uint64_t kMaxSeed = std::numeric_limits<std::uint64_t>::max() / 10;
+constexpr std::uint64_t kMaxSeed = std::numeric_limits<std::uint64_t>::max();
+// Draws stay below a tenth of the range, as they always were: a draw is taken modulo a small count.
+constexpr std::uint64_t kMaxDraw = std::numeric_limits<std::uint64_t>::max() / 10;
 
 RandomChoice TakeRandomChoice(const Arguments& arguments) {
   RandomChoice choice;
@@ -26,6 +29,18 @@ std::optional<std::string> Optional(const Arguments& arguments, const std::strin
 }
 
 }  // namespace
+
+int ParseBuildBoard(const Arguments& arguments) {
+  const int board = static_cast<int>(arguments.Number("--board", kSmallestBuildBoard, MaxBoardInUse, 21));
+  if (board > kLargestBuildBoard) {
+    throw UsageError{"--board " + std::to_string(board) + ": on boards above " + std::to_string(kLargestBuildBoard) +
+                     " cells nearly every grid drawn has more than 128 words, which no build accepts; give "
+                     "an odd number from " + std::to_string(kSmallestBuildBoard) + " to " +
+                     std::to_string(kLargestBuildBoard)};
+  }
+  if (board % 2 == 0) throw UsageError{"--board must be odd"};
+  return board;
+}
 
 GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args) {
   Arguments arguments(args, {{"--board", true}, {"--seed", true}, {"--draws", true}}, 0, 0);
@@ -53,8 +68,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& args) {
                       1, 1);
   BuildOptions options;
   options.dictionary_path = arguments.Positional(0);
-  options.board = static_cast<int>(arguments.Number("--board", 19, 63, 21));
-  if (options.board % 2 == 0) throw UsageError{"--board must be odd"};
+  options.board = ParseBuildBoard(arguments);
   options.random = TakeRandomChoice(arguments);
   options.min_slots = static_cast<std::uint8_t>(arguments.Number("--min-slots", 4, 128, 4));
   options.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
@@ -75,7 +89,7 @@ std::vector<std::uint64_t> ReadDraws(const std::string& path) {
     }
     std::size_t end = i;
     while (end < text.size() && text[end] != ' ' && text[end] != '\n' && text[end] != '\t' && text[end] != '\r') ++end;
-    draws.push_back(ParseDecimal(std::string_view(text).substr(i, end - i), 0, kMaxSeed, "a draw in " + path));
+    draws.push_back(ParseDecimal(std::string_view(text).substr(i, end - i), 0, kMaxDraw, "a draw in " + path));
     i = end;
   }
   return draws;

@@ -5,10 +5,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <optional>
 
 #include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "cli/FilePlan.h"
@@ -19,7 +21,7 @@ namespace gx::cli {
 
 namespace {
 
-constexpr std::uint64_t kMaxSeed = 1844674407370955161ull;
+constexpr std::uint64_t kMaxSeed = std::numeric_limits<std::uint64_t>::max();
 
 struct SeriesOptions {
   std::string dictionary_path;
@@ -49,7 +51,7 @@ SeriesFormats ParseFormats(const std::string& list) {
 }
 
 std::uint64_t ClockSeed() {
-  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) % kMaxSeed;
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
@@ -65,8 +67,7 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   options.out_dir = arguments.Value("--out-dir");
   SeriesSettings& s = options.settings;
   s.count = static_cast<int>(arguments.Number("--count", 1, 100000, 1));
-  s.board = static_cast<int>(arguments.Number("--board", 19, 63, 21));
-  if (s.board % 2 == 0) throw UsageError{"--board must be odd"};
+  s.board = ParseBuildBoard(arguments);
   s.seed = arguments.Has("--seed") ? arguments.Number("--seed", 0, kMaxSeed, 0) : ClockSeed();
   s.min_slots = static_cast<std::uint8_t>(arguments.Number("--min-slots", 4, 128, 4));
   s.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));

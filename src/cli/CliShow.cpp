@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/FilePlan.h"
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
+#include "cli/CliOutputs.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
 #include "base/Cp1251.h"
@@ -46,12 +49,50 @@ void PrintClues(const Puzzle& puzzle, bool down) {
 
 }  // namespace
 
+namespace {
+
+std::string Counted(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// Why a file the program would not have written cannot be trusted, most telling first.
+std::vector<std::string> CutsOf(const PuzzleCuts& cuts) {
+  std::vector<std::string> faults;
+  if (cuts.unreadable_bytes > 0) {
+    faults.push_back(Counted(cuts.unreadable_bytes, "byte", "bytes") +
+                     " of the word texts are no character of a puzzle file: not a puzzle file, or a damaged one");
+  }
+  if (cuts.last_record_cut) faults.push_back("the file ends inside the text of a word, which is left out");
+  if (cuts.off_board > 0) {
+    faults.push_back(Counted(cuts.off_board, "word lies", "words lie") + " beyond the 63 x 63 board and would be left out");
+  }
+  if (cuts.beyond_table) faults.push_back("more than 255 words: the words after the 255th would be left out");
+  if (cuts.short_answers > 0) {
+    faults.push_back(Counted(cuts.short_answers, "answer is", "answers are") + " shorter than the word's cells");
+  }
+  if (cuts.long_answers > 0) {
+    faults.push_back(Counted(cuts.long_answers, "answer is", "answers are") + " longer than the word's cells");
+  }
+  return faults;
+}
+
+}  // namespace
+
 void LoadPuzzleOrFail(const std::string& path, Puzzle& puzzle) {
-  CheckFileToRead(path);
-  PuzzleLoadResult result = LoadPuzzleFile(puzzle, path);
-  if (result.status == PuzzleLoadResult::Status::Missing) throw IoFailure{FileError(FileError::FileNotFound), path};
-  if (result.status == PuzzleLoadResult::Status::Failed) throw IoFailure{result.error, path};
-  for (const std::string& notice : result.notices) WarnLine(notice);
+  PuzzleLoadResult result;
+  if (IsStandardStream(path)) {
+    result = LoadPuzzleBytes(puzzle, ReadInputOrFail(path, MaxPuzzleFileBytes));
+  } else {
+    CheckFileToRead(path);
+    result = LoadPuzzleFile(puzzle, path);
+  }
+  const std::string name = InputName(path);
+  if (result.status == PuzzleLoadResult::Status::Missing) throw IoFailure{FileError(FileError::FileNotFound), name};
+  if (result.status == PuzzleLoadResult::Status::Failed) throw IoFailure{result.error, name};
+  // The window loads what it can of such a file and says what it cut; the batch tool refuses it,
+  // since what it would show or export is not what the file holds.
+  if (result.cuts.Any()) Refuse(name, CutsOf(result.cuts));
+  if (puzzle.SlotCount == 0) Refuse(name, {"holds no words: an empty file, or not a puzzle file"});
 }
 
 void PrintPuzzleText(const Puzzle& puzzle) {

@@ -1,6 +1,8 @@
 #include "cli/CliSupport.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <limits>
 
 #include "base/Host.h"
 #include "base/WindowState.h"
@@ -15,24 +17,37 @@ namespace gx::cli {
 
 Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options,
                      std::size_t min_positional, std::size_t max_positional) {
+  bool options_ended = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+    if (options_ended || arg == "-" || arg.empty() || arg[0] != '-') {
       positional_.push_back(arg);
       continue;
     }
-    const OptionSpec* known = nullptr;
-    for (const OptionSpec& option : options) {
-      if (option.name == arg) known = &option;
-    }
-    if (known == nullptr) throw UsageError{"unknown option " + arg};
-    if (Has(arg)) throw UsageError{"option " + arg + " given twice"};
-    if (!known->takes_value) {
-      flags_.insert(arg);
+    if (arg == "--") {
+      options_ended = true;
       continue;
     }
-    if (i + 1 >= args.size()) throw UsageError{"option " + arg + " needs a value"};
-    values_[arg] = args[++i];
+    // --name=value gives the value in the same argument.
+    const std::size_t equals = arg.compare(0, 2, "--") == 0 ? arg.find('=') : std::string::npos;
+    const std::string name = arg.substr(0, equals);
+    const OptionSpec* known = nullptr;
+    for (const OptionSpec& option : options) {
+      if (option.name == name) known = &option;
+    }
+    if (known == nullptr) throw UsageError{"unknown option " + name};
+    if (Has(name)) throw UsageError{"option " + name + " given twice"};
+    if (!known->takes_value) {
+      if (equals != std::string::npos) throw UsageError{"option " + name + " takes no value"};
+      flags_.insert(name);
+      continue;
+    }
+    if (equals != std::string::npos) {
+      values_[name] = arg.substr(equals + 1);
+      continue;
+    }
+    if (i + 1 >= args.size()) throw UsageError{"option " + name + " needs a value"};
+    values_[name] = args[++i];
   }
   if (positional_.size() < min_positional) throw UsageError{"missing arguments"};
   if (positional_.size() > max_positional) throw UsageError{"unexpected argument " + positional_[max_positional]};
@@ -46,11 +61,15 @@ std::uint64_t Arguments::Number(const std::string& option, std::uint64_t min, st
 }
 
 std::uint64_t ParseDecimal(std::string_view text, std::uint64_t min, std::uint64_t max, const std::string& what) {
-  bool valid = !text.empty() && text.size() <= 19;
+  constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+  bool valid = !text.empty();
   std::uint64_t value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') valid = false;
-    if (valid) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    if (!valid) break;
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (value > (kLargest - digit) / 10) valid = false;  // beyond 64 bits
+    if (valid) value = value * 10 + digit;
   }
   if (!valid || value < min || value > max) {
     throw UsageError{what + " must be a whole number from " + std::to_string(min) + " to " + std::to_string(max) +
@@ -87,6 +106,27 @@ std::string ReadFileOrFail(const std::string& path) {
   if (FileError error = ReadWholeFile(path, bytes)) throw IoFailure{error, path};
   return bytes;
 }
+
+std::string InputName(const std::string& path) { return IsStandardStream(path) ? "standard input" : path; }
+
+std::string ReadInputOrFail(const std::string& path, std::uint64_t max_bytes) {
+  std::string bytes;
+  if (!IsStandardStream(path)) {
+    if (FileError error = ReadWholeFile(path, bytes, max_bytes)) throw IoFailure{error, path};
+    return bytes;
+  }
+  char block[1 << 16];
+  for (;;) {
+    const std::size_t got = std::fread(block, 1, sizeof block, stdin);
+    bytes.append(block, got);
+    if (bytes.size() > max_bytes) throw IoFailure{FileError(FileError::FileTooLarge), InputName(path)};
+    if (got < sizeof block) break;
+  }
+  if (std::ferror(stdin)) throw IoFailure{FileError::FromErrno(errno), InputName(path)};
+  return bytes;
+}
+
+void WriteStandardOutput(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
 
 void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
   CheckFileToRead(path);

@@ -47,8 +47,10 @@ struct OptionSpec {
   bool takes_value;
 };
 
-// The arguments after the command word. Options take their value as the next argument and may
-// stand anywhere; an option not in the list is bad usage, never ignored.
+// The arguments after the command word, as users of other command-line tools expect them. An
+// option takes its value as the next argument or after "=" (--seed=7) and may stand anywhere; an
+// option not in the list is bad usage, never ignored. "-" is an argument (standard input or
+// output), and every argument after "--" is one, whatever it starts with.
 class Arguments {
  public:
   Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& options,
@@ -78,6 +80,16 @@ void WarnUtf8Line(std::string_view utf8);
 
 // The whole contents of a file, or IoFailure.
 std::string ReadFileOrFail(const std::string& path);
+
+// "-" names standard input where a command reads a file and standard output where it writes one.
+inline constexpr std::string_view kStandardStream = "-";
+inline bool IsStandardStream(std::string_view path) { return path == kStandardStream; }
+// How messages name the file: "standard input" for "-", else the path.
+std::string InputName(const std::string& path);
+// The whole contents of the file or, for "-", of standard input; more than `max_bytes` fails.
+std::string ReadInputOrFail(const std::string& path, std::uint64_t max_bytes);
+// Writes the bytes to standard output (the end of the run checks that they arrived).
+void WriteStandardOutput(std::string_view bytes);
 
 // Loads a dictionary file into the store (a cut to the store's size is reported on stderr), or
 // IoFailure; and writes the store to a dictionary file, or IoFailure. A store cut to its size is

@@ -75,11 +75,14 @@ void CheckFolderName(const std::string& what, const std::string& path) {
 
 void CheckFileToRead(const std::string& path) { CheckFileName("a file to read", path, false); }
 
+// "-" is standard input or output, no file to check.
 void FilePlan::Input(const std::string& what, const std::string& path) {
+  if (IsStandardStream(path)) return;
   entries_.push_back({Kind::Input, what, path, true, {}});
 }
 
 void FilePlan::Output(const std::string& what, const std::string& path, bool follows_links, const std::string& may_be) {
+  if (IsStandardStream(path)) return;
   entries_.push_back({Kind::Output, what, path, follows_links, may_be});
 }
 

@@ -21,7 +21,7 @@ namespace gx::cli {
 
 struct SeriesSettings {
   int count = 1;
-  int board = 21;  // odd, 19..63
+  int board = 21;  // odd, 19..57
   std::uint64_t seed = 0;
   std::uint8_t min_slots = 4;
   std::uint16_t attempts = 256;

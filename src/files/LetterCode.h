@@ -38,10 +38,14 @@ class LetterDecoder {
     if (code <= LastCharCode) {
       last_ = CharOfLetterCode(code);
       has_last_ = true;
+    } else {
+      ++unreadable_;
     }
     if (has_last_) Append(text, last_);
     return true;
   }
+  // The bytes fed so far that were no character (and not the end of a text).
+  int Unreadable() const { return unreadable_; }
 
  private:
   static void Append(std::string& text, char c) { text.push_back(c); }
@@ -51,6 +55,7 @@ class LetterDecoder {
   Rules rules_;
   char last_ = 0;
   bool has_last_ = false;
+  int unreadable_ = 0;
 };
 
 }  // namespace gx

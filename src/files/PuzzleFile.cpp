@@ -35,6 +35,7 @@ class SoundRecords {
     return true;
   }
   const std::vector<PuzzleRecord>& records() const { return records_; }
+  int OffBoard() const { return off_board_; }
   void AddNotices(std::vector<std::string>& notices) const {
     if (off_board_ > 0) notices.push_back(Notice("Не загружены слова за пределами поля: ", off_board_));
     if (more_than_table_) notices.push_back(Notice("В файле больше ", MaxSlots, " слов: загружены первые 255"));
@@ -125,39 +126,80 @@ PuzzleFileContent ParsePuzzleFile(std::string_view bytes) {
   return content;
 }
 
+namespace {
+
+// The records of a puzzle file as they come in, fed block by block: reading stops once the table
+// is full.
+class RecordLoad {
+ public:
+  // False once the table is full: the rest of the file need not be read.
+  bool Feed(const std::uint8_t* data, std::size_t count) {
+    for (std::size_t i = 0; i < count && !table_full_; ++i) {
+      if (parser_.Feed(data[i])) table_full_ = !sound_.Take(parser_.Record());
+    }
+    return !table_full_;
+  }
+
+  // Fills the puzzle from the records; the file's error, if any, leaves it untouched.
+  PuzzleLoadResult Finish(Puzzle& puzzle, FileError read_error) const {
+    PuzzleLoadResult result;
+    result.error = read_error;
+    if (!result.error && !table_full_) result.error = parser_.Finish();
+    if (result.error) return result;
+
+    sound_.AddNotices(result.notices);
+    result.cuts.off_board = sound_.OffBoard();
+    result.cuts.beyond_table = table_full_;
+    result.cuts.last_record_cut = !table_full_ && parser_.IncompleteDropped();
+    result.cuts.unreadable_bytes = parser_.UnreadableBytes();
+    puzzle.ResetBoard();
+    int count = static_cast<int>(sound_.records().size());
+    for (int k = 1; k <= count; ++k) FillSlot(puzzle, k, sound_.records()[k - 1]);
+    puzzle.SlotCount = static_cast<std::uint8_t>(count);
+    puzzle.Grid1.SetRowCount(count);
+    int short_answers = 0;
+    for (int k = 1; k <= count; ++k) {
+      if (!PlaceAnswer(puzzle, k)) ++short_answers;
+      if (sound_.records()[k - 1].Answer().size() > puzzle.SlotLength[k]) ++result.cuts.long_answers;
+    }
+    if (short_answers > 0) result.notices.push_back(Notice("Слов с ответом короче слова: ", short_answers));
+    result.cuts.short_answers = short_answers;
+    puzzle.CountAcrossSlots();
+    result.status = PuzzleLoadResult::Status::Loaded;
+    return result;
+  }
+
+ private:
+  PuzzleParser parser_;
+  SoundRecords sound_;
+  bool table_full_ = false;
+};
+
+}  // namespace
+
 PuzzleLoadResult LoadPuzzleFile(Puzzle& puzzle, const std::string& path) {
-  PuzzleLoadResult result;
   if (!FileExists(path)) {
+    PuzzleLoadResult result;
     result.status = PuzzleLoadResult::Status::Missing;
     return result;
   }
-  PuzzleParser parser;
-  SoundRecords sound;
-  bool table_full = false;
+  RecordLoad load;
   std::uint64_t size = 0;
-  result.error = ReadFileBlocks(path, size, [&](const std::uint8_t* data, std::size_t count) {
-    for (std::size_t i = 0; i < count && !table_full; ++i) {
-      if (parser.Feed(data[i])) table_full = !sound.Take(parser.Record());
-    }
-    return !table_full;
-  }, MaxPuzzleFileBytes);
-  if (!result.error && !table_full) result.error = parser.Finish();
-  if (result.error) return result;
+  const FileError error = ReadFileBlocks(
+      path, size, [&load](const std::uint8_t* data, std::size_t count) { return load.Feed(data, count); },
+      MaxPuzzleFileBytes);
+  return load.Finish(puzzle, error);
+}
 
-  sound.AddNotices(result.notices);
-  puzzle.ResetBoard();
-  int count = static_cast<int>(sound.records().size());
-  for (int k = 1; k <= count; ++k) FillSlot(puzzle, k, sound.records()[k - 1]);
-  puzzle.SlotCount = static_cast<std::uint8_t>(count);
-  puzzle.Grid1.SetRowCount(count);
-  int short_answers = 0;
-  for (int k = 1; k <= count; ++k) {
-    if (!PlaceAnswer(puzzle, k)) ++short_answers;
+PuzzleLoadResult LoadPuzzleBytes(Puzzle& puzzle, std::string_view bytes) {
+  RecordLoad load;
+  FileError error;
+  if (bytes.size() > MaxPuzzleFileBytes) {
+    error = FileError(FileError::FileTooLarge);
+  } else {
+    load.Feed(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
-  if (short_answers > 0) result.notices.push_back(Notice("Слов с ответом короче слова: ", short_answers));
-  puzzle.CountAcrossSlots();
-  result.status = PuzzleLoadResult::Status::Loaded;
-  return result;
+  return load.Finish(puzzle, error);
 }
 
 std::string SerializePuzzle(const Puzzle& puzzle) {

@@ -39,6 +39,8 @@ class PuzzleParser {
   FileError Finish() const;
   // The file ended inside a record's text: that record is dropped.
   bool IncompleteDropped() const { return header_ == kHeader; }
+  // Bytes of the texts that are no character of the code (each repeated the character before it).
+  int UnreadableBytes() const { return decoder_.Unreadable(); }
 
  private:
   static constexpr int kHeader = 5;
@@ -56,11 +58,27 @@ struct PuzzleFileContent {
 // All records of the bytes of a puzzle file.
 PuzzleFileContent ParsePuzzleFile(std::string_view bytes);
 
+// What a load had to cut or mend to make a puzzle of the file. The window loads such a file and
+// says what it cut; a file the program wrote never needs any of it.
+struct PuzzleCuts {
+  int off_board = 0;             // records with cells beyond the board, left out
+  bool beyond_table = false;     // more records than the slot table holds: the rest left out
+  int short_answers = 0;         // answers shorter than their slot: cells without a letter
+  int long_answers = 0;          // answers longer than their slot: the letters beyond it not placed
+  bool last_record_cut = false;  // the file ended inside a record's text: that record left out
+  int unreadable_bytes = 0;      // text bytes that are no character, read as the one before
+  bool Any() const {
+    return off_board > 0 || beyond_table || short_answers > 0 || long_answers > 0 || last_record_cut ||
+           unreadable_bytes > 0;
+  }
+};
+
 struct PuzzleLoadResult {
   enum class Status { Loaded, Missing, Failed };
   Status status = Status::Failed;
   FileError error;                   // set when Failed
   std::vector<std::string> notices;  // what was cut or refused, for information boxes
+  PuzzleCuts cuts;                   // when Loaded
 };
 
 // Far more than the program ever writes (255 records of at most 261 bytes); a larger file is
@@ -71,6 +89,8 @@ constexpr std::uint64_t MaxPuzzleFileBytes = std::uint64_t{1} << 20;
 // only then resets the board and fills the slot table, the clue list and the cells from it, and
 // counts the across slots. Missing file or read failure: the puzzle is not touched.
 PuzzleLoadResult LoadPuzzleFile(Puzzle& puzzle, const std::string& path);
+// The same for the bytes of a puzzle file already read (standard input); never Missing.
+PuzzleLoadResult LoadPuzzleBytes(Puzzle& puzzle, std::string_view bytes);
 
 // The bytes the save command writes for the current slot table and clue list.
 std::string SerializePuzzle(const Puzzle& puzzle);

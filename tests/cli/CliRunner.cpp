@@ -24,12 +24,13 @@ std::string ReadAll(const std::filesystem::path& path) {
 }
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
   auto dir = std::filesystem::temp_directory_path() / ("gridlex-cli-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
+  std::ofstream(dir / "in", std::ios::binary) << input;
   std::string command = Quote(GRIDLEX_CLI_PATH);
   for (const auto& arg : args) command += " " + Quote(arg);
-  command += " </dev/null >" + Quote((dir / "out").string()) + " 2>" + Quote((dir / "err").string());
+  command += " <" + Quote((dir / "in").string()) + " >" + Quote((dir / "out").string()) + " 2>" + Quote((dir / "err").string());
   int status = std::system(command.c_str());
   CliResult result;
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -12,6 +12,7 @@ struct CliResult {
   std::string err;
 };
 
-CliResult RunCli(const std::vector<std::string>& args);
+// Standard input is empty unless `input` is given.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "");
 
 }  // namespace gx::test

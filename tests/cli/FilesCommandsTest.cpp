@@ -102,7 +102,7 @@ TEST(CliUsageRules, OptionsAndArguments) {
   EXPECT_EQ(RunCli({"dict", "merge", grid}).exit_code, 2);
   CliResult r = RunCli({"generate", "--board", "8", "--seed", "1"});
   EXPECT_EQ(r.exit_code, 2);
-  EXPECT_NE(r.err.find("usage"), std::string::npos);
+  EXPECT_NE(r.err.find("Usage: gridlex-cli generate --board N"), std::string::npos);
   EXPECT_EQ(RunCli({"generate", "--board", "21", "--seed", "1", "--draws", grid}).exit_code, 2);
   EXPECT_EQ(RunCli({"generate", "--board", "21"}).exit_code, 2);
   EXPECT_EQ(RunCli({"fill", grid, grid, "--attempts", "65536"}).exit_code, 2);
@@ -225,18 +225,54 @@ TEST(CliShow, PuzzleAsText) {
             "По вертикали:\n2. ТОК — ток\n");
 }
 
-TEST(CliShow, BrokenFiles) {
+// A file that yields no words, or that the load would have to cut or mend, is refused naming the
+// file and why; nothing is printed as if it were a puzzle.
+TEST(CliShow, FilesThatAreNoSoundPuzzleAreRefused) {
   Inputs in;
-  CliResult r = RunCli({"show", in.Write("empty.gx", "")});
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.out, "slots 0 across 0\nПо горизонтали:\nПо вертикали:\n");
-  r = RunCli({"show", in.Write("cut.gx", SmallPuzzleFile() + Bytes({1, 2}))});
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_NE(r.err.find("Read beyond end of file"), std::string::npos);
-  r = RunCli({"show", in.Write("off.gx", Bytes({62, 0, 3, 0, 1, 0, 86}) + SmallPuzzleFile())});
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.out.substr(0, 17), "slots 2 across 1\n");
-  EXPECT_FALSE(r.err.empty());
+  std::string random;
+  unsigned state = 7;
+  for (int i = 0; i < 2000; ++i) {
+    state = state * 1103515245u + 12345u;
+    random.push_back(static_cast<char>(state >> 16));
+  }
+  const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"]})";
+  const struct {
+    std::string name, bytes, reason;
+  } cases[] = {
+      {"empty.gx", "", "holds no words: an empty file, or not a puzzle file"},
+      {"random.gx", random, "of the word texts are no character of a puzzle file"},
+      {"p.ipuz", ipuz, "of the word texts are no character of a puzzle file"},
+      {"off.gx", Bytes({62, 0, 3, 0, 1, 0, 86}) + SmallPuzzleFile(), "1 word lies beyond the 63 x 63 board"},
+      {"short.gx", SmallPuzzleFile() + Bytes({0, 5, 4, 0, 3, 0, 61, 0, 86}), "1 answer is shorter than the word's"},
+      {"long.gx", SmallPuzzleFile() + Bytes({0, 5, 2, 0, 3, 0, 0, 0, 61, 0, 86}), "1 answer is longer than the word's"},
+      {"open.gx", SmallPuzzleFile() + Bytes({0, 5, 2, 0, 3, 0, 0}), "the file ends inside the text of a word"},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = RunCli({"show", in.Write(c.name, c.bytes)});
+    EXPECT_EQ(r.exit_code, 1) << c.name;
+    EXPECT_EQ(r.out, "") << c.name;
+    EXPECT_EQ(r.err.rfind("gridlex-cli: " + in.Path(c.name) + ": ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << c.name << ": " << r.err;
+  }
+  std::string table;
+  for (int k = 0; k < 256; ++k) table += Bytes({0, k % 60, 2, 0, 1, 0, 0, 86});
+  EXPECT_NE(RunCli({"show", in.Write("big.gx", table)}).err.find("more than 255 words"), std::string::npos);
+  // A record cut inside its five bytes was refused before.
+  const CliResult cut = RunCli({"show", in.Write("cut.gx", SmallPuzzleFile() + Bytes({1, 2}))});
+  EXPECT_EQ(cut.exit_code, 1);
+  EXPECT_NE(cut.err.find("Read beyond end of file"), std::string::npos);
+}
+
+// "-" reads standard input.
+TEST(CliShow, StandardInput) {
+  Inputs in;
+  const CliResult file = RunCli({"show", in.Write("p.gx", SmallPuzzleFile())});
+  const CliResult piped = RunCli({"show", "-"}, SmallPuzzleFile());
+  EXPECT_EQ(piped.exit_code, 0) << piped.err;
+  EXPECT_EQ(piped.out, file.out);
+  const CliResult empty = RunCli({"show", "-"});
+  EXPECT_EQ(empty.exit_code, 1);
+  EXPECT_EQ(empty.err, "gridlex-cli: standard input: holds no words: an empty file, or not a puzzle file\n");
 }
 
 }  // namespace
