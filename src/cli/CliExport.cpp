@@ -9,6 +9,7 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliPuzzle.h"
 #include "cli/CliSupport.h"
+#include "cli/DefaultProgramFolder.h"
 #include "cli/FilePlan.h"
 #include "shell/HtmlExport.h"
 
@@ -66,7 +67,7 @@ ExportRequest ParseExport(const std::vector<std::string>& args) {
   if (request.output == "--html" && IsStandardStream(request.target)) {
     throw UsageError{"--html takes a folder for the page and its picture, not - (standard output)"};
   }
-  request.program_dir = arguments.Has("--program-dir") ? arguments.Value("--program-dir") : ".";
+  request.program_dir = arguments.Has("--program-dir") ? arguments.Value("--program-dir") : DefaultProgramFolder();
   return request;
 }
 

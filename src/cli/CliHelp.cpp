@@ -78,7 +78,8 @@ const Help kHelp[] = {
      "  --key               with --pdf, the answer key instead: the answers written in the grid\n"
      "                      and listed with the clues\n"
      "  --program-dir DIR   the program folder whose gx.dat gives the colours and whose pic folder\n"
-     "                      the page templates b0 and b2 (default: the current folder)\n"
+     "                      the page templates b0 and b2 (default: the folder the window uses,\n"
+     "                      ~/.local/share/gridlex or the current folder when it is one)\n"
      "  --force             replace output files that are there (otherwise refused, exit 1)\n"},
     {"import-ipuz",
      "Usage: gridlex-cli import-ipuz FILE.ipuz OUT.gx [--force]\n"

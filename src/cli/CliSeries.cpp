@@ -13,6 +13,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
+#include "cli/DefaultProgramFolder.h"
 #include "cli/FilePlan.h"
 #include "cli/SeriesRun.h"
 #include "base/FileIo.h"
@@ -135,7 +136,7 @@ int RunSeries(const std::vector<std::string>& args) {
   SeriesOutput output{options.out_dir, options.formats, options.force, {}};
   SeriesFiles(output).CheckFree(options.settings.count);
   if (options.formats.pdf || options.formats.html) {
-    output.program = DrawingFolder(options.program_dir.value_or("."), options.formats.html);
+    output.program = DrawingFolder(options.program_dir ? *options.program_dir : DefaultProgramFolder(), options.formats.html);
   }
   const SeriesFiles files(std::move(output));
   auto dictionary = std::make_unique<DictionaryStore>();

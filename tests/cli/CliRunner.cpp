@@ -24,11 +24,11 @@ std::string ReadAll(const std::filesystem::path& path) {
 }
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input, const std::string& shell_prefix) {
   auto dir = std::filesystem::temp_directory_path() / ("gridlex-cli-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   std::ofstream(dir / "in", std::ios::binary) << input;
-  std::string command = Quote(GRIDLEX_CLI_PATH);
+  std::string command = shell_prefix + Quote(GRIDLEX_CLI_PATH);
   for (const auto& arg : args) command += " " + Quote(arg);
   command += " <" + Quote((dir / "in").string()) + " >" + Quote((dir / "out").string()) + " 2>" + Quote((dir / "err").string());
   int status = std::system(command.c_str());

@@ -12,7 +12,9 @@ struct CliResult {
   std::string err;
 };
 
-// Standard input is empty unless `input` is given.
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "");
+// Standard input is empty unless `input` is given. `shell_prefix` goes before the command in the
+// shell ("cd DIR && NAME=VALUE ").
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "",
+                 const std::string& shell_prefix = "");
 
 }  // namespace gx::test

@@ -228,6 +228,31 @@ TEST(CliInterchange, AnOutputFileThatIsThereIsReplacedOnlyWithForce) {
   EXPECT_EQ(f.Read("1.gx"), bytes.str());
 }
 
+// Without --program-dir the batch tool draws with the folder the window works in: the user's
+// folder, or the delivered folder while the window has not made that one; not the current folder.
+TEST(CliInterchange, ExportDrawsWithTheFolderTheWindowUses) {
+  Folder f;
+  std::filesystem::create_directories(f.Path("data/gridlex/pic"));
+  std::filesystem::create_directories(f.Path("work"));
+  std::filesystem::copy_file(Delivered("gx.dat"), f.Path("data/gridlex/gx.dat"));
+  std::filesystem::copy_file(Delivered("pic/b2"), f.Path("data/gridlex/pic/b2"));
+  f.Write("data/gridlex/pic/b0", "<!-- the user's own page start -->");
+  const std::string in_work = "cd '" + f.Path("work") + "' && XDG_DATA_HOME='";
+  CliResult r = RunCli({"export", Delivered("data/1.gx"), "--html", f.Path("mine")}, "", in_work + f.Path("data") + "' ");
+  if (r.err.find("built without Qt") != std::string::npos) GTEST_SKIP() << "this gridlex-cli draws nothing";
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(f.Read("mine/gxp.htm").rfind("<!-- the user's own page start -->", 0), 0u);
+
+  r = RunCli({"export", Delivered("data/1.gx"), "--html", f.Path("delivered")}, "", in_work + f.Path("none") + "' ");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.err, "") << "the delivered folder has its gx.dat";
+  std::ifstream b0(Delivered("pic/b0"), std::ios::binary);
+  std::stringstream start;
+  start << b0.rdbuf();
+  EXPECT_EQ(f.Read("delivered/gxp.htm").rfind(start.str().substr(0, start.str().find('\n')), 0), 0u);
+}
+
 TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
   Folder f;
   const std::string dct = Dictionary(f, 150);
