@@ -48,7 +48,7 @@ const char kUsage[] =
     "                    [--program-dir DIR] [--force]\n"
     "  gridlex-cli import-ipuz FILE.ipuz OUT.gx [--force]\n"
     "  gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M] [--attempts A]\n"
-    "                    [--format gx,ipuz,pdf,html] [--program-dir DIR] [--dict-out FILE] [--force]\n"
+    "                    [--format gx,ipuz,pdf,html] [--program-dir DIR] [--dict-out FILE] [--tries T] [--force]\n"
     "  gridlex-cli --help | --version | COMMAND --help\n";
 
 // The message, then the usage of the command it concerns; the list of every command only when no

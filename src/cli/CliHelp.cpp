@@ -93,7 +93,7 @@ const Help kHelp[] = {
     {"series",
      "Usage: gridlex-cli series DICT --count N --out-dir DIR [--board N] [--seed S] [--min-slots M]\n"
      "                         [--attempts A] [--format gx,ipuz,pdf,html] [--program-dir DIR]\n"
-     "                         [--key] [--dict-out FILE] [--force]\n"
+     "                         [--key] [--dict-out FILE] [--tries T] [--force]\n"
      "Build N crosswords in one process, as N presses of F5 in the window: the words of each are\n"
      "moved to the end of the dictionary before the next is built. They are written to DIR as\n"
      "1.gx, 2.gx, ... in the order built, and in the chosen formats: 1.ipuz, 1.pdf, and the page\n"
@@ -107,7 +107,10 @@ const Help kHelp[] = {
      "  --seed S          seed of the program's random generator (default: from the clock)\n"
      "  --board, --min-slots, --attempts   as for build\n"
      "  --dict-out FILE   write the reordered dictionary to FILE\n"
-     "Exit status 5 when at least one build failed.\n"},
+     "  --tries T         builds in a row for one crossword, 1 to 1000 (default 10)\n"
+     "A failed build is named on standard error (crossword, build, reason) and followed by the next,\n"
+     "as a user presses F5 again. Exit status 5 when T builds in a row failed: the dictionary ran dry\n"
+     "for these settings, and the series stops with the reason.\n"},
 };
 
 }  // namespace

@@ -59,7 +59,7 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   Arguments arguments(args,
                       {{"--count", true}, {"--out-dir", true}, {"--board", true}, {"--seed", true},
                        {"--min-slots", true}, {"--attempts", true}, {"--format", true}, {"--dict-out", true},
-                       {"--program-dir", true}, {"--key", false}, {"--force", false}},
+                       {"--program-dir", true}, {"--key", false}, {"--force", false}, {"--tries", true}},
                       1, 1);
   if (!arguments.Has("--count")) throw UsageError{"series needs --count N"};
   if (!arguments.Has("--out-dir")) throw UsageError{"series needs --out-dir DIR"};
@@ -72,6 +72,7 @@ SeriesOptions ParseSeriesOptions(const std::vector<std::string>& args) {
   s.seed = arguments.Has("--seed") ? arguments.Number("--seed", 0, kMaxSeed, 0) : ClockSeed();
   s.min_slots = static_cast<std::uint8_t>(arguments.Number("--min-slots", 4, 128, 4));
   s.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
+  s.tries = static_cast<int>(arguments.Number("--tries", 1, 1000, kDefaultSeriesTries));
   options.formats = ParseFormats(arguments.Has("--format") ? arguments.Value("--format") : "gx");
   options.formats.key = arguments.Has("--key");
   if (options.formats.key && !options.formats.pdf) throw UsageError{"--key goes with --format pdf"};
@@ -119,11 +120,19 @@ class ProgressLine {
     const double elapsed = Elapsed();
     const double left = elapsed / done * (count - done);
     std::fprintf(stderr, "\rcrossword %d of %d, %.1f s, about %.1f s left   ", done, count, elapsed, left);
+    open_ = done < count;
     if (done == count) std::fputc('\n', stderr);
     std::fflush(stderr);
   }
+  // A message goes on a line of its own, not into the progress line.
+  void Message(const std::string& utf8) const {
+    if (open_) std::fputc('\n', stderr);
+    open_ = false;
+    WarnUtf8Line(utf8);
+  }
 
  private:
+  mutable bool open_ = false;
   bool shown_;
   std::chrono::steady_clock::time_point start_;
 };
@@ -145,7 +154,11 @@ int RunSeries(const std::vector<std::string>& args) {
   const ProgressLine progress;
   const SeriesTally tally = BuildSeries(
       *dictionary, options.settings, [&files](const Puzzle& puzzle, int number) { files.Write(puzzle, number); },
-      [&progress](int done, int count) { progress.Show(done, count); });
+      [&progress](int done, int count) { progress.Show(done, count); },
+      [&progress, &options](int number, int build, const std::string& reason) {
+        progress.Message("gridlex-cli: crossword " + std::to_string(number) + ", build " + std::to_string(build) +
+                         " of at most " + std::to_string(options.settings.tries) + ": " + reason);
+      });
   files.Finish();
   const double seconds = progress.Elapsed();
   if (options.dict_out) WriteDictionaryOrFail(*dictionary, *options.dict_out);
@@ -156,7 +169,11 @@ int RunSeries(const std::vector<std::string>& args) {
                 " repeated " + std::to_string(tally.Repeated()));
   PrintUtf8Line("seed " + std::to_string(options.settings.seed));
   PrintUtf8Line(time);
-  return tally.failed == 0 ? ExitSuccess : ExitBuildIncomplete;
+  if (tally.dry_reason.empty()) return ExitSuccess;
+  WarnUtf8Line("gridlex-cli: the dictionary ran dry: " + std::to_string(options.settings.tries) +
+               " builds in a row failed for crossword " + std::to_string(tally.built + 1) + " of " +
+               std::to_string(options.settings.count) + ", the last with " + tally.dry_reason);
+  return ExitBuildIncomplete;
 }
 
 }  // namespace gx::cli

@@ -9,6 +9,7 @@
 #include "cli/BatchCore.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
+#include "cli/FillShortfallText.h"
 #include "cli/Interruption.h"
 #include "core/FillEngine.h"
 #include "base/Host.h"
@@ -30,7 +31,7 @@ namespace {
 }  // namespace
 
 SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& settings, const BuiltCrossword& built,
-                      const SeriesProgress& progress) {
+                        const SeriesProgress& progress, const FailedBuild& failed) {
   SeriesTally tally;
   std::unordered_set<std::string> seen;
   SeededRandom random(settings.seed);
@@ -46,21 +47,32 @@ SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& setti
     DictionaryStore& b;
     ~GiveBack() { std::swap(a, b); }
   } give_back{state.dictionary, dictionary};
-  for (int done = 1; done <= settings.count; ++done) {
+  int failed_in_row = 0;
+  while (tally.built < settings.count) {
     const BatchFill fill = batch.Build();
-    if (fill.puzzle && fill.report.fill.complete) {
-      ++tally.built;
-      for (int k = 1; k <= fill.puzzle->SlotCount; ++k) {
-        ++tally.answers;
-        if (seen.insert(fill.puzzle->SlotAnswer[k].str()).second) ++tally.distinct;
-      }
-      if (built) built(*fill.puzzle, tally.built);
-    } else {
+    if (!fill.puzzle || !fill.report.fill.complete) {
       ++tally.failed;
+      const std::string reason = BuildFailure(fill);
+      if (failed) failed(tally.built + 1, ++failed_in_row, reason);
+      if (failed_in_row < settings.tries) continue;
+      tally.dry_reason = reason;
+      break;
     }
-    if (progress) progress(done, settings.count);
+    failed_in_row = 0;
+    ++tally.built;
+    for (int k = 1; k <= fill.puzzle->SlotCount; ++k) {
+      ++tally.answers;
+      if (seen.insert(fill.puzzle->SlotAnswer[k].str()).second) ++tally.distinct;
+    }
+    if (built) built(*fill.puzzle, tally.built);
+    if (progress) progress(tally.built, settings.count);
   }
   return tally;
+}
+
+std::string BuildFailure(const BatchFill& fill) {
+  if (!fill.puzzle) return "no acceptable grid in " + std::to_string(fill.report.search.generations) + " generations";
+  return "slots left empty: " + FillShortfallText(fill.report.fill.shortfall);
 }
 
 namespace {

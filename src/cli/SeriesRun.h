@@ -12,12 +12,17 @@
 #include <utility>
 #include <vector>
 
+#include "cli/BatchCore.h"
 #include "cli/CliDrawn.h"
 #include "core/BuildLogic.h"
 #include "core/Puzzle.h"
 #include "core/DictionaryStore.h"
 
 namespace gx::cli {
+
+// How often in a row a failed build of a series is tried again with the next grid before the
+// series stops: the dictionary has then run dry for these settings.
+constexpr int kDefaultSeriesTries = 10;
 
 struct SeriesSettings {
   int count = 1;
@@ -26,11 +31,13 @@ struct SeriesSettings {
   std::uint8_t min_slots = 4;
   std::uint16_t attempts = 256;
   unsigned max_generations = kDefaultMaxGenerations;
+  int tries = kDefaultSeriesTries;  // builds in a row for one crossword, 1 or more
 };
 
 struct SeriesTally {
   int built = 0;
-  int failed = 0;           // no acceptable grid, or a fill that did not complete
+  int failed = 0;           // builds that failed (no acceptable grid, or a fill that did not complete)
+  std::string dry_reason;   // why the last of `tries` failed builds in a row failed; empty when all were built
   std::size_t answers = 0;  // over the crosswords built
   std::size_t distinct = 0;
   std::size_t Repeated() const { return answers - distinct; }
@@ -38,11 +45,19 @@ struct SeriesTally {
 
 // Each crossword built, numbered from 1 in the order built.
 using BuiltCrossword = std::function<void(const Puzzle& puzzle, int number)>;
-// After every build, whether it succeeded or not.
+// After every crossword built.
 using SeriesProgress = std::function<void(int done, int count)>;
+// A build that failed: the crossword it was for, which build of it in a row, and why.
+using FailedBuild = std::function<void(int number, int build, const std::string& reason)>;
 
+// Presses F5 until `count` crosswords are built. A failed build is followed by the next, as a user
+// presses F5 again; after `tries` failures in a row the series stops with the last reason.
 SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& settings, const BuiltCrossword& built,
-                      const SeriesProgress& progress = {});
+                        const SeriesProgress& progress = {}, const FailedBuild& failed = {});
+
+// Why a build failed, in the words of the batch tool: "no acceptable grid in 10000 generations",
+// "slots left empty: the dictionary has no words of length 7".
+std::string BuildFailure(const BatchFill& fill);
 
 // The files written for each crossword.
 struct SeriesFormats {

@@ -253,18 +253,26 @@ TEST(CliInterchange, ExportDrawsWithTheFolderTheWindowUses) {
   EXPECT_EQ(f.Read("delivered/gxp.htm").rfind(start.str().substr(0, start.str().find('\n')), 0), 0u);
 }
 
-TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
+// A failed build is named and followed by the next, as a user presses F5 again, until the series
+// has its crosswords; only a dictionary that fails --tries builds in a row stops it (status 5).
+TEST(CliSeries, FailedBuildsAreNamedAndBuiltAgain) {
   Folder f;
   const std::string dct = Dictionary(f, 150);
-  const CliResult r = RunCli({"series", dct, "--count", "4", "--out-dir", f.Path("out"), "--board", "19", "--seed",
-                              "3", "--format", "gx,ipuz", "--dict-out", f.Path("after.dct")});
-  EXPECT_EQ(r.exit_code, 5) << r.err;
-  EXPECT_EQ(r.err, "") << "no progress line when stderr is no terminal";
+  CliResult r = RunCli({"series", dct, "--count", "4", "--out-dir", f.Path("out"), "--board", "19", "--seed", "3",
+                        "--format", "gx,ipuz", "--dict-out", f.Path("after.dct")});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  std::vector<std::string> failures;
+  std::istringstream lines(r.err);
+  for (std::string line; std::getline(lines, line);) failures.push_back(line);
+  ASSERT_EQ(failures.size(), 6u) << r.err;
+  EXPECT_EQ(failures[0], "gridlex-cli: crossword 3, build 1 of at most 10: slots left empty: all 256 fill attempts were used");
+  for (const std::string& line : failures) EXPECT_EQ(line.rfind("gridlex-cli: crossword ", 0), 0u) << line;
   // The crosswords built are numbered 1, 2, ... in the order built; the failed builds leave no file.
-  EXPECT_EQ(f.Names("out"), (std::vector<std::string>{"1.gx", "1.ipuz", "2.gx", "2.ipuz"}));
+  EXPECT_EQ(f.Names("out"), (std::vector<std::string>{"1.gx", "1.ipuz", "2.gx", "2.ipuz", "3.gx", "3.ipuz", "4.gx",
+                                                      "4.ipuz"}));
   std::map<std::string, int> seen;
   std::size_t answers = 0;
-  for (const char* n : {"1", "2"}) {
+  for (const char* n : {"1", "2", "3", "4"}) {
     for (const std::string& answer : Answers(f.Path("out/" + std::string(n) + ".gx"))) {
       ++seen[answer];
       ++answers;
@@ -276,12 +284,26 @@ TEST(CliSeries, ATinyDictionaryRunsDryWithoutStoppingTheSeries) {
     ASSERT_EQ(exported.exit_code, 0) << exported.err;
     EXPECT_EQ(f.Read(exported_name), f.Read("out/" + std::string(n) + ".ipuz"));
   }
-  ASSERT_GT(answers, seen.size()) << "150 words cannot give two crosswords without repeats";
+  ASSERT_GT(answers, seen.size()) << "150 words cannot give four crosswords without repeats";
   EXPECT_EQ(r.out.substr(0, r.out.find("\nseed ")),
-            "built 2 failed 2\nanswers " + std::to_string(answers) + " distinct " + std::to_string(seen.size()) +
+            "built 4 failed 6\nanswers " + std::to_string(answers) + " distinct " + std::to_string(seen.size()) +
                 " repeated " + std::to_string(answers - seen.size()));
   EXPECT_NE(r.out.find("\nseed 3\ntime "), std::string::npos) << r.out;
   EXPECT_TRUE(f.Exists("after.dct"));
+
+  // Twelve words fill no grid: after --tries failures in a row the series stops with the reason.
+  const std::string dry = Dictionary(f, 12);
+  r = RunCli({"series", dry, "--count", "3", "--out-dir", f.Path("dry"), "--board", "19", "--seed", "3", "--tries=2"});
+  EXPECT_EQ(r.exit_code, 5);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "built 0 failed 2");
+  const std::size_t last = r.err.rfind("gridlex-cli: ");
+  EXPECT_EQ(r.err.substr(0, last).find("gridlex-cli: crossword 1, build 2 of at most 2: "), r.err.find('\n') + 1) << r.err;
+  EXPECT_EQ(r.err.substr(last).rfind("gridlex-cli: the dictionary ran dry: 2 builds in a row failed for crossword 1 "
+                                     "of 3, the last with slots left empty: ",
+                                     0),
+            0u)
+      << r.err;
+  EXPECT_TRUE(f.Names("dry").empty());
 }
 
 TEST(CliSeries, NeverOverwritesAFileWithoutForce) {
