@@ -29,7 +29,7 @@ struct FillOptions {
 
 // The boards a crossword is built on. Above 57 cells nearly every grid drawn has more than 128
 // words, which no build accepts (tools/measure_builds.py, seeds 1..100: 22 build on 59, none on
-// 61 or 63; on 57, 99).
+// 61, one on 63; on 57, 99).
 constexpr int kSmallestBuildBoard = 19;
 constexpr int kLargestBuildBoard = 57;
 
