@@ -142,7 +142,7 @@ int main() {
   std::string gx_path = (dir / "bench.gx").string();
   for (int k = 1; k <= puzzle->SlotCount; ++k) {
     puzzle->SlotAnswer[k] = std::string(puzzle->SlotLength[k] < 24 ? puzzle->SlotLength[k] : 24, '\xC0');
-    puzzle->Grid1.SetCell(1, k - 1, " clue");
+    puzzle->Clues.SetCell(1, k - 1, " clue");
   }
   double save_ms = BestMilliseconds(10, [&] { gx::SavePuzzleFile(*puzzle, gx_path); });
   auto loaded = std::make_unique<gx::Puzzle>();

@@ -73,7 +73,7 @@ class ThrottledHost : public gx::NullHost {
     const auto now = Clock::now();
     if (now - last_ < std::chrono::milliseconds(15)) return;
     last_ = now;
-    if (board && repaint) board->FormPaint();
+    if (board && repaint) board->Repaint();
     ++repaints;
   }
   gx::BoardDrawing* board = nullptr;

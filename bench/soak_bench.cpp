@@ -63,7 +63,7 @@ bool SamePuzzle(const gx::Puzzle& a, const gx::Puzzle& b) {
   for (int k = 1; k <= a.SlotCount; ++k) {
     if (a.SlotX[k] != b.SlotX[k] || a.SlotY[k] != b.SlotY[k] || a.SlotLength[k] != b.SlotLength[k] ||
         a.SlotVertical[k] != b.SlotVertical[k] || !(a.SlotAnswer[k] == b.SlotAnswer[k]) ||
-        a.Grid1.Number(k - 1) != b.Grid1.Number(k - 1) || a.Grid1.Clue(k - 1) != b.Grid1.Clue(k - 1)) {
+        a.Clues.Number(k - 1) != b.Clues.Number(k - 1) || a.Clues.Clue(k - 1) != b.Clues.Clue(k - 1)) {
       return false;
     }
   }
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   state->settings.ProgramDir = folder.string();
   state->settings.SoundOn = false;
   state->dictionary.DictionaryName = "ru.dct";
-  state->window.ComboBox2Text = std::to_string(state->settings.MaxFillAttempts);
+  state->window.FillAttemptsText = std::to_string(state->settings.MaxFillAttempts);
   commands.SetBoardRoom(21 * 16, 21 * 16);
   if (!commands.LoadDictionary()) return Fail(0, "the dictionary cannot be read");
 

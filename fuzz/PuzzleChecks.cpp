@@ -27,7 +27,7 @@ std::string Snapshot(const Puzzle& puzzle) {
   bytes.append(puzzle.CellLetter.data(), puzzle.CellLetter.size());
   bytes.push_back(static_cast<char>(puzzle.SlotCount));
   bytes.push_back(static_cast<char>(puzzle.AcrossCount));
-  bytes += std::to_string(puzzle.Grid1.RowCount());
+  bytes += std::to_string(puzzle.Clues.RowCount());
   return bytes;
 }
 

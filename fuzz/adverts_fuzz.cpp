@@ -39,7 +39,7 @@ std::unique_ptr<gx::Puzzle> WordToMatch() {
   auto puzzle = std::make_unique<gx::Puzzle>();
   puzzle->SlotCount = 1;
   puzzle->SlotAnswer[1] = "abc";
-  puzzle->Grid1.SetCell(1, 0, " a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 ! .");
+  puzzle->Clues.SetCell(1, 0, " a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 ! .");
   return puzzle;
 }
 

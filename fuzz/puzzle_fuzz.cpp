@@ -22,11 +22,11 @@ const Puzzle& Before() {
       puzzle->SlotLength[k] = 3;
       puzzle->SlotVertical[k] = k == 2;
       puzzle->SlotAnswer[k] = "abc";
-      puzzle->Grid1.SetCell(0, k - 1, FormatClueNumber(1));
-      puzzle->Grid1.SetCell(1, k - 1, " clue");
+      puzzle->Clues.SetCell(0, k - 1, FormatClueNumber(1));
+      puzzle->Clues.SetCell(1, k - 1, " clue");
       for (int t = 0; t < 3; ++t) puzzle->SetMask(puzzle->SlotCellX(k, t), puzzle->SlotCellY(k, t), GridCell);
     }
-    puzzle->Grid1.SetRowCount(2);
+    puzzle->Clues.SetRowCount(2);
     puzzle->AcrossCount = 1;
     return puzzle;
   }();
@@ -35,11 +35,11 @@ const Puzzle& Before() {
 
 void CheckLoaded(const Puzzle& puzzle) {
   CheckSlotTable(puzzle);
-  FUZZ_CHECK(puzzle.Grid1.RowCount() == (puzzle.SlotCount > 0 ? puzzle.SlotCount : 1));
+  FUZZ_CHECK(puzzle.Clues.RowCount() == (puzzle.SlotCount > 0 ? puzzle.SlotCount : 1));
   for (int k = 1; k <= puzzle.SlotCount; ++k) {
     FUZZ_CHECK(puzzle.SlotEntry[k].empty());
-    FUZZ_CHECK(puzzle.Grid1.Number(k - 1).size() == 3);
-    const std::string_view clue = puzzle.Grid1.Clue(k - 1);
+    FUZZ_CHECK(puzzle.Clues.Number(k - 1).size() == 3);
+    const std::string_view clue = puzzle.Clues.Clue(k - 1);
     FUZZ_CHECK(!clue.empty() && clue[0] == ' ' && clue.size() <= 1 + EntryText::capacity());
   }
   // Every cell of the grid belongs to a slot.

@@ -14,32 +14,32 @@ constexpr std::size_t SecondaryWindowCount = 3;
 
 struct WindowState {
   std::string Caption;
-  int ProgressPosition = 0;  // ProgressBar1, 0..kProgressScale
+  int ProgressPosition = 0;  // 0..kProgressScale
   bool ProgressVisible = false;
-  std::string Label1Text;    // the clue line
-  bool Label1Visible = false;
-  std::string Label6Text;    // the dictionary line
-  std::string Label2Text;    // the tally message
-  bool Label2Visible = false;
-  bool Image2Visible = false;  // the reward picture over the board
+  std::string ClueLineText;  // the clue of the current word, under the board
+  bool ClueLineVisible = false;
+  std::string DictionaryLineText;  // the dictionary's name and size
+  std::string TallyText;           // the tally message
+  bool TallyVisible = false;
+  bool RewardVisible = false;  // the reward picture over the board
 
   // Read by the commands, kept up to date by the front end.
-  bool Edit1Focused = false;   // the minimum-cells field has the keyboard focus
-  std::string ComboBox2Text;   // fill attempts as shown
-  std::string Edit1Text;       // minimum cells as shown
-  int UpDown1Position = 4;
-  int Bevel5Width = 515;       // the status strip under the board; fixes how much of a clue shows
+  bool MinCellsFocused = false;   // the minimum-cells field has the keyboard focus
+  std::string FillAttemptsText;   // fill attempts as shown
+  std::string MinCellsText;       // minimum cells as shown
+  int SpinnerPosition = 4;        // the minimum-cells spinner
+  int StatusStripWidth = 515;     // the status strip under the board; fixes how much of a clue shows
 
   // Written by the commands, shown by the front end.
-  bool Panel1Visible = true;   // the button bar
-  bool Panel2Visible = false;  // the settings panel
-  bool Grid1Visible = true;
-  int Grid1FocusRequests = 0;  // raised each time the clue list should take the keyboard focus
+  bool RightBarVisible = true;        // the right button bar; the settings panel takes its place
+  bool SettingsPanelVisible = false;
+  bool ClueListVisible = true;
+  int ClueListFocusRequests = 0;  // raised each time the clue list should take the keyboard focus
   int ShowWholePuzzleRequests = 0;  // raised by each load: the window grows, if it can, to show it
-  int Label1Left = 16;
-  std::uint32_t Label1FontColor = 0x800000;  // navy, red in the low byte
-  std::string Label3Text;      // the score, 3 characters right-aligned
-  std::string SpeedButton8Hint;
+  int ClueLineLeft = 16;
+  std::uint32_t ClueLineColor = 0x800000;  // navy, red in the low byte
+  std::string ScoreText;  // 3 characters right-aligned
+  std::string EraserButtonHint;  // the pencil / eraser button's hint
   bool AdvertVisible = false;  // the advertisement window
   std::string AdvertCaption;
 

@@ -82,14 +82,14 @@ void BoardDrawing::DrawWordsAndNumbers() {
   canvas_.SetFont("Arial", FontPixels);
   canvas_.SetFontColor(Navy);
   if (puzzle_.SlotCount == 0) return;
-  puzzle_.Grid1.SetRowCount(puzzle_.SlotCount);
+  puzzle_.Clues.SetRowCount(puzzle_.SlotCount);
   for (int k = 1; k <= puzzle_.SlotCount; ++k) PaintSlotCells(static_cast<std::uint8_t>(k), palette_.WordCellColor);
 
   canvas_.SetBrushColor(palette_.WordCellColor);
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
     const NumberCell cell{puzzle_.SlotX[k] * kCellSize, puzzle_.SlotY[k] * kCellSize, kCellSize - 1, kCellSize - 1,
                           FontPixels};
-    DrawCellNumber(canvas_, cell, puzzle_.Grid1.Cell(0, k - 1));
+    DrawCellNumber(canvas_, cell, puzzle_.Clues.Cell(0, k - 1));
   }
   repaint_due_ = true;
 }
@@ -135,7 +135,7 @@ void BoardDrawing::DrawAnswers() {
 
 void BoardDrawing::DrawHighlight() {
   if (puzzle_.FillRunning == 1) return;
-  const int k = puzzle_.Grid1.CurrentRow() + 1;
+  const int k = puzzle_.Clues.CurrentRow() + 1;
   puzzle_.CurrentWordX = puzzle_.SlotX[k];
   puzzle_.CurrentWordY = puzzle_.SlotY[k];
   const int length = puzzle_.SlotLength[k];
@@ -155,7 +155,7 @@ void BoardDrawing::DrawHighlight() {
 }
 
 void BoardDrawing::RedrawBoard() {
-  window_.Image2Visible = false;
+  window_.RewardVisible = false;
   DrawEmptyBoard();
   // While a grid is drawn, cells that belong to no slot yet are part of it too: a repaint must not
   // make the user's strokes vanish from view while they stay in the grid.
@@ -184,7 +184,7 @@ void BoardDrawing::DrawFillProgress() {
   }
 }
 
-void BoardDrawing::FormPaint() {
+void BoardDrawing::Repaint() {
   if (puzzle_.FillRunning == 1) {
     DrawEmptyBoard();
     DrawFillProgress();
@@ -194,9 +194,9 @@ void BoardDrawing::FormPaint() {
 }
 
 void BoardDrawing::RepaintFromModel() {
-  const bool reward_shown = window_.Image2Visible;
-  FormPaint();
-  window_.Image2Visible = reward_shown;
+  const bool reward_shown = window_.RewardVisible;
+  Repaint();
+  window_.RewardVisible = reward_shown;
 }
 
 void BoardDrawing::SurroundCell(int x, int y, Color color) {

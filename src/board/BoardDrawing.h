@@ -39,7 +39,7 @@ class BoardDrawing : public SlotPainter {
   void RefreshWords();
   void DrawFillProgress();
   void DrawSurround(Color color);
-  void FormPaint();
+  void Repaint();  // the whole picture: the fill so far while a fill runs, else the model
 
   // True when the words were last drawn over the old picture without clearing it, so marks of
   // earlier commands (a cleared board's centre cell, erased cells, a cursor cell, a highlight drawn

@@ -99,7 +99,7 @@ void Editor::MouseUp() {
     // the clue line, which showed a clue of the slots before.
     ClassifyCells(puzzle_);
     ExtractSlots(puzzle_);
-    window_.Label1Text.clear();
+    window_.ClueLineText.clear();
     puzzle_.PencilDrew = 0;
     puzzle_.EraserDrew = 0;
   }
@@ -113,7 +113,7 @@ std::string_view Editor::EraserHint(bool eraser_on) {
 
 void Editor::ToggleEraser() {
   puzzle_.EraserOn = static_cast<std::uint8_t>(1 - puzzle_.EraserOn);
-  window_.SpeedButton8Hint = std::string(EraserHint(puzzle_.EraserOn == 1));
+  window_.EraserButtonHint = std::string(EraserHint(puzzle_.EraserOn == 1));
 }
 
 void Editor::ClearBoard() {
@@ -121,7 +121,7 @@ void Editor::ClearBoard() {
   // Emptied first, so that the board goes back to the size the window offers.
   puzzle_.ResetBoard();
   board_.DrawEmptyBoard();
-  window_.Label1Text.clear();
+  window_.ClueLineText.clear();
   puzzle_.GridModified = 1;
   static const std::string kClear = Utf8ToCp1251("Чисто поле");
   window_.Caption = kClear;

@@ -43,22 +43,22 @@ std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
   const int board = l.scaled ? side : 16 * cells;
   const int right = PaintLeft + board;
   l.paint = {PaintLeft, PaintTop, board, board};
-  l.bevel1 = {6, 6, board + 4, board + 4};
-  l.grid1 = {right + 8, 8, w - right - 16, board};
-  l.grid1_column1 = l.grid1.width - 40;
-  l.bevel4 = {right + 6, 6, l.grid1.width + 4, l.bevel1.height};
+  l.board_frame = {6, 6, board + 4, board + 4};
+  l.clue_list = {right + 8, 8, w - right - 16, board};
+  l.clue_text_width = l.clue_list.width - 40;
+  l.clue_list_frame = {right + 6, 6, l.clue_list.width + 4, l.board_frame.height};
   l.panels_top = h - 66;
-  l.label8_top = h - 20;
-  l.bevel5 = {6, h - 98, w - 12, 30};
-  l.progress_bar1 = {16, h - 92, w - 32, 18};
-  l.label1_top = h - 94;
-  l.label2_top = l.bevel5.top + 2;
-  l.panel1_left = w - 170;
-  l.panel2_left = w - 354;
-  l.image1_left = Panel3Width + 14;
-  const int d = l.paint.width - Image2Side;  // the reward picture is centred over the board
-  l.image2_left = PaintLeft + d / 2;
-  l.image2_top = PaintTop + d / 2;
+  l.version_top = h - 20;
+  l.status_strip = {6, h - 98, w - 12, 30};
+  l.progress_bar = {16, h - 92, w - 32, 18};
+  l.clue_line_top = h - 94;
+  l.tally_top = l.status_strip.top + 2;
+  l.right_bar_left = w - 170;
+  l.settings_panel_left = w - 354;
+  l.logo_left = LeftBarWidth + 14;
+  const int d = l.paint.width - RewardSide;  // the reward picture is centred over the board
+  l.reward_left = PaintLeft + d / 2;
+  l.reward_top = PaintTop + d / 2;
   return l;
 }
 

@@ -21,10 +21,10 @@ struct Box {
 // The design positions the layout never changes.
 constexpr int PaintLeft = 8;
 constexpr int PaintTop = 8;
-constexpr int Panel3Width = 161;
-constexpr int Panel1Width = 162;
-constexpr int Panel2Width = 346;
-constexpr int Image2Side = 273;
+constexpr int LeftBarWidth = 161;
+constexpr int RightBarWidth = 162;
+constexpr int SettingsPanelWidth = 346;
+constexpr int RewardSide = 273;
 constexpr int MinBoardCells = 19;
 // The largest board on which F5 builds reliably with the delivered dictionary and settings
 // (tools/measure_builds.py, 1,100 seeds: on 55 cells every build completes, on 57 about one in
@@ -38,7 +38,7 @@ constexpr int BesideBoard = 177;
 constexpr int BelowBoard = 113;
 // The smallest client area that shows every control: the settings panel, laid at the right
 // edge, clears the left button panel by 4 pixels, and the board keeps its 19 cells.
-constexpr int MinClientWidth = PaintLeft + Panel3Width + 4 + Panel2Width + 8;
+constexpr int MinClientWidth = PaintLeft + LeftBarWidth + 4 + SettingsPanelWidth + 8;
 constexpr int MinClientHeight = 16 * MinBoardCells + BelowBoard;
 
 struct WindowLayout {
@@ -46,21 +46,21 @@ struct WindowLayout {
   int room_cells = 0;   // the board the window offers a new grid: odd, 19..MaxRoomCells
   bool scaled = false;  // the board is shown smaller than 16 pixels a cell, to be seen whole
   Box paint;            // the board as shown
-  Box bevel1;           // its frame (left and top 6)
-  Box grid1;            // the clue list
-  int grid1_column1 = 0;
-  Box bevel4;           // the clue list's frame
-  int panels_top = 0;   // Panel3, Panel1, Panel2 and Image1
-  int panel1_left = 0;
-  int panel2_left = 0;
-  int image1_left = 0;
-  int label8_top = 0;
-  Box bevel5;           // the status strip (left 6)
-  Box progress_bar1;    // left 16
-  int label1_top = 0;
-  int label2_top = 0;
-  int image2_left = 0;
-  int image2_top = 0;
+  Box board_frame;      // left and top 6
+  Box clue_list;
+  int clue_text_width = 0;  // the clue column of the list
+  Box clue_list_frame;
+  int panels_top = 0;   // the two button bars, the settings panel and the logo
+  int right_bar_left = 0;
+  int settings_panel_left = 0;
+  int logo_left = 0;
+  int version_top = 0;
+  Box status_strip;     // left 6
+  Box progress_bar;     // left 16
+  int clue_line_top = 0;
+  int tally_top = 0;
+  int reward_left = 0;
+  int reward_top = 0;
 };
 
 // The side in cells of the smallest odd board that holds every slot and every cell of the

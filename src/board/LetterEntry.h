@@ -26,7 +26,7 @@ class LetterEntry {
  private:
   void PaintPosition(int position);
   int FullLength() const;
-  int CurrentSlot() const { return puzzle_.Grid1.CurrentRow() + 1; }
+  int CurrentSlot() const { return puzzle_.Clues.CurrentRow() + 1; }
 
   Puzzle& puzzle_;
   const Palette& palette_;

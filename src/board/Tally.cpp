@@ -51,13 +51,13 @@ int Tally::MarkWrongWords() {
 
 void Tally::TallyCommand() {
   // A tally that has shown its result is dismissed by the next one.
-  if (window_.Image2Visible) {
-    window_.Image2Visible = false;
+  if (window_.RewardVisible) {
+    window_.RewardVisible = false;
     return;
   }
-  if (window_.Label2Visible) {
-    window_.Label2Visible = false;
-    window_.Label1Visible = true;
+  if (window_.TallyVisible) {
+    window_.TallyVisible = false;
+    window_.ClueLineVisible = true;
     return;
   }
   // Without clues or answers every empty entry equals its empty answer: nothing to judge.
@@ -67,9 +67,9 @@ void Tally::TallyCommand() {
   }
   const int wrong = MarkWrongWords();
   if (wrong > 0) {
-    window_.Label2Text = Utf8ToCp1251("Не угадано ") + std::to_string(wrong) + Utf8ToCp1251(" сл.");
-    window_.Label1Visible = false;
-    window_.Label2Visible = true;
+    window_.TallyText = Utf8ToCp1251("Не угадано ") + std::to_string(wrong) + Utf8ToCp1251(" сл.");
+    window_.ClueLineVisible = false;
+    window_.TallyVisible = true;
     media_.PlaySound("e5");
     host_.Pause(kPauseMilliseconds);
     return;
@@ -79,7 +79,7 @@ void Tally::TallyCommand() {
 
 void Tally::Reward() {
   settings_.Score = static_cast<std::uint16_t>(std::min<int>(settings_.Score + puzzle_.SlotCount / 10, kMaxScore));
-  window_.Label3Text = ScoreText(settings_.Score);
+  window_.ScoreText = ScoreText(settings_.Score);
   puzzle_.RewardShown = 1;
   ++settings_.RewardPictureNo;
   if (settings_.RewardPictureNo > kRewardPictures) settings_.RewardPictureNo = 1;
@@ -87,12 +87,12 @@ void Tally::Reward() {
   const std::string picture = settings_.ProgramDir.Pic("s" + std::to_string(settings_.RewardPictureNo) + ".jpg");
   // A picture that cannot be read is reported by the host; the points stay, the rest is skipped.
   if (!host_.LoadPicture(PictureControl::RewardImage2, picture)) return;
-  window_.Image2Visible = true;
+  window_.RewardVisible = true;
   media_.PlaySound("e6");
 }
 
 void Tally::ShowAnswersCommand() {
-  if (puzzle_.Grid1.Cell(1, 0).empty()) {
+  if (puzzle_.Clues.Cell(1, 0).empty()) {
     host_.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }
@@ -103,7 +103,7 @@ void Tally::ShowAnswersCommand() {
     if (10 * GuessedCount(puzzle_) < 9 * puzzle_.SlotCount) {
       if (settings_.Score == 0) return;
       --settings_.Score;
-      window_.Label3Text = ScoreText(settings_.Score);
+      window_.ScoreText = ScoreText(settings_.Score);
     }
     puzzle_.AnswersShown = 1;
   }

@@ -60,8 +60,8 @@ std::string WordMedia::RekPath(std::string_view name) const {
 }
 
 void WordMedia::ShowWordMedia() {
-  const int row = puzzle_.Grid1.CurrentRow();
-  std::string text = puzzle_.SlotAnswer[static_cast<std::size_t>(row + 1)].str() + " " + puzzle_.Grid1.Cell(1, row);
+  const int row = puzzle_.Clues.CurrentRow();
+  std::string text = puzzle_.SlotAnswer[static_cast<std::size_t>(row + 1)].str() + " " + puzzle_.Clues.Cell(1, row);
   if (text.size() > kMaxText) text.resize(kMaxText);
 
   const int chosen = MatchAdvert(adverts_, text);
@@ -96,7 +96,7 @@ void WordMedia::ShowEntry(int i) {
     adverts_.MoveToEnd(i);
     window_.AdvertVisible = true;
   }
-  ++window_.Grid1FocusRequests;
+  ++window_.ClueListFocusRequests;
 }
 
 }  // namespace gx

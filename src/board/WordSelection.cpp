@@ -19,10 +19,10 @@ std::size_t At(int k) { return static_cast<std::size_t>(k); }
 int ClueCaptionLength(int bevel5_width) { return static_cast<int>(ScaledRound(bevel5_width, 500, 65)); }
 
 void WordSelection::ShowClueLine(int row) {
-  window_.Label1Left = kClueLineLeft;
-  window_.Label1FontColor = Navy;
-  const std::string& clue = puzzle_.Grid1.Cell(1, row);
-  window_.Label1Text = clue.substr(0, static_cast<std::size_t>(std::max(0, ClueCaptionLength(window_.Bevel5Width))));
+  window_.ClueLineLeft = kClueLineLeft;
+  window_.ClueLineColor = Navy;
+  const std::string& clue = puzzle_.Clues.Cell(1, row);
+  window_.ClueLineText = clue.substr(0, static_cast<std::size_t>(std::max(0, ClueCaptionLength(window_.StatusStripWidth))));
 }
 
 void WordSelection::ResetCursor(int slot) {
@@ -34,13 +34,13 @@ void WordSelection::ResetCursor(int slot) {
 
 void WordSelection::SetRow(int row) {
   // The list keeps its row within its row count; only a real change selects.
-  const int before = puzzle_.Grid1.CurrentRow();
-  puzzle_.Grid1.SetCurrentRow(row);
-  if (puzzle_.Grid1.CurrentRow() != before) SelectFromList();
+  const int before = puzzle_.Clues.CurrentRow();
+  puzzle_.Clues.SetCurrentRow(row);
+  if (puzzle_.Clues.CurrentRow() != before) SelectFromList();
 }
 
 void WordSelection::SelectFromList() {
-  const int row = puzzle_.Grid1.CurrentRow();
+  const int row = puzzle_.Clues.CurrentRow();
   ShowClueLine(row);
   // Outside the solving state, and while the answers are shown, only the clue line changes.
   if (puzzle_.AnswersShown == 1 || puzzle_.PlayActive == 0) return;
@@ -82,19 +82,19 @@ void WordSelection::MakeSlotOneCurrent() {
   ResetCursor(1);
   SetRow(0);
   ShowClueLine(0);
-  window_.Label1Visible = true;
+  window_.ClueLineVisible = true;
 }
 
 void WordSelection::EraseCurrentEntry() {
   puzzle_.TypedCount = 0;
-  puzzle_.SlotEntry[At(puzzle_.Grid1.CurrentRow() + 1)].Clear();
+  puzzle_.SlotEntry[At(puzzle_.Clues.CurrentRow() + 1)].Clear();
   puzzle_.TypedText.Clear();
   board_.RefreshWords();
 }
 
 void WordSelection::FillEntriesFromAnswers() {
   for (int k = 1; k <= puzzle_.SlotCount; ++k) puzzle_.SlotEntry[At(k)] = puzzle_.SlotAnswer[At(k)];
-  window_.Label2Visible = false;
+  window_.TallyVisible = false;
 }
 
 }  // namespace gx

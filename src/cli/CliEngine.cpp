@@ -51,7 +51,7 @@ void PrintFill(const Puzzle& p, const FillOutcome& fill) {
   PrintUtf8Line("filled " + std::to_string(fill.placed) + " of " + std::to_string(p.SlotCount) + " attempts " +
                 std::to_string(fill.attempts) + (fill.complete ? " complete" : " incomplete"));
   for (int k = 1; k <= p.SlotCount; ++k) {
-    std::string_view clue = p.Grid1.Clue(k - 1);
+    std::string_view clue = p.Clues.Clue(k - 1);
     if (!clue.empty()) clue.remove_prefix(1);  // the separating space
     PrintLine(std::to_string(k) + "\t" + ClueNumberOf(p, k) + "\t" + (p.SlotVertical[k] ? "D" : "A") + "\t" +
               p.SlotAnswer[k].str() + "\t" + std::string(clue));

@@ -86,7 +86,7 @@ void WriteTarget(const ExportRequest& request, std::string_view bytes) {
 
 // The window draws and prints only a finished crossword.
 void CheckReady(const Puzzle& puzzle, const std::string& source) {
-  if (puzzle.Grid1.Clue(0).empty()) Refuse(source, {"Кроссворд не готов"});
+  if (puzzle.Clues.Clue(0).empty()) Refuse(source, {"Кроссворд не готов"});
 }
 
 // The pages the window prints, and with --answers the pages it prints while the answers are shown;

@@ -70,7 +70,7 @@ void LoadGridText(const std::string& path, Puzzle& puzzle) {
 
 std::string ClueNumberOf(const Puzzle& puzzle, int k) {
   std::string number;
-  for (char c : puzzle.Grid1.Number(k - 1)) {
+  for (char c : puzzle.Clues.Number(k - 1)) {
     if (c != ' ') number.push_back(c);
   }
   return number;

@@ -40,7 +40,7 @@ void PrintBoard(const Puzzle& puzzle) {
 void PrintClues(const Puzzle& puzzle, bool down) {
   for (int k = 1; k <= puzzle.SlotCount; ++k) {
     if ((puzzle.SlotVertical[k] != 0) != down) continue;
-    std::string_view clue = puzzle.Grid1.Clue(k - 1);
+    std::string_view clue = puzzle.Clues.Clue(k - 1);
     if (!clue.empty() && clue[0] == ' ') clue.remove_prefix(1);
     PrintUtf8Line(ClueNumberOf(puzzle, k) + ". " + Cp1251ToUtf8(puzzle.SlotAnswer[k].view()) + " — " +
                   Cp1251ToUtf8(clue));

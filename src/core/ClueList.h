@@ -1,5 +1,5 @@
 #pragma once
-// The clue list Grid1: a two-column text table beside the board. Row k-1 belongs to slot k.
+// The clue list: a two-column text table beside the board. Row k-1 belongs to slot k.
 // Column 0 holds the clue number right-aligned in 3 characters, column 1 the clue text that
 // begins with its separating space. The clue texts of a puzzle live only here.
 

@@ -66,7 +66,7 @@ void NumberSlots(Puzzle& p) {
       for (int k = 1; k <= p.SlotCount; ++k) {
         if (p.SlotX[k] != x || p.SlotY[k] != y) continue;
         if (p.SlotVertical[k] == 0) {
-          p.Grid1.SetCell(0, k - 1, FormatClueNumber(++n));
+          p.Clues.SetCell(0, k - 1, FormatClueNumber(++n));
           continue;
         }
         int shared = 0;
@@ -74,10 +74,10 @@ void NumberSlots(Puzzle& p) {
           if (p.SlotVertical[m] == 0 && p.SlotX[m] == x && p.SlotY[m] == y) shared = m;
         }
         if (shared != 0) {
-          std::string number = p.Grid1.Cell(0, shared - 1);
-          p.Grid1.SetCell(0, k - 1, number);
+          std::string number = p.Clues.Cell(0, shared - 1);
+          p.Clues.SetCell(0, k - 1, number);
         } else {
-          p.Grid1.SetCell(0, k - 1, FormatClueNumber(++n));
+          p.Clues.SetCell(0, k - 1, FormatClueNumber(++n));
         }
       }
     }
@@ -89,7 +89,7 @@ void SortDownSlotsByNumber(Puzzle& p) {
     int best = i;
     int bound = 999;
     for (int j = i; j <= p.SlotCount; ++j) {
-      int value = NumberValue(p.Grid1.Number(j - 1));
+      int value = NumberValue(p.Clues.Number(j - 1));
       if (value < bound) {
         bound = value;
         best = j;
@@ -98,9 +98,9 @@ void SortDownSlotsByNumber(Puzzle& p) {
     std::swap(p.SlotX[i], p.SlotX[best]);
     std::swap(p.SlotY[i], p.SlotY[best]);
     std::swap(p.SlotLength[i], p.SlotLength[best]);
-    std::string a = p.Grid1.Cell(0, i - 1), b = p.Grid1.Cell(0, best - 1);
-    p.Grid1.SetCell(0, i - 1, b);
-    p.Grid1.SetCell(0, best - 1, a);
+    std::string a = p.Clues.Cell(0, i - 1), b = p.Clues.Cell(0, best - 1);
+    p.Clues.SetCell(0, i - 1, b);
+    p.Clues.SetCell(0, best - 1, a);
   }
 }
 
@@ -138,13 +138,13 @@ void ClassifyCells(Puzzle& p) {
       }
     }
   }
-  p.Grid1.ClearRows(0, ClueList::MaxRows - 1);
+  p.Clues.ClearRows(0, ClueList::MaxRows - 1);
 }
 
 void ExtractSlots(Puzzle& p) {
   const int cols = p.BoardCols & 0xFF, rows = p.BoardRows & 0xFF;
   p.SlotCount = 0;
-  p.Grid1.SetRowCount(ClueList::MaxRows);
+  p.Clues.SetRowCount(ClueList::MaxRows);
   RunFlags flags;
   for (int y = 0; y <= rows; ++y) {
     for (int x = 0; x <= cols; ++x) ScanCell(p, flags, x, y, false);
@@ -157,7 +157,7 @@ void ExtractSlots(Puzzle& p) {
   if (p.SlotCount < 4) return;
   SortDownSlotsByNumber(p);
   CountCrossings(p);
-  p.Grid1.SetRowCount(p.SlotCount);
+  p.Clues.SetRowCount(p.SlotCount);
 }
 
 }  // namespace gx

@@ -131,7 +131,7 @@ void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_vi
   ++p.PlacedCount;
   run.progress.Moved(static_cast<int>(ScaledRound(p.PlacedCount, p.SlotCount, kProgressScale)));
   p.SlotAnswer[slot] = word;
-  p.Grid1.SetCell(1, slot - 1, clue);
+  p.Clues.SetCell(1, slot - 1, clue);
   p.SlotDictPos[slot] = e;
   for (int t = 0; t < p.SlotLength[slot] && t < static_cast<int>(word.size()); ++t) {
     p.SetLetter(p.SlotCellX(slot, t), p.SlotCellY(slot, t), word[t]);
@@ -140,7 +140,7 @@ void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_vi
 
 void UnfillSlot(Puzzle& p, std::uint8_t a, std::uint8_t b) {
   p.SlotAnswer[a].Clear();
-  p.Grid1.SetCell(1, a - 1, "");
+  p.Clues.SetCell(1, a - 1, "");
   const bool across = p.SlotVertical[a] == 0;
   // The cell just past the end is included; it lies outside the grid and is already empty.
   for (int t = 0; t <= p.SlotLength[a]; ++t) {
@@ -156,7 +156,7 @@ void UnfillSlot(Puzzle& p, std::uint8_t a, std::uint8_t b) {
 
 std::string ReconstructedEntry(const Puzzle& p, int slot) {
   std::string entry = p.SlotAnswer[slot].str();
-  entry += p.Grid1.Clue(slot - 1);
+  entry += p.Clues.Clue(slot - 1);
   return entry;
 }
 

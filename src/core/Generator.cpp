@@ -115,7 +115,7 @@ void CutHeavilyCrossedSlots(Puzzle& p, int half) {
 
 GenerateStatus GenerateGrid(Puzzle& p, RandomSource& random, Host& host) {
   p.ResetBoard();
-  p.Grid1.SetRowCount(ClueList::MaxRows);
+  p.Clues.SetRowCount(ClueList::MaxRows);
   p.SlotCount = 0;
   p.AcrossCount = 0;
   const int half = static_cast<std::uint8_t>(p.BoardRows) / 2;

@@ -26,8 +26,8 @@ void Puzzle::ResetBoard() {
   CellMask.fill(Background);
   CellLetter.fill(NoLetter);
   for (int k = 1; k <= SlotCount + 1; ++k) SlotAnswer[k].Clear();
-  Grid1.ClearRows(0, SlotCount);
-  Grid1.SetRowCount(ClueList::MaxRows);
+  Clues.ClearRows(0, SlotCount);
+  Clues.SetRowCount(ClueList::MaxRows);
   SlotCount = 0;
   PlayActive = 0;
 }

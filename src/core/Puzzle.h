@@ -46,7 +46,7 @@ struct Puzzle {
   std::uint8_t AcrossCount = 0;
   std::uint8_t MaxCrossings = 0;
 
-  ClueList Grid1;
+  ClueList Clues;
 
   // Mode and progress flags.
   std::uint8_t FillRunning = 0;
@@ -61,7 +61,7 @@ struct Puzzle {
   std::uint8_t PlacedCount = 0;
   std::uint8_t RewardShown = 0;
 
-  // The current word being solved: the current row of Grid1 plus one.
+  // The current word being solved: the current row of the clue list plus one.
   std::uint8_t CurrentWordX = 0;
   std::uint8_t CurrentWordY = 0;
   std::uint8_t CurrentWordLength = 0;

@@ -14,10 +14,10 @@ struct Settings {
   std::uint8_t RewardPictureNo = 0;
   std::uint16_t MaxFillAttempts = 0;
   std::uint8_t MinSlotCount = 0;
-  bool NumberedExport = false;  // CheckBox1
-  bool KaleidoscopeBox = false;  // CheckBox2 as checked now
-  bool SoundOn = false;         // CheckBox3
-  bool KaleidoscopeOn = false;  // the copy of CheckBox2 the editor uses
+  bool NumberedExport = false;  // HTML and GIF export under numbered names
+  bool KaleidoscopeBox = false;  // the kaleidoscope box as checked now
+  bool SoundOn = false;
+  bool KaleidoscopeOn = false;  // the copy of the box the editor uses, taken as the settings close
   Palette Colors;
 
   // Not stored.

@@ -138,7 +138,7 @@ std::string DictionaryEditor::ComposedEntry() const {
 void DictionaryEditor::Changed() {
   store_.DictionaryModified = 1;
   ShowCount();
-  window_.Label6Text = DictionaryLine(store_);
+  window_.DictionaryLineText = DictionaryLine(store_);
 }
 
 void DictionaryEditor::ShowCount() { StatusLine = WordCountText(store_.DictionaryCount); }

@@ -21,7 +21,7 @@ constexpr int kBarHeight = 12;
 
 void DictionaryStatistics::Recount(const DictionaryStore& store) {
   Caption = Utf8ToCp1251("Словарь ") + store.DictionaryName.str();
-  Label19Text = std::to_string(store.DictionaryCount);
+  EntryCountText = std::to_string(store.DictionaryCount);
   counts_.fill(0);
   uncounted_ = 0;
   for (int e = 1; e <= store.DictionaryCount; ++e) {

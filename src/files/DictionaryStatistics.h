@@ -31,7 +31,7 @@ class DictionaryStatistics {
   int BarWidth(int length) const;
 
   std::string Caption;      // "Словарь common.dct"
-  std::string Label19Text;  // the number of entries, not the sum of the rows
+  std::string EntryCountText;  // the number of entries, not the sum of the rows
 
  private:
   std::array<std::uint16_t, MaxWordLength> counts_{};

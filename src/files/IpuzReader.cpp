@@ -152,15 +152,15 @@ class Reader {
       for (int t = 0; t < w->length; ++t) answer.push_back(At(p.SlotCellX(k, t), p.SlotCellY(k, t)).letter);
       p.SlotAnswer[k] = answer;
       p.SlotEntry[k].Clear();
-      p.Grid1.SetCell(0, k - 1, FormatClueNumber(w->number));
-      p.Grid1.SetCell(1, k - 1, " " + w->clue);
+      p.Clues.SetCell(0, k - 1, FormatClueNumber(w->number));
+      p.Clues.SetCell(1, k - 1, " " + w->clue);
       for (int t = 0; t < w->length; ++t) {
         p.SetLetter(p.SlotCellX(k, t), p.SlotCellY(k, t), answer[static_cast<std::size_t>(t)]);
         p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
       }
     }
     p.SlotCount = static_cast<std::uint8_t>(k);
-    p.Grid1.SetRowCount(k);
+    p.Clues.SetRowCount(k);
     p.CountAcrossSlots();
   }
 

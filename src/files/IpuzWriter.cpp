@@ -25,7 +25,7 @@ struct SolutionGrid {
 };
 
 std::string SlotName(const Puzzle& p, int k) {
-  return "slot " + std::to_string(k) + " (" + std::to_string(ParseNumber8(p.Grid1.Number(k - 1).substr(0, 3))) +
+  return "slot " + std::to_string(k) + " (" + std::to_string(ParseNumber8(p.Clues.Number(k - 1).substr(0, 3))) +
          (p.SlotVertical[k] ? " down)" : " across)");
 }
 
@@ -44,7 +44,7 @@ SolutionGrid Rectangle(const Puzzle& p) {
 }
 
 void PlaceNumber(const Puzzle& p, int k, SolutionGrid& grid, std::vector<std::string>& faults) {
-  const int number = ParseNumber8(p.Grid1.Number(k - 1).substr(0, 3));
+  const int number = ParseNumber8(p.Clues.Number(k - 1).substr(0, 3));
   if (number == 0) {
     faults.push_back(SlotName(p, k) + ": no clue number");
     return;
@@ -78,7 +78,7 @@ void PlaceAnswer(const Puzzle& p, int k, SolutionGrid& grid, std::vector<std::st
 void CheckNumbersOnce(const Puzzle& p, std::vector<std::string>& faults) {
   std::set<std::pair<int, int>> seen;
   for (int k = 1; k <= p.SlotCount; ++k) {
-    const int number = ParseNumber8(p.Grid1.Number(k - 1).substr(0, 3));
+    const int number = ParseNumber8(p.Clues.Number(k - 1).substr(0, 3));
     if (number != 0 && !seen.insert({p.SlotVertical[k] ? 1 : 0, number}).second) {
       faults.push_back(SlotName(p, k) + ": a second word with that number and direction");
     }
@@ -106,11 +106,11 @@ void AppendClues(std::string& out, const Puzzle& p, bool down) {
   bool first = true;
   for (int k = 1; k <= p.SlotCount; ++k) {
     if ((p.SlotVertical[k] != 0) != down) continue;
-    std::string_view clue = p.Grid1.Clue(k - 1);
+    std::string_view clue = p.Clues.Clue(k - 1);
     if (!clue.empty() && clue[0] == ' ') clue.remove_prefix(1);
     out += first ? "\n" : ",\n";
     first = false;
-    out += "      [" + std::to_string(ParseNumber8(p.Grid1.Number(k - 1).substr(0, 3))) + ", " +
+    out += "      [" + std::to_string(ParseNumber8(p.Clues.Number(k - 1).substr(0, 3))) + ", " +
            json::Quote(Cp1251ToUtf8(clue)) + "]";
   }
   out += first ? "]" : "\n    ]";

@@ -54,8 +54,8 @@ void FillSlot(Puzzle& puzzle, int k, const PuzzleRecord& record) {
   puzzle.SlotVertical[k] = record.vertical;
   puzzle.SlotAnswer[k] = record.Answer();
   puzzle.SlotEntry[k].Clear();
-  puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(record.number));
-  puzzle.Grid1.SetCell(1, k - 1, " " + std::string(record.Clue().substr(0, EntryText::capacity())));
+  puzzle.Clues.SetCell(0, k - 1, FormatClueNumber(record.number));
+  puzzle.Clues.SetCell(1, k - 1, " " + std::string(record.Clue().substr(0, EntryText::capacity())));
 }
 
 // Cells beyond the end of a short answer join the grid without a letter of their own.
@@ -156,7 +156,7 @@ class RecordLoad {
     int count = static_cast<int>(sound_.records().size());
     for (int k = 1; k <= count; ++k) FillSlot(puzzle, k, sound_.records()[k - 1]);
     puzzle.SlotCount = static_cast<std::uint8_t>(count);
-    puzzle.Grid1.SetRowCount(count);
+    puzzle.Clues.SetRowCount(count);
     int short_answers = 0;
     for (int k = 1; k <= count; ++k) {
       if (!PlaceAnswer(puzzle, k)) ++short_answers;
@@ -209,8 +209,8 @@ std::string SerializePuzzle(const Puzzle& puzzle) {
     bytes.push_back(static_cast<char>(puzzle.SlotY[k]));
     bytes.push_back(static_cast<char>(puzzle.SlotLength[k]));
     bytes.push_back(static_cast<char>(puzzle.SlotVertical[k] != 0 ? 1 : 0));
-    bytes.push_back(static_cast<char>(ParseNumber8(puzzle.Grid1.Number(k - 1).substr(0, 3))));
-    std::string_view clue = puzzle.Grid1.Clue(k - 1);
+    bytes.push_back(static_cast<char>(ParseNumber8(puzzle.Clues.Number(k - 1).substr(0, 3))));
+    std::string_view clue = puzzle.Clues.Clue(k - 1);
     std::string text = puzzle.SlotAnswer[k].str();
     // A clue emptied by an unfinished fill has lost its separating space; without it the answer
     // would read back as the clue.

@@ -52,12 +52,12 @@ void NameAfterHint(QWidget& widget, const QString& hint) {
 }
 
 QString CurrentWordAnnouncement(const Puzzle& puzzle) {
-  const int row = puzzle.Grid1.CurrentRow();
-  if (puzzle.Grid1.RowCount() <= 0 || puzzle.Grid1.Cell(0, row).empty()) return {};
+  const int row = puzzle.Clues.CurrentRow();
+  if (puzzle.Clues.RowCount() <= 0 || puzzle.Clues.Cell(0, row).empty()) return {};
   const QString direction =
       ClueRowColor(puzzle, row) == Silver ? QStringLiteral("по вертикали") : QStringLiteral("по горизонтали");
   return QStringLiteral("%1 %2: %3")
-      .arg(FromCp1251(puzzle.Grid1.Cell(0, row)).trimmed(), direction, FromCp1251(puzzle.Grid1.Cell(1, row)).trimmed());
+      .arg(FromCp1251(puzzle.Clues.Cell(0, row)).trimmed(), direction, FromCp1251(puzzle.Clues.Cell(1, row)).trimmed());
 }
 
 void Announce(QWidget& widget, const QString& description) {

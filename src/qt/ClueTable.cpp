@@ -21,13 +21,13 @@ int ClueModel::columnCount(const QModelIndex& parent) const { return parent.isVa
 QVariant ClueModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   // The text column may be too narrow for a long clue: every cell of the row offers the whole clue.
-  if (role == Qt::ToolTipRole) return FromCp1251(puzzle_.Grid1.Cell(1, index.row()));
+  if (role == Qt::ToolTipRole) return FromCp1251(puzzle_.Clues.Cell(1, index.row()));
   if (role != Qt::DisplayRole) return {};
-  return FromCp1251(puzzle_.Grid1.Cell(index.column(), index.row()));
+  return FromCp1251(puzzle_.Clues.Cell(index.column(), index.row()));
 }
 
 void ClueModel::Refresh() {
-  const int rows = puzzle_.Grid1.RowCount();
+  const int rows = puzzle_.Clues.RowCount();
   if (rows != shown_rows_) {
     beginResetModel();
     shown_rows_ = rows;
@@ -37,7 +37,7 @@ void ClueModel::Refresh() {
   for (int row = 0; row < ClueList::MaxRows; ++row) {
     for (int column = 0; column < 2; ++column) {
       std::string& shown = shown_cells_[static_cast<std::size_t>(2 * row + column)];
-      const std::string& now = puzzle_.Grid1.Cell(column, row);
+      const std::string& now = puzzle_.Clues.Cell(column, row);
       if (shown != now) {
         shown = now;
         changed = true;
@@ -97,7 +97,7 @@ ClueTable::ClueTable(const Puzzle& puzzle, QWidget* parent)
 void ClueTable::ShowModel() {
   showing_ = true;
   model_->Refresh();
-  const int row = puzzle_.Grid1.CurrentRow();
+  const int row = puzzle_.Clues.CurrentRow();
   if (currentIndex().row() != row) {
     const int column = currentIndex().isValid() ? currentIndex().column() : 1;
     setCurrentIndex(model_->index(row, column));

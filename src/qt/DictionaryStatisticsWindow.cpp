@@ -56,7 +56,7 @@ void TForm4::FormActivate() {
   core_->StatisticsActivated();
   const DictionaryStatistics& statistics = core_->Statistics();
   setWindowTitle(FromCp1251(statistics.Caption));
-  label19_->setText(FromCp1251(statistics.Label19Text));
+  label19_->setText(FromCp1251(statistics.EntryCountText));
   update();
 }
 

@@ -95,7 +95,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle
   setMinimumSize(MinClientWidth, MinClientHeight);
   resize(DesignWidth, DesignHeight);
   LayoutFor(DesignWidth, DesignHeight);
-  core_->FormCreate(printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
+  core_->Start(printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
   ShowState();
   qApp->installEventFilter(this);
 }
@@ -165,12 +165,12 @@ void TForm1::ConnectControls() {
     if (layout_) FitBoardImage(*layout_);
   }, Qt::QueuedConnection);
   connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
-    core_->Grid1RowChanged(row);
+    core_->ClueChosen(row);
     ShowState();  // a refused change shows the model's row again
   });
   for (const auto& [id, button] : buttons_) {
     const gx::Button which = id;
-    if (which == gx::Button::SpeedButton7) {
+    if (which == gx::Button::ClearBoard) {
       connect(button, &QToolButton::pressed, this, [this, which] {
         core_->ButtonMouseDown(which);
         ShowState();
@@ -184,25 +184,25 @@ void TForm1::ConnectControls() {
   }
   connect(combo_box2_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
     if (showing_) return;
-    core_->ComboBox2Changed(ToCp1251(text));
+    core_->FillAttemptsChanged(ToCp1251(text));
     ShowState();
   });
   connect(edit1_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (showing_) return;
-    core_->Edit1Changed(ToCp1251(text));
+    core_->MinCellsChanged(ToCp1251(text));
     ShowState();
   });
   connect(up_down1_up_, &QToolButton::clicked, this, [this] {
-    core_->UpDown1Step(1);
+    core_->SpinnerStep(1);
     ShowState();
   });
   connect(up_down1_down_, &QToolButton::clicked, this, [this] {
-    core_->UpDown1Step(-1);
+    core_->SpinnerStep(-1);
     ShowState();
   });
-  connect(check_box1_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox1, on); });
-  connect(check_box2_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox2, on); });
-  connect(check_box3_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::CheckBox3, on); });
+  connect(check_box1_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::NumberedExport, on); });
+  connect(check_box2_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::Kaleidoscope, on); });
+  connect(check_box3_, &QCheckBox::toggled, this, [this](bool on) { core_->CheckBoxChanged(CheckBox::Sound, on); });
   edit1_->installEventFilter(this);
 }
 
@@ -225,7 +225,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // Sounds and films wait for the first picture of the window (see QtHost::PlayMedia).
   if (watched == paint_ && event->type() == QEvent::Paint && qt_host_) qt_host_->WindowShown();
   if (watched == edit1_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-    core_->Edit1FocusChanged(event->type() == QEvent::FocusIn);
+    core_->MinCellsFocusChanged(event->type() == QEvent::FocusIn);
   }
   if (watched == advert_form_ && event->type() == QEvent::Hide && !showing_) {
     core_->AdvertWindowClosed();
@@ -257,7 +257,7 @@ void TForm1::FitBoardImage(const WindowLayout& layout) {
   // exactly as large as the image made here.
   core_->SetBoardRoom(16 * layout.room_cells, 16 * layout.room_cells);
   if (!paint_->FitImage(16 * layout.cells)) return;
-  core_->FormPaint();  // the new image is blank
+  core_->RepaintBoard();  // the new image is blank
   paint_->update();
 }
 
@@ -299,22 +299,22 @@ void TForm1::LayoutFor(int width, int height) {
   const WindowLayout& l = *layout;
   auto place = [](QWidget* widget, const Box& box) { widget->setGeometry(box.left, box.top, box.width, box.height); };
   place(paint_, l.paint);
-  place(bevel1_, l.bevel1);
-  place(grid1_, l.grid1);
-  grid1_->setColumnWidth(1, l.grid1_column1);
-  place(bevel4_, l.bevel4);
+  place(bevel1_, l.board_frame);
+  place(grid1_, l.clue_list);
+  grid1_->setColumnWidth(1, l.clue_text_width);
+  place(bevel4_, l.clue_list_frame);
   panel3_->move(PaintLeft, l.panels_top);
-  panel1_->move(l.panel1_left, l.panels_top);
-  panel2_->move(l.panel2_left, l.panels_top);
-  image1_->move(l.image1_left, l.panels_top);
-  label8_->move(label8_->x(), l.label8_top);
-  place(bevel5_, l.bevel5);
-  place(progress_bar1_, l.progress_bar1);
+  panel1_->move(l.right_bar_left, l.panels_top);
+  panel2_->move(l.settings_panel_left, l.panels_top);
+  image1_->move(l.logo_left, l.panels_top);
+  label8_->move(label8_->x(), l.version_top);
+  place(bevel5_, l.status_strip);
+  place(progress_bar1_, l.progress_bar);
   // The clue line fills the strip's height so that a long clue can wrap onto a second line.
-  label1_->setGeometry(16, l.bevel5.top + 1, l.bevel5.width - 20, l.bevel5.height - 2);
-  label2_->setGeometry(16, l.label2_top, l.bevel5.width - 20, 24);
-  image2_->move(l.image2_left, l.image2_top);
-  core_->StatusStripResized(l.bevel5.width);
+  label1_->setGeometry(16, l.status_strip.top + 1, l.status_strip.width - 20, l.status_strip.height - 2);
+  label2_->setGeometry(16, l.tally_top, l.status_strip.width - 20, 24);
+  image2_->move(l.reward_left, l.reward_top);
+  core_->StatusStripResized(l.status_strip.width);
   paint_->setToolTip(FromCp1251(ScaledBoardHint(l)));
   FitBoardImage(l);
   ShowState();
@@ -336,7 +336,7 @@ void TForm1::changeEvent(QEvent* event) {
   if (!core_) return;
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) core_->MainWindowActivated();
   if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-    core_->FormPaint();  // uncovered again: repainted from the model
+    core_->RepaintBoard();  // uncovered again: repainted from the model
     paint_->update();
   }
 }
@@ -345,13 +345,13 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The first paint of the window draws the whole board, the current word's highlight included.
   if (!event->spontaneous()) {
-    core_->FormPaint();
+    core_->RepaintBoard();
     ShowState();
   }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (!core_->FormClose()) {
+  if (!core_->Close()) {
     event->ignore();
     ShowState();
     return;
@@ -371,26 +371,26 @@ void TForm1::ShowState() {
   showing_ = true;
   const WindowState& window = State().window;
   setWindowTitle(TitleText());
-  const std::string& clue = State().puzzle.Grid1.Cell(1, State().puzzle.Grid1.CurrentRow());
-  ShowFitted(*label1_, FromCp1251(WholeClueText(window.Label1Text, clue)), ClueLinePixelSize);
-  label1_->move(window.Label1Left, label1_->y());
-  label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.Label1FontColor).name()));
-  label1_->setVisible(window.Label1Visible);
-  label2_->setText(FromCp1251(window.Label2Text));
-  label2_->setVisible(window.Label2Visible);
+  const std::string& clue = State().puzzle.Clues.Cell(1, State().puzzle.Clues.CurrentRow());
+  ShowFitted(*label1_, FromCp1251(WholeClueText(window.ClueLineText, clue)), ClueLinePixelSize);
+  label1_->move(window.ClueLineLeft, label1_->y());
+  label1_->setStyleSheet(QStringLiteral("color: %1").arg(ToQColor(window.ClueLineColor).name()));
+  label1_->setVisible(window.ClueLineVisible);
+  label2_->setText(FromCp1251(window.TallyText));
+  label2_->setVisible(window.TallyVisible);
   progress_bar1_->setValue(std::clamp(window.ProgressPosition, 0, kProgressScale));
   progress_bar1_->setVisible(window.ProgressVisible);
-  label3_->setText(FromCp1251(window.Label3Text));
-  label6_->setText(FromCp1251(window.Label6Text));
-  panel1_->setVisible(window.Panel1Visible);
-  panel2_->setVisible(window.Panel2Visible);
-  image2_->setVisible(window.Image2Visible);
-  if (window.Image2Visible) image2_->raise();
-  grid1_->setVisible(window.Grid1Visible);
+  label3_->setText(FromCp1251(window.ScoreText));
+  label6_->setText(FromCp1251(window.DictionaryLineText));
+  panel1_->setVisible(window.RightBarVisible);
+  panel2_->setVisible(window.SettingsPanelVisible);
+  image2_->setVisible(window.RewardVisible);
+  if (window.RewardVisible) image2_->raise();
+  grid1_->setVisible(window.ClueListVisible);
   ShowControlsState();
   grid1_->ShowModel();
-  if (window.Grid1FocusRequests != grid1_focus_requests_seen_) {
-    grid1_focus_requests_seen_ = window.Grid1FocusRequests;
+  if (window.ClueListFocusRequests != grid1_focus_requests_seen_) {
+    grid1_focus_requests_seen_ = window.ClueListFocusRequests;
     grid1_->setFocus();
   }
   // A notice of the editor opens over it: the editor must already show what the command did.
@@ -410,9 +410,9 @@ void TForm1::ShowState() {
 void TForm1::ShowControlsState() {
   const WindowState& window = State().window;
   const Settings& settings = State().settings;
-  const QString combo = FromCp1251(window.ComboBox2Text);
+  const QString combo = FromCp1251(window.FillAttemptsText);
   if (combo_box2_->currentText() != combo) combo_box2_->setCurrentText(combo);
-  const QString edit = FromCp1251(window.Edit1Text);
+  const QString edit = FromCp1251(window.MinCellsText);
   if (edit1_->text() != edit) edit1_->setText(edit);
   check_box1_->setChecked(settings.NumberedExport);
   check_box2_->setChecked(settings.KaleidoscopeBox);
@@ -425,9 +425,9 @@ void TForm1::ShowControlsState() {
                          static_cast<QWidget*>(up_down1_up_), static_cast<QWidget*>(up_down1_down_)}) {
     field->setEnabled(!busy);
   }
-  if (!window.SpeedButton8Hint.empty()) {
-    QToolButton* eraser = Button(gx::Button::SpeedButton8);
-    eraser->setToolTip(FromCp1251(window.SpeedButton8Hint));
+  if (!window.EraserButtonHint.empty()) {
+    QToolButton* eraser = Button(gx::Button::PencilOrEraser);
+    eraser->setToolTip(FromCp1251(window.EraserButtonHint));
     NameAfterHint(*eraser, eraser->toolTip());
     eraser->setIcon(MakeButtonIcon(State().puzzle.EraserOn ? ButtonIcon::Eraser : ButtonIcon::Pencil));
   }

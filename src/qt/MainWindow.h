@@ -44,7 +44,7 @@ class TForm1 : public QWidget {
   static constexpr int DesignWidth = 527;
   static constexpr int DesignHeight = 451;
 
-  // Creates the controls and runs FormCreate. Without a host the window makes its own Qt host;
+  // Creates the controls and runs the start-up. Without a host the window makes its own Qt host;
   // without a printer query it asks the system's default printer. A start puzzle is opened
   // instead of the highest-numbered one of the data folder. The program folder is the current
   // folder unless named.

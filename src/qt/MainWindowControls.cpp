@@ -81,9 +81,9 @@ void TForm1::BuildControls() {
                                {edit1_, check_box2_}, {check_box2_, check_box3_}, {check_box3_, check_box1_}})
     setTabOrder(first, second);
 
-  image1_ = MakeLabel(this, "Image1", QString(), Panel3Width + 14, DesignHeight - 66, 170, 44);
+  image1_ = MakeLabel(this, "Image1", QString(), LeftBarWidth + 14, DesignHeight - 66, 170, 44);
   image1_->setPixmap(MakeLogo(60, 40));
-  label8_ = MakeLabel(this, "Label8", QStringLiteral("Gridlex " GRIDLEX_VERSION), Panel3Width + 14, DesignHeight - 20, 120, 14);
+  label8_ = MakeLabel(this, "Label8", QStringLiteral("Gridlex " GRIDLEX_VERSION), LeftBarWidth + 14, DesignHeight - 20, 120, 14);
   // The settings panel is laid over the picture and the version label; it must cover them when it opens,
   // its own background included.
   panel2_->setAutoFillBackground(true);
@@ -91,7 +91,7 @@ void TForm1::BuildControls() {
 
   image2_ = new CentredPicture(this);
   image2_->setObjectName(QStringLiteral("Image2"));
-  image2_->setGeometry(39, 39, Image2Side, Image2Side);
+  image2_->setGeometry(39, 39, RewardSide, RewardSide);
   image2_->hide();
 }
 
@@ -112,29 +112,29 @@ void TForm1::BuildStatusStrip() {
 }
 
 void TForm1::BuildPanel3() {
-  panel3_ = MakePanel(this, "Panel3", PaintLeft, Panel3Width);
+  panel3_ = MakePanel(this, "Panel3", PaintLeft, LeftBarWidth);
   int left = 3;
   auto next = [&left] { const int at = left; left += ButtonSide + 1; return at; };
-  AddButton(panel3_, Button::SpeedButton1, static_cast<int>(ButtonIcon::Help), "Помощь (F1)", next(), 4);
-  AddButton(panel3_, Button::SpeedButton2, static_cast<int>(ButtonIcon::Open), "Загрузить из файла (F3)", next(), 4);
-  AddButton(panel3_, Button::SpeedButton3, static_cast<int>(ButtonIcon::Save), "Сохранить в файле (F2)", next(), 4);
-  AddButton(panel3_, Button::SpeedButton4, static_cast<int>(ButtonIcon::Build),
+  AddButton(panel3_, Button::Help, static_cast<int>(ButtonIcon::Help), "Помощь (F1)", next(), 4);
+  AddButton(panel3_, Button::LoadPuzzle, static_cast<int>(ButtonIcon::Open), "Загрузить из файла (F3)", next(), 4);
+  AddButton(panel3_, Button::SavePuzzle, static_cast<int>(ButtonIcon::Save), "Сохранить в файле (F2)", next(), 4);
+  AddButton(panel3_, Button::BuildOrStop, static_cast<int>(ButtonIcon::Build),
             "Построение нового кроссворда / стоп (F5)", next(), 4);
-  AddButton(panel3_, Button::SpeedButton7, static_cast<int>(ButtonIcon::Clear), "Очистить (F8)", next(), 4);
-  AddButton(panel3_, Button::SpeedButton8, static_cast<int>(ButtonIcon::Pencil), "Ластик включить (F4)", next(), 4);
+  AddButton(panel3_, Button::ClearBoard, static_cast<int>(ButtonIcon::Clear), "Очистить (F8)", next(), 4);
+  AddButton(panel3_, Button::PencilOrEraser, static_cast<int>(ButtonIcon::Pencil), "Ластик включить (F4)", next(), 4);
 }
 
 void TForm1::BuildPanel1() {
   panel1_ = MakePanel(this, "Panel1", DesignWidth - 170, 162);
   int left = 3;
   auto next = [&left] { const int at = left; left += ButtonSide + 1; return at; };
-  AddButton(panel1_, Button::SpeedButton6, static_cast<int>(ButtonIcon::Answers), "Открыть/закрыть (F9)", next(), 4);
-  AddButton(panel1_, Button::SpeedButton13, static_cast<int>(ButtonIcon::Settings), "Настройки, словари", next(), 4);
-  AddButton(panel1_, Button::SpeedButton5, static_cast<int>(ButtonIcon::Print), "Печатать", next(), 4);
-  AddButton(panel1_, Button::SpeedButton11, static_cast<int>(ButtonIcon::Html), "В формате HTML", next(), 4);
-  AddButton(panel1_, Button::SpeedButton16, static_cast<int>(ButtonIcon::Refill), "Заново заполнить / стоп (F7)",
+  AddButton(panel1_, Button::ShowAnswers, static_cast<int>(ButtonIcon::Answers), "Открыть/закрыть (F9)", next(), 4);
+  AddButton(panel1_, Button::OpenSettings, static_cast<int>(ButtonIcon::Settings), "Настройки, словари", next(), 4);
+  AddButton(panel1_, Button::Print, static_cast<int>(ButtonIcon::Print), "Печатать", next(), 4);
+  AddButton(panel1_, Button::HtmlExport, static_cast<int>(ButtonIcon::Html), "В формате HTML", next(), 4);
+  AddButton(panel1_, Button::RefillOrStop, static_cast<int>(ButtonIcon::Refill), "Заново заполнить / стоп (F7)",
             next(), 4);
-  AddButton(panel1_, Button::SpeedButton10, static_cast<int>(ButtonIcon::Tally), "Подвести итог (Enter)", next(), 4);
+  AddButton(panel1_, Button::Tally, static_cast<int>(ButtonIcon::Tally), "Подвести итог (Enter)", next(), 4);
   QFont small(QStringLiteral("Arial"));
   small.setPixelSize(11);
   label3_ = MakeLabel(panel1_, "Label3", QString(), 3, 31, 25, 13);
@@ -148,7 +148,7 @@ void TForm1::BuildPanel1() {
 void TForm1::BuildPanel2() {
   panel2_ = MakePanel(this, "Panel2", DesignWidth - 354, 346);
   panel2_->hide();
-  AddButton(panel2_, Button::SpeedButton12, static_cast<int>(ButtonIcon::ClosePanel), "Закрыть настройки", 3, 3, 16);
+  AddButton(panel2_, Button::CloseSettings, static_cast<int>(ButtonIcon::ClosePanel), "Закрыть настройки", 3, 3, 16);
 
   combo_box2_ = new QComboBox(panel2_);
   combo_box2_->setObjectName(QStringLiteral("ComboBox2"));
@@ -190,12 +190,12 @@ void TForm1::BuildPanel2() {
   label5_ = MakeLabel(panel2_, "Label5", QStringLiteral("Словарь:"), 172, 33, 52, 18);
   int left = 224;
   auto next = [&left] { const int at = left; left += ButtonSide + 1; return at; };
-  AddButton(panel2_, Button::SpeedButton14, static_cast<int>(ButtonIcon::ChooseDictionary), "Выбор", next(), 30);
-  AddButton(panel2_, Button::SpeedButton15, static_cast<int>(ButtonIcon::Statistics), "Статистика", next(), 30);
-  AddButton(panel2_, Button::SpeedButton17, static_cast<int>(ButtonIcon::EditDictionary), "Изменение, дополнение",
+  AddButton(panel2_, Button::ChooseDictionary, static_cast<int>(ButtonIcon::ChooseDictionary), "Выбор", next(), 30);
+  AddButton(panel2_, Button::DictionaryStatistics, static_cast<int>(ButtonIcon::Statistics), "Статистика", next(), 30);
+  AddButton(panel2_, Button::EditDictionary, static_cast<int>(ButtonIcon::EditDictionary), "Изменение, дополнение",
             next(), 30);
-  AddButton(panel2_, Button::SpeedButton18, static_cast<int>(ButtonIcon::NewDictionary), "Создать новый", next(), 30);
-  AddButton(panel2_, Button::SpeedButton9, static_cast<int>(ButtonIcon::Palette), "Цвета", 316, 3);
+  AddButton(panel2_, Button::NewDictionary, static_cast<int>(ButtonIcon::NewDictionary), "Создать новый", next(), 30);
+  AddButton(panel2_, Button::Palette, static_cast<int>(ButtonIcon::Palette), "Цвета", 316, 3);
 }
 
 }  // namespace gx

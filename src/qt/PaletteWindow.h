@@ -21,7 +21,7 @@ class TForm2 : public QWidget {
 
   TForm2();
 
-  // FormCreate, once the settings are read: binds the window to the program's colours, which it
+  // At start-up, once the settings are read: binds the window to the program's colours, which it
   // only shows, and to the command a panel click runs; shows the colours on the panels.
   void Attach(const Palette* palette, std::function<void(int row)> panel_clicked);
 

@@ -39,7 +39,7 @@ bool BuildCommands::LoadDictionary() {
     parts_.host.ShowError(result.error.Text());
     return false;
   }
-  state.window.Label6Text = DictionaryLine(store);
+  state.window.DictionaryLineText = DictionaryLine(store);
   parts_.ShowNotices(result.notices);
   return true;
 }
@@ -67,8 +67,8 @@ bool BuildCommands::GenerateAcceptableGrid(FillReport& report) {
 bool BuildCommands::HideRewardOrStopFill() {
   Gridlex& state = parts_.state;
   state.puzzle.RewardShown = 0;
-  state.window.Image2Visible = false;
-  state.window.Label2Visible = false;
+  state.window.RewardVisible = false;
+  state.window.TallyVisible = false;
   if (state.puzzle.FillRunning != 1) return false;
   state.puzzle.FillRunning = 0;
   return true;
@@ -92,11 +92,11 @@ FillReport BuildCommands::Build() {
     // The new grid gets the board the window offers, not one a larger old puzzle needed.
     puzzle.ResetBoard();
     parts_.board.DrawEmptyBoard();
-    window.Label1Text.clear();  // the clue line belonged to the puzzle that is gone
+    window.ClueLineText.clear();  // the clue line belonged to the puzzle that is gone
     puzzle.AnswersShown = 0;
     EmptyEntries(puzzle);
     window.Caption = texts::BuildingGrid();
-    window.Grid1Visible = false;
+    window.ClueListVisible = false;
     if (!GenerateAcceptableGrid(report)) {
       // A stop press needs no reason; a search that found no grid says how long it looked.
       const bool stopped = parts_.long_commands.StopRequested();
@@ -106,9 +106,9 @@ FillReport BuildCommands::Build() {
       return report;
     }
     window.Caption = texts::NewGridFilling();
-    window.Label1Visible = false;
+    window.ClueLineVisible = false;
     window.ProgressVisible = true;
-    window.Grid1Visible = true;
+    window.ClueListVisible = true;
     PruneUnusedCells(puzzle);
     ClearLettersAndAnswers(puzzle, parts_.host);
     parts_.host.ProcessEvents();
@@ -134,12 +134,12 @@ void BuildCommands::AbortBuild(const std::string& caption) {
   WindowState& window = parts_.state.window;
   puzzle.ResetBoard();
   parts_.board.DrawEmptyBoard();
-  window.Grid1Visible = true;
-  window.Label1Visible = false;
+  window.ClueListVisible = true;
+  window.ClueLineVisible = false;
   window.Caption = caption;
   parts_.media.PlaySound("e3");
   puzzle.EraserOn = 0;
-  window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+  window.EraserButtonHint = std::string(Editor::EraserHint(false));
 }
 
 FillReport BuildCommands::Refill() {
@@ -156,7 +156,7 @@ FillReport BuildCommands::Refill() {
   }
   puzzle.AnswersShown = 0;
   EmptyEntries(puzzle);
-  window.Label1Text.clear();  // the words and their clues are replaced
+  window.ClueLineText.clear();  // the words and their clues are replaced
   window.Caption = texts::Filling();
   ClassifyCells(puzzle);
   ExtractSlots(puzzle);
@@ -178,7 +178,7 @@ FillReport BuildCommands::Refill() {
   }
   {
     const auto preparing = parts_.long_commands.Generating();
-    window.Label1Visible = false;
+    window.ClueLineVisible = false;
     window.ProgressVisible = true;
     parts_.host.ProcessEvents();
     ClearLettersAndAnswers(puzzle, parts_.host);
@@ -230,19 +230,19 @@ void BuildCommands::FinishFill(const FillShortfall& shortfall) {
   } else {
     parts_.media.PlaySound("e3");
     // The answers placed so far stay on the board but have no clues.
-    for (int row = 0; row < puzzle.SlotCount; ++row) puzzle.Grid1.SetCell(1, row, {});
+    for (int row = 0; row < puzzle.SlotCount; ++row) puzzle.Clues.SetCell(1, row, {});
   }
   puzzle.FillRunning = 0;
   parts_.selection.MakeSlotOneCurrent();
-  ++window.Grid1FocusRequests;
+  ++window.ClueListFocusRequests;
   puzzle.EraserOn = 0;
-  window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+  window.EraserButtonHint = std::string(Editor::EraserHint(false));
 }
 
 void BuildCommands::Lattice() {
   parts_.state.puzzle.ResetBoard();  // the lattice covers the board the window offers
   parts_.board.DrawEmptyBoard();
-  parts_.state.window.Label1Text.clear();
+  parts_.state.window.ClueLineText.clear();
   WindowProgress progress(parts_.state.window);
   LatticeTemplate(parts_.state.puzzle, parts_.random, progress);
   parts_.board.DrawWordsAndNumbers();

@@ -25,16 +25,16 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       keys_(parts_, builds_, puzzles_, output_, options_),
       dictionaries_(parts_, builds_) {
   state_->settings.ProgramDir = std::move(program_dir);
-  state_->window.SpeedButton8Hint = std::string(Editor::EraserHint(state_->puzzle.EraserOn == 1));
+  state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn == 1));
 }
 
-void CommandCore::FormCreate(const PrinterQuery& printer, const std::string& start_puzzle) {
-  ::gx::FormCreate(*state_, host_, puzzles_, printer, start_puzzle);
+void CommandCore::Start(const PrinterQuery& printer, const std::string& start_puzzle) {
+  ::gx::StartProgram(*state_, host_, puzzles_, printer, start_puzzle);
 }
 
-bool CommandCore::FormClose() {
+bool CommandCore::Close() {
   MainWindowClosing();
-  return ::gx::FormClose(*state_, host_);
+  return ::gx::CloseProgram(*state_, host_);
 }
 
 template <typename F>
@@ -62,8 +62,8 @@ void CommandCore::ModalWindowClosed() {
 }
 
 void CommandCore::StatusStripResized(int width) {
-  state_->window.Bevel5Width = width;
-  selection_.ShowClueLine(state_->puzzle.Grid1.CurrentRow());
+  state_->window.StatusStripWidth = width;
+  selection_.ShowClueLine(state_->puzzle.Clues.CurrentRow());
 }
 
 // Inside a long command only the stop presses act, and nothing starts a second one: a stop
@@ -80,7 +80,7 @@ void CommandCore::Press(Key key) {
 
 void CommandCore::KeyDown(Key key) {
   Run(LongCommands::Stops(key), [&] {
-    if (!state_->window.Edit1Focused) Press(key);
+    if (!state_->window.MinCellsFocused) Press(key);
   });
 }
 
@@ -119,34 +119,34 @@ void CommandCore::BoardDoubleClick() {
   Run(false, [&] { selection_.ArmSecondSlot(); });
 }
 
-void CommandCore::Grid1RowChanged(int row) {
+void CommandCore::ClueChosen(int row) {
   Run(false, [&] { selection_.SetRow(row); });
 }
 
 void CommandCore::ButtonClick(Button button) {
   Run(LongCommands::Stops(button), [&] {
     switch (button) {
-      case Button::SpeedButton1: output_.Help(); return;
-      case Button::SpeedButton4: Press(Key::F5); return;
-      case Button::SpeedButton16: Press(Key::F7); return;
-      case Button::SpeedButton12: options_.ClosePanel2(); return;
-      case Button::SpeedButton13: options_.OpenPanel2(); return;
+      case Button::Help: output_.Help(); return;
+      case Button::BuildOrStop: Press(Key::F5); return;
+      case Button::RefillOrStop: Press(Key::F7); return;
+      case Button::CloseSettings: options_.CloseSettings(); return;
+      case Button::OpenSettings: options_.OpenSettings(); return;
       default: break;
     }
     if (Busy()) return;
     switch (button) {
-      case Button::SpeedButton2: puzzles_.LoadCommand(); break;
-      case Button::SpeedButton3: puzzles_.SaveCommand(); break;
-      case Button::SpeedButton6: tally_.ShowAnswersCommand(); break;
-      case Button::SpeedButton8: editor_.ToggleEraser(); break;
-      case Button::SpeedButton10: tally_.TallyCommand(); break;
-      case Button::SpeedButton14: dictionaries_.Choose(); break;
-      case Button::SpeedButton15: dictionaries_.ShowStatistics(); break;
-      case Button::SpeedButton17: dictionaries_.Edit(); break;
-      case Button::SpeedButton18: dictionaries_.Create(); break;
-      case Button::SpeedButton5: output_.Print(); break;
-      case Button::SpeedButton9: output_.Palette(); break;
-      case Button::SpeedButton11: output_.HtmlExport(); break;
+      case Button::LoadPuzzle: puzzles_.LoadCommand(); break;
+      case Button::SavePuzzle: puzzles_.SaveCommand(); break;
+      case Button::ShowAnswers: tally_.ShowAnswersCommand(); break;
+      case Button::PencilOrEraser: editor_.ToggleEraser(); break;
+      case Button::Tally: tally_.TallyCommand(); break;
+      case Button::ChooseDictionary: dictionaries_.Choose(); break;
+      case Button::DictionaryStatistics: dictionaries_.ShowStatistics(); break;
+      case Button::EditDictionary: dictionaries_.Edit(); break;
+      case Button::NewDictionary: dictionaries_.Create(); break;
+      case Button::Print: output_.Print(); break;
+      case Button::Palette: output_.Palette(); break;
+      case Button::HtmlExport: output_.HtmlExport(); break;
       default: break;
     }
   });
@@ -154,26 +154,26 @@ void CommandCore::ButtonClick(Button button) {
 
 void CommandCore::ButtonMouseDown(Button button) {
   Run(false, [&] {
-    if (button == Button::SpeedButton7 && !Busy()) editor_.ClearBoard();
+    if (button == Button::ClearBoard && !Busy()) editor_.ClearBoard();
   });
 }
 
-void CommandCore::ComboBox2Changed(std::string_view text) {
-  state_->window.ComboBox2Text = std::string(text);
-  Run(false, [&] { options_.ComboBox2Changed(text); });
+void CommandCore::FillAttemptsChanged(std::string_view text) {
+  state_->window.FillAttemptsText = std::string(text);
+  Run(false, [&] { options_.FillAttemptsChanged(text); });
 }
 
-void CommandCore::Edit1Changed(std::string_view text) {
-  state_->window.Edit1Text = std::string(text);
-  Run(false, [&] { options_.Edit1Changed(text); });
+void CommandCore::MinCellsChanged(std::string_view text) {
+  state_->window.MinCellsText = std::string(text);
+  Run(false, [&] { options_.MinCellsChanged(text); });
 }
 
-void CommandCore::UpDown1Changing(int position) {
-  Run(false, [&] { options_.UpDown1Changing(position); });
+void CommandCore::SpinnerMoved(int position) {
+  Run(false, [&] { options_.SpinnerMoved(position); });
 }
 
-void CommandCore::UpDown1Step(int delta) {
-  Run(false, [&] { options_.UpDown1Step(delta); });
+void CommandCore::SpinnerStep(int delta) {
+  Run(false, [&] { options_.SpinnerStep(delta); });
 }
 
 void CommandCore::PaletteRowClicked(int row) {

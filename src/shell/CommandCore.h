@@ -34,15 +34,15 @@ class CommandCore {
   CommandCore(const CommandCore&) = delete;
   CommandCore& operator=(const CommandCore&) = delete;
 
-  // The main window's creation and close (see Startup.h). FormClose is false after a failed
+  // The main window's creation and close (see Startup.h). Close is false after a failed
   // write has been reported: the window must stay open.
-  void FormCreate(const PrinterQuery& printer, const std::string& start_puzzle = {});
-  bool FormClose();
+  void Start(const PrinterQuery& printer, const std::string& start_puzzle = {});
+  bool Close();
 
   // The room the window offers the board, in pixels: the next new grid gets a board this size.
   void SetBoardRoom(int width, int height) { board_.SetPaintSize(width, height); }
   // The board's picture is to be drawn again from the model: made anew, shown or uncovered again.
-  void FormPaint() { board_.FormPaint(); }
+  void RepaintBoard() { board_.Repaint(); }
   // The status strip under the board changed width: the clue line shows as much as now fits.
   void StatusStripResized(int width);
   // A modal window over the main one closed. The board's picture keeps what was drawn, so it is
@@ -63,19 +63,19 @@ class CommandCore {
 
   // The clue list's current row changed by the user; setting the row it already has does nothing.
   // A refused change leaves the model's row, which the window shows again.
-  void Grid1RowChanged(int row);
+  void ClueChosen(int row);
 
   void ButtonClick(Button button);
-  // SpeedButton7 clears on mouse down rather than on click.
+  // The clear button clears on mouse down rather than on click.
   void ButtonMouseDown(Button button);
 
   // The controls of the settings panel; the text typed is kept as shown.
-  void ComboBox2Changed(std::string_view text);
-  void Edit1Changed(std::string_view text);
-  void UpDown1Changing(int position);
-  void UpDown1Step(int delta);
+  void FillAttemptsChanged(std::string_view text);
+  void MinCellsChanged(std::string_view text);
+  void SpinnerMoved(int position);
+  void SpinnerStep(int delta);
   void CheckBoxChanged(CheckBox box, bool checked) { options_.CheckBoxChanged(box, checked); }
-  void Edit1FocusChanged(bool focused) { state_->window.Edit1Focused = focused; }
+  void MinCellsFocusChanged(bool focused) { state_->window.MinCellsFocused = focused; }
   void MainWindowActivated() { state_->settings.HelpContext = 0; }
   // The advertisement window was closed by its close box: it stays closed.
   void AdvertWindowClosed() { state_->window.AdvertVisible = false; }

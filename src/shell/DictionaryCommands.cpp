@@ -32,10 +32,10 @@ std::string FreeNewDictionaryName(const std::string& folder) {
 class StatusCaption {
  public:
   explicit StatusCaption(WindowState& window)
-      : window_(window), caption_(window.Caption), clue_line_visible_(window.Label1Visible) {}
+      : window_(window), caption_(window.Caption), clue_line_visible_(window.ClueLineVisible) {}
   ~StatusCaption() {
     window_.Caption = caption_;
-    window_.Label1Visible = clue_line_visible_;
+    window_.ClueLineVisible = clue_line_visible_;
   }
   StatusCaption(const StatusCaption&) = delete;
   StatusCaption& operator=(const StatusCaption&) = delete;
@@ -62,7 +62,7 @@ bool WriteChangedDictionary(Gridlex& state, Host& host) {
     return true;
   }
   WindowProgress progress(state.window);
-  state.window.Label1Visible = false;  // the caption tells what is written meanwhile
+  state.window.ClueLineVisible = false;  // the caption tells what is written meanwhile
   if (const FileError error = WriteDictionary(store, path, progress)) {
     host.ShowError(error.Text());
     return false;
@@ -76,9 +76,9 @@ DictionaryCommands::DictionaryCommands(const CommandParts& parts, BuildCommands&
       builds_(builds),
       editor_(state_.dictionary, state_.settings, state_.window) {}
 
-void DictionaryCommands::ClosePanel2() {
-  state_.window.Panel2Visible = false;
-  state_.window.Panel1Visible = true;
+void DictionaryCommands::CloseSettings() {
+  state_.window.SettingsPanelVisible = false;
+  state_.window.RightBarVisible = true;
 }
 
 // When the write fails the edits are still only in memory: nothing may replace them now.
@@ -108,7 +108,7 @@ FileDialogRequest DictionaryCommands::DictionaryDialog(const char* utf8_title) c
 void DictionaryCommands::ShowStatistics() {
   if (!EnsureLoaded()) return;
   state_.window.RequestShow(SecondaryWindow::Statistics);
-  ClosePanel2();
+  CloseSettings();
   state_.settings.HelpContext = 0;
 }
 
@@ -124,7 +124,7 @@ void DictionaryCommands::Choose() {
   }
   state_.dictionary.DictionaryName = chosen.name;
   if (!LoadChosen()) return;
-  ClosePanel2();
+  CloseSettings();
   state_.settings.HelpContext = 0;
 }
 
@@ -132,7 +132,7 @@ void DictionaryCommands::Edit() {
   editor_.Caption = Utf8ToCp1251("Корректировка словаря ") + state_.dictionary.DictionaryName.str();
   if (!EnsureLoaded()) return;
   state_.window.RequestShow(SecondaryWindow::Editor);
-  ClosePanel2();
+  CloseSettings();
 }
 
 void DictionaryCommands::Create() {
@@ -169,7 +169,7 @@ void DictionaryCommands::Create() {
   store.DictionaryName = name;
   store.DictionaryCount = kNewDictionaryCount;
   WindowProgress progress(state_.window);
-  state_.window.Label1Visible = false;  // the caption tells what is written meanwhile
+  state_.window.ClueLineVisible = false;  // the caption tells what is written meanwhile
   if (const FileError error = WriteDictionary(store, path, progress)) {
     // Nothing was created: the dictionary in memory stays what it was, leftovers unexposed.
     store.DictionaryName = old_name;

@@ -43,10 +43,10 @@ class DictionaryCommands {
   DictionaryCommands& operator=(const DictionaryCommands&) = delete;
 
   // Settings panel buttons.
-  void ShowStatistics();  // SpeedButton15
-  void Choose();          // SpeedButton14
-  void Edit();            // SpeedButton17
-  void Create();          // SpeedButton18
+  void ShowStatistics();
+  void Choose();
+  void Edit();
+  void Create();
 
   // The editor window: activation, its key preview and its buttons.
   void EditorActivated() { editor_.Activate(); }
@@ -68,7 +68,7 @@ class DictionaryCommands {
   bool WriteIfModified();
   bool EnsureLoaded();
   bool LoadChosen();
-  void ClosePanel2();
+  void CloseSettings();
   FileDialogRequest DictionaryDialog(const char* utf8_title) const;
 
   Gridlex& state_;

@@ -83,11 +83,11 @@ void AppendLines(std::string& page, const std::vector<std::string>& lines) {
 void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int first, int end) {
   for (int row = first; row < end; ++row) {
     std::string head = std::string(ListFont);
-    AppendEscaped(head, std::string(puzzle.Grid1.Number(row)) + " - ");
+    AppendEscaped(head, std::string(puzzle.Clues.Number(row)) + " - ");
     if (puzzle.AnswersShown == 1) AppendEscaped(head, std::string(puzzle.SlotAnswer[row + 1].view()) + " ");
     lines.push_back(head);
     lines.emplace_back(R"(</strong></font><font  size="2" face="Times New Roman CE">)");
-    lines.push_back(Escaped(std::string(puzzle.Grid1.Clue(row)) + " "));
+    lines.push_back(Escaped(std::string(puzzle.Clues.Clue(row)) + " "));
   }
 }
 
@@ -170,7 +170,7 @@ void DrawExportPicture(Puzzle& puzzle, const Palette& palette, Canvas& canvas, i
   for (int row = 0; row < puzzle.SlotCount; ++row) {
     const int k = row + 1;
     DrawCellNumber(canvas, {puzzle.SlotX[k] * cell, puzzle.SlotY[k] * cell, cell - 1, cell - 1, PaintFontPixels},
-                   puzzle.Grid1.Number(row));
+                   puzzle.Clues.Number(row));
   }
   canvas.SetPenColor(Grey);
   canvas.Line(width - 1, 0, width - 1, height - 1);
@@ -217,7 +217,7 @@ ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, cons
 }
 
 void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height) {
-  if (state.puzzle.Grid1.Cell(1, 0).empty()) {
+  if (state.puzzle.Clues.Cell(1, 0).empty()) {
     host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }

@@ -1,6 +1,6 @@
 #pragma once
 // What the window reports to the command core: keys, typed characters, mouse buttons and the
-// controls of the main window by their design names. The Qt side maps its own codes onto these.
+// controls of the main window by what they do. The Qt side maps its own codes onto these.
 
 #include <cstdint>
 
@@ -20,33 +20,34 @@ constexpr char kEscape = 27;
 
 enum class MouseButton : std::uint8_t { Left, Right, Middle };
 
-// The buttons of the main window.
+// The buttons of the main window. Keep the order: the window names each button's widget after
+// its place in this list.
 enum class Button : std::uint8_t {
-  SpeedButton1,   // help
-  SpeedButton2,   // load puzzle
-  SpeedButton3,   // save puzzle
-  SpeedButton4,   // build / stop
-  SpeedButton5,   // print
-  SpeedButton6,   // show / hide answers
-  SpeedButton7,   // clear the board (acts on mouse down)
-  SpeedButton8,   // pencil / eraser
-  SpeedButton9,   // colour palette
-  SpeedButton10,  // tally
-  SpeedButton11,  // HTML export
-  SpeedButton12,  // close the settings panel
-  SpeedButton13,  // open the settings panel
-  SpeedButton14,  // choose a dictionary
-  SpeedButton15,  // dictionary statistics
-  SpeedButton16,  // refill / stop
-  SpeedButton17,  // dictionary editor
-  SpeedButton18,  // new dictionary
+  Help,
+  LoadPuzzle,
+  SavePuzzle,
+  BuildOrStop,
+  Print,
+  ShowAnswers,  // show / hide
+  ClearBoard,   // acts on mouse down
+  PencilOrEraser,
+  Palette,
+  Tally,
+  HtmlExport,
+  CloseSettings,
+  OpenSettings,
+  ChooseDictionary,
+  DictionaryStatistics,
+  RefillOrStop,
+  EditDictionary,
+  NewDictionary,
 };
 
 // The check boxes of the settings panel.
 enum class CheckBox : std::uint8_t {
-  CheckBox1,  // numbered HTML and GIF export
-  CheckBox2,  // kaleidoscope
-  CheckBox3,  // sound
+  NumberedExport,  // HTML and GIF export under numbered names
+  Kaleidoscope,
+  Sound,
 };
 
 }  // namespace gx

@@ -22,7 +22,7 @@ void KeyCommands::Run(Key key) {
 
 void KeyCommands::Type(char character) {
   const WindowState& window = parts_.state.window;
-  if (window.Edit1Focused || window.Panel2Visible || parts_.state.puzzle.PlayActive == 0) return;
+  if (window.MinCellsFocused || window.SettingsPanelVisible || parts_.state.puzzle.PlayActive == 0) return;
   if (character == kEnter) {
     parts_.tally.TallyCommand();
   } else if (character == kBackspace) {
@@ -36,17 +36,17 @@ void KeyCommands::Escape() {
   Puzzle& puzzle = parts_.state.puzzle;
   WindowState& window = parts_.state.window;
   window.AdvertVisible = false;
-  if (window.Panel2Visible) options_.ClosePanel2();
+  if (window.SettingsPanelVisible) options_.CloseSettings();
   if (puzzle.AnswersShown == 1) {
     puzzle.AnswersShown = 0;
     puzzle.PlayActive = 1;
     parts_.board.RedrawBoard();
   }
-  window.Image2Visible = false;
-  window.Label2Visible = false;
+  window.RewardVisible = false;
+  window.TallyVisible = false;
   // The clue line shares its strip with the progress bar: while a fill or a load shows the bar,
   // the clue line is left as it is (the end of a fill shows it again).
-  if (!window.ProgressVisible) window.Label1Visible = true;
+  if (!window.ProgressVisible) window.ClueLineVisible = true;
 }
 
 }  // namespace gx

@@ -20,7 +20,7 @@ class KeyCommands {
   // Runs the command of a function key or Delete.
   void Run(Key key);
   // A character typed while solving: Enter tallies, Backspace takes a letter back, a letter is
-  // typed into the current word. Nothing while the settings panel or Edit1 has the keys.
+  // typed into the current word. Nothing while the settings panel or its minimum-cells field has the keys.
   void Type(char character);
   // Escape closes the panel, the advertisement and the reward, and hides the answers.
   void Escape();

@@ -23,7 +23,7 @@ class LongCommands {
   bool Busy() const { return puzzle_.FillRunning == 1 || filling_ || loading_dictionary_ || generating_; }
   // The presses that stop a long command, and so the only function keys that act during one.
   static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
-  static bool Stops(Button button) { return button == Button::SpeedButton4 || button == Button::SpeedButton16; }
+  static bool Stops(Button button) { return button == Button::BuildOrStop || button == Button::RefillOrStop; }
 
   // Sets a flag for a scope, cleared however the scope ends.
   class Scope {

@@ -10,21 +10,21 @@
 namespace gx {
 
 // The spinner's range; a typed minimum outside it is kept, the spinner shows the nearest end.
-constexpr int kUpDownMin = 4;
-constexpr int kUpDownMax = 100;
+constexpr int kSpinnerMin = 4;
+constexpr int kSpinnerMax = 100;
 
 class OptionCommands {
  public:
   explicit OptionCommands(const CommandParts& parts) : parts_(parts) {}
 
-  void OpenPanel2();   // SpeedButton13
-  void ClosePanel2();  // SpeedButton12, Escape
+  void OpenSettings();
+  void CloseSettings();  // also Escape
 
-  void ComboBox2Changed(std::string_view text);
-  void Edit1Changed(std::string_view text);
-  void UpDown1Changing(int position);
+  void FillAttemptsChanged(std::string_view text);
+  void MinCellsChanged(std::string_view text);
+  void SpinnerMoved(int position);
   // An arrow of the spinner: one step up or down, nothing at the end of the range.
-  void UpDown1Step(int delta);
+  void SpinnerStep(int delta);
   void CheckBoxChanged(CheckBox box, bool checked);
 
  private:

@@ -10,10 +10,10 @@ class OutputCommands {
  public:
   explicit OutputCommands(const CommandParts& parts) : parts_(parts) {}
 
-  void Help();        // F1, SpeedButton1
-  void Print();       // SpeedButton5
-  void HtmlExport();  // SpeedButton11
-  void Palette();     // SpeedButton9: the palette window is asked for
+  void Help();        // also F1
+  void Print();
+  void HtmlExport();
+  void Palette();     // the palette window is asked for
 
  private:
   CommandParts parts_;

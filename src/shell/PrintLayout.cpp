@@ -106,7 +106,7 @@ struct ClueLines {
 
 ClueLines BreakClue(const Puzzle& puzzle, int row, bool answers, const Column& column, const TextWidth& width) {
   const std::string line = PrintClueLine(puzzle, row, answers);
-  const std::size_t text = line.find_first_not_of(' ', std::min(line.size(), puzzle.Grid1.Number(row).size() + 1));
+  const std::size_t text = line.find_first_not_of(' ', std::min(line.size(), puzzle.Clues.Number(row).size() + 1));
   const int indent = std::min(width(std::string_view(line).substr(0, std::min(text, line.size()))), column.width / 2);
   return {BreakLine(line, column.width, column.width - indent, width), indent};
 }
@@ -204,7 +204,7 @@ void DrawGrid(const Puzzle& puzzle, const PrintPlan& plan, Canvas& canvas) {
     const int k = row + 1;
     const NumberCell cell{puzzle.SlotX[k] * m.cell_width + m.left, puzzle.SlotY[k] * m.cell_height + m.grid_top,
                           m.cell_width - 2, number_height, number_font};
-    DrawCellNumber(canvas, cell, puzzle.Grid1.Number(row));
+    DrawCellNumber(canvas, cell, puzzle.Clues.Number(row));
   }
 }
 
@@ -271,13 +271,13 @@ int LeadingAcrossCount(const Puzzle& puzzle) {
 std::string PrintClueLine(const Puzzle& puzzle, int row) { return PrintClueLine(puzzle, row, false); }
 
 std::string PrintClueLine(const Puzzle& puzzle, int row, bool answers) {
-  std::string line(puzzle.Grid1.Number(row));
+  std::string line(puzzle.Clues.Number(row));
   line += ' ';
   if (puzzle.AnswersShown != 0 || answers) {
     const int k = row + 1;
     if (k < Puzzle::TableSize) line += std::string(puzzle.SlotAnswer[k].view()) + "-";
   }
-  line += puzzle.Grid1.Clue(row);
+  line += puzzle.Clues.Clue(row);
   if (line.size() > MaxLine) line.resize(MaxLine);
   return line;
 }
@@ -348,7 +348,7 @@ void PrintedPuzzle::DrawPage(int page, Canvas& canvas) {
 }
 
 void PrintCommand(Gridlex& state, Host& host) {
-  if (state.puzzle.Grid1.Cell(1, 0).empty()) {
+  if (state.puzzle.Clues.Cell(1, 0).empty()) {
     host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }

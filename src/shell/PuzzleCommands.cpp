@@ -51,8 +51,8 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
     parts_.host.ShowError(result.error.Text());
     return result.status;
   }
-  window.Image2Visible = false;
-  window.Label2Visible = false;
+  window.RewardVisible = false;
+  window.TallyVisible = false;
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
   // lies off the board, where it could be typed into unseen or cut away by the next extraction.
   parts_.board.DrawEmptyBoard();
@@ -68,7 +68,7 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
   parts_.board.DrawWordsAndNumbers();
   parts_.media.PlaySound("e1");
   puzzle.EraserOn = 0;
-  window.SpeedButton8Hint = std::string(Editor::EraserHint(false));
+  window.EraserButtonHint = std::string(Editor::EraserHint(false));
   return result.status;
 }
 

@@ -79,17 +79,17 @@ bool LoadStartPuzzle(Gridlex& state, PuzzleCommands& commands, const std::string
 
 }  // namespace
 
-void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
-                const std::string& start_puzzle) {
+void StartProgram(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
+                  const std::string& start_puzzle) {
   RestoreSettings(state, host);
 
   state.puzzle.RewardShown = 0;
   state.settings.HelpContext = 0;
   state.puzzle.SelectMode = 1;
 
-  state.window.ComboBox2Text = std::to_string(state.settings.MaxFillAttempts);
-  state.window.Edit1Text = std::to_string(state.settings.MinSlotCount);
-  state.window.UpDown1Position = state.settings.MinSlotCount;
+  state.window.FillAttemptsText = std::to_string(state.settings.MaxFillAttempts);
+  state.window.MinCellsText = std::to_string(state.settings.MinSlotCount);
+  state.window.SpinnerPosition = state.settings.MinSlotCount;
 
   if (!LoadStartPuzzle(state, commands, start_puzzle)) return;  // a read failure ends the creation here
 
@@ -98,14 +98,14 @@ void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const Prin
   state.settings.PrinterDpiX = DpiOrDefault(resolution ? resolution->x : 0);
   state.settings.PrinterDpiY = DpiOrDefault(resolution ? resolution->y : 0);
 
-  state.window.Label3Text = ScoreText(state.settings.Score);
-  state.window.Label6Text.clear();
+  state.window.ScoreText = ScoreText(state.settings.Score);
+  state.window.DictionaryLineText.clear();
   state.adverts = LoadAdvertList(state.settings.ProgramDir, host);
 }
 
-bool FormClose(Gridlex& state, Host& host) {
-  state.settings.MaxFillAttempts = ParseNumber16(state.window.ComboBox2Text);
-  state.settings.MinSlotCount = ParseNumber8(state.window.Edit1Text);
+bool CloseProgram(Gridlex& state, Host& host) {
+  state.settings.MaxFillAttempts = ParseNumber16(state.window.FillAttemptsText);
+  state.settings.MinSlotCount = ParseNumber8(state.window.MinCellsText);
   // A damaged settings file that cannot be kept aside stays as it is; the close goes on.
   if (KeepDamagedSettings(state, host)) {
     if (const FileError error =

@@ -28,12 +28,12 @@ using PrinterQuery = std::function<std::optional<PrinterResolution>()>;
 // sequence there; the window opens all the same.
 // A puzzle file named on the command line (`start_puzzle`) is loaded instead of the highest one;
 // one that cannot be read is reported with the run-time's text and the usual puzzle follows.
-void FormCreate(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
-                const std::string& start_puzzle = {});
+void StartProgram(Gridlex& state, Host& host, PuzzleCommands& commands, const PrinterQuery& printer,
+                  const std::string& start_puzzle = {});
 
 // The main window's close, once a running fill has been stopped: keeps a settings file that the
 // start could not read as gx.dat.bad, writes the settings and, when changed, the dictionary. False
 // after a failed write has been reported: the window must stay open, and the next close tries again.
-bool FormClose(Gridlex& state, Host& host);
+bool CloseProgram(Gridlex& state, Host& host);
 
 }  // namespace gx

@@ -73,7 +73,7 @@ TEST(EditorStrokes, WithoutKaleidoscopeStrokesPastTheEdgesPaintTheEdgeCells) {
 
 TEST(EditorStrokes, ReleaseExtractsTheSlotsOfTheDrawing) {
   PlayBench b;
-  b.state.puzzle.Grid1.SetCell(1, 0, "stale");
+  b.state.puzzle.Clues.SetCell(1, 0, "stale");
   Stroke(b, {{2 * 16, 2 * 16}, {3 * 16, 2 * 16}, {4 * 16, 2 * 16}, {5 * 16, 2 * 16}});
   Stroke(b, {{3 * 16, 1 * 16}, {3 * 16, 3 * 16}, {3 * 16, 4 * 16}});
   EXPECT_EQ(b.state.puzzle.SlotCount, 2);
@@ -90,14 +90,14 @@ TEST(EditorStrokes, EraserRemovesCellsAndLettersAndTheToolSwitchChangesTheHint) 
   b.state.puzzle.SlotX[1] = 0;  // no word starts where the stroke begins
   b.commands.KeyDown(Key::F4);
   EXPECT_EQ(b.state.puzzle.EraserOn, 1);
-  EXPECT_EQ(b.state.window.SpeedButton8Hint, W("Карандаш включить (F4)"));
+  EXPECT_EQ(b.state.window.EraserButtonHint, W("Карандаш включить (F4)"));
   Stroke(b, {{3 * 16 + 2, 2 * 16 + 2}});
   EXPECT_EQ(b.state.puzzle.Mask(3, 2), Background);
   EXPECT_EQ(b.state.puzzle.Letter(3, 2), NoLetter);
   EXPECT_EQ(b.canvas.CellInside(3, 2), 0u);  // black
-  b.commands.ButtonClick(Button::SpeedButton8);
+  b.commands.ButtonClick(Button::PencilOrEraser);
   EXPECT_EQ(b.state.puzzle.EraserOn, 0);
-  EXPECT_EQ(b.state.window.SpeedButton8Hint, W("Ластик включить (F4)"));
+  EXPECT_EQ(b.state.window.EraserButtonHint, W("Ластик включить (F4)"));
 }
 
 TEST(EditorStrokes, NothingChangesWhileAFillRuns) {
@@ -113,15 +113,15 @@ TEST(ClearBoard, EmptiesTheBoardAndMarksTheCentreCell) {
   PlayBench b;
   b.AddSlot(1, 1, 5, false, W("слово"), W(" clue"));
   b.state.puzzle.PlayActive = 1;
-  b.state.window.Label1Text = "old";
+  b.state.window.ClueLineText = "old";
   b.commands.KeyDown(Key::F8);
   const Puzzle& p = b.state.puzzle;
   EXPECT_EQ(b.state.window.Caption, W("Чисто поле"));
   EXPECT_EQ(p.SlotCount, 0);
   EXPECT_EQ(p.PlayActive, 0);
   EXPECT_EQ(p.GridModified, 1);
-  EXPECT_TRUE(p.Grid1.Clue(0).empty());
-  EXPECT_TRUE(b.state.window.Label1Text.empty());
+  EXPECT_TRUE(p.Clues.Clue(0).empty());
+  EXPECT_TRUE(b.state.window.ClueLineText.empty());
   EXPECT_TRUE(GridCells(p).empty());
   EXPECT_EQ(p.CurrentWordX, 9);
   EXPECT_EQ(p.CurrentWordY, 9);

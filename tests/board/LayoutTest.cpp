@@ -10,25 +10,25 @@ TEST(LayoutWindow, DesignSizeGivesTwentyOneCellsAndPlacesTheNeighbours) {
   ASSERT_TRUE(l);
   EXPECT_EQ(l->cells, 21);
   EXPECT_EQ(l->paint, (Box{8, 8, 336, 336}));
-  EXPECT_EQ(l->bevel1, (Box{6, 6, 340, 340}));
-  EXPECT_EQ(l->grid1.left, 352);
-  EXPECT_EQ(l->grid1.width, 168);
-  EXPECT_EQ(l->grid1.height, 336);
-  EXPECT_EQ(l->grid1_column1, 128);
-  EXPECT_EQ(l->bevel4, (Box{350, 6, 172, 340}));
-  EXPECT_EQ(l->image2_left, 39);
-  EXPECT_EQ(l->image2_top, 39);
+  EXPECT_EQ(l->board_frame, (Box{6, 6, 340, 340}));
+  EXPECT_EQ(l->clue_list.left, 352);
+  EXPECT_EQ(l->clue_list.width, 168);
+  EXPECT_EQ(l->clue_list.height, 336);
+  EXPECT_EQ(l->clue_text_width, 128);
+  EXPECT_EQ(l->clue_list_frame, (Box{350, 6, 172, 340}));
+  EXPECT_EQ(l->reward_left, 39);
+  EXPECT_EQ(l->reward_top, 39);
   EXPECT_EQ(l->panels_top, 385);
-  EXPECT_EQ(l->panel1_left, 358);
-  EXPECT_EQ(l->panel2_left, 174);
-  EXPECT_EQ(l->image1_left, 175);
-  EXPECT_EQ(l->label8_top, 431);
-  EXPECT_EQ(l->bevel5.top, 353);
-  EXPECT_EQ(l->bevel5.width, 516);
-  EXPECT_EQ(l->progress_bar1.top, 359);
-  EXPECT_EQ(l->progress_bar1.width, 496);
-  EXPECT_EQ(l->label1_top, 357);
-  EXPECT_EQ(l->label2_top, 355);
+  EXPECT_EQ(l->right_bar_left, 358);
+  EXPECT_EQ(l->settings_panel_left, 174);
+  EXPECT_EQ(l->logo_left, 175);
+  EXPECT_EQ(l->version_top, 431);
+  EXPECT_EQ(l->status_strip.top, 353);
+  EXPECT_EQ(l->status_strip.width, 516);
+  EXPECT_EQ(l->progress_bar.top, 359);
+  EXPECT_EQ(l->progress_bar.width, 496);
+  EXPECT_EQ(l->clue_line_top, 357);
+  EXPECT_EQ(l->tally_top, 355);
 }
 
 TEST(LayoutWindow, EvenCellCountsAreMadeOddAndBelowNineteenNothingMoves) {
@@ -47,13 +47,13 @@ TEST(LayoutWindow, WideningAHeightLimitedWindowWidensOnlyTheListStripAndPanels) 
   const auto wide = LayoutWindow(800, 451);
   ASSERT_TRUE(narrow && wide);
   EXPECT_EQ(wide->cells, narrow->cells);
-  EXPECT_EQ(wide->grid1.width, narrow->grid1.width + 272);
-  EXPECT_EQ(wide->grid1_column1, narrow->grid1_column1 + 272);
-  EXPECT_EQ(wide->bevel5.width, 788);
-  EXPECT_EQ(wide->progress_bar1.width, narrow->progress_bar1.width + 272);
-  EXPECT_EQ(wide->panel1_left, narrow->panel1_left + 272);
-  EXPECT_EQ(wide->panel2_left, narrow->panel2_left + 272);
-  EXPECT_EQ(wide->image1_left, narrow->image1_left);
+  EXPECT_EQ(wide->clue_list.width, narrow->clue_list.width + 272);
+  EXPECT_EQ(wide->clue_text_width, narrow->clue_text_width + 272);
+  EXPECT_EQ(wide->status_strip.width, 788);
+  EXPECT_EQ(wide->progress_bar.width, narrow->progress_bar.width + 272);
+  EXPECT_EQ(wide->right_bar_left, narrow->right_bar_left + 272);
+  EXPECT_EQ(wide->settings_panel_left, narrow->settings_panel_left + 272);
+  EXPECT_EQ(wide->logo_left, narrow->logo_left);
 }
 
 TEST(LayoutWindow, TheBoardStopsWhereBuildsStayReliableAndGrowsOnlyForAPuzzle) {
@@ -64,9 +64,9 @@ TEST(LayoutWindow, TheBoardStopsWhereBuildsStayReliableAndGrowsOnlyForAPuzzle) {
   EXPECT_EQ(big->room_cells, 55);
   EXPECT_FALSE(big->scaled);
   EXPECT_EQ(big->paint.width, 880);
-  EXPECT_EQ(big->grid1.left, 8 + 880 + 8);
-  EXPECT_EQ(big->grid1.width, 1900 - 888 - 16);
-  EXPECT_EQ(big->image2_left, 8 + (880 - 273) / 2);
+  EXPECT_EQ(big->clue_list.left, 8 + 880 + 8);
+  EXPECT_EQ(big->clue_list.width, 1900 - 888 - 16);
+  EXPECT_EQ(big->reward_left, 8 + (880 - 273) / 2);
 
   // A loaded puzzle of 61 cells gets its 61 cells at full size where the window has the space.
   const auto grown = LayoutWindow(1900, 1150, 61);
@@ -75,7 +75,7 @@ TEST(LayoutWindow, TheBoardStopsWhereBuildsStayReliableAndGrowsOnlyForAPuzzle) {
   EXPECT_EQ(grown->room_cells, 55);
   EXPECT_FALSE(grown->scaled);
   EXPECT_EQ(grown->paint.width, 976);
-  EXPECT_EQ(grown->grid1.width, 1900 - 984 - 16);
+  EXPECT_EQ(grown->clue_list.width, 1900 - 984 - 16);
 
   // In the design-size window the same puzzle is shown whole, scaled into the board's space.
   const auto small = LayoutWindow(527, 451, 61);
@@ -84,7 +84,7 @@ TEST(LayoutWindow, TheBoardStopsWhereBuildsStayReliableAndGrowsOnlyForAPuzzle) {
   EXPECT_EQ(small->room_cells, 21);
   EXPECT_TRUE(small->scaled);
   EXPECT_EQ(small->paint, (Box{8, 8, 338, 338}));
-  EXPECT_EQ(small->grid1.left, 8 + 338 + 8);
+  EXPECT_EQ(small->clue_list.left, 8 + 338 + 8);
   // A puzzle no larger than the room changes nothing.
   EXPECT_EQ(LayoutWindow(527, 451, 15)->paint, LayoutWindow(527, 451)->paint);
   EXPECT_EQ(LayoutWindow(527, 451, 15)->cells, 21);

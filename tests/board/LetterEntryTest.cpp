@@ -70,8 +70,8 @@ TEST_F(Typing, AWordLongerThanAnEntryIsFullAtTheEntrysSize) {
 
 TEST_F(Typing, BackspaceRightAfterSelectionDoesNothing) {
   b.state.puzzle.SlotEntry[1] = W("при");
-  b.commands.Grid1RowChanged(1);
-  b.commands.Grid1RowChanged(0);
+  b.commands.ClueChosen(1);
+  b.commands.ClueChosen(0);
   b.commands.KeyPress(kBackspace);
   EXPECT_EQ(Entry(1), W("при"));
   EXPECT_EQ(b.state.puzzle.TypedCount, 0);
@@ -79,8 +79,8 @@ TEST_F(Typing, BackspaceRightAfterSelectionDoesNothing) {
 
 TEST_F(Typing, TypingAfterSelectionReplacesTheEarlierEntry) {
   b.state.puzzle.SlotEntry[1] = W("привет");
-  b.commands.Grid1RowChanged(1);
-  b.commands.Grid1RowChanged(0);
+  b.commands.ClueChosen(1);
+  b.commands.ClueChosen(0);
   Type("g");
   EXPECT_EQ(Entry(1), W("п"));
 }
@@ -99,7 +99,7 @@ TEST_F(Typing, ThreeLettersTwoBackspacesAndOneLetterLeaveTwoLetters) {
 
 TEST_F(Typing, CrossingWordsKeepTheirOwnEntries) {
   Type("g");
-  b.commands.Grid1RowChanged(1);
+  b.commands.ClueChosen(1);
   Type("k");
   EXPECT_EQ(Entry(1), W("п"));
   EXPECT_EQ(Entry(2), W("л"));
@@ -108,12 +108,12 @@ TEST_F(Typing, CrossingWordsKeepTheirOwnEntries) {
 }
 
 TEST_F(Typing, LettersAreNotTakenWhenTheyShouldNotBe) {
-  b.state.window.Panel2Visible = true;
+  b.state.window.SettingsPanelVisible = true;
   Type("g");
-  b.state.window.Panel2Visible = false;
-  b.commands.Edit1FocusChanged(true);
+  b.state.window.SettingsPanelVisible = false;
+  b.commands.MinCellsFocusChanged(true);
   Type("g");
-  b.commands.Edit1FocusChanged(false);
+  b.commands.MinCellsFocusChanged(false);
   b.state.puzzle.PlayActive = 0;
   Type("g");
   EXPECT_TRUE(Entry(1).empty());

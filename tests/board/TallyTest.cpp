@@ -28,11 +28,11 @@ TEST_F(Solving, WrongWordsAreCountedMarkedAndDismissedByTheNextTally) {
   Make(4);
   Guess(1);
   b.state.puzzle.SlotEntry[2] = W("ком");  // right but for its last letter
-  b.state.window.Label1Visible = true;
+  b.state.window.ClueLineVisible = true;
   Enter();
-  EXPECT_EQ(b.state.window.Label2Text, W("Не угадано 3 сл."));
-  EXPECT_TRUE(b.state.window.Label2Visible);
-  EXPECT_FALSE(b.state.window.Label1Visible);
+  EXPECT_EQ(b.state.window.TallyText, W("Не угадано 3 сл."));
+  EXPECT_TRUE(b.state.window.TallyVisible);
+  EXPECT_FALSE(b.state.window.ClueLineVisible);
   EXPECT_EQ(b.host.pauses, std::vector<int>{1000});
   EXPECT_EQ(b.host.played.back(), "/prog/snd/e5.wav");
   const Color wrong = b.state.settings.Colors.WrongWordColor;
@@ -41,8 +41,8 @@ TEST_F(Solving, WrongWordsAreCountedMarkedAndDismissedByTheNextTally) {
   EXPECT_NE(b.canvas.CellInside(1, 2), wrong);    // an untouched word paints nothing
 
   Enter();
-  EXPECT_FALSE(b.state.window.Label2Visible);
-  EXPECT_TRUE(b.state.window.Label1Visible);
+  EXPECT_FALSE(b.state.window.TallyVisible);
+  EXPECT_TRUE(b.state.window.ClueLineVisible);
   EXPECT_EQ(b.host.pauses.size(), 1u);
 }
 
@@ -53,17 +53,17 @@ TEST_F(Solving, ASolvedPuzzleIsRewardedOnce) {
   b.state.settings.RewardPictureNo = 4;
   Enter();
   EXPECT_EQ(b.state.settings.Score, 13);
-  EXPECT_EQ(b.state.window.Label3Text, " 13");
+  EXPECT_EQ(b.state.window.ScoreText, " 13");
   EXPECT_EQ(b.state.settings.RewardPictureNo, 5);
   EXPECT_EQ(b.host.pictures.back().second, "/prog/pic/s5.jpg");
-  EXPECT_TRUE(b.state.window.Image2Visible);
+  EXPECT_TRUE(b.state.window.RewardVisible);
   EXPECT_EQ(b.host.played.back(), "/prog/snd/e6.wav");
 
   Enter();  // dismisses the picture
-  EXPECT_FALSE(b.state.window.Image2Visible);
+  EXPECT_FALSE(b.state.window.RewardVisible);
   Enter();  // already rewarded: nothing
   EXPECT_EQ(b.state.settings.Score, 13);
-  EXPECT_FALSE(b.state.window.Image2Visible);
+  EXPECT_FALSE(b.state.window.RewardVisible);
   EXPECT_EQ(b.host.pictures.size(), 1u);
 }
 
@@ -85,7 +85,7 @@ TEST_F(Solving, AMissingPictureKeepsThePointsButShowsNothing) {
   Enter();
   EXPECT_EQ(b.state.settings.Score, 2);
   EXPECT_EQ(b.state.puzzle.RewardShown, 1);
-  EXPECT_FALSE(b.state.window.Image2Visible);
+  EXPECT_FALSE(b.state.window.RewardVisible);
   EXPECT_TRUE(b.host.played.empty());
 }
 
@@ -94,7 +94,7 @@ TEST_F(Solving, F12ThenEnterGivesTheReward) {
   b.commands.KeyDown(Key::F12);
   Enter();
   EXPECT_EQ(b.state.settings.Score, 0);  // 9 words give no points but the picture
-  EXPECT_TRUE(b.state.window.Image2Visible);
+  EXPECT_TRUE(b.state.window.RewardVisible);
 }
 
 // Without clues, or with a slot that has no answer, every empty entry would equal its empty answer:
@@ -104,7 +104,7 @@ TEST_F(Solving, OnlyAFinishedCrosswordIsTallied) {
   b.state.puzzle.PlayActive = 0;
   Enter();  // Enter is a letter key: not taken outside the solving state
   EXPECT_TRUE(b.host.informations.empty());
-  b.commands.ButtonClick(Button::SpeedButton10);  // no puzzle at all
+  b.commands.ButtonClick(Button::Tally);  // no puzzle at all
 
   for (int k = 0; k < 20; ++k) b.AddSlot(1, k, 3, false);  // a drawn grid: no answers, no clues
   b.state.puzzle.PlayActive = 1;
@@ -113,7 +113,7 @@ TEST_F(Solving, OnlyAFinishedCrosswordIsTallied) {
 
   for (int k = 1; k <= 20; ++k) {
     b.state.puzzle.SlotAnswer[k] = W("кот");
-    b.state.puzzle.Grid1.SetCell(1, k - 1, W(" зверь"));
+    b.state.puzzle.Clues.SetCell(1, k - 1, W(" зверь"));
     Guess(k);
   }
   b.state.puzzle.SlotAnswer[7].Clear();
@@ -124,15 +124,15 @@ TEST_F(Solving, OnlyAFinishedCrosswordIsTallied) {
   EXPECT_EQ(b.state.settings.Score, 50);
   EXPECT_EQ(b.state.puzzle.RewardShown, 0);
   EXPECT_TRUE(b.host.pictures.empty());
-  EXPECT_FALSE(b.state.window.Image2Visible);
-  EXPECT_FALSE(b.state.window.Label2Visible);
+  EXPECT_FALSE(b.state.window.RewardVisible);
+  EXPECT_FALSE(b.state.window.TallyVisible);
   EXPECT_TRUE(b.host.pauses.empty());
 
   b.state.puzzle.SlotAnswer[7] = W("кот");
   Guess(7);
   Enter();
   EXPECT_EQ(b.state.settings.Score, 52);
-  EXPECT_TRUE(b.state.window.Image2Visible);
+  EXPECT_TRUE(b.state.window.RewardVisible);
 }
 
 TEST_F(Solving, AnswersCostAPointBelowNineTenthsGuessed) {
@@ -150,10 +150,10 @@ TEST_F(Solving, AnswersCostAPointBelowNineTenthsGuessed) {
   EXPECT_EQ(b.state.puzzle.PlayActive, 1);
 
   b.state.puzzle.SlotEntry[9].Clear();
-  b.commands.ButtonClick(Button::SpeedButton6);
+  b.commands.ButtonClick(Button::ShowAnswers);
   EXPECT_EQ(b.state.puzzle.AnswersShown, 1);
   EXPECT_EQ(b.state.settings.Score, 4);
-  EXPECT_EQ(b.state.window.Label3Text, "  4");
+  EXPECT_EQ(b.state.window.ScoreText, "  4");
 }
 
 TEST_F(Solving, WithoutPointsTheAnswersStayHidden) {
@@ -167,7 +167,7 @@ TEST_F(Solving, WithoutPointsTheAnswersStayHidden) {
 
 TEST_F(Solving, AnUnfinishedCrosswordHasNoAnswersToShow) {
   Make(4);
-  b.state.puzzle.Grid1.SetCell(1, 0, "");
+  b.state.puzzle.Clues.SetCell(1, 0, "");
   b.commands.KeyDown(Key::F9);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Кроссворд не готов")});
   EXPECT_EQ(b.state.puzzle.AnswersShown, 0);

@@ -83,7 +83,7 @@ struct Media : ::testing::Test {
     b.state.puzzle.AcrossCount = 2;
   }
   void Select(int row) {
-    b.state.puzzle.Grid1.SetCurrentRow(row);
+    b.state.puzzle.Clues.SetCurrentRow(row);
     media().ShowWordMedia();
   }
   WordMedia& media() {
@@ -104,7 +104,7 @@ TEST_F(Media, TwoMatchingPicturesAreShownInTurn) {
   EXPECT_EQ(b.host.pictures[1].second, "/prog/rek/two.jpg");
   EXPECT_EQ(b.host.pictures[2].second, "/prog/rek/one.jpg");
   EXPECT_TRUE(b.state.window.AdvertVisible);
-  EXPECT_EQ(b.state.window.Grid1FocusRequests, 3);
+  EXPECT_EQ(b.state.window.ClueListFocusRequests, 3);
 
   Select(1);  // no match hides the window
   EXPECT_FALSE(b.state.window.AdvertVisible);
@@ -141,9 +141,9 @@ TEST_F(Media, FilmsPlayEvenWithTheSoundSwitchOffButEffectsDoNot) {
 TEST(HelpPages, FollowTheContext) {
   PlayBench b;
   b.commands.KeyDown(Key::F1);
-  b.commands.ButtonClick(Button::SpeedButton13);
-  b.commands.ButtonClick(Button::SpeedButton1);
-  b.commands.ButtonClick(Button::SpeedButton12);
+  b.commands.ButtonClick(Button::OpenSettings);
+  b.commands.ButtonClick(Button::Help);
+  b.commands.ButtonClick(Button::CloseSettings);
   b.commands.KeyDown(Key::F1);
   EXPECT_EQ(b.host.documents,
             (std::vector<std::string>{"/prog/pic/gx.htm", "/prog/pic/gx1.htm", "/prog/pic/gx.htm"}));

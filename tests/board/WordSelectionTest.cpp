@@ -22,7 +22,7 @@ struct CrossingWords : ::testing::Test {
     b.commands.BoardMouseDown(x * 16 + 4, y * 16 + 4, MouseButton::Left);
     b.commands.BoardMouseUp(x * 16 + 4, y * 16 + 4, MouseButton::Left);
   }
-  int Row() const { return b.state.puzzle.Grid1.CurrentRow(); }
+  int Row() const { return b.state.puzzle.Clues.CurrentRow(); }
   PlayBench b;
 };
 
@@ -34,7 +34,7 @@ TEST(ClueCaptionLength, FollowsTheWidthOfTheStatusStrip) {
 
 TEST_F(CrossingWords, SingleClickSelectsTheAcrossWordAndDoubleClickTheDownWord) {
   b.state.puzzle.PlayActive = 1;
-  b.state.puzzle.Grid1.SetCurrentRow(1);
+  b.state.puzzle.Clues.SetCurrentRow(1);
   Click(2, 2);
   EXPECT_EQ(Row(), 0);
   EXPECT_EQ(b.state.puzzle.CurrentWordVertical, 0);
@@ -45,7 +45,7 @@ TEST_F(CrossingWords, SingleClickSelectsTheAcrossWordAndDoubleClickTheDownWord) 
   EXPECT_EQ(b.state.puzzle.CurrentWordVertical, 1);
   EXPECT_EQ(b.state.puzzle.CurrentWordLength, 5);
   EXPECT_EQ(b.state.puzzle.SelectMode, 1);
-  EXPECT_EQ(b.state.window.Label1Text, W(" Вертикальное слово"));
+  EXPECT_EQ(b.state.window.ClueLineText, W(" Вертикальное слово"));
   // The highlight of the down word: its cells are XOR-ed with purple over the word colour.
   EXPECT_EQ(b.canvas.CellInside(2, 5), b.state.settings.Colors.WordCellColor ^ Rgb(128, 0, 128));
 
@@ -70,20 +70,20 @@ TEST_F(CrossingWords, DoubleClickOffAStartKeepsTheSecondSlotArmedForTheNextStart
 }
 
 TEST_F(CrossingWords, ClickInsideAWordStartsAStrokeInsteadOfSelecting) {
-  b.state.puzzle.Grid1.SetCurrentRow(1);
+  b.state.puzzle.Clues.SetCurrentRow(1);
   b.commands.BoardMouseDown(4 * 16 + 2, 2 * 16 + 2, MouseButton::Left);
   EXPECT_EQ(b.state.puzzle.DragActive, 1);
   EXPECT_EQ(Row(), 1);
 }
 
 TEST_F(CrossingWords, SelectionRestartsTypingAndShowsTheClueCutToTheStrip) {
-  b.state.puzzle.Grid1.SetCell(1, 1, std::string(80, 'x'));
+  b.state.puzzle.Clues.SetCell(1, 1, std::string(80, 'x'));
   b.StartSolving(1);
   b.state.puzzle.TypedCount = 3;
   b.state.puzzle.TypedText = "abc";
-  b.commands.Grid1RowChanged(1);
-  EXPECT_EQ(b.state.window.Label1Text, std::string(67, 'x'));
-  EXPECT_EQ(b.state.window.Label1Left, 16);
+  b.commands.ClueChosen(1);
+  EXPECT_EQ(b.state.window.ClueLineText, std::string(67, 'x'));
+  EXPECT_EQ(b.state.window.ClueLineLeft, 16);
   EXPECT_EQ(b.state.puzzle.TypedCount, 0);
   EXPECT_TRUE(b.state.puzzle.TypedText.empty());
   EXPECT_EQ(b.state.puzzle.CurrentWordX, 2);
@@ -94,7 +94,7 @@ TEST_F(CrossingWords, SelectionRestartsTypingAndShowsTheClueCutToTheStrip) {
 TEST_F(CrossingWords, SettingTheRowItAlreadyHasDoesNotSelectAgain) {
   b.StartSolving(1);
   b.state.puzzle.TypedCount = 2;
-  b.commands.Grid1RowChanged(0);
+  b.commands.ClueChosen(0);
   EXPECT_EQ(b.state.puzzle.TypedCount, 2);
 }
 
@@ -103,8 +103,8 @@ TEST_F(CrossingWords, WhileTheAnswersAreShownTheListChangesOnlyTheClueLine) {
   b.state.puzzle.AnswersShown = 1;
   b.state.puzzle.PlayActive = 0;
   b.state.puzzle.TypedCount = 2;
-  b.commands.Grid1RowChanged(1);
-  EXPECT_EQ(b.state.window.Label1Text, W(" Домашний зверь"));
+  b.commands.ClueChosen(1);
+  EXPECT_EQ(b.state.window.ClueLineText, W(" Домашний зверь"));
   EXPECT_EQ(b.state.puzzle.TypedCount, 2);
   EXPECT_EQ(b.state.puzzle.CurrentWordLength, 5);
 }
@@ -121,14 +121,14 @@ TEST_F(CrossingWords, DeleteErasesTheCurrentWordsEntryAtOnce) {
 }
 
 TEST_F(CrossingWords, F12CopiesEveryAnswerIntoItsEntryAndHidesTheMessage) {
-  b.state.window.Label2Visible = true;
+  b.state.window.TallyVisible = true;
   b.commands.KeyDown(Key::F12);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(b.state.puzzle.SlotEntry[k], b.state.puzzle.SlotAnswer[k]);
-  EXPECT_FALSE(b.state.window.Label2Visible);
+  EXPECT_FALSE(b.state.window.TallyVisible);
 }
 
 TEST_F(CrossingWords, FunctionKeysDoNothingWhileTheMinimumFieldHasTheFocus) {
-  b.commands.Edit1FocusChanged(true);
+  b.commands.MinCellsFocusChanged(true);
   b.commands.KeyDown(Key::F12);
   b.commands.KeyDown(Key::F8);
   EXPECT_TRUE(b.state.puzzle.SlotEntry[1].empty());
@@ -137,16 +137,16 @@ TEST_F(CrossingWords, FunctionKeysDoNothingWhileTheMinimumFieldHasTheFocus) {
 
 TEST(EscapeKey, ClosesTheSettingsPanelCopyingTheKaleidoscopeBox) {
   PlayBench b;
-  b.commands.ButtonClick(Button::SpeedButton13);
-  EXPECT_TRUE(b.state.window.Panel2Visible);
-  EXPECT_FALSE(b.state.window.Panel1Visible);
+  b.commands.ButtonClick(Button::OpenSettings);
+  EXPECT_TRUE(b.state.window.SettingsPanelVisible);
+  EXPECT_FALSE(b.state.window.RightBarVisible);
   EXPECT_EQ(b.state.settings.HelpContext, 1);
   b.state.settings.KaleidoscopeBox = true;
   EXPECT_FALSE(b.state.settings.KaleidoscopeOn);  // the box alone changes nothing
-  b.commands.Edit1FocusChanged(true);             // Escape acts whatever has the focus
+  b.commands.MinCellsFocusChanged(true);             // Escape acts whatever has the focus
   b.commands.KeyPress(kEscape);
-  EXPECT_FALSE(b.state.window.Panel2Visible);
-  EXPECT_TRUE(b.state.window.Panel1Visible);
+  EXPECT_FALSE(b.state.window.SettingsPanelVisible);
+  EXPECT_TRUE(b.state.window.RightBarVisible);
   EXPECT_EQ(b.state.settings.HelpContext, 0);
   EXPECT_TRUE(b.state.settings.KaleidoscopeOn);
 }
@@ -155,16 +155,16 @@ TEST(EscapeKey, HidesTheAnswersTheRewardAndTheMessages) {
   PlayBench b;
   b.AddSlot(1, 1, 3, false, W("кот"), W(" a"));
   b.state.puzzle.AnswersShown = 1;
-  b.state.window.Image2Visible = true;
-  b.state.window.Label2Visible = true;
+  b.state.window.RewardVisible = true;
+  b.state.window.TallyVisible = true;
   b.state.window.AdvertVisible = true;
   b.commands.KeyPress(kEscape);
   EXPECT_EQ(b.state.puzzle.AnswersShown, 0);
   EXPECT_EQ(b.state.puzzle.PlayActive, 1);
-  EXPECT_FALSE(b.state.window.Image2Visible);
-  EXPECT_FALSE(b.state.window.Label2Visible);
+  EXPECT_FALSE(b.state.window.RewardVisible);
+  EXPECT_FALSE(b.state.window.TallyVisible);
   EXPECT_FALSE(b.state.window.AdvertVisible);
-  EXPECT_TRUE(b.state.window.Label1Visible);
+  EXPECT_TRUE(b.state.window.ClueLineVisible);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(DeliveredPuzzle, LoadsCompleteWithEveryWordAndClueFromTheDictionary) {
   std::set<std::string> answers;
   for (int k = 1; k <= puzzle.SlotCount; ++k) {
     std::string answer = puzzle.SlotAnswer[k].str();
-    std::string clue(puzzle.Grid1.Clue(k - 1));
+    std::string clue(puzzle.Clues.Clue(k - 1));
     ASSERT_FALSE(answer.empty()) << "slot " << k << " has no word";
     ASSERT_GE(clue.size(), 2u) << "slot " << k << " has no clue";
     EXPECT_EQ(clue[0], ' ') << "a clue in the list begins with a space";

@@ -29,10 +29,10 @@ TEST(Extraction, CrossOfThreeGivesAcrossFirstButDownNumberedFirst) {
   EXPECT_EQ(p.SlotVertical[1], 0);
   EXPECT_EQ(p.SlotY[1], 1);
   EXPECT_EQ(p.SlotVertical[2], 1);
-  EXPECT_EQ(p.Grid1.Number(0), "  2");
-  EXPECT_EQ(p.Grid1.Number(1), "  1");
+  EXPECT_EQ(p.Clues.Number(0), "  2");
+  EXPECT_EQ(p.Clues.Number(1), "  1");
   // Fewer than 4 slots: the row count stays at 256.
-  EXPECT_EQ(p.Grid1.RowCount(), 256);
+  EXPECT_EQ(p.Clues.RowCount(), 256);
 }
 
 TEST(Extraction, RunsWithoutCrossingAndRunsOfTwoAreNotSlots) {
@@ -55,14 +55,14 @@ TEST(Extraction, SharedStartCellSharesItsNumberAndDownSlotsSortByNumber) {
   // Across rows 0 (two runs), 2 (one), 4 (two); down columns 0, 2, 4, 6.
   ASSERT_EQ(p.AcrossCount, 5);
   ASSERT_EQ(p.SlotCount, 9);
-  EXPECT_EQ(p.Grid1.RowCount(), 9);
+  EXPECT_EQ(p.Clues.RowCount(), 9);
   // The across slot at (0,0) and the down slot at (0,0) share number 1.
-  EXPECT_EQ(p.Grid1.Number(0), "  1");
+  EXPECT_EQ(p.Clues.Number(0), "  1");
   EXPECT_EQ(p.SlotX[6], 0);
-  EXPECT_EQ(p.Grid1.Number(5), "  1");
+  EXPECT_EQ(p.Clues.Number(5), "  1");
   // Down slots are in ascending order of their numbers, left to right in row 0.
   for (int k = 6; k < 9; ++k) {
-    EXPECT_LT(std::stoi(std::string(p.Grid1.Number(k - 1))), std::stoi(std::string(p.Grid1.Number(k))));
+    EXPECT_LT(std::stoi(std::string(p.Clues.Number(k - 1))), std::stoi(std::string(p.Clues.Number(k))));
     EXPECT_LT(p.SlotX[k], p.SlotX[k + 1]);
   }
   EXPECT_EQ(p.SlotCrossings[3], 4);  // the middle row crosses all four columns

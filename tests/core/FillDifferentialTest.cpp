@@ -110,7 +110,7 @@ void ExpectSame(const Outcome& plain, const Outcome& fast, int seed) {
   ASSERT_EQ(a.FillRunning, b.FillRunning) << "case " << seed;
   for (int k = 1; k <= a.SlotCount; ++k) {
     ASSERT_EQ(a.SlotAnswer[k], b.SlotAnswer[k]) << "case " << seed << " slot " << k;
-    ASSERT_EQ(a.Grid1.Clue(k - 1), b.Grid1.Clue(k - 1)) << "case " << seed << " slot " << k;
+    ASSERT_EQ(a.Clues.Clue(k - 1), b.Clues.Clue(k - 1)) << "case " << seed << " slot " << k;
     ASSERT_EQ(a.SlotDictPos[k], b.SlotDictPos[k]) << "case " << seed << " slot " << k;
   }
   ASSERT_EQ(a.CellLetter, b.CellLetter) << "case " << seed;

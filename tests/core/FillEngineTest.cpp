@@ -42,7 +42,7 @@ TEST(FillEngine, FillsTheRingSkippingAWordAlreadyPlaced) {
   EXPECT_EQ(Answer(p, 2), "AXA");
   EXPECT_EQ(Answer(p, 3), "AYA");
   EXPECT_EQ(Answer(p, 4), "AZA");
-  EXPECT_EQ(p.Grid1.Clue(1), " three");
+  EXPECT_EQ(p.Clues.Clue(1), " three");
   EXPECT_EQ(p.SlotDictPos[2], 3);
   EXPECT_EQ(p.Letter(1, 2), 'X');
   EXPECT_EQ(p.Letter(0, 1), 'Y');
@@ -168,7 +168,7 @@ TEST(UnfillSlot, ClearsOwnCellsAndCrossingsOnlyWhereNoOtherWordStands) {
   p.SetLetter(1, 0, 'X');
   p.SetLetter(1, 2, 'Y');
   p.PlacedCount = 2;
-  p.Grid1.SetCell(1, 0, " clue");
+  p.Clues.SetCell(1, 0, " clue");
 
   // Removing the across word because of an unrelated slot: the centre stays for the down word.
   Puzzle q = p;
@@ -179,7 +179,7 @@ TEST(UnfillSlot, ClearsOwnCellsAndCrossingsOnlyWhereNoOtherWordStands) {
   EXPECT_EQ(q.Letter(1, 1), 'B');
   EXPECT_EQ(q.Letter(2, 1), NoLetter);
   EXPECT_TRUE(q.SlotAnswer[1].empty());
-  EXPECT_TRUE(q.Grid1.Clue(0).empty());
+  EXPECT_TRUE(q.Clues.Clue(0).empty());
   EXPECT_EQ(q.PlacedCount, 1);
 
   // Removed because of the down slot itself (its start column is the centre's column): cleared.
@@ -235,9 +235,9 @@ TEST(RequeueUsedWords, MovesThePuzzleEntriesToTheEndInSlotOrder) {
   FillDictionary(d, {"CAT feline", "DOG canine", "", "OWL bird", "CAT feline", "EMU bird"});
   p.SlotCount = 3;
   p.SlotAnswer[1] = "OWL";
-  p.Grid1.SetCell(1, 0, " bird");
+  p.Clues.SetCell(1, 0, " bird");
   p.SlotAnswer[2] = "CAT";
-  p.Grid1.SetCell(1, 1, " feline");
+  p.Clues.SetCell(1, 1, " feline");
   // Slot 3 is empty.
   RequeueUsedWords(p, d);
   EXPECT_EQ(d.DictionaryModified, 1);
@@ -256,9 +256,9 @@ TEST(RequeueUsedWords, AnEntryNotInTheStoreNeverWritesPastIt) {
   FillDictionary(d, entries);
   p.SlotCount = 2;
   p.SlotAnswer[1] = "W1";
-  p.Grid1.SetCell(1, 0, " c");
+  p.Clues.SetCell(1, 0, " c");
   p.SlotAnswer[2] = "ZZ";  // not in the store: nothing is dropped for it
-  p.Grid1.SetCell(1, 1, " new");
+  p.Clues.SetCell(1, 1, " new");
   RequeueUsedWords(p, d);
   EXPECT_EQ(d.DictionaryCount, DictionaryStore::Capacity);
   EXPECT_EQ(d.Entry(1), "W2 c");

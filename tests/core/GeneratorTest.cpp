@@ -179,7 +179,7 @@ TEST(GridGenerator, RunCountAbove128EndsTheCallBeforeExtraction) {
   ASSERT_EQ(GenerateGrid(p, random, host), GenerateStatus::RunsOutOfRange);
   EXPECT_EQ(random.Used(), draws.size());
   EXPECT_EQ(p.SlotCount, 136);
-  EXPECT_TRUE(p.Grid1.Number(0).empty());  // no extraction numbered anything
+  EXPECT_TRUE(p.Clues.Number(0).empty());  // no extraction numbered anything
   EXPECT_TRUE(Set(p, 20, 16) && Set(p, 62 - 20, 62 - 16));
 }
 
@@ -218,7 +218,7 @@ TEST(GridGenerator, RunCountWrapsAtEightBitsInTheMirrorPhase) {
     ASSERT_EQ(GenerateGrid(p, random, host), GenerateStatus::Extracted);
     EXPECT_EQ(random.Used(), draws.size());
     EXPECT_GT(p.SlotCount, 8);
-    EXPECT_EQ(p.Grid1.Number(0), FormatClueNumber(1));
+    EXPECT_EQ(p.Clues.Number(0), FormatClueNumber(1));
   }
 }
 

@@ -24,14 +24,14 @@ TEST(PuzzleModel, ResetEmptiesBoardSlotsAndClueList) {
   p.SetLetter(3, 4, '\xE0');
   p.SlotCount = 2;
   p.SlotAnswer[3] = "abc";
-  p.Grid1.SetCell(1, 2, " clue");
+  p.Clues.SetCell(1, 2, " clue");
   p.PlayActive = 1;
   p.ResetBoard();
   EXPECT_EQ(p.Mask(3, 4), Background);
   EXPECT_EQ(p.Letter(3, 4), NoLetter);
   EXPECT_TRUE(p.SlotAnswer[3].empty());
-  EXPECT_TRUE(p.Grid1.Clue(2).empty());
-  EXPECT_EQ(p.Grid1.RowCount(), 256);
+  EXPECT_TRUE(p.Clues.Clue(2).empty());
+  EXPECT_EQ(p.Clues.RowCount(), 256);
   EXPECT_EQ(p.SlotCount, 0);
   EXPECT_EQ(p.PlayActive, 0);
 }

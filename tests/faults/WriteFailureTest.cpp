@@ -40,8 +40,8 @@ struct Scene {
     fs::create_directories(folder.Path("pic"));
     b.state.settings = DefaultSettings();
     b.state.settings.ProgramDir = folder.Dir();
-    b.state.window.ComboBox2Text = std::to_string(b.state.settings.MaxFillAttempts);
-    b.state.window.Edit1Text = std::to_string(b.state.settings.MinSlotCount);
+    b.state.window.FillAttemptsText = std::to_string(b.state.settings.MaxFillAttempts);
+    b.state.window.MinCellsText = std::to_string(b.state.settings.MinSlotCount);
     b.AddSlot(2, 2, 3, false, W("КОТ"), W(" Зверь"));
     b.AddSlot(2, 2, 3, true, W("КИТ"), W(" Кит"));
     b.state.window.Caption = W("Новый кроссворд 2 сл");
@@ -113,9 +113,9 @@ std::vector<WriteCase> Writes() {
          s.b.state.dictionary.DictionaryModified = 1;
          s.b.host.informations.clear();
        },
-       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors},
+       [](Scene& s) { return s.b.commands.Close(); }, host_errors},
       {"settings write", "", "gx.dat", [](Scene& s) { s.folder.Write("gx.dat", OldSettings()); },
-       [](Scene& s) { return s.b.commands.FormClose(); }, host_errors, true},
+       [](Scene& s) { return s.b.commands.Close(); }, host_errors, true},
       {"export picture", "pic", "pic.gif", prepare_export, run_export, export_errors},
       {"export page", "pic", "gxp.htm", prepare_export, run_export, export_errors},
   };

@@ -81,7 +81,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
   EXPECT_EQ(store.Entry(100), entry100);
   EXPECT_EQ(editor.CurrentEntry, 101);
   EXPECT_EQ(editor.StatusLine, W("101 слов"));
-  EXPECT_EQ(window.Label6Text, W("Словарь common.dct 101 сл"));
+  EXPECT_EQ(window.DictionaryLineText, W("Словарь common.dct 101 сл"));
   EXPECT_EQ(store.DictionaryModified, 1);
 
   // Correct acts on the entry just added and leaves the count.

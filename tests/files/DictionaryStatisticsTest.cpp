@@ -23,7 +23,7 @@ TEST(DictionaryStatistics, CountsWordsByLengthWithBarsRoundedHalfToEven) {
   DictionaryStatistics statistics;
   statistics.Recount(store);
   EXPECT_EQ(statistics.Caption, W("Словарь common.dct"));
-  EXPECT_EQ(statistics.Label19Text, "3");
+  EXPECT_EQ(statistics.EntryCountText, "3");
   EXPECT_EQ(statistics.Count(3), 2);
   EXPECT_EQ(statistics.Count(4), 1);
   EXPECT_EQ(statistics.BarWidth(3), 137);
@@ -58,7 +58,7 @@ TEST(DictionaryStatistics, EntriesWithoutACounterAreLeftOutButTotalled) {
                std::string(20, 'b') + " shown nowhere", "abc x"});
   DictionaryStatistics statistics;
   statistics.Recount(store);
-  EXPECT_EQ(statistics.Label19Text, "7");
+  EXPECT_EQ(statistics.EntryCountText, "7");
   EXPECT_EQ(statistics.Count(2), 1);
   EXPECT_EQ(statistics.Count(24), 1);
   EXPECT_EQ(statistics.Count(20), 1);
@@ -103,7 +103,7 @@ TEST(DictionaryStatistics, AnEmptyDictionaryShowsZerosWithoutDividing) {
   const DictionaryStore store;
   DictionaryStatistics statistics;
   statistics.Recount(store);
-  EXPECT_EQ(statistics.Label19Text, "0");
+  EXPECT_EQ(statistics.EntryCountText, "0");
   test::MemoryCanvas canvas(238, 344);
   PaintDictionaryStatistics(statistics, canvas, Rgb(1, 2, 3));
   for (int length = 3; length <= 19; ++length) EXPECT_EQ(statistics.BarWidth(length), 0);

@@ -31,9 +31,9 @@ void AddSlot(Puzzle& p, int x, int y, int length, bool down, int number, std::st
   p.SlotLength[k] = static_cast<std::uint8_t>(length);
   p.SlotVertical[k] = down ? 1 : 0;
   p.SlotAnswer[k] = W(answer);
-  p.Grid1.SetCell(0, k - 1, FormatClueNumber(number));
-  p.Grid1.SetCell(1, k - 1, " " + W(clue));
-  p.Grid1.SetRowCount(p.SlotCount);
+  p.Clues.SetCell(0, k - 1, FormatClueNumber(number));
+  p.Clues.SetCell(1, k - 1, " " + W(clue));
+  p.Clues.SetRowCount(p.SlotCount);
   p.CountAcrossSlots();
 }
 
@@ -76,7 +76,7 @@ void ExpectIpuzRules(const std::string& text, const Puzzle& p, const std::string
   std::map<std::pair<int, int>, int> numbers;
   int width = 0, height = 0;
   for (int k = 1; k <= p.SlotCount; ++k) {
-    const int number = std::stoi(std::string(p.Grid1.Number(k - 1)));
+    const int number = std::stoi(std::string(p.Clues.Number(k - 1)));
     numbers[{p.SlotX[k], p.SlotY[k]}] = number;
     for (int t = 0; t < p.SlotLength[k]; ++t) {
       const int x = p.SlotVertical[k] ? p.SlotX[k] : p.SlotX[k] + t;
@@ -121,8 +121,8 @@ void ExpectIpuzRules(const std::string& text, const Puzzle& p, const std::string
     std::vector<std::pair<std::int64_t, std::string>> expected, written;
     for (int k = 1; k <= p.SlotCount; ++k) {
       if ((p.SlotVertical[k] != 0) != down) continue;
-      expected.emplace_back(std::stoi(std::string(p.Grid1.Number(k - 1))),
-                            Cp1251ToUtf8(p.Grid1.Clue(k - 1).substr(1)));
+      expected.emplace_back(std::stoi(std::string(p.Clues.Number(k - 1))),
+                            Cp1251ToUtf8(p.Clues.Clue(k - 1).substr(1)));
     }
     for (const json::Value& clue : list->items) {
       ASSERT_EQ(clue.items.size(), 2u);
@@ -164,7 +164,7 @@ TEST(IpuzWriter, RefusesPuzzlesWhoseAnswersOrNumbersDoNotHold) {
   Ring(*p);
   p->SlotAnswer[2] = W("ко");                  // short
   p->SlotAnswer[4] = W("бит");                 // the first letter is also the last of across 1
-  p->Grid1.SetCell(0, 2, FormatClueNumber(7));  // down 1 numbered 7 where across 1 says 1
+  p->Clues.SetCell(0, 2, FormatClueNumber(7));  // down 1 numbered 7 where across 1 says 1
   const IpuzText refused = WriteIpuz(*p, "x");
   EXPECT_TRUE(refused.json.empty());
   const std::vector<std::string> expected = {
@@ -175,8 +175,8 @@ TEST(IpuzWriter, RefusesPuzzlesWhoseAnswersOrNumbersDoNotHold) {
   EXPECT_EQ(refused.faults, expected);
 
   Ring(*p);
-  p->Grid1.SetCell(0, 1, FormatClueNumber(1));  // two across words numbered 1
-  p->Grid1.SetCell(0, 3, "   ");
+  p->Clues.SetCell(0, 1, FormatClueNumber(1));  // two across words numbered 1
+  p->Clues.SetCell(0, 3, "   ");
   const std::vector<std::string> numbers = {"slot 4 (0 down): no clue number",
                                             "slot 2 (1 across): a second word with that number and direction"};
   EXPECT_EQ(WriteIpuz(*p, "x").faults, numbers);
@@ -241,9 +241,9 @@ TEST(IpuzReader, ReadsAnotherProgramsCrosswordAsAPuzzleFileLoadWould) {
     EXPECT_EQ(p->SlotY[k], e.y) << k;
     EXPECT_EQ(p->SlotLength[k], e.length) << k;
     EXPECT_EQ(p->SlotVertical[k], e.down) << k;
-    EXPECT_EQ(p->Grid1.Number(k - 1), e.number) << k;
+    EXPECT_EQ(p->Clues.Number(k - 1), e.number) << k;
     EXPECT_EQ(p->SlotAnswer[k].str(), W(e.answer)) << k;
-    EXPECT_EQ(p->Grid1.Clue(k - 1), W(e.clue)) << k;
+    EXPECT_EQ(p->Clues.Clue(k - 1), W(e.clue)) << k;
   }
   EXPECT_EQ(p->Letter(2, 1), W("и")[0]);
   EXPECT_EQ(p->Mask(1, 1), Background);
@@ -252,7 +252,7 @@ TEST(IpuzReader, ReadsAnotherProgramsCrosswordAsAPuzzleFileLoadWould) {
   reading = ReadIpuz(With(With(kRing, "\"О\", \"К\"]", "\"Ё\", \"К\"]"), "Зверь", "Ёж"), *p);
   ASSERT_TRUE(reading.faults.empty()) << reading.faults[0];
   EXPECT_EQ(p->SlotAnswer[1].str(), W("тек"));
-  EXPECT_EQ(p->Grid1.Clue(1), W(" Еж"));
+  EXPECT_EQ(p->Clues.Clue(1), W(" Еж"));
   EXPECT_EQ(reading.warnings[1], "ё written as е in row 1, column 2");
   EXPECT_EQ(reading.warnings[2], "ё written as е in the clues of Across 3");
 }
@@ -265,8 +265,8 @@ TEST(IpuzReader, WritesPunctuationWithTheNearestCharacters) {
                                 "\"Морское животное\"", "\"„Кит“ – [морское] ‘животное’\"");
   const IpuzReading reading = ReadIpuz(text, *p);
   ASSERT_TRUE(reading.faults.empty()) << reading.faults[0];
-  EXPECT_EQ(p->Grid1.Clue(0), W(" \"Ток\" - это... ток, номер 5, номер 6 и д-Артаньян"));
-  EXPECT_EQ(p->Grid1.Clue(3), W(" \"Кит\" - (морское) \"животное\""));
+  EXPECT_EQ(p->Clues.Clue(0), W(" \"Ток\" - это... ток, номер 5, номер 6 и д-Артаньян"));
+  EXPECT_EQ(p->Clues.Clue(3), W(" \"Кит\" - (морское) \"животное\""));
   ASSERT_EQ(reading.warnings.size(), 2u);
   EXPECT_EQ(reading.warnings[1],
             "punctuation the puzzle file lacks written with its characters (« » „ “ ‘ ’ → \", — ’ – → -, "

@@ -29,8 +29,8 @@ void MakeCrossword(Puzzle& p) {
     p.SlotLength[k] = static_cast<std::uint8_t>(s.length);
     p.SlotVertical[k] = static_cast<std::uint8_t>(s.vertical);
     p.SlotAnswer[k] = W(s.answer);
-    p.Grid1.SetCell(0, k - 1, FormatClueNumber(s.number));
-    p.Grid1.SetCell(1, k - 1, W(s.clue));
+    p.Clues.SetCell(0, k - 1, FormatClueNumber(s.number));
+    p.Clues.SetCell(1, k - 1, W(s.clue));
   }
   p.SlotCount = 3;
 }
@@ -53,7 +53,7 @@ TEST(PuzzleFileRoundTrip, SavedPuzzleLoadsBackTheSame) {
   EXPECT_TRUE(result.notices.empty());
   ASSERT_EQ(loaded.SlotCount, 3);
   EXPECT_EQ(loaded.AcrossCount, 2);
-  EXPECT_EQ(loaded.Grid1.RowCount(), 3);
+  EXPECT_EQ(loaded.Clues.RowCount(), 3);
   for (int k = 1; k <= 3; ++k) {
     EXPECT_EQ(loaded.SlotX[k], original.SlotX[k]);
     EXPECT_EQ(loaded.SlotY[k], original.SlotY[k]);
@@ -61,8 +61,8 @@ TEST(PuzzleFileRoundTrip, SavedPuzzleLoadsBackTheSame) {
     EXPECT_EQ(loaded.SlotVertical[k], original.SlotVertical[k]);
     EXPECT_EQ(loaded.SlotAnswer[k], original.SlotAnswer[k]);
     EXPECT_TRUE(loaded.SlotEntry[k].empty());
-    EXPECT_EQ(loaded.Grid1.Number(k - 1), original.Grid1.Number(k - 1));
-    EXPECT_EQ(loaded.Grid1.Clue(k - 1), original.Grid1.Clue(k - 1));
+    EXPECT_EQ(loaded.Clues.Number(k - 1), original.Clues.Number(k - 1));
+    EXPECT_EQ(loaded.Clues.Clue(k - 1), original.Clues.Clue(k - 1));
   }
   EXPECT_EQ(loaded.Letter(1, 1), W("К")[0]);
   EXPECT_EQ(loaded.Letter(3, 1), W("Т")[0]);
@@ -83,7 +83,7 @@ TEST(PuzzleFileRoundTrip, EmptyPuzzleIsAnEmptyFile) {
   MakeCrossword(loaded);
   ASSERT_EQ(LoadPuzzleFile(loaded, folder.Path("0.gx")).status, PuzzleLoadResult::Status::Loaded);
   EXPECT_EQ(loaded.SlotCount, 0);
-  EXPECT_EQ(loaded.Grid1.RowCount(), 1);
+  EXPECT_EQ(loaded.Clues.RowCount(), 1);
   EXPECT_EQ(loaded.Mask(1, 1), Background);  // the old board is gone
   EXPECT_EQ(PuzzleCaption("0.gx", loaded.SlotCount), W("Кроссворд из файла 0.gx 0 сл"));
 }
@@ -91,10 +91,10 @@ TEST(PuzzleFileRoundTrip, EmptyPuzzleIsAnEmptyFile) {
 TEST(PuzzleFileRoundTrip, WriterTakesNumberFromClueListAndCutsTextTo255) {
   Puzzle p;
   MakeCrossword(p);
-  p.Grid1.SetCell(0, 0, "300");       // only the low 8 bits are written
-  p.Grid1.SetCell(0, 1, "  x");       // no digit: 0
+  p.Clues.SetCell(0, 0, "300");       // only the low 8 bits are written
+  p.Clues.SetCell(0, 1, "  x");       // no digit: 0
   p.SlotVertical[3] = 7;              // any non-zero direction is written as 1
-  p.Grid1.SetCell(1, 2, " " + std::string(300, W("я")[0]));
+  p.Clues.SetCell(1, 2, " " + std::string(300, W("я")[0]));
   std::string bytes = SerializePuzzle(p);
   PuzzleFileContent content = ParsePuzzleFile(bytes);
   ASSERT_EQ(content.records.size(), 3u);
@@ -110,19 +110,19 @@ TEST(PuzzleFileRoundTrip, AnswersWhoseCluesWereEmptiedStayAnswers) {
   TestFolder folder;
   Puzzle original;
   MakeCrossword(original);
-  original.Grid1.SetCell(1, 0, "");
+  original.Clues.SetCell(1, 0, "");
   original.SlotAnswer[2].Clear();
-  original.Grid1.SetCell(1, 1, "");
+  original.Clues.SetCell(1, 1, "");
   ASSERT_FALSE(SavePuzzleFile(original, folder.Path("1.gx")));
   Puzzle loaded;
   ASSERT_EQ(LoadPuzzleFile(loaded, folder.Path("1.gx")).status, PuzzleLoadResult::Status::Loaded);
   EXPECT_EQ(loaded.SlotAnswer[1], W("КОТ"));
-  EXPECT_EQ(loaded.Grid1.Clue(0), " ");
+  EXPECT_EQ(loaded.Clues.Clue(0), " ");
   EXPECT_EQ(loaded.Letter(1, 1), W("К")[0]);
   EXPECT_TRUE(loaded.SlotAnswer[2].empty());
-  EXPECT_EQ(loaded.Grid1.Clue(1), " ");
+  EXPECT_EQ(loaded.Clues.Clue(1), " ");
   EXPECT_EQ(loaded.SlotAnswer[3], W("ТОК"));
-  EXPECT_EQ(loaded.Grid1.Clue(2), original.Grid1.Clue(2));
+  EXPECT_EQ(loaded.Clues.Clue(2), original.Clues.Clue(2));
 }
 
 TEST(PuzzleFileReading, AnswerAndClueSplitAtTheFirstSpace) {
@@ -133,11 +133,11 @@ TEST(PuzzleFileReading, AnswerAndClueSplitAtTheFirstSpace) {
   ASSERT_EQ(LoadBytes(folder, bytes, p).status, PuzzleLoadResult::Status::Loaded);
   ASSERT_EQ(p.SlotCount, 3);
   EXPECT_EQ(p.SlotAnswer[1], W("ЛЕС"));
-  EXPECT_EQ(p.Grid1.Clue(0), W(" Густой лес"));
+  EXPECT_EQ(p.Clues.Clue(0), W(" Густой лес"));
   EXPECT_EQ(p.SlotAnswer[2], "");
-  EXPECT_EQ(p.Grid1.Clue(1), W(" Безответа"));
+  EXPECT_EQ(p.Clues.Clue(1), W(" Безответа"));
   EXPECT_EQ(p.SlotVertical[3], 1);
-  EXPECT_EQ(p.Grid1.Number(2), "  1");
+  EXPECT_EQ(p.Clues.Number(2), "  1");
   EXPECT_EQ(p.AcrossCount, 2);
 }
 
@@ -156,7 +156,7 @@ TEST(PuzzleFileReading, IncompleteLastRecordIsDropped) {
   bytes.pop_back();
   ASSERT_EQ(LoadBytes(folder, bytes, p).status, PuzzleLoadResult::Status::Loaded);
   EXPECT_EQ(p.SlotCount, 1);
-  EXPECT_EQ(p.Grid1.RowCount(), 1);
+  EXPECT_EQ(p.Clues.RowCount(), 1);
 }
 
 TEST(PuzzleFileReading, RecordCutInsideItsHeaderFailsAndLeavesThePuzzle) {
@@ -188,7 +188,7 @@ TEST(PuzzleFileBadInput, MoreThan255RecordsLoadsTheFirst255) {
   PuzzleLoadResult result = LoadBytes(folder, bytes, p);
   ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
   EXPECT_EQ(p.SlotCount, 255);
-  EXPECT_EQ(p.Grid1.RowCount(), 255);
+  EXPECT_EQ(p.Clues.RowCount(), 255);
   ASSERT_EQ(result.notices.size(), 1u);
   EXPECT_NE(result.notices[0].find("255"), std::string::npos);
   EXPECT_TRUE(p.SlotAnswer[256].empty());
@@ -220,7 +220,7 @@ TEST(PuzzleFileBadInput, RecordsOffTheBoardAreLeftOut) {
   ASSERT_EQ(result.status, PuzzleLoadResult::Status::Loaded);
   ASSERT_EQ(p.SlotCount, 1);
   EXPECT_EQ(p.SlotAnswer[1], W("КОТ"));
-  EXPECT_EQ(p.Grid1.Number(0), "  2");
+  EXPECT_EQ(p.Clues.Number(0), "  2");
   EXPECT_EQ(p.Letter(62, 0), W("Т")[0]);
   ASSERT_EQ(result.notices.size(), 1u);  // one notice for all of them, not one box per record
   EXPECT_EQ(result.notices[0].back(), '3');

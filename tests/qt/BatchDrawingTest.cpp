@@ -108,7 +108,7 @@ class DeliveredProgramFolder : public ::testing::Test {
   // Presses the export button of the window, which writes pic/gxp.htm and pic/pic.gif.
   void PressExport(TForm1& form) {
     host_.opened.clear();
-    QTest::mouseClick(form.Button(Button::SpeedButton11), Qt::LeftButton);
+    QTest::mouseClick(form.Button(Button::HtmlExport), Qt::LeftButton);
     ASSERT_TRUE(host_.boxes.empty()) << host_.boxes[0];
     ASSERT_EQ(host_.opened.size(), 1u);
   }
@@ -367,9 +367,9 @@ TEST_F(DeliveredProgramFolder, ThePdfPagesHoldEveryClueWordAndNumberInsideThePag
       const std::string answer_text = PdfText(base + "-answers.pdf");
       const std::string key_text = PdfText(base + "-key.pdf");
       for (int row = 0; row < puzzle->SlotCount; ++row) {
-        const std::string number = WordsOf(puzzle->Grid1.Number(row)).at(0);
+        const std::string number = WordsOf(puzzle->Clues.Number(row)).at(0);
         EXPECT_TRUE(plain.count(number) && answers.count(number) && key.count(number)) << base << ": " << number;
-        for (const std::string& word : WordsOf(puzzle->Grid1.Clue(row))) {
+        for (const std::string& word : WordsOf(puzzle->Clues.Clue(row))) {
           EXPECT_TRUE(plain.count(word) && answers.count(word) && key.count(word)) << base << ": " << word;
         }
         // An answer stands before its clue, joined by a hyphen: "кот-".

@@ -31,7 +31,7 @@ class BoardPixels : public ::testing::Test {
     puzzle.SlotLength[k] = static_cast<std::uint8_t>(length);
     puzzle.SlotVertical[k] = down ? 1 : 0;
     puzzle.SlotAnswer[k] = answer;
-    puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(number));
+    puzzle.Clues.SetCell(0, k - 1, FormatClueNumber(number));
     for (int t = 0; t < length; ++t) {
       puzzle.SetMask(puzzle.SlotCellX(k, t), puzzle.SlotCellY(k, t), GridCell);
       if (static_cast<std::size_t>(t) < answer.size())
@@ -97,7 +97,7 @@ TEST_F(BoardPixels, LongWordsAreHighlightedOverTheirWholeLengthByXor) {
   const int across = AddSlot(0, 2, 20, false, 1);
   const int down = AddSlot(20, 0, 17, true, 2);
   puzzle.PlayActive = 1;
-  puzzle.Grid1.SetCurrentRow(across - 1);
+  puzzle.Clues.SetCurrentRow(across - 1);
   board.RedrawBoard();
 
   const Color inside = palette.WordCellColor ^ Purple;
@@ -113,7 +113,7 @@ TEST_F(BoardPixels, LongWordsAreHighlightedOverTheirWholeLengthByXor) {
   EXPECT_EQ(canvas.GetPenMode(), PenMode::Copy);
   EXPECT_EQ(canvas.PenColor(), Purple);
 
-  puzzle.Grid1.SetCurrentRow(down - 1);
+  puzzle.Clues.SetCurrentRow(down - 1);
   board.RedrawBoard();
   for (int y = 0; y < 17; ++y) EXPECT_EQ(CellInside(20, y), inside) << y;
   EXPECT_EQ(At(336 - 16, 16 * 17), outline);
@@ -157,16 +157,16 @@ TEST_F(BoardPixels, CellNumbersShowTwoCharactersBelowOneHundredAndAreNotCutAbove
   EXPECT_NE(image.copy(16, 16, 17, 17), ExpectedCell(palette, "05"));
   EXPECT_NE(image.copy(16, 16, 17, 17), ExpectedCell(palette, "10"));
 
-  puzzle.Grid1.SetCell(0, 0, FormatClueNumber(7));
+  puzzle.Clues.SetCell(0, 0, FormatClueNumber(7));
   board.DrawWordsAndNumbers();
   EXPECT_EQ(image.copy(16, 16, 17, 17), ExpectedCell(palette, " 7"));
-  EXPECT_EQ(puzzle.Grid1.RowCount(), 1);
+  EXPECT_EQ(puzzle.Clues.RowCount(), 1);
 }
 
 TEST_F(BoardPixels, WithoutSlotsRedrawPaintsOnlyTheEmptyBoardAndKeepsTheRowCount) {
   puzzle.PlayActive = 1;
   board.RedrawBoard();
-  EXPECT_EQ(puzzle.Grid1.RowCount(), ClueList::MaxRows);
+  EXPECT_EQ(puzzle.Clues.RowCount(), ClueList::MaxRows);
   QImage empty(336, 336, QImage::Format_RGB32);
   QtCanvas canvas2(&empty);
   BoardDrawing other(puzzle, palette, window, canvas2);
@@ -226,7 +226,7 @@ TEST_F(BoardPixels, FillProgressShowsFilledSlotsWithoutNumbers) {
   AddSlot(1, 1, 3, false, 1, "\xCA\xCE\xD2");
   AddSlot(1, 3, 3, false, 2);
   puzzle.FillRunning = 1;
-  board.FormPaint();
+  board.Repaint();
   EXPECT_EQ(CountColor(image, QRect(17, 17, 15, 15), palette.FoundWordColor), 15 * 15);
   EXPECT_EQ(CountColor(image, QRect(17, 49, 15, 15), palette.WordCellColor), 15 * 15);
 }

@@ -59,7 +59,7 @@ class DictionaryWindows : public ::testing::Test {
     form1 = std::make_unique<TForm1>(&host, [] { return std::optional<PrinterResolution>{}; });
     form1->SetDictionaryWindows(&form4, &form5);
     form1->show();
-    form1->Button(Button::SpeedButton13)->click();  // the settings panel
+    form1->Button(Button::OpenSettings)->click();  // the settings panel
   }
   ~DictionaryWindows() override {
     form1.reset();
@@ -77,7 +77,7 @@ class DictionaryWindows : public ::testing::Test {
 
 TEST_F(DictionaryWindows, StatisticsShowsTheCountsOfTheLoadedDictionary) {
   ASSERT_FALSE(form4.isVisible());
-  form1->Button(Button::SpeedButton15)->click();
+  form1->Button(Button::DictionaryStatistics)->click();
   EXPECT_TRUE(form4.isVisible());
   EXPECT_EQ(form4.windowTitle(), QStringLiteral("Словарь one.dct"));
   EXPECT_EQ(form4.Label19()->text(), QStringLiteral("3"));
@@ -88,7 +88,7 @@ TEST_F(DictionaryWindows, StatisticsShowsTheCountsOfTheLoadedDictionary) {
 }
 
 TEST_F(DictionaryWindows, TheEditorSearchesAddsAndDeletesWithItsKeys) {
-  form1->Button(Button::SpeedButton17)->click();
+  form1->Button(Button::EditDictionary)->click();
   ASSERT_TRUE(form5.isVisible());
   EXPECT_EQ(form5.windowTitle(), QStringLiteral("Корректировка словаря one.dct"));
   EXPECT_EQ(form5.Label1()->text(), QStringLiteral("3 слов"));

@@ -92,8 +92,8 @@ class ProgramFolder : public ::testing::Test {
       puzzle.SlotLength[k] = 3;
       puzzle.SlotVertical[k] = k == 2;
       puzzle.SlotAnswer[k] = answers[k - 1];
-      puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(1));
-      puzzle.Grid1.SetCell(1, k - 1, Utf8ToCp1251(k == 1 ? " Домашнее животное" : " Морской зверь"));
+      puzzle.Clues.SetCell(0, k - 1, FormatClueNumber(1));
+      puzzle.Clues.SetCell(1, k - 1, Utf8ToCp1251(k == 1 ? " Домашнее животное" : " Морской зверь"));
     }
     ASSERT_FALSE(SavePuzzleFile(puzzle, (dir_ / "data" / name).string()));
   }
@@ -110,8 +110,8 @@ class ProgramFolder : public ::testing::Test {
       puzzle.SlotLength[k] = 7;
       puzzle.SlotVertical[k] = static_cast<std::uint8_t>(starts[k - 1][2]);
       puzzle.SlotAnswer[k] = Utf8ToCp1251("абвгдеж");
-      puzzle.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
-      puzzle.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" Подсказка ") + std::to_string(k));
+      puzzle.Clues.SetCell(0, k - 1, FormatClueNumber(k));
+      puzzle.Clues.SetCell(1, k - 1, Utf8ToCp1251(" Подсказка ") + std::to_string(k));
     }
     ASSERT_FALSE(SavePuzzleFile(puzzle, (dir_ / "data" / name).string()));
   }
@@ -133,10 +133,10 @@ TEST_F(ProgramFolder, WithoutPuzzlesTheStartAsksForPuzzleZeroAndLeavesTheBoardEm
   // The rest of the start ran: printer defaults, score shown, dictionary line empty.
   EXPECT_EQ(form->State().settings.PrinterDpiX, 300);
   EXPECT_EQ(form->State().settings.PrinterDpiY, 300);
-  EXPECT_EQ(form->State().window.Label3Text, "  7");
-  EXPECT_EQ(form->State().window.ComboBox2Text, "64");
-  EXPECT_EQ(form->State().window.Edit1Text, "12");
-  EXPECT_EQ(form->State().window.UpDown1Position, 12);
+  EXPECT_EQ(form->State().window.ScoreText, "  7");
+  EXPECT_EQ(form->State().window.FillAttemptsText, "64");
+  EXPECT_EQ(form->State().window.MinCellsText, "12");
+  EXPECT_EQ(form->State().window.SpinnerPosition, 12);
   EXPECT_EQ(form->State().settings.Colors.BoardColor, Rgb(10, 100, 200));
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Gridlex"));
   const QImage& board = form->Paint()->Image();
@@ -176,7 +176,7 @@ TEST_F(ProgramFolder, AnUnreadablePuzzleEndsTheStartAfterTheLoad) {
   ASSERT_EQ(host.errors.size(), 1u);
   EXPECT_EQ(host.errors[0], "Read beyond end of file");
   EXPECT_EQ(form->State().settings.PrinterDpiX, 0);
-  EXPECT_TRUE(form->State().window.Label3Text.empty());
+  EXPECT_TRUE(form->State().window.ScoreText.empty());
 }
 
 // Runs a callback at the first event processing of a long operation.
@@ -211,36 +211,36 @@ TEST_F(ProgramFolder, WhileALongOperationRunsOnlyItsStopsGetThrough) {
   InterruptingHost interrupting;
   TForm1 form(&interrupting, [] { return std::optional<PrinterResolution>{}; });
   form.show();
-  form.Button(Button::SpeedButton13)->click();  // the settings panel is open
+  form.Button(Button::OpenSettings)->click();  // the settings panel is open
   bool ran = false;
   interrupting.interrupt = [&] {
     ran = true;
     EXPECT_TRUE(form.GetCommands().Busy());
-    form.Button(Button::SpeedButton2)->click();  // load: refused
-    form.Button(Button::SpeedButton3)->click();  // save: refused
+    form.Button(Button::LoadPuzzle)->click();  // load: refused
+    form.Button(Button::SavePuzzle)->click();  // save: refused
     EXPECT_EQ(interrupting.dialogs, 0);
     // What cannot act looks so; the stops can.
-    for (Button dead : {Button::SpeedButton2, Button::SpeedButton3, Button::SpeedButton13, Button::SpeedButton12})
+    for (Button dead : {Button::LoadPuzzle, Button::SavePuzzle, Button::OpenSettings, Button::CloseSettings})
       EXPECT_FALSE(form.Button(dead)->isEnabled()) << static_cast<int>(dead);
-    EXPECT_TRUE(form.Button(Button::SpeedButton4)->isEnabled());
-    EXPECT_TRUE(form.Button(Button::SpeedButton16)->isEnabled());
+    EXPECT_TRUE(form.Button(Button::BuildOrStop)->isEnabled());
+    EXPECT_TRUE(form.Button(Button::RefillOrStop)->isEnabled());
     EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("ComboBox2"))->isEnabled());
     form.Grid1()->setCurrentIndex(form.Grid1()->model()->index(3, 1));  // a word choice: refused
-    EXPECT_EQ(form.State().puzzle.Grid1.CurrentRow(), 0);
+    EXPECT_EQ(form.State().puzzle.Clues.CurrentRow(), 0);
     EXPECT_EQ(form.Grid1()->currentIndex().row(), 0);
     // Escape acts in every state: it closes the settings panel, and leaves the progress bar alone.
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : &form, Qt::Key_Escape);
-    EXPECT_FALSE(form.State().window.Panel2Visible);
-    EXPECT_TRUE(form.State().window.Panel1Visible);
-    EXPECT_FALSE(form.State().window.Label1Visible && form.State().window.ProgressVisible);
+    EXPECT_FALSE(form.State().window.SettingsPanelVisible);
+    EXPECT_TRUE(form.State().window.RightBarVisible);
+    EXPECT_FALSE(form.State().window.ClueLineVisible && form.State().window.ProgressVisible);
   };
-  form.Button(Button::SpeedButton4)->click();  // build: loads the dictionary first
+  form.Button(Button::BuildOrStop)->click();  // build: loads the dictionary first
   EXPECT_TRUE(ran);
   EXPECT_EQ(interrupting.dialogs, 0);
   // Outside the long operation the same button works.
-  EXPECT_TRUE(form.Button(Button::SpeedButton13)->isEnabled());
-  form.Button(Button::SpeedButton2)->click();
+  EXPECT_TRUE(form.Button(Button::OpenSettings)->isEnabled());
+  form.Button(Button::LoadPuzzle)->click();
   EXPECT_EQ(interrupting.dialogs, 1);
 }
 
@@ -267,7 +267,7 @@ TEST_F(ProgramFolder, TheHighestPuzzleIsLoadedAndDrawn) {
   EXPECT_EQ(form->State().PuzzleFileName, "12.gx");
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Кроссворд из файла 12.gx 2 сл"));
   EXPECT_EQ(form->State().puzzle.SlotCount, 2);
-  EXPECT_EQ(form->State().window.Label1Text, Utf8ToCp1251(" Домашнее животное"));
+  EXPECT_EQ(form->State().window.ClueLineText, Utf8ToCp1251(" Домашнее животное"));
   form->show();
   QApplication::processEvents();
   const QImage& board = form->Paint()->Image();
@@ -286,8 +286,8 @@ TEST_F(ProgramFolder, ChoosingARowInTheClueListSelectsItsWord) {
   form->show();
   QApplication::processEvents();
   form->Grid1()->setCurrentIndex(form->Grid1()->model()->index(1, 1));
-  EXPECT_EQ(form->State().puzzle.Grid1.CurrentRow(), 1);
-  EXPECT_EQ(form->State().window.Label1Text, Utf8ToCp1251(" Морской зверь"));
+  EXPECT_EQ(form->State().puzzle.Clues.CurrentRow(), 1);
+  EXPECT_EQ(form->State().window.ClueLineText, Utf8ToCp1251(" Морской зверь"));
   const QImage& board = form->Paint()->Image();
   const Color word = form->State().settings.Colors.WordCellColor;
   EXPECT_EQ(FromQColor(board.pixelColor(1 * 16 + 15, 3 * 16 + 15)), word ^ Purple);  // the down word now
@@ -308,7 +308,7 @@ TEST_F(ProgramFolder, TypingInTheClueListDoesNotMoveItsRow) {
     QApplication::sendEvent(form->Grid1(), &press);
   }
   EXPECT_EQ(form->Grid1()->currentIndex().row(), 0);
-  EXPECT_EQ(form->State().puzzle.Grid1.CurrentRow(), 0);
+  EXPECT_EQ(form->State().puzzle.Clues.CurrentRow(), 0);
 }
 
 TEST_F(ProgramFolder, ClosingWritesTheSettingsBackByteForByte) {
@@ -331,7 +331,7 @@ TEST_F(ProgramFolder, AChosenAttemptCountIsStoredAtClose) {
   const std::string bytes = ReadBytes(dir_ / "gx.dat");
   EXPECT_EQ(bytes.substr(6, 2), Records({1024}));
   EXPECT_EQ(bytes.size(), 64u + 2 * 6);
-  EXPECT_EQ(Start()->State().window.ComboBox2Text, "1024");
+  EXPECT_EQ(Start()->State().window.FillAttemptsText, "1024");
 }
 
 TEST_F(ProgramFolder, AFailedSettingsWriteKeepsTheWindowOpen) {
@@ -392,7 +392,7 @@ TEST_F(WindowLayoutTest, TheWindowKeepsEveryControlInSightAtItsSmallestSize) {
   EXPECT_EQ(form->size(), QSize(MinClientWidth, MinClientHeight));
   EXPECT_EQ(form->Paint()->width(), 16 * 19);
   for (const bool settings_open : {false, true}) {
-    if (settings_open) form->Button(Button::SpeedButton13)->click();
+    if (settings_open) form->Button(Button::OpenSettings)->click();
     for (QWidget* child : form->findChildren<QWidget*>()) {
       if (!child->isVisibleTo(form.get()) || child->isWindow()) continue;
       const QRect area(child->mapTo(form.get(), QPoint(0, 0)), child->size());
@@ -412,10 +412,10 @@ TEST_F(WindowLayoutTest, TheWindowKeepsEveryControlInSightAtItsSmallestSize) {
 }
 
 TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
-  form->State().puzzle.Grid1.SetCell(1, 0, " " + std::string(150, 'x'));
+  form->State().puzzle.Clues.SetCell(1, 0, " " + std::string(150, 'x'));
   ResizeTo(800, 451);
   EXPECT_EQ(Child("Bevel5")->width(), 788);
-  EXPECT_EQ(form->State().window.Label1Text.size(), 102u);
+  EXPECT_EQ(form->State().window.ClueLineText.size(), 102u);
   EXPECT_EQ(form->Paint()->width(), 336);
   EXPECT_EQ(form->Grid1()->width(), 800 - 344 - 16);
   EXPECT_EQ(Child("Panel1")->x(), 630);
@@ -426,13 +426,13 @@ TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
 TEST_F(WindowLayoutTest, TheWholeClueShowsInTheClueLineAndAsTheRowsTooltip) {
   const std::string words = " Длинное определение слова, которое не помещается в одну строку под доской и в списке";
   const QString whole = FromCp1251(Utf8ToCp1251(words));
-  form->State().puzzle.Grid1.SetCell(1, 0, Utf8ToCp1251(words));
+  form->State().puzzle.Clues.SetCell(1, 0, Utf8ToCp1251(words));
   auto* line = form->findChild<QLabel*>(QStringLiteral("Label1"));
   ResizeTo(TForm1::DesignWidth + 1, TForm1::DesignHeight);
   const QRect panel1 = Child("Panel1")->geometry();
   const QRect line_box = line->geometry();
   form->LayoutFor(form->width(), form->height());
-  ASSERT_LT(form->State().window.Label1Text.size(), Utf8ToCp1251(words).size());
+  ASSERT_LT(form->State().window.ClueLineText.size(), Utf8ToCp1251(words).size());
   EXPECT_EQ(line->text(), whole);
   EXPECT_TRUE(line->wordWrap());
   EXPECT_TRUE(Child("Bevel5")->geometry().contains(line->geometry()));
@@ -443,7 +443,7 @@ TEST_F(WindowLayoutTest, TheWholeClueShowsInTheClueLineAndAsTheRowsTooltip) {
   EXPECT_EQ(model->data(model->index(0, 1), Qt::ToolTipRole).toString(), whole);
   EXPECT_EQ(model->data(model->index(0, 0), Qt::ToolTipRole).toString(), whole);
   // A status text that is not the clue's start is shown as it is.
-  form->State().window.Label1Text = "abc";
+  form->State().window.ClueLineText = "abc";
   form->ShowState();
   EXPECT_EQ(line->text(), QStringLiteral("abc"));
 }
@@ -453,16 +453,16 @@ TEST_F(WindowLayoutTest, FunctionKeysReachTheCommandsUnlessEdit1HasTheFocus) {
   const int before = form->State().puzzle.EraserOn;
   QTest::keyClick(target, Qt::Key_F4);
   EXPECT_NE(form->State().puzzle.EraserOn, before);
-  EXPECT_EQ(form->Button(Button::SpeedButton8)->toolTip(), QStringLiteral("Карандаш включить (F4)"));
+  EXPECT_EQ(form->Button(Button::PencilOrEraser)->toolTip(), QStringLiteral("Карандаш включить (F4)"));
 
-  form->State().window.Edit1Focused = true;
+  form->State().window.MinCellsFocused = true;
   const int now = form->State().puzzle.EraserOn;
   QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F4);
   EXPECT_EQ(form->State().puzzle.EraserOn, now);
 }
 
 TEST_F(WindowLayoutTest, EveryButtonHasAnIconAndAHint) {
-  for (int b = 0; b <= static_cast<int>(Button::SpeedButton18); ++b) {
+  for (int b = 0; b <= static_cast<int>(Button::NewDictionary); ++b) {
     QToolButton* button = form->Button(static_cast<Button>(b));
     ASSERT_TRUE(button) << b + 1;
     EXPECT_FALSE(button->icon().isNull()) << b + 1;
@@ -482,10 +482,10 @@ TEST_F(WindowLayoutTest, ControlsAndTheCurrentWordAreReadableByScreenReaders) {
     EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
     EXPECT_TRUE(names.insert(widget->accessibleName()).second) << widget->accessibleName().toStdString();
   }
-  EXPECT_EQ(form->Button(Button::SpeedButton1)->accessibleName(), QStringLiteral("Помощь"));
-  EXPECT_EQ(form->Button(Button::SpeedButton1)->accessibleDescription(), QStringLiteral("Помощь (F1)"));
+  EXPECT_EQ(form->Button(Button::Help)->accessibleName(), QStringLiteral("Помощь"));
+  EXPECT_EQ(form->Button(Button::Help)->accessibleDescription(), QStringLiteral("Помощь (F1)"));
   QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F4);
-  EXPECT_EQ(form->Button(Button::SpeedButton8)->accessibleDescription(), form->Button(Button::SpeedButton8)->toolTip());
+  EXPECT_EQ(form->Button(Button::PencilOrEraser)->accessibleDescription(), form->Button(Button::PencilOrEraser)->toolTip());
 
   QStringList order;
   for (QWidget* widget = form->Grid1(); order.size() < 6; widget = widget->nextInFocusChain())
@@ -494,11 +494,11 @@ TEST_F(WindowLayoutTest, ControlsAndTheCurrentWordAreReadableByScreenReaders) {
   EXPECT_EQ(order, QStringList({"Grid1", "ComboBox2", "Edit1", "CheckBox2", "CheckBox3", "CheckBox1"}));
 
   Puzzle& puzzle = form->State().puzzle;
-  puzzle.Grid1.SetRowCount(2);
-  puzzle.Grid1.SetCell(0, 1, "7");
-  puzzle.Grid1.SetCell(1, 1, Utf8ToCp1251(" Морской зверь"));
+  puzzle.Clues.SetRowCount(2);
+  puzzle.Clues.SetCell(0, 1, "7");
+  puzzle.Clues.SetCell(1, 1, Utf8ToCp1251(" Морской зверь"));
   puzzle.SlotVertical[2] = 1;
-  puzzle.Grid1.SetCurrentRow(1);
+  puzzle.Clues.SetCurrentRow(1);
   form->ShowState();
   EXPECT_EQ(form->Paint()->accessibleDescription(), QStringLiteral("7 по вертикали: Морской зверь"));
   EXPECT_EQ(form->Grid1()->accessibleDescription(), form->Paint()->accessibleDescription());
@@ -517,16 +517,16 @@ TEST_F(WindowLayoutTest, TheAdvertisementWindowClosedByTheUserStaysClosed) {
 }
 
 TEST_F(WindowLayoutTest, SettingsPanelReplacesTheButtonBar) {
-  form->Button(Button::SpeedButton13)->click();
+  form->Button(Button::OpenSettings)->click();
   EXPECT_FALSE(Child("Panel1")->isVisible());
   EXPECT_TRUE(Child("Panel2")->isVisible());
-  form->Button(Button::SpeedButton12)->click();
+  form->Button(Button::CloseSettings)->click();
   EXPECT_TRUE(Child("Panel1")->isVisible());
   EXPECT_FALSE(Child("Panel2")->isVisible());
 }
 
 TEST_F(WindowLayoutTest, TheOpenSettingsPanelCoversThePictureBetweenThePanels) {
-  form->Button(Button::SpeedButton13)->click();
+  form->Button(Button::OpenSettings)->click();
   QWidget* panel2 = Child("Panel2");
   for (QPoint inside : {QPoint(5, 5), QPoint(30, 10), QPoint(60, 40)}) {
     QWidget* hit = form->childAt(panel2->mapTo(form.get(), inside));
@@ -588,7 +588,7 @@ TEST_F(ProgramFolder, ALoadedPuzzleLargerThanTheBoardIsShownWhole) {
   const double scale = form->Paint()->width() / 976.0;
   QTest::mouseClick(form->Paint(), Qt::LeftButton, Qt::NoModifier,
                     QPoint(static_cast<int>((60 * 16 + 8) * scale), static_cast<int>((54 * 16 + 8) * scale)));
-  EXPECT_EQ(puzzle.Grid1.CurrentRow(), 3);
+  EXPECT_EQ(puzzle.Clues.CurrentRow(), 3);
   EXPECT_EQ(puzzle.CurrentWordX, 60);
 
   // Back in a window that holds it, the puzzle is shown at full size again.
@@ -611,7 +611,7 @@ TEST_F(ProgramFolder, ScreenshotOfTheWindowWithAPuzzle) {
   form->show();
   QApplication::processEvents();
   EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(target)));
-  form->Button(Button::SpeedButton13)->click();
+  form->Button(Button::OpenSettings)->click();
   form->resize(700, 520);
   QApplication::processEvents();
   EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(target) + QStringLiteral(".settings.png")));

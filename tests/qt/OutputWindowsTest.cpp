@@ -100,11 +100,11 @@ void SmallPuzzle(Gridlex& state) {
   p.SlotX[1] = 2, p.SlotY[1] = 2, p.SlotLength[1] = 4, p.SlotVertical[1] = 0, p.SlotAnswer[1] = Utf8ToCp1251("КОТЫ");
   p.SlotX[2] = 2, p.SlotY[2] = 2, p.SlotLength[2] = 3, p.SlotVertical[2] = 1, p.SlotAnswer[2] = Utf8ToCp1251("КИТ");
   for (int k = 1; k <= 2; ++k) {
-    p.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
-    p.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
+    p.Clues.SetCell(0, k - 1, FormatClueNumber(k));
+    p.Clues.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
     for (int t = 0; t < p.SlotLength[k]; ++t) p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
   }
-  p.Grid1.SetRowCount(2);
+  p.Clues.SetRowCount(2);
   state.PuzzleTitle = Utf8ToCp1251("Кроссворд 2 сл");
 }
 
@@ -153,8 +153,8 @@ TEST(PrintedOnPdf, CluesBeyondThePageGoOnToASecondPage) {
   for (int k = 2; k <= 100; ++k) {
     p.SlotX[k] = static_cast<std::uint8_t>(k % 19), p.SlotY[k] = static_cast<std::uint8_t>(k % 21);
     p.SlotLength[k] = 3, p.SlotVertical[k] = k > 50 ? 1 : 0;
-    p.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
-    p.Grid1.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
+    p.Clues.SetCell(0, k - 1, FormatClueNumber(k));
+    p.Clues.SetCell(1, k - 1, Utf8ToCp1251(" подсказка"));
   }
   p.SlotCount = 100;
   QTemporaryDir dir;

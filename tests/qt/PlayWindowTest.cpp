@@ -157,15 +157,15 @@ TEST_F(PlayWindow, DrawRefillTypeAndTally) {
   Type(LatinKeys(answer));
   EXPECT_EQ(Model().SlotEntry[1], answer);
   Key(Qt::Key_Return);
-  EXPECT_EQ(form_->State().window.Label2Text, Utf8ToCp1251("Не угадано 3 сл."));
+  EXPECT_EQ(form_->State().window.TallyText, Utf8ToCp1251("Не угадано 3 сл."));
   Key(Qt::Key_Return);
-  EXPECT_FALSE(form_->State().window.Label2Visible);
+  EXPECT_FALSE(form_->State().window.TallyVisible);
 
   // F12 fills in every answer; the tally then rewards the solver with a picture.
   Key(Qt::Key_F12);
   Key(Qt::Key_Return);
   EXPECT_EQ(Model().RewardShown, 1);
-  EXPECT_TRUE(form_->State().window.Image2Visible) << (host_.errors.empty() ? "" : host_.errors[0]);
+  EXPECT_TRUE(form_->State().window.RewardVisible) << (host_.errors.empty() ? "" : host_.errors[0]);
 
   // The answers toggle: shown on the board in the word colours, then hidden again by Escape.
   Key(Qt::Key_Escape);
@@ -231,7 +231,7 @@ TEST_F(PlayWindow, TheBoardShowsTheStateEachCommandLeaves) {
 // Clicking a word of a finished puzzle with a hand that moves a little is still a click.
 TEST_F(PlayWindow, AClickThatJittersInsideACellPaintsNothingOnAFinishedPuzzle) {
   BuildFrameAroundTheCentre();
-  const std::string clue = Model().Grid1.Cell(1, 0);
+  const std::string clue = Model().Clues.Cell(1, 0);
   ASSERT_FALSE(clue.empty());
   BoardView* paint = form_->Paint();
   const QPoint press(9 * 16 + 7, 8 * 16 + 7);  // inside slot 1, not its first cell
@@ -240,7 +240,7 @@ TEST_F(PlayWindow, AClickThatJittersInsideACellPaintsNothingOnAFinishedPuzzle) {
   QTest::mouseMove(paint, press + QPoint(2, 2));
   QTest::mouseRelease(paint, Qt::LeftButton, Qt::NoModifier, press + QPoint(2, 2));
   EXPECT_EQ(Caption(), Utf8ToCp1251("Новый кроссворд 4 сл"));
-  EXPECT_EQ(Model().Grid1.Cell(1, 0), clue);
+  EXPECT_EQ(Model().Clues.Cell(1, 0), clue);
   EXPECT_NE(Model().Letter(9, 8), PaintedMark);
   EXPECT_EQ(Model().GridModified, 0);
   EXPECT_EQ(Inside(9, 8), Colors().WordCellColor ^ Purple);

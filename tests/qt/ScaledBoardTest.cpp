@@ -28,7 +28,7 @@ struct DrawnBoard {
     puzzle.SlotX[k] = 1;
     puzzle.SlotY[k] = 1;
     puzzle.SlotLength[k] = 5;
-    puzzle.Grid1.SetCell(0, 0, number);
+    puzzle.Clues.SetCell(0, 0, number);
     for (int t = 0; t < 5; ++t) puzzle.SetMask(1 + t, 1, GridCell);
     puzzle.PlayActive = 1;
     board.RedrawBoard();

@@ -49,7 +49,7 @@ struct CoreBench {
     core.Builds().SetFillObserver([this](const FillReport& report) {
       ++reports;
       placed_when_reported = state.puzzle.PlacedCount;
-      clue_when_reported = state.puzzle.Grid1.Clue(0);
+      clue_when_reported = state.puzzle.Clues.Clue(0);
       (void)report;
     });
   }
@@ -119,7 +119,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
   EXPECT_EQ(stopped.state.window.Caption, Utf8ToCp1251("Построение прервано"));
   // The batch tool takes the fill as reported, with the clues the finish then drops.
   EXPECT_FALSE(stopped.clue_when_reported.empty());
-  EXPECT_TRUE(stopped.state.puzzle.Grid1.Clue(0).empty());
+  EXPECT_TRUE(stopped.state.puzzle.Clues.Clue(0).empty());
 
   NullHost quiet;
   CoreBench exhausted(quiet, {"ABCD x", "ABCE y"}, 3);

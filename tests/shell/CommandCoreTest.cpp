@@ -52,7 +52,7 @@ struct ProgramFolder : ::testing::Test {
     ExtractSlots(b.state.puzzle);
     ASSERT_EQ(b.state.puzzle.SlotCount, 4);
   }
-  std::string Clue(int row) const { return b.state.puzzle.Grid1.Cell(1, row); }
+  std::string Clue(int row) const { return b.state.puzzle.Clues.Cell(1, row); }
 
   test::TestFolder folder;
   PlayBench b;
@@ -65,7 +65,7 @@ TEST_F(ProgramFolder, RefillOnAnEmptyBoardSaysTooFewCells) {
   // The dictionary was loaded first; a small one is pointed out.
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 176 слов")});
-  EXPECT_EQ(b.state.window.Label6Text, W("Словарь test.dct 176 сл"));
+  EXPECT_EQ(b.state.window.DictionaryLineText, W("Словарь test.dct 176 сл"));
 }
 
 TEST_F(ProgramFolder, AMissingDictionaryAbandonsTheCommand) {
@@ -89,10 +89,10 @@ TEST_F(ProgramFolder, RefillFillsTheDrawnGridAndSelectsTheFirstWord) {
   EXPECT_EQ(p.EraserOn, 0);
   EXPECT_EQ(p.FillRunning, 0);
   EXPECT_EQ(p.SlotAnswer[1].size(), 7u);
-  EXPECT_EQ(b.state.window.Label1Text, W(" Слово из 7 букв"));
-  EXPECT_TRUE(b.state.window.Label1Visible);
+  EXPECT_EQ(b.state.window.ClueLineText, W(" Слово из 7 букв"));
+  EXPECT_TRUE(b.state.window.ClueLineVisible);
   EXPECT_FALSE(b.state.window.ProgressVisible);
-  EXPECT_EQ(p.Grid1.CurrentRow(), 0);
+  EXPECT_EQ(p.Clues.CurrentRow(), 0);
   EXPECT_EQ(p.CurrentWordLength, 7);
   EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e4.wav");
 }
@@ -123,9 +123,9 @@ TEST_F(ProgramFolder, BuildMakesANewCrosswordWithItsClues) {
   ASSERT_GE(p.SlotCount, 4);
   EXPECT_EQ(b.state.window.Caption, W("Новый кроссворд ") + std::to_string(p.SlotCount) + W(" сл"));
   EXPECT_EQ(p.PlayActive, 1);
-  for (int k = 1; k <= p.SlotCount; ++k) EXPECT_FALSE(p.Grid1.Clue(k - 1).empty()) << k;
-  EXPECT_EQ(b.state.window.Label1Text, p.Grid1.Cell(1, 0).substr(0, 67));
-  EXPECT_TRUE(b.state.window.Grid1Visible);
+  for (int k = 1; k <= p.SlotCount; ++k) EXPECT_FALSE(p.Clues.Clue(k - 1).empty()) << k;
+  EXPECT_EQ(b.state.window.ClueLineText, p.Clues.Cell(1, 0).substr(0, 67));
+  EXPECT_TRUE(b.state.window.ClueListVisible);
   EXPECT_TRUE(b.host.confirmations.empty());
 }
 
@@ -135,7 +135,7 @@ TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndTheDefaultKeepsTheGrid) 
   DrawFrame();
   b.state.puzzle.GridModified = 1;
   b.host.confirm_answers = {false};
-  b.commands.ButtonClick(Button::SpeedButton4);
+  b.commands.ButtonClick(Button::BuildOrStop);
   EXPECT_EQ(b.host.confirmations, std::vector<std::string>{W("Следовало бы завершить работу с данной сеткой")});
   EXPECT_EQ(b.host.confirm_presets, std::vector<DefaultButton>{DefaultButton::Cancel});
   ASSERT_EQ(b.host.confirm_buttons.size(), 1u);
@@ -146,7 +146,7 @@ TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndTheDefaultKeepsTheGrid) 
   EXPECT_EQ(b.state.window.Caption, "");
 
   b.host.confirm_answers = {true};
-  b.commands.ButtonClick(Button::SpeedButton4);
+  b.commands.ButtonClick(Button::BuildOrStop);
   EXPECT_EQ(b.host.confirmations.size(), 2u);
   const std::string& caption = b.state.window.Caption;  // a build ran, complete or not
   EXPECT_TRUE(caption.starts_with(W("Новый кроссворд")) || caption.starts_with(W("Построение прервано"))) << caption;
@@ -178,11 +178,11 @@ TEST_F(ProgramFolder, EscapeStopsAFillAndNothingStartsBeforeItHasEnded) {
 TEST_F(ProgramFolder, ReplacingThePuzzleClearsItsClueLine) {
   DrawFrame();
   b.commands.KeyDown(Key::F7);
-  ASSERT_FALSE(b.state.window.Label1Text.empty());
+  ASSERT_FALSE(b.state.window.ClueLineText.empty());
   b.commands.KeyDown(Key::F10);
-  EXPECT_EQ(b.state.window.Label1Text, "");
+  EXPECT_EQ(b.state.window.ClueLineText, "");
 
-  b.state.window.Label1Text = W(" Слово из 7 букв");
+  b.state.window.ClueLineText = W(" Слово из 7 букв");
   b.host.confirm_answers = {true};  // builds over the lattice
   ASSERT_TRUE(b.commands.LoadDictionary());
   b.host.on_events = [&](long) {
@@ -191,8 +191,8 @@ TEST_F(ProgramFolder, ReplacingThePuzzleClearsItsClueLine) {
   b.commands.KeyDown(Key::F5);
   EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
   b.commands.KeyPress(kEscape);
-  EXPECT_TRUE(b.state.window.Label1Visible);
-  EXPECT_EQ(b.state.window.Label1Text, "");
+  EXPECT_TRUE(b.state.window.ClueLineVisible);
+  EXPECT_EQ(b.state.window.ClueLineText, "");
 }
 
 TEST_F(ProgramFolder, F6StopsAFillKeepingTheLettersAndDroppingTheClues) {
@@ -209,7 +209,7 @@ TEST_F(ProgramFolder, F6StopsAFillKeepingTheLettersAndDroppingTheClues) {
   EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e3.wav");
   EXPECT_EQ(p.Letter(3, 2), W("а")[0]);  // the words placed stay on the board
   for (int row = 0; row < 4; ++row) EXPECT_TRUE(Clue(row).empty());
-  EXPECT_FALSE(p.Grid1.Cell(0, 0).empty());  // the numbers stay
+  EXPECT_FALSE(p.Clues.Cell(0, 0).empty());  // the numbers stay
 }
 
 TEST_F(ProgramFolder, DuringAFillOnlyTheStopPressesAct) {
@@ -222,23 +222,23 @@ TEST_F(ProgramFolder, DuringAFillOnlyTheStopPressesAct) {
     b.commands.KeyDown(Key::F3);
     b.commands.KeyDown(Key::F8);
     b.commands.KeyDown(Key::F10);
-    b.commands.ButtonClick(Button::SpeedButton3);
+    b.commands.ButtonClick(Button::SavePuzzle);
     b.commands.BoardMouseDown(200, 200, MouseButton::Left);
     b.commands.BoardMouseMove(200, 200);
     // What the window used to refuse on its own is refused by the core now.
-    const int row = b.state.puzzle.Grid1.CurrentRow();
-    b.commands.Grid1RowChanged(row + 2);
-    EXPECT_EQ(b.state.puzzle.Grid1.CurrentRow(), row);
-    const int spinner = b.state.window.UpDown1Position;
-    b.commands.UpDown1Step(1);
-    EXPECT_EQ(b.state.window.UpDown1Position, spinner);
+    const int row = b.state.puzzle.Clues.CurrentRow();
+    b.commands.ClueChosen(row + 2);
+    EXPECT_EQ(b.state.puzzle.Clues.CurrentRow(), row);
+    const int spinner = b.state.window.SpinnerPosition;
+    b.commands.SpinnerStep(1);
+    EXPECT_EQ(b.state.window.SpinnerPosition, spinner);
     // Escape acts in every state: it closes the settings panel and leaves the progress bar alone.
     b.commands.KeyPress(kEscape);
-    EXPECT_FALSE(b.state.window.Panel2Visible);
-    EXPECT_FALSE(b.state.window.Label1Visible && b.state.window.ProgressVisible);
-    b.commands.ButtonClick(Button::SpeedButton4);  // stops: the grid was not modified
+    EXPECT_FALSE(b.state.window.SettingsPanelVisible);
+    EXPECT_FALSE(b.state.window.ClueLineVisible && b.state.window.ProgressVisible);
+    b.commands.ButtonClick(Button::BuildOrStop);  // stops: the grid was not modified
   };
-  b.commands.ButtonClick(Button::SpeedButton13);  // the settings panel is open
+  b.commands.ButtonClick(Button::OpenSettings);  // the settings panel is open
   b.commands.KeyDown(Key::F7);
   EXPECT_TRUE(pressed);
   EXPECT_TRUE(b.host.dialogs.empty());
@@ -256,12 +256,12 @@ TEST_F(ProgramFolder, PressesDuringGridGenerationDoNotStartASecondBuild) {
     b.commands.KeyDown(Key::F7);
     b.commands.KeyDown(Key::F5);  // stops the generation
   };
-  b.state.window.Label1Visible = true;  // the clue line of the puzzle before
+  b.state.window.ClueLineVisible = true;  // the clue line of the puzzle before
   b.commands.KeyDown(Key::F5);
   EXPECT_EQ(presses, 1);
   EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
   EXPECT_EQ(b.state.puzzle.SlotCount, 0);
-  EXPECT_FALSE(b.state.window.Label1Visible);
+  EXPECT_FALSE(b.state.window.ClueLineVisible);
   EXPECT_FALSE(b.commands.Busy());
 }
 
@@ -282,7 +282,7 @@ TEST_F(ProgramFolder, SaveAndLoadGiveBackTheSamePuzzle) {
   b.commands.KeyDown(Key::F8);
   ASSERT_EQ(b.state.puzzle.SlotCount, 0);
   b.host.dialog_answers = {"/somewhere/data/7.gx"};
-  b.commands.ButtonClick(Button::SpeedButton2);
+  b.commands.ButtonClick(Button::LoadPuzzle);
   const Puzzle& p = b.state.puzzle;
   EXPECT_EQ(b.host.dialogs[1].title, W("Загрузка кроссворда из файла"));
   EXPECT_EQ(b.host.dialogs[1].proposed_name, "7.gx");
@@ -292,11 +292,11 @@ TEST_F(ProgramFolder, SaveAndLoadGiveBackTheSamePuzzle) {
     EXPECT_EQ(p.SlotAnswer[k], saved.SlotAnswer[k]);
     EXPECT_EQ(p.SlotX[k], saved.SlotX[k]);
     EXPECT_EQ(p.SlotVertical[k], saved.SlotVertical[k]);
-    EXPECT_EQ(p.Grid1.Cell(1, k - 1), saved.Grid1.Cell(1, k - 1));
+    EXPECT_EQ(p.Clues.Cell(1, k - 1), saved.Clues.Cell(1, k - 1));
   }
   EXPECT_EQ(p.PlayActive, 1);
   EXPECT_EQ(p.GridModified, 0);
-  EXPECT_EQ(b.state.window.Label1Text, saved.Grid1.Cell(1, 0));
+  EXPECT_EQ(b.state.window.ClueLineText, saved.Clues.Cell(1, 0));
   EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e1.wav");
 }
 
@@ -339,7 +339,7 @@ TEST_F(ProgramFolder, RussianPuzzleNamesAreSavedShownAndProposedAsText) {
   EXPECT_EQ(b.host.dialogs.back().proposed_name, W("Зима.gx"));
   EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла Зима.gx 1 сл"));
   EXPECT_EQ(b.state.puzzle.SlotCount, 1);
-  EXPECT_EQ(b.state.puzzle.Grid1.Cell(1, 0), W(" Зверь"));
+  EXPECT_EQ(b.state.puzzle.Clues.Cell(1, 0), W(" Зверь"));
 }
 
 TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSaved) {
@@ -374,7 +374,7 @@ TEST_F(ProgramFolder, AStoppedBuildIsNeverSaved) {
   };
   b.commands.KeyDown(Key::F7);
   ASSERT_EQ(b.state.window.Caption, W("Построение прервано"));
-  b.commands.ButtonClick(Button::SpeedButton3);
+  b.commands.ButtonClick(Button::SavePuzzle);
 
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(b.host.informations, std::vector<std::string>(2, W("Следует прежде перезаполнить сетку")));
@@ -407,7 +407,7 @@ TEST_F(ProgramFolder, APuzzleFromALargerBoardIsHeldWholeAndOnlyNewGridsTakeTheWi
   EXPECT_EQ(b.state.puzzle.SlotX[1], 30);
   EXPECT_EQ(b.state.puzzle.SlotY[1], 22);
   // A repaint keeps the larger board as long as the puzzle is on it.
-  b.board.FormPaint();
+  b.board.Repaint();
   EXPECT_EQ(b.state.puzzle.BoardCols, 37);
 
   // Clearing, the lattice and a build start on the board the window offers.
@@ -450,7 +450,7 @@ TEST_F(ProgramFolder, ALongNameSavesAndLoadsAndAFailedLoadChangesNothing) {
   ASSERT_EQ(b.state.puzzle.SlotCount, 4);
   const std::string caption = W("Кроссворд из файла Зимний кроссворд.gx 4 сл");
   EXPECT_EQ(b.state.window.Caption, caption);
-  const std::string clue_line = b.state.window.Label1Text;
+  const std::string clue_line = b.state.window.ClueLineText;
   ASSERT_FALSE(clue_line.empty());
 
   folder.Write("data/5.gx", std::string("\x01\x01", 2));
@@ -464,7 +464,7 @@ TEST_F(ProgramFolder, ALongNameSavesAndLoadsAndAFailedLoadChangesNothing) {
   EXPECT_EQ(p.PlayActive, 1);
   EXPECT_EQ(p.Letter(3, 2), W("а")[0]);
   EXPECT_EQ(b.state.window.Caption, caption);
-  EXPECT_EQ(b.state.window.Label1Text, clue_line);
+  EXPECT_EQ(b.state.window.ClueLineText, clue_line);
   EXPECT_EQ(b.state.PuzzleFileName, W("Зимний кроссворд.gx"));
 }
 
@@ -478,15 +478,15 @@ TEST_F(ProgramFolder, AFileCutInsideARecordIsAnInputOutputFailure) {
 
 TEST(OptionFields, AreParsedLenientlyAndKeptInStep) {
   PlayBench b;
-  b.commands.Edit1Changed("12abc");
+  b.commands.MinCellsChanged("12abc");
   EXPECT_EQ(b.state.settings.MinSlotCount, 12);
-  EXPECT_EQ(b.state.window.UpDown1Position, 12);
-  b.commands.Edit1Changed("xyz");
+  EXPECT_EQ(b.state.window.SpinnerPosition, 12);
+  b.commands.MinCellsChanged("xyz");
   EXPECT_EQ(b.state.settings.MinSlotCount, 0);
-  b.commands.UpDown1Changing(30);
+  b.commands.SpinnerMoved(30);
   EXPECT_EQ(b.state.settings.MinSlotCount, 30);
-  EXPECT_EQ(b.state.window.Edit1Text, "30");
-  b.commands.ComboBox2Changed(" 1024");
+  EXPECT_EQ(b.state.window.MinCellsText, "30");
+  b.commands.FillAttemptsChanged(" 1024");
   EXPECT_EQ(b.state.settings.MaxFillAttempts, 1024);
 }
 

@@ -32,9 +32,9 @@ struct DictionaryButtons : ::testing::Test {
     folder.Write("data/one.dct", DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан")}));
     folder.Write("data/two.dct", DictionaryBytes({W("ЛУК Овощ"), W("ЛУК Оружие")}));
     b.state.dictionary.DictionaryName = "one.dct";
-    OpenPanel2();
+    OpenSettings();
   }
-  void OpenPanel2() { b.commands.ButtonClick(Button::SpeedButton13); }
+  void OpenSettings() { b.commands.ButtonClick(Button::OpenSettings); }
   void Click(Button button) { b.commands.ButtonClick(button); }
   // Stands in for the editor window: keeps the fields the user types and shows the editor's
   // fields again after each command, as the window does.
@@ -59,39 +59,39 @@ struct DictionaryButtons : ::testing::Test {
 };
 
 TEST_F(DictionaryButtons, StatisticsLoadsOnceShowsTheWindowAndClosesThePanel) {
-  Click(Button::SpeedButton15);
+  Click(Button::DictionaryStatistics);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 3 слов")});
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 1);
-  EXPECT_FALSE(b.state.window.Panel2Visible);
-  EXPECT_TRUE(b.state.window.Panel1Visible);
+  EXPECT_FALSE(b.state.window.SettingsPanelVisible);
+  EXPECT_TRUE(b.state.window.RightBarVisible);
   EXPECT_EQ(b.state.settings.HelpContext, 0);
 
-  OpenPanel2();
-  Click(Button::SpeedButton15);
+  OpenSettings();
+  Click(Button::DictionaryStatistics);
   EXPECT_EQ(b.host.informations.size(), 1u);  // not loaded again
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 2);
 }
 
 TEST_F(DictionaryButtons, AMissingDictionaryShowsNoWindowAndLeavesThePanel) {
   b.state.dictionary.DictionaryName = "none.dct";
-  Click(Button::SpeedButton15);
-  Click(Button::SpeedButton17);
+  Click(Button::DictionaryStatistics);
+  Click(Button::EditDictionary);
   EXPECT_EQ(b.host.errors, (std::vector<std::string>{"File not found", "File not found"}));
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
   EXPECT_EQ(Shown(SecondaryWindow::Editor), 0);
-  EXPECT_TRUE(b.state.window.Panel2Visible);
+  EXPECT_TRUE(b.state.window.SettingsPanelVisible);
   EXPECT_EQ(E().View().Caption, W("Корректировка словаря none.dct"));
 }
 
 TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
-  Click(Button::SpeedButton15);
-  OpenPanel2();
+  Click(Button::DictionaryStatistics);
+  OpenSettings();
   b.host.dialog_answers.push_back(folder.Path("data/gone.dct"));
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"File not found"});
   EXPECT_EQ(b.state.dictionary.DictionaryName, "gone.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
-  EXPECT_TRUE(b.state.window.Panel2Visible);
+  EXPECT_TRUE(b.state.window.SettingsPanelVisible);
   // An editor left open cannot change the words that are not gone.dct's.
   E().fields.word = "x";
   E().Run(EditorAction::Add);
@@ -100,11 +100,11 @@ TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
 }
 
 TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
-  Click(Button::SpeedButton17);
+  Click(Button::EditDictionary);
   EXPECT_EQ(E().View().Caption, W("Корректировка словаря one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
   EXPECT_EQ(Shown(SecondaryWindow::Editor), 1);
-  EXPECT_FALSE(b.state.window.Panel2Visible);
+  EXPECT_FALSE(b.state.window.SettingsPanelVisible);
 
   b.commands.EditorActivated();
   EXPECT_EQ(b.state.settings.HelpContext, 2);
@@ -120,7 +120,7 @@ TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
 
 TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
   folder.Write("data/one.dct", DictionaryBytes({W("ЛУК Овощ"), W("КОТ Зверь"), W("ЛУК Оружие")}));
-  Click(Button::SpeedButton17);
+  Click(Button::EditDictionary);
   EditorWindow& editor = E();
   editor.fields.word = W("ЛУК");
   ASSERT_TRUE(E().Key(Key::F5));
@@ -138,7 +138,7 @@ TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
   ASSERT_TRUE(E().Key(Key::F8));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   EXPECT_EQ(b.state.dictionary.Entry(1), W("КОТ Зверь"));
-  EXPECT_EQ(b.state.window.Label6Text, W("Словарь one.dct 3 сл"));
+  EXPECT_EQ(b.state.window.DictionaryLineText, W("Словарь one.dct 3 сл"));
   for (Key key : {Key::F3, Key::F7, Key::F9, Key::Delete, Key::Other}) EXPECT_FALSE(E().Key(key));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
   // The entry after the deleted one was never shown: F8 and F4 leave it.
@@ -163,12 +163,12 @@ TEST_F(DictionaryButtons, EachEditorKeyRunsItsOwnCommand) {
 }
 
 TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled) {
-  Click(Button::SpeedButton17);
+  Click(Button::EditDictionary);
   E().fields.word = W("ЕЖ");
   E().fields.clue = W("Колючий");
   E().Run(EditorAction::Add);
-  OpenPanel2();
-  Click(Button::SpeedButton14);  // cancelled
+  OpenSettings();
+  Click(Button::ChooseDictionary);  // cancelled
   ASSERT_EQ(b.host.dialogs.size(), 1u);
   const FileDialogRequest& request = b.host.dialogs[0];
   EXPECT_EQ(request.title, W("Выбор и загрузка словаря"));
@@ -176,14 +176,14 @@ TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled)
   EXPECT_EQ(request.proposed_name, "one.dct");
   EXPECT_EQ(request.folder, folder.Path("data"));
   EXPECT_EQ(Data("one.dct"), DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан"), W("ЕЖ Колючий")}));
-  EXPECT_TRUE(b.state.window.Panel2Visible);
+  EXPECT_TRUE(b.state.window.SettingsPanelVisible);
 
   b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 2);
   EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
-  EXPECT_FALSE(b.state.window.Panel2Visible);
+  EXPECT_FALSE(b.state.window.SettingsPanelVisible);
   EXPECT_EQ(b.state.settings.HelpContext, 0);
 }
 
@@ -195,8 +195,8 @@ TEST_F(DictionaryButtons, AFailedWriteStopsTheSwitch) {
   store.DictionaryCount = 1;
   store.DictionaryLoaded = 1;
   store.DictionaryModified = 1;
-  Click(Button::SpeedButton14);
-  Click(Button::SpeedButton18);
+  Click(Button::ChooseDictionary);
+  Click(Button::NewDictionary);
   EXPECT_EQ(b.host.errors.size(), 2u);
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(store.DictionaryName, "dir.dct");
@@ -204,12 +204,12 @@ TEST_F(DictionaryButtons, AFailedWriteStopsTheSwitch) {
 }
 
 TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
-  Click(Button::SpeedButton15);  // 3 entries in memory, the records after them empty
-  OpenPanel2();
+  Click(Button::DictionaryStatistics);  // 3 entries in memory, the records after them empty
+  OpenSettings();
   b.state.window.Caption = W("Кроссворд из файла 2.gx 4 сл");
-  b.state.window.Label1Visible = true;
+  b.state.window.ClueLineVisible = true;
   b.host.dialog_answers.push_back(folder.Path("data/words"));
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   ASSERT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(b.host.dialogs[0].title, W("Создание нового словаря"));
   EXPECT_EQ(b.host.dialogs[0].proposed_name, "new1.dct");
@@ -219,14 +219,14 @@ TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
   // The write's own caption and hidden clue line last only as long as the command.
   EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла 2.gx 4 сл"));
-  EXPECT_TRUE(b.state.window.Label1Visible);
-  EXPECT_TRUE(b.state.window.Panel2Visible);  // the panel stays open
+  EXPECT_TRUE(b.state.window.ClueLineVisible);
+  EXPECT_TRUE(b.state.window.SettingsPanelVisible);  // the panel stays open
 }
 
 TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
   b.host.dialog_answers = {folder.Path("data/two"), folder.Path("data/two.dct")};
   b.host.confirm_answers = {false, true};
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   EXPECT_EQ(b.host.confirmations,
             (std::vector<std::string>{W("Файл two.dct уже есть. Переписать?"), W("Файл two.dct уже есть. Переписать?")}));
   // Enter answers Cancel: only a deliberate OK replaces a dictionary.
@@ -240,44 +240,44 @@ TEST_F(DictionaryButtons, CreateAsksBeforeReplacingAndCancelAsksForANameAgain) {
 
   // Cancelling the dialog leaves the name and the caption.
   b.state.window.Caption = "x";
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
   EXPECT_EQ(b.state.window.Caption, "x");
 }
 
 TEST_F(DictionaryButtons, CreateProposesANameNotYetTakenSoEnterNeverReplacesAFile) {
-  Click(Button::SpeedButton17);  // one.dct in memory
+  Click(Button::EditDictionary);  // one.dct in memory
   const std::string one = Data("one.dct");
   folder.Write("data/new1.dct", "x");
   b.host.dialog_answers = {std::nullopt};
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   ASSERT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(b.host.dialogs[0].proposed_name, "new2.dct");
   b.host.dialog_answers = {folder.Path("data/new2.dct")};  // Enter takes the proposed name
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "new2.dct");
   EXPECT_EQ(Data("one.dct"), one);
   EXPECT_EQ(Data("new1.dct"), "x");
   EXPECT_TRUE(b.host.confirmations.empty());
-  Click(Button::SpeedButton18);  // cancelled
+  Click(Button::NewDictionary);  // cancelled
   EXPECT_EQ(b.host.dialogs.back().proposed_name, "new3.dct");
 }
 
 TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
   folder.Write("data/Зимние слова.dct", DictionaryBytes({W("ЛЕД Вода зимой")}));
   b.host.dialog_answers = {folder.Path("data/Зимние слова.dct")};
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, W("Зимние слова.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 1);
-  EXPECT_EQ(b.state.window.Label6Text, W("Словарь Зимние слова.dct 1 сл"));
-  OpenPanel2();
-  Click(Button::SpeedButton17);
+  EXPECT_EQ(b.state.window.DictionaryLineText, W("Словарь Зимние слова.dct 1 сл"));
+  OpenSettings();
+  Click(Button::EditDictionary);
   EXPECT_EQ(E().View().Caption, W("Корректировка словаря Зимние слова.dct"));
   E().fields.word = W("ИНЕЙ");
   E().Run(EditorAction::Add);
-  OpenPanel2();
+  OpenSettings();
   b.host.dialog_answers = {std::nullopt};
-  Click(Button::SpeedButton14);  // writes the edit back under the same file name
+  Click(Button::ChooseDictionary);  // writes the edit back under the same file name
   EXPECT_EQ(Data("Зимние слова.dct"), DictionaryBytes({W("ЛЕД Вода зимой"), W("ИНЕЙ ")}));
   EXPECT_EQ(b.host.dialogs.back().proposed_name, W("Зимние слова.dct"));
 
@@ -286,7 +286,7 @@ TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
   b.host.dialog_answers = {folder.Path("data/日記.dct"), folder.Path("data/Словарь зимних слов")};
   b.host.informations.clear();
   b.host.confirm_answers = {true};
-  Click(Button::SpeedButton18);
+  Click(Button::NewDictionary);
   EXPECT_EQ(b.host.informations.front(),
             W("В имени файла есть знак U+65E5, которого нет в кодировке Windows-1251: выберите другое имя"));
   EXPECT_EQ(b.host.confirmations.back(), W("Имя файла длиннее 16 знаков. Сохранить под именем Словарь зимних с.dct?"));
@@ -296,25 +296,25 @@ TEST_F(DictionaryButtons, RussianNamesAreTextInMemoryAndUtf8OnDisk) {
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path("data"))) ++files;
   EXPECT_EQ(files, 4);  // one, two, Зимние слова and Словарь зимних с: nothing under a mangled name
   b.host.dialog_answers = {folder.Path("data/日記.dct")};
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, W("Словарь зимних с.dct"));
 }
 
 TEST_F(DictionaryButtons, DecliningToReplaceAndThenCancellingLeavesTheOtherFileAlone) {
-  Click(Button::SpeedButton17);  // one.dct in memory
+  Click(Button::EditDictionary);  // one.dct in memory
   b.host.dialog_answers = {folder.Path("data/two.dct")};
   b.host.confirm_answers = {false};
   const std::string two = Data("two.dct");
-  OpenPanel2();
-  Click(Button::SpeedButton18);  // declined, then the dialog shown again is cancelled
+  OpenSettings();
+  Click(Button::NewDictionary);  // declined, then the dialog shown again is cancelled
   ASSERT_EQ(b.host.dialogs.size(), 2u);
   // The words in memory are still one.dct's and keep its name, so a later edit cannot be
   // written over the file the user chose not to replace.
   EXPECT_EQ(b.state.dictionary.DictionaryName, "one.dct");
   E().fields.word = W("ЕЖ");
   E().Run(EditorAction::Add);
-  OpenPanel2();
-  Click(Button::SpeedButton14);  // writes the edit back, then cancelled
+  OpenSettings();
+  Click(Button::ChooseDictionary);  // writes the edit back, then cancelled
   EXPECT_EQ(Data("two.dct"), two);
   EXPECT_EQ(Data("one.dct"), DictionaryBytes({W("КОТ Зверь"), W("ДОМ Жилище"), W("СЛОН Великан"), W("ЕЖ ")}));
 }
@@ -327,26 +327,26 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   bytes.push_back(static_cast<char>(EndOfText));
   folder.Write("data/big.dct", bytes);
   b.state.dictionary.DictionaryName = "big.dct";
-  Click(Button::SpeedButton17);
+  Click(Button::EditDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 16384);
   EXPECT_EQ(b.host.informations,
             std::vector<std::string>{W("В словаре больше 16384 слов: загружены первые 16384, "
                                        "изменения в файл записаны не будут")});
   b.state.dictionary.DictionaryModified = 1;  // a change, as an edit or a build's requeue makes
 
-  OpenPanel2();
+  OpenSettings();
   b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   EXPECT_TRUE(b.host.errors.empty());
   EXPECT_TRUE(Data("big.dct") == bytes);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
 
-  OpenPanel2();
+  OpenSettings();
   b.host.dialog_answers.push_back(folder.Path("data/big.dct"));
-  Click(Button::SpeedButton14);
+  Click(Button::ChooseDictionary);
   ASSERT_EQ(b.state.dictionary.DictionaryCount, 16384);
   b.state.dictionary.DictionaryModified = 1;
-  EXPECT_TRUE(b.commands.FormClose());
+  EXPECT_TRUE(b.commands.Close());
   EXPECT_TRUE(b.host.errors.empty());
   EXPECT_TRUE(Data("big.dct") == bytes);
 }
@@ -356,18 +356,18 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   bool pressed = false;
   b.host.on_events = [&](long calls) {
     if (calls != 3) return;
-    Click(Button::SpeedButton14);
+    Click(Button::ChooseDictionary);
     E().fields.word = "x";
     E().Run(EditorAction::Add);
     E().Key(Key::F8);
     pressed = true;
   };
-  Click(Button::SpeedButton17);
+  Click(Button::EditDictionary);
   b.host.on_events = nullptr;
   ASSERT_TRUE(pressed);
   const int requests = Shown(SecondaryWindow::Editor);
   b.state.puzzle.FillRunning = 1;
-  for (Button button : {Button::SpeedButton14, Button::SpeedButton15, Button::SpeedButton17, Button::SpeedButton18})
+  for (Button button : {Button::ChooseDictionary, Button::DictionaryStatistics, Button::EditDictionary, Button::NewDictionary})
     Click(button);
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(Shown(SecondaryWindow::Editor), requests);

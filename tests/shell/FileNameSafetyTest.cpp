@@ -60,12 +60,12 @@ TEST(FileNameSafety, ADictionaryNameThatIsAPathIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(b.host.errors, std::vector<std::string>{"Invalid filename"}) << name;
     EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
     EXPECT_EQ(b.state.dictionary.DictionaryCount, 0);
-    b.commands.ButtonClick(Button::SpeedButton17);  // the editor asks for a load too
+    b.commands.ButtonClick(Button::EditDictionary);  // the editor asks for a load too
     EXPECT_EQ(b.host.errors.size(), 2u);
 
     // Even a store that claims to be changed is not written anywhere under such a name.
     b.state.dictionary.DictionaryModified = 1;
-    EXPECT_TRUE(b.commands.FormClose());
+    EXPECT_TRUE(b.commands.Close());
     EXPECT_EQ(folder.Read("prog/gx.dat"), settings) << name;
     EXPECT_EQ(folder.Read("x.dct"), outside) << name;
     ASSERT_FALSE(b.host.errors.empty());
@@ -102,9 +102,9 @@ TEST(FileNameSafety, DialogPathsEndingInAFolderAreRefused) {
   PlayBench b;
   b.state.settings.ProgramDir = folder.Dir();
   b.state.dictionary.DictionaryName = "ru.dct";
-  b.commands.ButtonClick(Button::SpeedButton13);
+  b.commands.ButtonClick(Button::OpenSettings);
   b.host.dialog_answers.push_back(folder.Path("data") + "/..");
-  b.commands.ButtonClick(Button::SpeedButton14);
+  b.commands.ButtonClick(Button::ChooseDictionary);
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"Invalid filename"});
   EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
   EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);

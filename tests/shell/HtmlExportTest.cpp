@@ -120,7 +120,7 @@ TEST_F(Export, PictureShowsTheEmptyGridInsideTheBorderColour) {
 // Numbers below 100 show the last two of their three characters; 105 is written whole, just inside
 // its cell, so that no cell reads as the wrong clue.
 TEST_F(Export, LabelsAreTheNumbersInRedOnWhiteAndThreeDigitsStayWhole) {
-  bench.state.puzzle.Grid1.SetCell(0, 1, "105");
+  bench.state.puzzle.Clues.SetCell(0, 1, "105");
   MemoryCanvas canvas(336, 336);
   DrawExportPicture(bench.state.puzzle, bench.state.settings.Colors, canvas, 336, 336);
   EXPECT_FALSE(canvas.TextAtCell(2, 4));
@@ -136,7 +136,7 @@ TEST_F(Export, LabelsAreTheNumbersInRedOnWhiteAndThreeDigitsStayWhole) {
 }
 
 TEST_F(Export, UnnumberedPageIsFramedByTheTemplatesAndOpened) {
-  bench.state.puzzle.Grid1.SetCell(1, 0, W(" зверь"));
+  bench.state.puzzle.Clues.SetCell(1, 0, W(" зверь"));
   HtmlExportCommand(bench.state, host, 337, 337);
   HtmlExportCommand(bench.state, host, 337, 337);
   ASSERT_TRUE(host.errors.empty());
@@ -220,7 +220,7 @@ TEST_F(Export, PrintAndExportCarryThePuzzlesOwnTitle) {
 // Markup characters of a file name or a clue are written as entities, never cut in half.
 TEST_F(Export, CaptionAndCluesAreEscaped) {
   bench.state.PuzzleTitle = W("Кроссворд из файла a<b&\"c.gx 4 сл");
-  bench.state.puzzle.Grid1.SetCell(1, 1, W(" дом & <сад> \"у\""));
+  bench.state.puzzle.Clues.SetCell(1, 1, W(" дом & <сад> \"у\""));
   Run();
   std::vector<std::string> lines = Lines(Page());
   EXPECT_EQ(lines[3], W("Кроссворд из файла a&lt;b&amp;&quot;c.gx 4 сл"));
@@ -277,12 +277,12 @@ TEST_F(Export, MissingTemplatesStopTheCommandWithoutOpeningThePage) {
 }
 
 TEST_F(Export, NothingHappensWithoutCluesOrWithoutAPicture) {
-  bench.state.puzzle.Grid1.SetCell(1, 0, "");
+  bench.state.puzzle.Clues.SetCell(1, 0, "");
   Run();
   EXPECT_EQ(host.informations, std::vector<std::string>{W("Кроссворд не готов")});
   EXPECT_EQ(PicFiles(), 2);  // only the templates
 
-  bench.state.puzzle.Grid1.SetCell(1, 0, W(" зверь"));
+  bench.state.puzzle.Clues.SetCell(1, 0, W(" зверь"));
   host.pictures_possible = false;
   Run();
   EXPECT_EQ(host.errors.size(), 1u);

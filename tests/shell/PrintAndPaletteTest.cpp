@@ -171,7 +171,7 @@ TEST_F(PrintedPage, RevealedAnswersStandBeforeTheClueJoinedByAHyphen) {
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1  зверь"));
   bench.state.puzzle.AnswersShown = 1;
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1 КОТ- зверь"));
-  bench.state.puzzle.Grid1.SetCell(1, 2, std::string(300, 'x'));
+  bench.state.puzzle.Clues.SetCell(1, 2, std::string(300, 'x'));
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 2).size(), 255u);
 }
 
@@ -323,10 +323,10 @@ TEST(OutputButtons, PrintPaletteAndExportButtonsReachTheirCommands) {
   SeededRandom random{1};
   CommandCore commands("/prog", host, canvas, random);
 
-  commands.ButtonClick(Button::SpeedButton9);
+  commands.ButtonClick(Button::Palette);
   EXPECT_EQ(commands.State().window.ShowRequestsOf(SecondaryWindow::Palette), 1);
-  commands.ButtonClick(Button::SpeedButton5);
-  commands.ButtonClick(Button::SpeedButton11);
+  commands.ButtonClick(Button::Print);
+  commands.ButtonClick(Button::HtmlExport);
   EXPECT_EQ(host.informations, std::vector<std::string>(2, W("Кроссворд не готов")));
   EXPECT_EQ(host.print_dialogs, 0);
   EXPECT_EQ(host.pictures_made, 0);

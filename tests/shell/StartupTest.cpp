@@ -45,13 +45,13 @@ TEST(Startup, APuzzleNamedAtStartIsOpenedInsteadOfTheHighestOne) {
 
   test::PlayBench named;
   named.state.settings.ProgramDir = folder.Dir();
-  named.commands.FormCreate({}, elsewhere.Path("мой.gx"));
+  named.commands.Start({}, elsewhere.Path("мой.gx"));
   test::PlayBench missing;
   missing.state.settings.ProgramDir = folder.Dir();
-  missing.commands.FormCreate({}, elsewhere.Path("нет.gx"));
+  missing.commands.Start({}, elsewhere.Path("нет.gx"));
   test::PlayBench folder_named;
   folder_named.state.settings.ProgramDir = folder.Dir();
-  folder_named.commands.FormCreate({}, elsewhere.Dir());
+  folder_named.commands.Start({}, elsewhere.Dir());
 
   EXPECT_EQ(named.host.errors, std::vector<std::string>{});
   EXPECT_EQ(named.state.window.Caption, test::W("Кроссворд из файла мой.gx 2 сл"));
@@ -78,7 +78,7 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
 
   test::PlayBench b;
   b.state.settings.ProgramDir = folder.Dir();
-  b.commands.FormCreate([] { return std::optional<PrinterResolution>{}; });
+  b.commands.Start([] { return std::optional<PrinterResolution>{}; });
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"Read beyond end of file: " + folder.Path("gx.dat")});
   const Settings defaults = DefaultSettings();
   EXPECT_EQ(b.state.settings.Score, defaults.Score);
@@ -89,10 +89,10 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
   // The start went on: the puzzle was looked for, the printer measured, the fields filled.
   EXPECT_EQ(b.host.informations, std::vector<std::string>{test::W("Нет файла 0.gx")});
   EXPECT_EQ(b.state.settings.PrinterDpiX, 300);
-  EXPECT_EQ(b.state.window.ComboBox2Text, std::to_string(defaults.MaxFillAttempts));
+  EXPECT_EQ(b.state.window.FillAttemptsText, std::to_string(defaults.MaxFillAttempts));
   EXPECT_EQ(folder.Read("gx.dat"), damaged);  // nothing is written while the program runs
 
-  EXPECT_TRUE(b.commands.FormClose());
+  EXPECT_TRUE(b.commands.Close());
   EXPECT_EQ(folder.Read("gx.dat.bad"), damaged);
   Settings read_back;
   DictionaryNameText name;
@@ -104,7 +104,7 @@ TEST(Startup, ADamagedSettingsFileIsKeptAsideAndTheProgramRunsOnDefaults) {
 
   // The next close has a sound file to replace and leaves the kept one alone.
   folder.Write("gx.dat.bad", "kept");
-  EXPECT_TRUE(b.commands.FormClose());
+  EXPECT_TRUE(b.commands.Close());
   EXPECT_EQ(folder.Read("gx.dat.bad"), "kept");
 }
 

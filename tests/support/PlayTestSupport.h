@@ -170,22 +170,22 @@ struct PlayBench {
     p.SlotLength[k] = static_cast<std::uint8_t>(length);
     p.SlotVertical[k] = down ? 1 : 0;
     p.SlotAnswer[k] = answer;
-    p.Grid1.SetCell(0, k - 1, FormatClueNumber(k));
-    p.Grid1.SetCell(1, k - 1, clue);
+    p.Clues.SetCell(0, k - 1, FormatClueNumber(k));
+    p.Clues.SetCell(1, k - 1, clue);
     for (int t = 0; t < length; ++t) {
       p.SetMask(p.SlotCellX(k, t), p.SlotCellY(k, t), GridCell);
       if (static_cast<std::size_t>(t) < answer.size()) p.SetLetter(p.SlotCellX(k, t), p.SlotCellY(k, t), answer[t]);
     }
     if (!down) p.AcrossCount = static_cast<std::uint8_t>(k);
-    p.Grid1.SetRowCount(p.SlotCount);
+    p.Clues.SetRowCount(p.SlotCount);
     return k;
   }
 
   // A finished crossword being solved, with slot `current` selected.
   void StartSolving(int current = 1) {
     state.puzzle.PlayActive = 1;
-    state.puzzle.Grid1.SetCurrentRow(current == 1 ? 1 : 0);  // force a row change
-    commands.Grid1RowChanged(current - 1);
+    state.puzzle.Clues.SetCurrentRow(current == 1 ? 1 : 0);  // force a row change
+    commands.ClueChosen(current - 1);
   }
 
   ScriptedHost host;
