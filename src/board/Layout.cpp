@@ -53,7 +53,7 @@ std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
   l.progress_bar = {16, h - 92, w - 32, 18};
   l.clue_line_top = h - 94;
   l.tally_top = l.status_strip.top + 2;
-  l.right_bar_left = w - 170;
+  l.right_bar_left = w - RightBarWidth - 8;
   l.settings_panel_left = w - 354;
   l.logo_left = LeftBarWidth + 14;
   const int d = l.paint.width - RewardSide;  // the reward picture is centred over the board

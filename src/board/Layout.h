@@ -22,7 +22,7 @@ struct Box {
 constexpr int PaintLeft = 8;
 constexpr int PaintTop = 8;
 constexpr int LeftBarWidth = 161;
-constexpr int RightBarWidth = 162;
+constexpr int RightBarWidth = 188;
 constexpr int SettingsPanelWidth = 346;
 constexpr int RewardSide = 273;
 constexpr int MinBoardCells = 19;

@@ -1,8 +1,9 @@
-// gridlex-cli export GX: a puzzle file as ipuz, PDF, HTML page with its picture, GIF picture or
-// text.
+// gridlex-cli export GX: a puzzle file as ipuz, PDF, HTML page with its picture, a page to solve
+// in a browser, GIF picture or text.
 
 #include <memory>
 
+#include "base/Cp1251.h"
 #include "base/FileIo.h"
 #include "cli/CliCommands.h"
 #include "cli/CliDrawn.h"
@@ -12,12 +13,13 @@
 #include "cli/DefaultProgramFolder.h"
 #include "cli/FilePlan.h"
 #include "shell/HtmlExport.h"
+#include "shell/PlayablePage.h"
 
 namespace gx::cli {
 
 namespace {
 
-const char* const kOutputs[] = {"--ipuz", "--pdf", "--html", "--gif", "--text"};
+const char* const kOutputs[] = {"--ipuz", "--pdf", "--html", "--html-play", "--gif", "--text"};
 
 struct ExportRequest {
   std::string source;
@@ -34,19 +36,19 @@ std::string ChosenOutput(const Arguments& arguments) {
   for (const char* output : kOutputs) {
     if (!arguments.Has(output)) continue;
     if (!chosen.empty()) {
-      throw UsageError{"give one of --ipuz, --pdf, --html, --gif and --text, not " + chosen + " and " + output};
+      throw UsageError{"give one of --ipuz, --pdf, --html, --html-play, --gif and --text, not " + chosen + " and " + output};
     }
     chosen = output;
   }
   if (chosen.empty()) {
-    throw UsageError{"export needs one of --ipuz FILE, --pdf FILE, --html DIR, --gif FILE and --text"};
+    throw UsageError{"export needs one of --ipuz FILE, --pdf FILE, --html DIR, --html-play FILE, --gif FILE and --text"};
   }
   return chosen;
 }
 
 ExportRequest ParseExport(const std::vector<std::string>& args) {
   Arguments arguments(args,
-                      {{"--ipuz", true}, {"--pdf", true}, {"--html", true}, {"--gif", true}, {"--text", false},
+                      {{"--ipuz", true}, {"--pdf", true}, {"--html", true}, {"--html-play", true}, {"--gif", true}, {"--text", false},
                        {"--answers", false}, {"--key", false}, {"--program-dir", true}, {"--force", false}},
                       1, 1);
   ExportRequest request;
@@ -115,6 +117,15 @@ void ExportHtml(Puzzle& puzzle, const ExportRequest& request) {
   WriteOutputOrFail(page_path, files.page, request.force);
 }
 
+// The page to solve in a browser, titled as the window titles the puzzle.
+void ExportPlayablePage(const Puzzle& puzzle, const ExportRequest& request) {
+  CheckReady(puzzle, request.source);
+  CheckTargetFree(request);
+  const PlayablePage page = WritePlayablePage(puzzle, Cp1251ToUtf8(PuzzleTitleOf(puzzle, request.source)));
+  if (!page.faults.empty()) Refuse(request.source, page.faults);
+  WriteTarget(request, page.html);
+}
+
 void ExportGif(Puzzle& puzzle, const ExportRequest& request) {
   CheckReady(puzzle, request.source);
   CheckTargetFree(request);
@@ -153,6 +164,8 @@ int RunExportPuzzle(const std::vector<std::string>& args) {
     ExportPdf(*puzzle, request);
   } else if (request.output == "--html") {
     ExportHtml(*puzzle, request);
+  } else if (request.output == "--html-play") {
+    ExportPlayablePage(*puzzle, request);
   } else {
     ExportGif(*puzzle, request);
   }

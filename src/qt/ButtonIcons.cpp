@@ -128,6 +128,12 @@ void Draw(QPainter& p, ButtonIcon icon) {
       Sheet(p);
       Text(p, QStringLiteral("</>"), 8);
       break;
+    case ButtonIcon::PlayablePage:  // a page with a corner of a grid
+      Sheet(p);
+      Grid(p, 5, 4, 2, 4);
+      p.setPen(QPen(QColor(0, 90, 200), 2));
+      p.drawLine(6, 15, 14, 15);
+      break;
     case ButtonIcon::ClosePanel:
       p.setPen(QPen(Ink, 2));
       p.drawLine(6, 6, 14, 14);

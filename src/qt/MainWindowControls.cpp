@@ -81,7 +81,8 @@ void TForm1::BuildControls() {
                                {edit1_, check_box2_}, {check_box2_, check_box3_}, {check_box3_, check_box1_}})
     setTabOrder(first, second);
 
-  image1_ = MakeLabel(this, "Image1", QString(), LeftBarWidth + 14, DesignHeight - 66, 170, 44);
+  // Narrower than the gap between the button panels, which it must not overlap.
+  image1_ = MakeLabel(this, "Image1", QString(), LeftBarWidth + 14, DesignHeight - 66, 150, 44);
   image1_->setPixmap(MakeLogo(60, 40));
   label8_ = MakeLabel(this, "Label8", QStringLiteral("Gridlex " GRIDLEX_VERSION), LeftBarWidth + 14, DesignHeight - 20, 120, 14);
   // The settings panel is laid over the picture and the version label; it must cover them when it opens,
@@ -125,13 +126,15 @@ void TForm1::BuildPanel3() {
 }
 
 void TForm1::BuildPanel1() {
-  panel1_ = MakePanel(this, "Panel1", DesignWidth - 170, 162);
+  panel1_ = MakePanel(this, "Panel1", DesignWidth - RightBarWidth - 8, RightBarWidth);
   int left = 3;
   auto next = [&left] { const int at = left; left += ButtonSide + 1; return at; };
   AddButton(panel1_, Button::ShowAnswers, static_cast<int>(ButtonIcon::Answers), "Открыть/закрыть (F9)", next(), 4);
   AddButton(panel1_, Button::OpenSettings, static_cast<int>(ButtonIcon::Settings), "Настройки, словари", next(), 4);
   AddButton(panel1_, Button::Print, static_cast<int>(ButtonIcon::Print), "Печатать", next(), 4);
   AddButton(panel1_, Button::HtmlExport, static_cast<int>(ButtonIcon::Html), "В формате HTML", next(), 4);
+  AddButton(panel1_, Button::PlayablePage, static_cast<int>(ButtonIcon::PlayablePage),
+            "Страница для решения в браузере (F11)", next(), 4);
   AddButton(panel1_, Button::RefillOrStop, static_cast<int>(ButtonIcon::Refill), "Заново заполнить / стоп (F7)",
             next(), 4);
   AddButton(panel1_, Button::Tally, static_cast<int>(ButtonIcon::Tally), "Подвести итог (Enter)", next(), 4);

@@ -147,6 +147,7 @@ void CommandCore::ButtonClick(Button button) {
       case Button::Print: output_.Print(); break;
       case Button::Palette: output_.Palette(); break;
       case Button::HtmlExport: output_.HtmlExport(); break;
+      case Button::PlayablePage: output_.PlayablePage(); break;
       default: break;
     }
   });

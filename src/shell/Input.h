@@ -41,6 +41,7 @@ enum class Button : std::uint8_t {
   RefillOrStop,
   EditDictionary,
   NewDictionary,
+  PlayablePage,  // a page to solve in a browser
 };
 
 // The check boxes of the settings panel.

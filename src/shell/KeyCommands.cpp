@@ -14,6 +14,7 @@ void KeyCommands::Run(Key key) {
     case Key::F8: parts_.editor.ClearBoard(); break;
     case Key::F9: parts_.tally.ShowAnswersCommand(); break;
     case Key::F10: builds_.Lattice(); break;
+    case Key::F11: output_.PlayablePage(); break;
     case Key::F12: parts_.selection.FillEntriesFromAnswers(); break;
     case Key::Delete: parts_.selection.EraseCurrentEntry(); break;
     default: break;

@@ -2,6 +2,7 @@
 
 #include "shell/Help.h"
 #include "shell/HtmlExport.h"
+#include "shell/PlayablePageCommand.h"
 #include "shell/PrintLayout.h"
 
 namespace gx {
@@ -13,6 +14,8 @@ void OutputCommands::Print() { PrintCommand(parts_.state, parts_.host); }
 void OutputCommands::HtmlExport() {
   HtmlExportCommand(parts_.state, parts_.host, parts_.board.PaintWidth(), parts_.board.PaintHeight());
 }
+
+void OutputCommands::PlayablePage() { PlayablePageCommand(parts_.state, parts_.host); }
 
 void OutputCommands::Palette() { parts_.state.window.RequestShow(SecondaryWindow::Palette); }
 

@@ -13,6 +13,7 @@ class OutputCommands {
   void Help();        // also F1
   void Print();
   void HtmlExport();
+  void PlayablePage();  // also F11: a page to solve in a browser
   void Palette();     // the palette window is asked for
 
  private:

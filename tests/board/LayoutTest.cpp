@@ -19,7 +19,7 @@ TEST(LayoutWindow, DesignSizeGivesTwentyOneCellsAndPlacesTheNeighbours) {
   EXPECT_EQ(l->reward_left, 39);
   EXPECT_EQ(l->reward_top, 39);
   EXPECT_EQ(l->panels_top, 385);
-  EXPECT_EQ(l->right_bar_left, 358);
+  EXPECT_EQ(l->right_bar_left, 332);
   EXPECT_EQ(l->settings_panel_left, 174);
   EXPECT_EQ(l->logo_left, 175);
   EXPECT_EQ(l->version_top, 431);

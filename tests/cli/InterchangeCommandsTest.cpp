@@ -154,7 +154,41 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
   EXPECT_EQ(RunCli({"export", unfinished, "--pdf", f.Path("u.pdf"), "--key", "--answers"}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--ipuz", f.Path("u.ipuz"), "--program-dir", "."}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", unfinished, "--text", "--force"}).exit_code, 2);
+  for (const char* option : {"--answers", "--key"}) {
+    EXPECT_EQ(RunCli({"export", unfinished, "--html-play", f.Path("u.html"), option}).exit_code, 2) << option;
+  }
+  EXPECT_EQ(RunCli({"export", unfinished, "--html-play", f.Path("u.html"), "--program-dir", "."}).exit_code, 2);
+  r = RunCli({"export", unfinished, "--html-play", f.Path("u.html")});
+  EXPECT_EQ(r.exit_code, 1);
   EXPECT_FALSE(f.Exists("u.ipuz"));
+  EXPECT_FALSE(f.Exists("u.html"));
+}
+
+// The page to solve in a browser lists every clue and is written as every output is: never over
+// a file without --force, or to standard output.
+TEST(CliInterchange, APageToSolveListsEveryClueAndReplacesNothingUnasked) {
+  Folder f;
+  const std::string gx = Delivered("data/1.gx");
+  const std::string page = f.Path("play.html");
+  CliResult r = RunCli({"export", gx, "--html-play", page});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  const std::string html = f.Read("play.html");
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+  std::size_t clues = 0;
+  for (std::size_t at = html.find("<li data-slot="); at != std::string::npos; at = html.find("<li data-slot=", at + 1)) {
+    ++clues;
+  }
+  EXPECT_EQ(clues, 56u);
+  EXPECT_NE(html.find("<title>Кроссворд из файла 1.gx 56 сл</title>"), std::string::npos);
+
+  f.Write("play.html", "kept");
+  r = RunCli({"export", gx, "--html-play", page});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "gridlex-cli: " + page + " is already there; give --force to replace it\n");
+  EXPECT_EQ(f.Read("play.html"), "kept");
+  r = RunCli({"export", gx, "--html-play", "-"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, html);
 }
 
 // Names and keys from outside reach the terminal only as safe text, and what export writes from

@@ -129,6 +129,7 @@ TEST(CliOutputSafety, OutputsThatAreOneFileWithAnotherOutputOrAnInputAreRefusedN
        "--dict-out " + f.Path("o/2.gx"), "the series' file " + f.Path("o/2.gx")},
       {{"fill", grid, dct, "--dict-out", grid}, "GRID " + grid, "--dict-out " + grid},
       {{"export", gx, "--ipuz", gx, "--force"}, "GX " + gx, "--ipuz " + gx},
+      {{"export", gx, "--html-play", f.Path("sub/../a.gx"), "--force"}, "GX " + gx, "--html-play " + f.Path("sub/../a.gx")},
       {{"export", gx, "--gif", f.Path("sub/hard.gx"), "--force"}, "GX " + gx, "--gif " + f.Path("sub/hard.gx")},
       {{"import-ipuz", f.Path("sub/hard.gx"), gx, "--force"}, "FILE.ipuz " + f.Path("sub/hard.gx"), "OUT.gx " + gx},
       {{"dict", "import", text, text}, "TEXT " + text, "DCT " + text},

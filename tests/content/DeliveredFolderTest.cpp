@@ -191,13 +191,13 @@ TEST(DeliveredPages, HelpPagesDeclareTheirCodePageAndCoverEveryKey) {
   std::string main_page = ReadDeliveredFile("pic/gx.htm");
   for (const char* page : {"pic/gx.htm", "pic/gx1.htm", "pic/gx2.htm", "rek/r200.htm"})
     EXPECT_NE(ReadDeliveredFile(page).find(charset), std::string::npos) << page;
-  for (const char* key : {"F1<", "F2<", "F3<", "F4<", "F5<", "F6<", "F7<", "F8<", "F9<", "F10<", "F12<",
+  for (const char* key : {"F1<", "F2<", "F3<", "F4<", "F5<", "F6<", "F7<", "F8<", "F9<", "F10<", "F11<", "F12<",
                           "Delete<", "Esc<", "Enter<", "Backspace<"})
     EXPECT_NE(main_page.find(std::string("<kbd>") + key), std::string::npos) << key;
   // The hints are quoted as the buttons show them.
   for (const char* hint : {"Построение нового кроссворда / стоп (F5)", "Заново заполнить / стоп (F7)",
                            "Подвести итог (Enter)", "Открыть/закрыть (F9)", "Настройки, словари",
-                           "В формате HTML", "Печатать"})
+                           "В формате HTML", "Страница для решения в браузере (F11)", "Печатать"})
     EXPECT_NE(main_page.find(Utf8ToCp1251(hint)), std::string::npos) << hint;
   std::string editor_page = ReadDeliveredFile("pic/gx2.htm");
   for (const char* hint : {"Искать с начала (F5)", "Искать дальше (F6)", "Добавить (F2)", "Исправить (F4)",

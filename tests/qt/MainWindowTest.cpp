@@ -418,7 +418,7 @@ TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
   EXPECT_EQ(form->State().window.ClueLineText.size(), 102u);
   EXPECT_EQ(form->Paint()->width(), 336);
   EXPECT_EQ(form->Grid1()->width(), 800 - 344 - 16);
-  EXPECT_EQ(Child("Panel1")->x(), 630);
+  EXPECT_EQ(Child("Panel1")->x(), 800 - RightBarWidth - 8);
 }
 
 // The clue line and the clue list's tooltip show the whole clue, not the part the strip's width allows;
@@ -462,7 +462,7 @@ TEST_F(WindowLayoutTest, FunctionKeysReachTheCommandsUnlessEdit1HasTheFocus) {
 }
 
 TEST_F(WindowLayoutTest, EveryButtonHasAnIconAndAHint) {
-  for (int b = 0; b <= static_cast<int>(Button::NewDictionary); ++b) {
+  for (int b = 0; b <= static_cast<int>(Button::PlayablePage); ++b) {
     QToolButton* button = form->Button(static_cast<Button>(b));
     ASSERT_TRUE(button) << b + 1;
     EXPECT_FALSE(button->icon().isNull()) << b + 1;
