@@ -367,7 +367,7 @@ TEST_F(WindowLayoutTest, OpensWithTwentyOneCellsAndFollowsTheDesignSize) {
   EXPECT_EQ(form->Grid1()->geometry(), QRect(352, 8, 168, 336));
   EXPECT_EQ(form->Grid1()->columnWidth(1), 128);
   EXPECT_EQ(Child("Image2")->pos(), QPoint(39, 39));
-  EXPECT_EQ(Child("Panel1")->pos(), QPoint(358, 385));
+  EXPECT_EQ(Child("Panel1")->pos(), QPoint(332, 385));
   EXPECT_EQ(form->State().puzzle.BoardRows, 21);
 }
 
