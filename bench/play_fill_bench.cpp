@@ -96,7 +96,7 @@ struct DictionaryCopy {
   void Give(gx::DictionaryStore& store) const {
     std::memcpy(store.Buffer(), bytes.data(), bytes.size());
     store.DictionaryCount = count;
-    store.DictionaryLoaded = 1;
+    store.DictionaryLoaded = true;
   }
 };
 

@@ -121,10 +121,10 @@ int main(int argc, char** argv) {
   long resident_at_100 = 0, peak_at_100 = 0;
   const auto start = Clock::now();
   for (int build = 1; build <= builds; ++build) {
-    state->puzzle.GridModified = 0;
+    state->puzzle.GridModified = false;
     commands.KeyDown(gx::Key::F5);
     if (!host.errors.empty()) return Fail(build, host.errors.front().c_str());
-    const bool done = state->puzzle.PlayActive == 1 && state->puzzle.FillRunning == 0;
+    const bool done = state->puzzle.PlayActive == 1 && !state->puzzle.FillRunning;
     if (done) {
       ++complete;
       slots += state->puzzle.SlotCount;

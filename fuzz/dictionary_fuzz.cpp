@@ -16,9 +16,9 @@ void SetBefore(gx::DictionaryStore& store) {
   store.SetEntry(1, "old a");
   store.SetEntry(2, "old b");
   store.DictionaryCount = 2;
-  store.DictionaryLoaded = 1;
-  store.DictionaryModified = 1;
-  store.DictionaryPartial = 0;
+  store.DictionaryLoaded = true;
+  store.DictionaryModified = true;
+  store.DictionaryPartial = false;
 }
 
 }  // namespace
@@ -34,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DictionaryLoadResult result = LoadDictionary(*store, Scratch().Write("d.dct", data, size), progress, host);
   if (result.error) {
     FUZZ_CHECK(store->DictionaryCount == 2 && store->Entry(1) == "old a" && store->Entry(2) == "old b");
-    FUZZ_CHECK(store->DictionaryLoaded == 1 && store->DictionaryModified == 0 && store->DictionaryPartial == 0);
+    FUZZ_CHECK(store->DictionaryLoaded && !store->DictionaryModified && !store->DictionaryPartial);
     return 0;
   }
   FUZZ_CHECK(store->DictionaryCount == result.count && result.count <= DictionaryStore::Capacity);
-  FUZZ_CHECK(store->DictionaryLoaded == 1 && store->DictionaryModified == 0);
-  FUZZ_CHECK(store->DictionaryPartial == (result.cut_to_capacity ? 1 : 0));
+  FUZZ_CHECK(store->DictionaryLoaded && !store->DictionaryModified);
+  FUZZ_CHECK(store->DictionaryPartial == result.cut_to_capacity);
   FUZZ_CHECK(!result.cut_to_capacity || result.count == DictionaryStore::Capacity);
   FUZZ_CHECK((result.count < SmallDictionaryLimit) == (result.notices.size() == (result.cut_to_capacity ? 2u : 1u)));
   for (int e = 1; e <= store->DictionaryCount; ++e) {

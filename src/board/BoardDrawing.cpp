@@ -134,7 +134,7 @@ void BoardDrawing::DrawAnswers() {
 }
 
 void BoardDrawing::DrawHighlight() {
-  if (puzzle_.FillRunning == 1) return;
+  if (puzzle_.FillRunning) return;
   const int k = puzzle_.Clues.CurrentRow() + 1;
   puzzle_.CurrentWordX = puzzle_.SlotX[k];
   puzzle_.CurrentWordY = puzzle_.SlotY[k];
@@ -159,12 +159,12 @@ void BoardDrawing::RedrawBoard() {
   DrawEmptyBoard();
   // While a grid is drawn, cells that belong to no slot yet are part of it too: a repaint must not
   // make the user's strokes vanish from view while they stay in the grid.
-  if (puzzle_.PlayActive == 0 && puzzle_.AnswersShown != 1) DrawGridCells();
+  if (puzzle_.PlayActive == 0 && !puzzle_.AnswersShown) DrawGridCells();
   if (puzzle_.SlotCount > 0) {
     DrawWordsAndNumbers();
-    if (puzzle_.AnswersShown == 1) DrawAnswers();
+    if (puzzle_.AnswersShown) DrawAnswers();
   }
-  if (puzzle_.AnswersShown != 1 && puzzle_.PlayActive != 0) {
+  if (!puzzle_.AnswersShown && puzzle_.PlayActive != 0) {
     DrawEntries();
     if (puzzle_.PlayActive == 1) DrawHighlight();
   }
@@ -174,7 +174,7 @@ void BoardDrawing::RedrawBoard() {
 void BoardDrawing::RefreshWords() {
   if (puzzle_.SlotCount > 0 && puzzle_.PlayActive == 1) DrawWordsAndNumbers();
   DrawEntries();
-  if (puzzle_.AnswersShown == 0 && puzzle_.PlayActive == 1) DrawHighlight();
+  if (!puzzle_.AnswersShown && puzzle_.PlayActive == 1) DrawHighlight();
 }
 
 void BoardDrawing::DrawFillProgress() {
@@ -185,7 +185,7 @@ void BoardDrawing::DrawFillProgress() {
 }
 
 void BoardDrawing::Repaint() {
-  if (puzzle_.FillRunning == 1) {
+  if (puzzle_.FillRunning) {
     DrawEmptyBoard();
     DrawFillProgress();
   } else {

@@ -27,14 +27,14 @@ std::array<CellPos, 8> SymmetryImages(int x, int y, int width, int height) {
 }
 
 void Editor::BeginStroke(int x, int y) {
-  puzzle_.DragActive = 1;
-  click_only_ = puzzle_.PlayActive != 0 || puzzle_.AnswersShown == 1;
+  puzzle_.DragActive = true;
+  click_only_ = puzzle_.PlayActive != 0 || puzzle_.AnswersShown;
   press_x_ = x;
   press_y_ = y;
 }
 
 void Editor::MouseMove(int x, int y) {
-  if (puzzle_.FillRunning == 1 || puzzle_.DragActive == 0) return;
+  if (puzzle_.FillRunning || !puzzle_.DragActive) return;
   if (click_only_) {
     if (CellAtPixel(x, y) == CellAtPixel(press_x_, press_y_)) return;
     click_only_ = false;
@@ -44,11 +44,11 @@ void Editor::MouseMove(int x, int y) {
 }
 
 void Editor::PaintAt(int x, int y) {
-  puzzle_.GridModified = 1;
-  if (puzzle_.EraserOn == 1) {
-    puzzle_.EraserDrew = 1;
+  puzzle_.GridModified = true;
+  if (puzzle_.EraserOn) {
+    puzzle_.EraserDrew = true;
   } else {
-    puzzle_.PencilDrew = 1;
+    puzzle_.PencilDrew = true;
   }
   static const std::string kModifying = Utf8ToCp1251("Модификация сетки");
   window_.Caption = kModifying;
@@ -63,8 +63,8 @@ void Editor::PaintAt(int x, int y) {
   } else if (cell.x > cols / 2 || cell.y > rows / 2) {
     // Strokes are drawn in the top-left quadrant (middle row and column included); the rest of
     // the board follows by symmetry, so a move elsewhere undoes the stroke's change marks.
-    puzzle_.PencilDrew = 0;
-    puzzle_.EraserDrew = 0;
+    puzzle_.PencilDrew = false;
+    puzzle_.EraserDrew = false;
     return;
   }
   PaintImages(cell, kaleidoscope);
@@ -75,13 +75,13 @@ void Editor::PaintImages(CellPos cell, bool kaleidoscope) {
   const int count = kaleidoscope ? 8 : 1;
   Canvas& canvas = board_.GetCanvas();
   // Both can hold when the tool was switched during the stroke; the eraser then wins.
-  if (puzzle_.PencilDrew == 1) {
+  if (puzzle_.PencilDrew) {
     canvas.SetBrushColor(settings_.Colors.WordCellColor);
     puzzle_.SetMask(cell.x, cell.y, GridCell);
     puzzle_.SetLetter(cell.x, cell.y, PaintedMark);
     for (int i = 1; i < count; ++i) puzzle_.SetMask(images[i].x, images[i].y, GridCell);
   }
-  if (puzzle_.EraserDrew == 1) {
+  if (puzzle_.EraserDrew) {
     canvas.SetBrushColor(Black);
     for (int i = 0; i < count; ++i) {
       puzzle_.SetMask(images[i].x, images[i].y, Background);
@@ -92,16 +92,16 @@ void Editor::PaintImages(CellPos cell, bool kaleidoscope) {
 }
 
 void Editor::MouseUp() {
-  if (puzzle_.FillRunning == 1) return;
-  puzzle_.DragActive = 0;
-  if (puzzle_.PencilDrew == 1 || puzzle_.EraserDrew == 1) {
+  if (puzzle_.FillRunning) return;
+  puzzle_.DragActive = false;
+  if (puzzle_.PencilDrew || puzzle_.EraserDrew) {
     // The numbers of the new slots appear with the next repaint; their clues are empty, and so is
     // the clue line, which showed a clue of the slots before.
     ClassifyCells(puzzle_);
     ExtractSlots(puzzle_);
     window_.ClueLineText.clear();
-    puzzle_.PencilDrew = 0;
-    puzzle_.EraserDrew = 0;
+    puzzle_.PencilDrew = false;
+    puzzle_.EraserDrew = false;
   }
 }
 
@@ -112,17 +112,17 @@ std::string_view Editor::EraserHint(bool eraser_on) {
 }
 
 void Editor::ToggleEraser() {
-  puzzle_.EraserOn = static_cast<std::uint8_t>(1 - puzzle_.EraserOn);
-  window_.EraserButtonHint = std::string(EraserHint(puzzle_.EraserOn == 1));
+  puzzle_.EraserOn = !puzzle_.EraserOn;
+  window_.EraserButtonHint = std::string(EraserHint(puzzle_.EraserOn));
 }
 
 void Editor::ClearBoard() {
-  if (puzzle_.FillRunning == 1) return;
+  if (puzzle_.FillRunning) return;
   // Emptied first, so that the board goes back to the size the window offers.
   puzzle_.ResetBoard();
   board_.DrawEmptyBoard();
   window_.ClueLineText.clear();
-  puzzle_.GridModified = 1;
+  puzzle_.GridModified = true;
   static const std::string kClear = Utf8ToCp1251("Чисто поле");
   window_.Caption = kClear;
 

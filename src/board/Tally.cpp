@@ -74,13 +74,13 @@ void Tally::TallyCommand() {
     host_.Pause(kPauseMilliseconds);
     return;
   }
-  if (puzzle_.RewardShown != 1) Reward();
+  if (!puzzle_.RewardShown) Reward();
 }
 
 void Tally::Reward() {
   settings_.Score = static_cast<std::uint16_t>(std::min<int>(settings_.Score + puzzle_.SlotCount / 10, kMaxScore));
   window_.ScoreText = ScoreText(settings_.Score);
-  puzzle_.RewardShown = 1;
+  puzzle_.RewardShown = true;
   ++settings_.RewardPictureNo;
   if (settings_.RewardPictureNo > kRewardPictures) settings_.RewardPictureNo = 1;
 
@@ -96,8 +96,8 @@ void Tally::ShowAnswersCommand() {
     host_.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
     return;
   }
-  if (puzzle_.AnswersShown == 1) {
-    puzzle_.AnswersShown = 0;
+  if (puzzle_.AnswersShown) {
+    puzzle_.AnswersShown = false;
   } else {
     // Nine tenths guessed reveals for free; 10 g < 9 n is the exact form of g / n < 0.9.
     if (10 * GuessedCount(puzzle_) < 9 * puzzle_.SlotCount) {
@@ -105,9 +105,9 @@ void Tally::ShowAnswersCommand() {
       --settings_.Score;
       window_.ScoreText = ScoreText(settings_.Score);
     }
-    puzzle_.AnswersShown = 1;
+    puzzle_.AnswersShown = true;
   }
-  if (puzzle_.AnswersShown == 1) {
+  if (puzzle_.AnswersShown) {
     puzzle_.PlayActive = 0;
     board_.DrawAnswers();
   } else {

@@ -43,7 +43,7 @@ void WordSelection::SelectFromList() {
   const int row = puzzle_.Clues.CurrentRow();
   ShowClueLine(row);
   // Outside the solving state, and while the answers are shown, only the clue line changes.
-  if (puzzle_.AnswersShown == 1 || puzzle_.PlayActive == 0) return;
+  if (puzzle_.AnswersShown || puzzle_.PlayActive == 0) return;
   ResetCursor(row + 1);
   media_.ShowWordMedia();
   board_.RefreshWords();

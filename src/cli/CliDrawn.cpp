@@ -83,7 +83,7 @@ std::string PuzzlePdf(const Puzzle& puzzle, const Settings& settings, const std:
   print_settings.PrinterDpiY = kPdfDpi;
   PrintedPuzzle questions(puzzle, print_settings, title);
   auto solved = std::make_unique<Puzzle>(puzzle);
-  solved->AnswersShown = 1;
+  solved->AnswersShown = true;
   PrintedPuzzle solutions(*solved, print_settings, title);
   std::vector<PrintDocument*> documents = {&questions};
   if (answers) documents.push_back(&solutions);
@@ -102,8 +102,8 @@ std::string KeyPdf(const Puzzle& puzzle, const Settings& settings, const std::st
 HtmlFiles PuzzleHtml(Puzzle& puzzle, const ExportFolder& folder, const std::string& title, const std::string& number,
                      bool answers) {
   const int side = PictureSide(FitBoard(puzzle));
-  const std::uint8_t shown = puzzle.AnswersShown;
-  puzzle.AnswersShown = answers ? 1 : 0;
+  const bool shown = puzzle.AnswersShown;
+  puzzle.AnswersShown = answers;
   const ExportPage page = MakeExportPage(puzzle, title, folder.pic_folder, number, side, side);
   puzzle.AnswersShown = shown;
   if (page.start_error) throw IoFailure{page.start_error, JoinPath(folder.pic_folder, "b0")};

@@ -139,7 +139,7 @@ void LoadDictionaryOrFail(const std::string& path, DictionaryStore& store) {
 
 void WriteDictionaryOrFail(const DictionaryStore& store, const std::string& path) {
   // The entries past the store's size are not in memory: written out, they would be lost.
-  if (store.DictionaryPartial == 1) {
+  if (store.DictionaryPartial) {
     throw CommandFailure{ExitIoError, "the dictionary did not load whole: " + path + " not written"};
   }
   Progress unseen;

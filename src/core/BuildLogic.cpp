@@ -81,8 +81,8 @@ FillOutcome FillAndRequeue(FillRun& run) {
   } else {
     RequeueUsedWords(p, run.dictionary);
   }
-  if (p.PlacedCount < p.SlotCount && p.FillRunning == 1) p.FillRunning = 0;
-  outcome.complete = p.FillRunning == 1;
+  if (p.PlacedCount < p.SlotCount && p.FillRunning) p.FillRunning = false;
+  outcome.complete = p.FillRunning;
   outcome.placed = p.PlacedCount;
   outcome.slot_count = p.SlotCount;
   if (!outcome.complete) {

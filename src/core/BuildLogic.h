@@ -57,7 +57,7 @@ struct FillShortfall {
 FillShortfall FindDictionaryShortfall(const Puzzle& puzzle, const DictionaryStore& dictionary);
 
 // The fill and requeue that end both commands. complete is the success test of the finish:
-// FillRunning still 1 after the fill, which only holds when every slot got a word.
+// FillRunning still set after the fill, which only holds when every slot got a word.
 struct FillOutcome {
   bool ran = false;
   bool complete = false;

@@ -29,10 +29,10 @@ class DictionaryStore {
 
   std::uint16_t DictionaryCount = 0;
   FixedString<32> DictionaryName;
-  std::uint8_t DictionaryLoaded = 0;
-  std::uint8_t DictionaryModified = 0;
+  bool DictionaryLoaded = false;
+  bool DictionaryModified = false;
   // The file held more entries than the store takes: writing the store back would lose them.
-  std::uint8_t DictionaryPartial = 0;
+  bool DictionaryPartial = false;
 
  private:
   std::unique_ptr<std::uint8_t[]> buffer_;

@@ -29,7 +29,7 @@ class Filler {
 
   std::uint16_t Run() {
     p_.PlayActive = 0;
-    p_.FillRunning = 1;
+    p_.FillRunning = true;
     p_.PlacedCount = 0;
     level_ = p_.MaxCrossings;
     search_.Prepare(run_.dictionary);
@@ -37,7 +37,7 @@ class Filler {
       const int slot = ChooseSlot();
       if (slot == 0) break;  // every slot is filled
       run_.host.ProcessEvents();
-      if (p_.FillRunning == 0) break;
+      if (!p_.FillRunning) break;
       if (!Serve(static_cast<std::uint8_t>(slot))) break;
     }
     return attempts_;
@@ -97,7 +97,7 @@ class Filler {
   bool FreeCrossingSlots(std::uint8_t slot) {
     for (int t = 0; t < p_.SlotLength[slot]; ++t) {
       run_.host.ProcessEvents();
-      if (p_.FillRunning == 0) return false;
+      if (!p_.FillRunning) return false;
       const int cx = p_.SlotCellX(slot, t), cy = p_.SlotCellY(slot, t);
       if (p_.Mask(cx, cy) != CrossingCell) continue;
       const int other = CrossingSlotAt(p_, slot, cx, cy);

@@ -1,7 +1,7 @@
 #pragma once
 // The fill engine: puts a dictionary word into every slot so that crossing slots agree, greedy on
 // the most crossed empty slot, repairing by freeing the crossing slots and retrying further on in
-// the dictionary, bounded by MaxFillAttempts and stopped when FillRunning becomes 0.
+// the dictionary, bounded by MaxFillAttempts and stopped when FillRunning is cleared.
 
 #include <cstdint>
 #include <string_view>
@@ -45,7 +45,7 @@ class WordSearch {
 
 // Runs one fill with run.search or else the program's indexed search; returns the fill's attempt
 // counter at its end.
-// Success is PlacedCount = SlotCount with FillRunning still 1.
+// Success is PlacedCount = SlotCount with FillRunning still set.
 std::uint16_t FillSlots(FillRun& run);
 std::uint16_t FillSlots(FillRun& run, WordSearch& search);
 

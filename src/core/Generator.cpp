@@ -137,8 +137,8 @@ GenerateStatus GenerateGrid(Puzzle& p, RandomSource& random, Host& host) {
 
 GenerateStatus LatticeTemplate(Puzzle& p, RandomSource& random, Progress& progress) {
   p.ResetBoard();
-  p.AnswersShown = 0;
-  p.GridModified = 1;
+  p.AnswersShown = false;
+  p.GridModified = true;
   random.Seed();
   const int parity = random.Random(2);
   if (random.Exhausted()) return GenerateStatus::DrawsExhausted;

@@ -30,7 +30,7 @@ void LinearWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t s
 }
 
 void LinearWordSearch::RequeueUsedWords(Puzzle& p, DictionaryStore& d) {
-  d.DictionaryModified = 1;
+  d.DictionaryModified = true;
   std::vector<std::string> used;
   for (int k = 1; k <= p.SlotCount; ++k) used.push_back(ReconstructedEntry(p, k));
   int w = 1;

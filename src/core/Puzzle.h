@@ -49,17 +49,18 @@ struct Puzzle {
   ClueList Clues;
 
   // Mode and progress flags.
-  std::uint8_t FillRunning = 0;
-  std::uint8_t PlayActive = 0;
-  std::uint8_t AnswersShown = 0;
-  std::uint8_t GridModified = 0;
-  std::uint8_t EraserOn = 0;
-  std::uint8_t DragActive = 0;
-  std::uint8_t PencilDrew = 0;
-  std::uint8_t EraserDrew = 0;
+  bool FillRunning = false;
+  std::uint8_t PlayActive = 0;  // 1 while solving; the drawing takes any other non-zero value as
+                                // solving without the current word highlighted
+  bool AnswersShown = false;
+  bool GridModified = false;
+  bool EraserOn = false;
+  bool DragActive = false;
+  bool PencilDrew = false;
+  bool EraserDrew = false;
   std::uint8_t SelectMode = 1;
   std::uint8_t PlacedCount = 0;
-  std::uint8_t RewardShown = 0;
+  bool RewardShown = false;
 
   // The current word being solved: the current row of the clue list plus one.
   std::uint8_t CurrentWordX = 0;

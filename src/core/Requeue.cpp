@@ -58,7 +58,7 @@ class RecordMover {
 }  // namespace
 
 void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
-  dictionary.DictionaryModified = 1;
+  dictionary.DictionaryModified = true;
   std::vector<std::string> used;
   used.reserve(p.SlotCount);
   auto filter = std::make_unique<EntryFilter>();

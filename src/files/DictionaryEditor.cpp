@@ -110,7 +110,7 @@ EditOutcome DictionaryEditor::Correct() {
   if (!TakeCodedFields()) return EditOutcome::Uncoded;
   store_.SetEntry(CurrentEntry, ComposedEntry());
   Show(CurrentEntry);
-  store_.DictionaryModified = 1;
+  store_.DictionaryModified = true;
   return EditOutcome::Done;
 }
 
@@ -136,7 +136,7 @@ std::string DictionaryEditor::ComposedEntry() const {
 }
 
 void DictionaryEditor::Changed() {
-  store_.DictionaryModified = 1;
+  store_.DictionaryModified = true;
   ShowCount();
   window_.DictionaryLineText = DictionaryLine(store_);
 }

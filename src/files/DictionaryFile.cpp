@@ -70,7 +70,7 @@ class DictionaryParser {
 DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& path, Progress& progress, Host& host) {
   DictionaryLoadResult result;
   progress.Shown(true);
-  store.DictionaryModified = 0;
+  store.DictionaryModified = false;
   DictionaryParser parser(Scratch());
   std::uint64_t size = 0;
   std::uint64_t i = 0;
@@ -90,8 +90,8 @@ DictionaryLoadResult LoadDictionary(DictionaryStore& store, const std::string& p
   result.cut_to_capacity = parser.cut();
   std::memcpy(store.Buffer(), Scratch(), static_cast<std::size_t>(result.count) * DictionaryStore::RecordSize);
   store.DictionaryCount = static_cast<std::uint16_t>(result.count);
-  store.DictionaryLoaded = 1;
-  store.DictionaryPartial = result.cut_to_capacity ? 1 : 0;
+  store.DictionaryLoaded = true;
+  store.DictionaryPartial = result.cut_to_capacity;
   if (result.cut_to_capacity) result.notices.push_back(DictionaryCutMessage(DictionaryStore::Capacity));
   if (result.count < SmallDictionaryLimit) result.notices.push_back(SmallDictionaryMessage(result.count));
   return result;

@@ -25,7 +25,7 @@ bool BuildCommands::LoadDictionary() {
   std::string path;
   if (const FileError error = DictionaryFilePath(state, path)) {
     // As any load that fails: the store keeps its words, and they pass for no file's changes.
-    store.DictionaryModified = 0;
+    store.DictionaryModified = false;
     parts_.host.ShowError(error.Text());
     return false;
   }
@@ -44,7 +44,7 @@ bool BuildCommands::LoadDictionary() {
   return true;
 }
 
-bool BuildCommands::EnsureDictionary() { return parts_.state.dictionary.DictionaryLoaded == 1 || LoadDictionary(); }
+bool BuildCommands::EnsureDictionary() { return parts_.state.dictionary.DictionaryLoaded || LoadDictionary(); }
 
 bool BuildCommands::GenerateAcceptableGrid(FillReport& report) {
   // The minimum is held within reach, the number of grids per build is bounded, and the stop
@@ -66,11 +66,11 @@ bool BuildCommands::GenerateAcceptableGrid(FillReport& report) {
 // Both commands start by hiding the reward; while a fill runs, a press of either is its stop.
 bool BuildCommands::HideRewardOrStopFill() {
   Gridlex& state = parts_.state;
-  state.puzzle.RewardShown = 0;
+  state.puzzle.RewardShown = false;
   state.window.RewardVisible = false;
   state.window.TallyVisible = false;
-  if (state.puzzle.FillRunning != 1) return false;
-  state.puzzle.FillRunning = 0;
+  if (!state.puzzle.FillRunning) return false;
+  state.puzzle.FillRunning = false;
   return true;
 }
 
@@ -81,7 +81,7 @@ FillReport BuildCommands::Build() {
   if (!EnsureDictionary()) return report;
   // Only the button that says so builds over a drawn grid; Enter, Escape and a host that cannot ask
   // go back to the grid.
-  if (puzzle.GridModified == 1 &&
+  if (puzzle.GridModified &&
       !parts_.host.Confirm(texts::FinishGridFirst(), DefaultButton::Cancel, {texts::BuildNewCrossword(), texts::KeepGrid()})) {
     return report;
   }
@@ -93,7 +93,7 @@ FillReport BuildCommands::Build() {
     puzzle.ResetBoard();
     parts_.board.DrawEmptyBoard();
     window.ClueLineText.clear();  // the clue line belonged to the puzzle that is gone
-    puzzle.AnswersShown = 0;
+    puzzle.AnswersShown = false;
     EmptyEntries(puzzle);
     window.Caption = texts::BuildingGrid();
     window.ClueListVisible = false;
@@ -138,7 +138,7 @@ void BuildCommands::AbortBuild(const std::string& caption) {
   window.ClueLineVisible = false;
   window.Caption = caption;
   parts_.media.PlaySound("e3");
-  puzzle.EraserOn = 0;
+  puzzle.EraserOn = false;
   window.EraserButtonHint = std::string(Editor::EraserHint(false));
 }
 
@@ -154,7 +154,7 @@ FillReport BuildCommands::Refill() {
     report.check = RefillCheck::TooFewSlots;
     return report;
   }
-  puzzle.AnswersShown = 0;
+  puzzle.AnswersShown = false;
   EmptyEntries(puzzle);
   window.ClueLineText.clear();  // the words and their clues are replaced
   window.Caption = texts::Filling();
@@ -210,7 +210,7 @@ void BuildCommands::FinishFill(const FillShortfall& shortfall) {
   WindowState& window = state.window;
   window.ProgressVisible = false;
   parts_.board.DrawWordsAndNumbers();
-  const bool complete = puzzle.FillRunning == 1;
+  const bool complete = puzzle.FillRunning;
   if (complete) {
     state.PuzzleTitle = texts::NewCrossword(puzzle.SlotCount);
     window.Caption = state.PuzzleTitle;
@@ -226,16 +226,16 @@ void BuildCommands::FinishFill(const FillShortfall& shortfall) {
   puzzle.TypedCount = 0;
   if (complete) {
     parts_.media.PlaySound("e4");
-    puzzle.GridModified = 0;
+    puzzle.GridModified = false;
   } else {
     parts_.media.PlaySound("e3");
     // The answers placed so far stay on the board but have no clues.
     for (int row = 0; row < puzzle.SlotCount; ++row) puzzle.Clues.SetCell(1, row, {});
   }
-  puzzle.FillRunning = 0;
+  puzzle.FillRunning = false;
   parts_.selection.MakeSlotOneCurrent();
   ++window.ClueListFocusRequests;
-  puzzle.EraserOn = 0;
+  puzzle.EraserOn = false;
   window.EraserButtonHint = std::string(Editor::EraserHint(false));
 }
 

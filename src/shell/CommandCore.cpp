@@ -25,7 +25,7 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       keys_(parts_, builds_, puzzles_, output_, options_),
       dictionaries_(parts_, builds_) {
   state_->settings.ProgramDir = std::move(program_dir);
-  state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn == 1));
+  state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn));
 }
 
 void CommandCore::Start(const PrinterQuery& printer, const std::string& start_puzzle) {
@@ -72,7 +72,7 @@ void CommandCore::Press(Key key) {
   if (Busy()) {
     if (!LongCommands::Stops(key)) return;
     long_commands_.StopPressed();
-    if (state_->puzzle.FillRunning == 1) keys_.Run(key);
+    if (state_->puzzle.FillRunning) keys_.Run(key);
     return;
   }
   keys_.Run(key);
@@ -202,8 +202,8 @@ void CommandCore::StatisticsActivated() {
 }
 
 void CommandCore::MainWindowClosing() {
-  if (state_->puzzle.FillRunning != 1) return;
-  state_->puzzle.FillRunning = 0;
+  if (!state_->puzzle.FillRunning) return;
+  state_->puzzle.FillRunning = false;
   board_.DrawWordsAndNumbers();
 }
 

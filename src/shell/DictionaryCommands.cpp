@@ -54,7 +54,7 @@ FileError DictionaryFilePath(const Gridlex& state, std::string& path) {
 
 bool WriteChangedDictionary(Gridlex& state, Host& host) {
   DictionaryStore& store = state.dictionary;
-  if (store.DictionaryModified != 1 || store.DictionaryPartial == 1) return true;
+  if (!store.DictionaryModified || store.DictionaryPartial) return true;
   std::string path;
   if (const FileError error = DictionaryFilePath(state, path)) {
     // No file can take the changes; retrying would not help either.
@@ -85,14 +85,14 @@ void DictionaryCommands::CloseSettings() {
 bool DictionaryCommands::WriteIfModified() { return WriteChangedDictionary(state_, host_); }
 
 bool DictionaryCommands::EnsureLoaded() {
-  return state_.dictionary.DictionaryLoaded == 1 || builds_.LoadDictionary();
+  return state_.dictionary.DictionaryLoaded || builds_.LoadDictionary();
 }
 
 bool DictionaryCommands::LoadChosen() {
   if (builds_.LoadDictionary()) return true;
   // The store still holds the previous dictionary under the new name; it must not pass for the
   // new one (a later write would put it into that file), so the next use loads again.
-  state_.dictionary.DictionaryLoaded = 0;
+  state_.dictionary.DictionaryLoaded = false;
   return false;
 }
 
@@ -205,7 +205,7 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
   // After a failed load the store holds another file's words under the current name: changing
   // them would make the next write put them into that file.
   const bool changes = action == EditorAction::Add || action == EditorAction::Correct || action == EditorAction::Delete;
-  if (changes && state_.dictionary.DictionaryLoaded != 1) return;
+  if (changes && !state_.dictionary.DictionaryLoaded) return;
   switch (action) {
     case EditorAction::SearchFromStart: editor_.SearchFromStart(); break;
     case EditorAction::SearchOn: editor_.SearchOn(); break;

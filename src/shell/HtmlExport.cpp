@@ -84,7 +84,7 @@ void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int f
   for (int row = first; row < end; ++row) {
     std::string head = std::string(ListFont);
     AppendEscaped(head, std::string(puzzle.Clues.Number(row)) + " - ");
-    if (puzzle.AnswersShown == 1) AppendEscaped(head, std::string(puzzle.SlotAnswer[row + 1].view()) + " ");
+    if (puzzle.AnswersShown) AppendEscaped(head, std::string(puzzle.SlotAnswer[row + 1].view()) + " ");
     lines.push_back(head);
     lines.emplace_back(R"(</strong></font><font  size="2" face="Times New Roman CE">)");
     lines.push_back(Escaped(std::string(puzzle.Clues.Clue(row)) + " "));

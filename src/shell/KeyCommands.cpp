@@ -9,7 +9,7 @@ void KeyCommands::Run(Key key) {
     case Key::F3: puzzles_.LoadCommand(); break;
     case Key::F4: parts_.editor.ToggleEraser(); break;
     case Key::F5: builds_.Build(); break;
-    case Key::F6: parts_.state.puzzle.FillRunning = 0; break;
+    case Key::F6: parts_.state.puzzle.FillRunning = false; break;
     case Key::F7: builds_.Refill(); break;
     case Key::F8: parts_.editor.ClearBoard(); break;
     case Key::F9: parts_.tally.ShowAnswersCommand(); break;
@@ -38,8 +38,8 @@ void KeyCommands::Escape() {
   WindowState& window = parts_.state.window;
   window.AdvertVisible = false;
   if (window.SettingsPanelVisible) options_.CloseSettings();
-  if (puzzle.AnswersShown == 1) {
-    puzzle.AnswersShown = 0;
+  if (puzzle.AnswersShown) {
+    puzzle.AnswersShown = false;
     puzzle.PlayActive = 1;
     parts_.board.RedrawBoard();
   }

@@ -20,7 +20,7 @@ class LongCommands {
   // A fill, a dictionary load or a grid generation is running.
   // A fill stays busy after a stop press until the fill itself has ended: a press right after the
   // stop, before the fill has seen it, starts nothing inside it.
-  bool Busy() const { return puzzle_.FillRunning == 1 || filling_ || loading_dictionary_ || generating_; }
+  bool Busy() const { return puzzle_.FillRunning || filling_ || loading_dictionary_ || generating_; }
   // The presses that stop a long command, and so the only function keys that act during one.
   static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
   static bool Stops(Button button) { return button == Button::BuildOrStop || button == Button::RefillOrStop; }

@@ -273,7 +273,7 @@ std::string PrintClueLine(const Puzzle& puzzle, int row) { return PrintClueLine(
 std::string PrintClueLine(const Puzzle& puzzle, int row, bool answers) {
   std::string line(puzzle.Clues.Number(row));
   line += ' ';
-  if (puzzle.AnswersShown != 0 || answers) {
+  if (puzzle.AnswersShown || answers) {
     const int k = row + 1;
     if (k < Puzzle::TableSize) line += std::string(puzzle.SlotAnswer[k].view()) + "-";
   }

@@ -56,8 +56,8 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
   // lies off the board, where it could be typed into unseen or cut away by the next extraction.
   parts_.board.DrawEmptyBoard();
-  puzzle.AnswersShown = 0;
-  puzzle.RewardShown = 0;
+  puzzle.AnswersShown = false;
+  puzzle.RewardShown = false;
   parts_.ShowNotices(result.notices);
   ++window.ShowWholePuzzleRequests;
 
@@ -67,7 +67,7 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
   parts_.selection.MakeSlotOneCurrent();
   parts_.board.DrawWordsAndNumbers();
   parts_.media.PlaySound("e1");
-  puzzle.EraserOn = 0;
+  puzzle.EraserOn = false;
   window.EraserButtonHint = std::string(Editor::EraserHint(false));
   return result.status;
 }
@@ -82,7 +82,7 @@ bool PuzzleCommands::LoadNamedFile(const std::string& path) {
   const std::string name = std::filesystem::path(path).filename().string();
   parts_.state.PuzzleFileName = Utf8ToCp1251(name).substr(0, kMaxPuzzleFileName);
   if (!LoadPuzzleAt(path)) return false;
-  parts_.state.puzzle.GridModified = 0;
+  parts_.state.puzzle.GridModified = false;
   return true;
 }
 
@@ -105,11 +105,11 @@ void PuzzleCommands::LoadCommand() {
     parts_.state.PuzzleFileName = previous;  // still the name of the puzzle on screen
     return;
   }
-  parts_.state.puzzle.GridModified = 0;
+  parts_.state.puzzle.GridModified = false;
 }
 
 void PuzzleCommands::SaveCommand() {
-  if (parts_.state.puzzle.GridModified == 1 || !PuzzleReady(parts_.state.puzzle)) {
+  if (parts_.state.puzzle.GridModified || !PuzzleReady(parts_.state.puzzle)) {
     // A grid drawn on since its last fill is never saved, nor one whose build was stopped or
     // failed: its file would not read back as a crossword.
     parts_.host.ShowInformation(Utf8ToCp1251("Следует прежде перезаполнить сетку"));

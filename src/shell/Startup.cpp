@@ -83,7 +83,7 @@ void StartProgram(Gridlex& state, Host& host, PuzzleCommands& commands, const Pr
                   const std::string& start_puzzle) {
   RestoreSettings(state, host);
 
-  state.puzzle.RewardShown = 0;
+  state.puzzle.RewardShown = false;
   state.settings.HelpContext = 0;
   state.puzzle.SelectMode = 1;
 

@@ -50,7 +50,7 @@ TEST(EditorStrokes, KaleidoscopeRepeatsAStrokeInEightPlacesAndPaintsThem) {
   EXPECT_EQ(b.state.puzzle.Letter(16, 15), NoLetter);
   for (auto [x, y] : expected) EXPECT_EQ(b.canvas.CellInside(x, y), b.state.settings.Colors.WordCellColor);
   EXPECT_EQ(b.state.window.Caption, W("Модификация сетки"));
-  EXPECT_EQ(b.state.puzzle.GridModified, 1);
+  EXPECT_TRUE(b.state.puzzle.GridModified);
 }
 
 TEST(EditorStrokes, KaleidoscopeDrawsOnlyInTheTopLeftQuadrant) {
@@ -58,7 +58,7 @@ TEST(EditorStrokes, KaleidoscopeDrawsOnlyInTheTopLeftQuadrant) {
   b.state.settings.KaleidoscopeOn = true;
   Stroke(b, {{10 * 16 + 1, 3 * 16 + 1}});
   EXPECT_TRUE(GridCells(b.state.puzzle).empty());
-  EXPECT_EQ(b.state.puzzle.PencilDrew, 0);
+  EXPECT_FALSE(b.state.puzzle.PencilDrew);
 
   Stroke(b, {{9 * 16 + 1, 9 * 16 + 1}});  // the centre: all eight images coincide
   EXPECT_EQ(GridCells(b.state.puzzle), (std::set<std::pair<int, int>>{{9, 9}}));
@@ -80,8 +80,8 @@ TEST(EditorStrokes, ReleaseExtractsTheSlotsOfTheDrawing) {
   EXPECT_EQ(b.state.puzzle.SlotLength[1], 4);
   EXPECT_EQ(b.state.puzzle.SlotLength[2], 4);
   EXPECT_EQ(b.state.puzzle.SlotVertical[2], 1);
-  EXPECT_EQ(b.state.puzzle.PencilDrew, 0);
-  EXPECT_EQ(b.state.puzzle.DragActive, 0);
+  EXPECT_FALSE(b.state.puzzle.PencilDrew);
+  EXPECT_FALSE(b.state.puzzle.DragActive);
 }
 
 TEST(EditorStrokes, EraserRemovesCellsAndLettersAndTheToolSwitchChangesTheHint) {
@@ -89,20 +89,20 @@ TEST(EditorStrokes, EraserRemovesCellsAndLettersAndTheToolSwitchChangesTheHint) 
   b.AddSlot(2, 2, 4, false, W("кот"));
   b.state.puzzle.SlotX[1] = 0;  // no word starts where the stroke begins
   b.commands.KeyDown(Key::F4);
-  EXPECT_EQ(b.state.puzzle.EraserOn, 1);
+  EXPECT_TRUE(b.state.puzzle.EraserOn);
   EXPECT_EQ(b.state.window.EraserButtonHint, W("Карандаш включить (F4)"));
   Stroke(b, {{3 * 16 + 2, 2 * 16 + 2}});
   EXPECT_EQ(b.state.puzzle.Mask(3, 2), Background);
   EXPECT_EQ(b.state.puzzle.Letter(3, 2), NoLetter);
   EXPECT_EQ(b.canvas.CellInside(3, 2), 0u);  // black
   b.commands.ButtonClick(Button::PencilOrEraser);
-  EXPECT_EQ(b.state.puzzle.EraserOn, 0);
+  EXPECT_FALSE(b.state.puzzle.EraserOn);
   EXPECT_EQ(b.state.window.EraserButtonHint, W("Ластик включить (F4)"));
 }
 
 TEST(EditorStrokes, NothingChangesWhileAFillRuns) {
   PlayBench b;
-  b.state.puzzle.FillRunning = 1;
+  b.state.puzzle.FillRunning = true;
   Stroke(b, {{32, 32}, {48, 32}});
   b.commands.KeyDown(Key::F8);
   EXPECT_TRUE(GridCells(b.state.puzzle).empty());
@@ -119,7 +119,7 @@ TEST(ClearBoard, EmptiesTheBoardAndMarksTheCentreCell) {
   EXPECT_EQ(b.state.window.Caption, W("Чисто поле"));
   EXPECT_EQ(p.SlotCount, 0);
   EXPECT_EQ(p.PlayActive, 0);
-  EXPECT_EQ(p.GridModified, 1);
+  EXPECT_TRUE(p.GridModified);
   EXPECT_TRUE(p.Clues.Clue(0).empty());
   EXPECT_TRUE(b.state.window.ClueLineText.empty());
   EXPECT_TRUE(GridCells(p).empty());

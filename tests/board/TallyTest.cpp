@@ -84,7 +84,7 @@ TEST_F(Solving, AMissingPictureKeepsThePointsButShowsNothing) {
   b.host.picture_loads = false;
   Enter();
   EXPECT_EQ(b.state.settings.Score, 2);
-  EXPECT_EQ(b.state.puzzle.RewardShown, 1);
+  EXPECT_TRUE(b.state.puzzle.RewardShown);
   EXPECT_FALSE(b.state.window.RewardVisible);
   EXPECT_TRUE(b.host.played.empty());
 }
@@ -122,7 +122,7 @@ TEST_F(Solving, OnlyAFinishedCrosswordIsTallied) {
 
   EXPECT_EQ(b.host.informations, std::vector<std::string>(4, W("Кроссворд не готов")));
   EXPECT_EQ(b.state.settings.Score, 50);
-  EXPECT_EQ(b.state.puzzle.RewardShown, 0);
+  EXPECT_FALSE(b.state.puzzle.RewardShown);
   EXPECT_TRUE(b.host.pictures.empty());
   EXPECT_FALSE(b.state.window.RewardVisible);
   EXPECT_FALSE(b.state.window.TallyVisible);
@@ -140,18 +140,18 @@ TEST_F(Solving, AnswersCostAPointBelowNineTenthsGuessed) {
   b.state.settings.Score = 5;
   for (int k = 1; k <= 9; ++k) Guess(k);
   b.commands.KeyDown(Key::F9);
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 1);
+  EXPECT_TRUE(b.state.puzzle.AnswersShown);
   EXPECT_EQ(b.state.puzzle.PlayActive, 0);
   EXPECT_EQ(b.state.settings.Score, 5);  // 90 % is free
   EXPECT_EQ(b.canvas.TextAtCell(1, 9)->text, W(" к"));
 
   b.commands.KeyDown(Key::F9);  // hiding costs nothing
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 0);
+  EXPECT_FALSE(b.state.puzzle.AnswersShown);
   EXPECT_EQ(b.state.puzzle.PlayActive, 1);
 
   b.state.puzzle.SlotEntry[9].Clear();
   b.commands.ButtonClick(Button::ShowAnswers);
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 1);
+  EXPECT_TRUE(b.state.puzzle.AnswersShown);
   EXPECT_EQ(b.state.settings.Score, 4);
   EXPECT_EQ(b.state.window.ScoreText, "  4");
 }
@@ -160,7 +160,7 @@ TEST_F(Solving, WithoutPointsTheAnswersStayHidden) {
   Make(10);
   b.state.settings.Score = 0;
   b.commands.KeyDown(Key::F9);
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 0);
+  EXPECT_FALSE(b.state.puzzle.AnswersShown);
   EXPECT_EQ(b.state.puzzle.PlayActive, 1);
   EXPECT_TRUE(b.host.informations.empty());
 }
@@ -170,7 +170,7 @@ TEST_F(Solving, AnUnfinishedCrosswordHasNoAnswersToShow) {
   b.state.puzzle.Clues.SetCell(1, 0, "");
   b.commands.KeyDown(Key::F9);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Кроссворд не готов")});
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 0);
+  EXPECT_FALSE(b.state.puzzle.AnswersShown);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(CrossingWords, DoubleClickOffAStartKeepsTheSecondSlotArmedForTheNextStart
 TEST_F(CrossingWords, ClickInsideAWordStartsAStrokeInsteadOfSelecting) {
   b.state.puzzle.Clues.SetCurrentRow(1);
   b.commands.BoardMouseDown(4 * 16 + 2, 2 * 16 + 2, MouseButton::Left);
-  EXPECT_EQ(b.state.puzzle.DragActive, 1);
+  EXPECT_TRUE(b.state.puzzle.DragActive);
   EXPECT_EQ(Row(), 1);
 }
 
@@ -100,7 +100,7 @@ TEST_F(CrossingWords, SettingTheRowItAlreadyHasDoesNotSelectAgain) {
 
 TEST_F(CrossingWords, WhileTheAnswersAreShownTheListChangesOnlyTheClueLine) {
   b.StartSolving(1);
-  b.state.puzzle.AnswersShown = 1;
+  b.state.puzzle.AnswersShown = true;
   b.state.puzzle.PlayActive = 0;
   b.state.puzzle.TypedCount = 2;
   b.commands.ClueChosen(1);
@@ -154,12 +154,12 @@ TEST(EscapeKey, ClosesTheSettingsPanelCopyingTheKaleidoscopeBox) {
 TEST(EscapeKey, HidesTheAnswersTheRewardAndTheMessages) {
   PlayBench b;
   b.AddSlot(1, 1, 3, false, W("кот"), W(" a"));
-  b.state.puzzle.AnswersShown = 1;
+  b.state.puzzle.AnswersShown = true;
   b.state.window.RewardVisible = true;
   b.state.window.TallyVisible = true;
   b.state.window.AdvertVisible = true;
   b.commands.KeyPress(kEscape);
-  EXPECT_EQ(b.state.puzzle.AnswersShown, 0);
+  EXPECT_FALSE(b.state.puzzle.AnswersShown);
   EXPECT_EQ(b.state.puzzle.PlayActive, 1);
   EXPECT_FALSE(b.state.window.RewardVisible);
   EXPECT_FALSE(b.state.window.TallyVisible);

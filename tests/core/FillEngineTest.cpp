@@ -36,7 +36,7 @@ TEST(FillEngine, FillsTheRingSkippingAWordAlreadyPlaced) {
   EXPECT_EQ(FillSlots(run), 0);
   const Puzzle& p = b.puzzle;
   EXPECT_EQ(p.PlacedCount, 4);
-  EXPECT_EQ(p.FillRunning, 1);
+  EXPECT_TRUE(p.FillRunning);
   EXPECT_EQ(p.PlayActive, 0);
   EXPECT_EQ(Answer(p, 1), "ABA");
   EXPECT_EQ(Answer(p, 2), "AXA");
@@ -74,7 +74,7 @@ TEST(FillEngine, OneWordOfTheLengthFillsOneSlotAndExhaustsTheAttempts) {
   FillRun run = b.Run(4);
   EXPECT_EQ(FillSlots(run), 4);
   EXPECT_EQ(b.puzzle.PlacedCount, 1);
-  EXPECT_EQ(b.puzzle.FillRunning, 1);  // not stopped; the caller judges by the count
+  EXPECT_TRUE(b.puzzle.FillRunning);  // not stopped; the caller judges by the count
   EXPECT_EQ(b.window.Caption, Utf8ToCp1251("Заполнение, 4 поп"));
 }
 
@@ -87,7 +87,7 @@ TEST(FillEngine, SmallDictionaryTakesTheWrapPathAndRequeuesOnEveryLaterFailure) 
   FillRun run = b.Run(6);
   EXPECT_EQ(FillSlots(run), 6);
   // Only the requeue marks the store modified: it ran inside the fill.
-  EXPECT_EQ(b.dictionary.DictionaryModified, 1);
+  EXPECT_TRUE(b.dictionary.DictionaryModified);
   EXPECT_EQ(b.window.Caption, Utf8ToCp1251("Заполнение, 6 поп"));
   const std::vector<std::string> entries = Entries(b.dictionary);
   // The same run with the plain search ends with the same store order and the same board.
@@ -129,7 +129,7 @@ TEST(FillEngine, StopInTheMiddleKeepsThePlacedWords) {
   test::StoppingHost host(b.puzzle, 6);
   FillRun run = b.Run(64, &host);
   FillSlots(run);
-  EXPECT_EQ(b.puzzle.FillRunning, 0);
+  EXPECT_FALSE(b.puzzle.FillRunning);
   EXPECT_EQ(b.puzzle.PlacedCount, 1);
   EXPECT_EQ(Answer(b.puzzle, 1), "ABA");
   EXPECT_EQ(b.puzzle.Letter(0, 0), 'A');
@@ -143,13 +143,13 @@ TEST(FillEngine, StopDuringRepairEndsBeforeFreeingMoreSlots) {
   struct StopOnPaint : SlotPainter {
     Puzzle* p = nullptr;
     void PaintSlot(std::uint8_t, Color color) override {
-      if (color == test::TestPalette().WordCellColor) p->FillRunning = 0;
+      if (color == test::TestPalette().WordCellColor) p->FillRunning = false;
     }
   } painter;
   painter.p = &b.puzzle;
   FillRun run{b.puzzle, b.dictionary, b.progress, b.host, painter, test::TestPalette(), 64};
   FillSlots(run);
-  EXPECT_EQ(b.puzzle.FillRunning, 0);
+  EXPECT_FALSE(b.puzzle.FillRunning);
   // One crossing slot was freed and painted; the check at the next cell ended the fill.
   EXPECT_LT(b.puzzle.PlacedCount, 2);
 }
@@ -240,7 +240,7 @@ TEST(RequeueUsedWords, MovesThePuzzleEntriesToTheEndInSlotOrder) {
   p.Clues.SetCell(1, 1, " feline");
   // Slot 3 is empty.
   RequeueUsedWords(p, d);
-  EXPECT_EQ(d.DictionaryModified, 1);
+  EXPECT_TRUE(d.DictionaryModified);
   EXPECT_EQ(d.DictionaryCount, 6);
   // Both copies of CAT and the empty entry are dropped, one CAT comes back: the last position
   // keeps what it held.
@@ -277,7 +277,7 @@ TEST(RequeueUsedWords, WithoutSlotsEmptyEntriesStay) {
   FillDictionary(d, {"A a", "", "B b"});
   RequeueUsedWords(p, d);
   EXPECT_EQ(Entries(d), (std::vector<std::string>{"A a", "", "B b"}));
-  EXPECT_EQ(d.DictionaryModified, 1);
+  EXPECT_TRUE(d.DictionaryModified);
 }
 
 }  // namespace

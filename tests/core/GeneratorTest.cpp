@@ -266,8 +266,8 @@ TEST(LatticeTemplate, EvenParityDrawsLinesZeroTwoToEighteen) {
     EXPECT_EQ((p.SlotVertical[k] ? p.SlotX[k] : p.SlotY[k]) % 2, 0);
   }
   EXPECT_EQ(p.Letter(5, 5), NoLetter);
-  EXPECT_EQ(p.GridModified, 1);
-  EXPECT_EQ(p.AnswersShown, 0);
+  EXPECT_TRUE(p.GridModified);
+  EXPECT_FALSE(p.AnswersShown);
   EXPECT_EQ(window.Caption, Utf8ToCp1251("Решетчатая заготовка  нечетная"));
 }
 

@@ -110,7 +110,7 @@ std::vector<WriteCase> Writes() {
          s.b.state.dictionary.DictionaryName = "ru.dct";
          ASSERT_TRUE(s.b.commands.LoadDictionary());
          s.b.state.dictionary.SetEntry(1, W("ЯК Бык"));
-         s.b.state.dictionary.DictionaryModified = 1;
+         s.b.state.dictionary.DictionaryModified = true;
          s.b.host.informations.clear();
        },
        [](Scene& s) { return s.b.commands.Close(); }, host_errors},

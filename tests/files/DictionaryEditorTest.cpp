@@ -82,7 +82,7 @@ TEST_F(EditorBench, AddAppendsCountsAndRefreshesBothLines) {
   EXPECT_EQ(editor.CurrentEntry, 101);
   EXPECT_EQ(editor.StatusLine, W("101 слов"));
   EXPECT_EQ(window.DictionaryLineText, W("Словарь common.dct 101 сл"));
-  EXPECT_EQ(store.DictionaryModified, 1);
+  EXPECT_TRUE(store.DictionaryModified);
 
   // Correct acts on the entry just added and leaves the count.
   editor.ClueField = W("Мурлыка");
@@ -96,7 +96,7 @@ TEST_F(EditorBench, AddIntoAFullStoreIsRefused) {
   editor.WordField = "a";
   EXPECT_EQ(editor.Add(), EditOutcome::StoreFull);
   EXPECT_EQ(store.DictionaryCount, DictionaryStore::Capacity);
-  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_FALSE(store.DictionaryModified);
 }
 
 TEST_F(EditorBench, DeleteClosesTheGapAndKeepsThePosition) {
@@ -133,7 +133,7 @@ TEST_F(EditorBench, CorrectAndDeleteActOnlyOnTheEntryShownAsFound) {
   Fill({"ярмо Хомут", "кнут Бич", "лук Овощ", "лук Оружие", "сок Напиток"});
   const auto unchanged = [&](int count) {
     EXPECT_EQ(store.DictionaryCount, count);
-    EXPECT_EQ(store.DictionaryModified, 0);
+    EXPECT_FALSE(store.DictionaryModified);
   };
 
   // Found, then a search that finds nothing: the window shows no entry, F8 and F4 act on none.

@@ -40,7 +40,7 @@ TEST(DictionaryFileReading, SingleEndByteIsAnEmptyDictionary) {
   Loaded l = LoadFile(folder, Bytes({86}), store);
   ASSERT_FALSE(l.result.error);
   EXPECT_EQ(store.DictionaryCount, 0);
-  EXPECT_EQ(store.DictionaryLoaded, 1);
+  EXPECT_TRUE(store.DictionaryLoaded);
   ASSERT_EQ(l.result.notices.size(), 1u);
   EXPECT_EQ(l.result.notices[0], W("В словаре всего 0 слов"));
 }
@@ -49,13 +49,13 @@ TEST(DictionaryFileReading, DocumentedSevenByteFile) {
   TestFolder folder;
   DictionaryStore store;
   store.DictionaryName = "common.dct";
-  store.DictionaryModified = 1;
+  store.DictionaryModified = true;
   Loaded l = LoadFile(folder, Bytes({10, 14, 18, 61, 0, 86, 86}), store);
   ASSERT_FALSE(l.result.error);
   ASSERT_EQ(store.DictionaryCount, 1);
   EXPECT_EQ(store.Entry(1), W("кот а"));
   EXPECT_EQ(EntryWord(store.Entry(1)), W("кот"));
-  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_FALSE(store.DictionaryModified);
   EXPECT_EQ(DictionaryLine(store), W("Словарь common.dct 1 сл"));
   EXPECT_FALSE(l.window.ProgressVisible);
   EXPECT_EQ(l.window.ProgressPosition, 1000);  // the last byte read is the last of the file
@@ -120,15 +120,15 @@ TEST(DictionaryFileReading, FailedLoadLeavesTheStore) {
   TestFolder folder;
   DictionaryStore store;
   LoadFile(folder, EncodedEntries(7, W("РЕКА ")) + Bytes({86}), store);
-  store.DictionaryModified = 1;
+  store.DictionaryModified = true;
   WindowState window;
   WindowProgress progress(window);
   NullHost host;
   DictionaryLoadResult result = LoadDictionary(store, folder.Path("missing.dct"), progress, host);
   EXPECT_EQ(result.error.Text(), "File not found");
   EXPECT_EQ(store.DictionaryCount, 7);
-  EXPECT_EQ(store.DictionaryLoaded, 1);
-  EXPECT_EQ(store.DictionaryModified, 0);
+  EXPECT_TRUE(store.DictionaryLoaded);
+  EXPECT_FALSE(store.DictionaryModified);
   EXPECT_EQ(store.Entry(7), W("РЕКА 7"));
   EXPECT_FALSE(window.ProgressVisible);
   EXPECT_EQ(LoadDictionary(store, folder.Dir(), progress, host).error.Text(), "File access denied");

@@ -107,7 +107,7 @@ TEST(FileRobustness, DevicesAndOversizedFilesAreRefusedAndChangeNothing) {
     auto store = std::make_unique<DictionaryStore>();
     store->SetEntry(1, "old");
     store->DictionaryCount = 1;
-    store->DictionaryLoaded = 1;
+    store->DictionaryLoaded = true;
     Progress progress;
     NullHost host;
     bool all_refused = true;

@@ -149,7 +149,7 @@ TEST_F(DeliveredProgramFolder, TheBatchToolWritesThePageAndPictureTheWindowExpor
   // the batch tool's with --answers.
   form->State().settings.Score = 5;
   QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F9);
-  ASSERT_EQ(form->State().puzzle.AnswersShown, 1);
+  ASSERT_TRUE(form->State().puzzle.AnswersShown);
   PressExport(*form);
   const std::string answers = ReadBytes(dir_ / "pic" / "gxp.htm");
   ASSERT_NE(answers, page);
@@ -380,7 +380,7 @@ TEST_F(DeliveredProgramFolder, ThePdfPagesHoldEveryClueWordAndNumberInsideThePag
       const std::string title = PuzzleCaption(std::to_string(n) + ".gx", puzzle->SlotCount);
       ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, false), base);
       ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, true), base + " key");
-      puzzle->AnswersShown = 1;
+      puzzle->AnswersShown = true;
       ExpectInsideThePage(PdfPlan(*puzzle, DefaultSettings(), title, false), base + " answers");
       ++checked;
     }

@@ -128,11 +128,11 @@ TEST_F(BoardPixels, NoHighlightWhileFillingAnswersShownOrEditing) {
   board.RedrawBoard();
   EXPECT_EQ(CellInside(2, 1), palette.WordCellColor);
   puzzle.PlayActive = 1;
-  puzzle.AnswersShown = 1;
+  puzzle.AnswersShown = true;
   board.RedrawBoard();
   EXPECT_EQ(CellInside(2, 1), palette.WordCellColor);
-  puzzle.AnswersShown = 0;
-  puzzle.FillRunning = 1;
+  puzzle.AnswersShown = false;
+  puzzle.FillRunning = true;
   board.DrawHighlight();
   EXPECT_EQ(CellInside(2, 1), palette.WordCellColor);
 }
@@ -214,7 +214,7 @@ int CountColor(const QImage& image, QRect area, Color color) {
 TEST_F(BoardPixels, AnswersAreMaroonOverTheWordColourAndLeaveNavyBehind) {
   const int k = AddSlot(1, 1, 3, false, 1, "\xCA\xCE\xD2");
   puzzle.SlotEntry[k] = "\xCA";
-  puzzle.AnswersShown = 1;
+  puzzle.AnswersShown = true;
   board.RedrawBoard();
   EXPECT_EQ(CellInside(3, 1), palette.WrongWordColor);
   EXPECT_GT(CountColor(image, QRect(48, 16, 16, 16), Maroon), 5);
@@ -225,7 +225,7 @@ TEST_F(BoardPixels, AnswersAreMaroonOverTheWordColourAndLeaveNavyBehind) {
 TEST_F(BoardPixels, FillProgressShowsFilledSlotsWithoutNumbers) {
   AddSlot(1, 1, 3, false, 1, "\xCA\xCE\xD2");
   AddSlot(1, 3, 3, false, 2);
-  puzzle.FillRunning = 1;
+  puzzle.FillRunning = true;
   board.Repaint();
   EXPECT_EQ(CountColor(image, QRect(17, 17, 15, 15), palette.FoundWordColor), 15 * 15);
   EXPECT_EQ(CountColor(image, QRect(17, 49, 15, 15), palette.WordCellColor), 15 * 15);

@@ -145,7 +145,7 @@ TEST_F(PlayWindow, DrawRefillTypeAndTally) {
   Stroke(3, 1, 3, 7);
   Stroke(7, 1, 7, 7);
   ASSERT_EQ(Model().SlotCount, 4);
-  EXPECT_EQ(Model().GridModified, 1);
+  EXPECT_TRUE(Model().GridModified);
 
   Key(Qt::Key_F7);
   ASSERT_EQ(form_->State().window.Caption, Utf8ToCp1251("Новый кроссворд 4 сл"));
@@ -164,15 +164,15 @@ TEST_F(PlayWindow, DrawRefillTypeAndTally) {
   // F12 fills in every answer; the tally then rewards the solver with a picture.
   Key(Qt::Key_F12);
   Key(Qt::Key_Return);
-  EXPECT_EQ(Model().RewardShown, 1);
+  EXPECT_TRUE(Model().RewardShown);
   EXPECT_TRUE(form_->State().window.RewardVisible) << (host_.errors.empty() ? "" : host_.errors[0]);
 
   // The answers toggle: shown on the board in the word colours, then hidden again by Escape.
   Key(Qt::Key_Escape);
   Key(Qt::Key_F9);
-  EXPECT_EQ(Model().AnswersShown, 1);
+  EXPECT_TRUE(Model().AnswersShown);
   Key(Qt::Key_Escape);
-  EXPECT_EQ(Model().AnswersShown, 0);
+  EXPECT_FALSE(Model().AnswersShown);
   // Every word is complete: found colour, the current word under its highlight.
   EXPECT_EQ(Inside(5, 2), form_->State().settings.Colors.FoundWordColor ^ Purple);
   EXPECT_EQ(Inside(3, 4), form_->State().settings.Colors.FoundWordColor);
@@ -242,7 +242,7 @@ TEST_F(PlayWindow, AClickThatJittersInsideACellPaintsNothingOnAFinishedPuzzle) {
   EXPECT_EQ(Caption(), Utf8ToCp1251("Новый кроссворд 4 сл"));
   EXPECT_EQ(Model().Clues.Cell(1, 0), clue);
   EXPECT_NE(Model().Letter(9, 8), PaintedMark);
-  EXPECT_EQ(Model().GridModified, 0);
+  EXPECT_FALSE(Model().GridModified);
   EXPECT_EQ(Inside(9, 8), Colors().WordCellColor ^ Purple);
 
   // A stroke that leaves the cell draws, the cell it began in included.

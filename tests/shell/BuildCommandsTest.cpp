@@ -43,7 +43,7 @@ struct CoreBench {
       : canvas(19 * 16, 19 * 16), core("/prog", host, canvas, random), state(core.State()) {
     core.SetBoardRoom(19 * 16, 19 * 16);
     test::FillDictionary(state.dictionary, entries);
-    state.dictionary.DictionaryLoaded = 1;
+    state.dictionary.DictionaryLoaded = true;
     state.settings.MinSlotCount = 4;
     state.settings.MaxFillAttempts = attempts;
     core.Builds().SetFillObserver([this](const FillReport& report) {
@@ -66,7 +66,7 @@ TEST(BuildCommand, BuildsAFilledPrunedGridAndRequeuesItsWords) {
   NullHost host;
   CoreBench b(host, SmallAlphabetDictionary(11, 3000));
   b.state.puzzle.SlotEntry[3] = "TYPED";
-  b.state.puzzle.AnswersShown = 1;
+  b.state.puzzle.AnswersShown = true;
   const FillReport report = b.core.Builds().Build();
   const Puzzle& p = b.state.puzzle;
   ASSERT_EQ(report.search.outcome, GridSearchOutcome::Accepted);
@@ -77,7 +77,7 @@ TEST(BuildCommand, BuildsAFilledPrunedGridAndRequeuesItsWords) {
   EXPECT_EQ(b.state.window.Caption, Utf8ToCp1251("Новый кроссворд ") + std::to_string(p.SlotCount) + Utf8ToCp1251(" сл"));
   EXPECT_EQ(b.state.PuzzleTitle, b.state.window.Caption);
   EXPECT_EQ(p.PlayActive, 1);
-  EXPECT_EQ(p.AnswersShown, 0);
+  EXPECT_FALSE(p.AnswersShown);
   EXPECT_TRUE(p.SlotEntry[3].empty());
   // Every grid cell lies in a slot, and every slot reads its answer from the board.
   for (int x = 0; x < 19; ++x) {
@@ -96,7 +96,7 @@ TEST(BuildCommand, BuildsAFilledPrunedGridAndRequeuesItsWords) {
   const DictionaryStore& d = b.state.dictionary;
   const int first = d.DictionaryCount - p.SlotCount + 1;
   for (int k = 1; k <= p.SlotCount; ++k) EXPECT_EQ(d.Entry(first + k - 1), ReconstructedEntry(p, k));
-  EXPECT_EQ(d.DictionaryModified, 1);
+  EXPECT_TRUE(d.DictionaryModified);
 }
 
 TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped) {
@@ -105,7 +105,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
     Puzzle* p = nullptr;
     int left = 60;
     void ProcessEvents() override {
-      if (p->FillRunning == 1 && --left == 0) p->FillRunning = 0;
+      if (p->FillRunning && --left == 0) p->FillRunning = false;
     }
   } host;
   CoreBench stopped(host, SmallAlphabetDictionary(11, 3000));
@@ -115,7 +115,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
   EXPECT_FALSE(report.fill.complete);
   EXPECT_LT(stopped.state.puzzle.PlacedCount, stopped.state.puzzle.SlotCount);
   EXPECT_GT(stopped.state.puzzle.PlacedCount, 0);
-  EXPECT_EQ(stopped.state.puzzle.FillRunning, 0);
+  EXPECT_FALSE(stopped.state.puzzle.FillRunning);
   EXPECT_EQ(stopped.state.window.Caption, Utf8ToCp1251("Построение прервано"));
   // The batch tool takes the fill as reported, with the clues the finish then drops.
   EXPECT_FALSE(stopped.clue_when_reported.empty());
@@ -126,7 +126,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
   const FillReport out = exhausted.core.Builds().Build();
   EXPECT_FALSE(out.fill.complete);
   EXPECT_EQ(out.fill.attempts, 3);
-  EXPECT_EQ(exhausted.state.puzzle.FillRunning, 0);
+  EXPECT_FALSE(exhausted.state.puzzle.FillRunning);
   // Two words of four letters cannot fill a generated grid: the caption says which length is short.
   EXPECT_TRUE(out.fill.shortfall.cause == FillShortfall::Cause::NoWordsOfLength ||
               out.fill.shortfall.cause == FillShortfall::Cause::TooFewWordsOfLength);

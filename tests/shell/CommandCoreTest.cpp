@@ -63,7 +63,7 @@ TEST_F(ProgramFolder, RefillOnAnEmptyBoardSaysTooFewCells) {
   EXPECT_EQ(b.state.window.Caption, W("Мало ячеек"));
   EXPECT_EQ(b.state.puzzle.SlotCount, 0);
   // The dictionary was loaded first; a small one is pointed out.
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_TRUE(b.state.dictionary.DictionaryLoaded);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("В словаре всего 176 слов")});
   EXPECT_EQ(b.state.window.DictionaryLineText, W("Словарь test.dct 176 сл"));
 }
@@ -73,21 +73,21 @@ TEST_F(ProgramFolder, AMissingDictionaryAbandonsTheCommand) {
   DrawFrame();
   b.commands.KeyDown(Key::F7);
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"File not found"});
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryLoaded);
   EXPECT_TRUE(b.state.puzzle.SlotAnswer[1].empty());
 }
 
 TEST_F(ProgramFolder, RefillFillsTheDrawnGridAndSelectsTheFirstWord) {
   DrawFrame();
-  b.state.puzzle.GridModified = 1;
-  b.state.puzzle.EraserOn = 1;
+  b.state.puzzle.GridModified = true;
+  b.state.puzzle.EraserOn = true;
   b.commands.KeyDown(Key::F7);
   const Puzzle& p = b.state.puzzle;
   EXPECT_EQ(b.state.window.Caption, W("Новый кроссворд 4 сл"));
   EXPECT_EQ(p.PlayActive, 1);
-  EXPECT_EQ(p.GridModified, 0);
-  EXPECT_EQ(p.EraserOn, 0);
-  EXPECT_EQ(p.FillRunning, 0);
+  EXPECT_FALSE(p.GridModified);
+  EXPECT_FALSE(p.EraserOn);
+  EXPECT_FALSE(p.FillRunning);
   EXPECT_EQ(p.SlotAnswer[1].size(), 7u);
   EXPECT_EQ(b.state.window.ClueLineText, W(" Слово из 7 букв"));
   EXPECT_TRUE(b.state.window.ClueLineVisible);
@@ -133,7 +133,7 @@ TEST_F(ProgramFolder, BuildMakesANewCrosswordWithItsClues) {
 // only «Построить новый» builds over it.
 TEST_F(ProgramFolder, BuildOverAModifiedGridAsksFirstAndTheDefaultKeepsTheGrid) {
   DrawFrame();
-  b.state.puzzle.GridModified = 1;
+  b.state.puzzle.GridModified = true;
   b.host.confirm_answers = {false};
   b.commands.ButtonClick(Button::BuildOrStop);
   EXPECT_EQ(b.host.confirmations, std::vector<std::string>{W("Следовало бы завершить работу с данной сеткой")});
@@ -158,7 +158,7 @@ TEST_F(ProgramFolder, EscapeStopsAFillAndNothingStartsBeforeItHasEnded) {
   DrawFrame();
   ASSERT_TRUE(b.commands.LoadDictionary());
   b.host.on_events = [&](long) {
-    if (b.state.puzzle.FillRunning != 1 || b.state.puzzle.PlacedCount < 2) return;
+    if (!b.state.puzzle.FillRunning || b.state.puzzle.PlacedCount < 2) return;
     b.commands.KeyPress(kEscape);
     b.commands.KeyDown(Key::F3);
     b.commands.KeyDown(Key::F5);
@@ -199,13 +199,13 @@ TEST_F(ProgramFolder, F6StopsAFillKeepingTheLettersAndDroppingTheClues) {
   DrawFrame();
   ASSERT_TRUE(b.commands.LoadDictionary());
   b.host.on_events = [&](long) {
-    if (b.state.puzzle.FillRunning == 1 && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
+    if (b.state.puzzle.FillRunning && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
   };
   b.commands.KeyDown(Key::F7);
   const Puzzle& p = b.state.puzzle;
   EXPECT_EQ(b.state.window.Caption, W("Построение прервано"));
   EXPECT_EQ(p.PlayActive, 0);
-  EXPECT_EQ(p.FillRunning, 0);
+  EXPECT_FALSE(p.FillRunning);
   EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e3.wav");
   EXPECT_EQ(p.Letter(3, 2), W("а")[0]);  // the words placed stay on the board
   for (int row = 0; row < 4; ++row) EXPECT_TRUE(Clue(row).empty());
@@ -217,7 +217,7 @@ TEST_F(ProgramFolder, DuringAFillOnlyTheStopPressesAct) {
   ASSERT_TRUE(b.commands.LoadDictionary());
   bool pressed = false;
   b.host.on_events = [&](long) {
-    if (b.state.puzzle.FillRunning != 1 || pressed) return;
+    if (!b.state.puzzle.FillRunning || pressed) return;
     pressed = true;
     b.commands.KeyDown(Key::F3);
     b.commands.KeyDown(Key::F8);
@@ -295,7 +295,7 @@ TEST_F(ProgramFolder, SaveAndLoadGiveBackTheSamePuzzle) {
     EXPECT_EQ(p.Clues.Cell(1, k - 1), saved.Clues.Cell(1, k - 1));
   }
   EXPECT_EQ(p.PlayActive, 1);
-  EXPECT_EQ(p.GridModified, 0);
+  EXPECT_FALSE(p.GridModified);
   EXPECT_EQ(b.state.window.ClueLineText, saved.Clues.Cell(1, 0));
   EXPECT_EQ(b.host.played.back(), folder.Dir() + "/snd/e1.wav");
 }
@@ -347,7 +347,7 @@ TEST_F(ProgramFolder, CancellingTheDialogSavesNothingAndAModifiedGridIsNeverSave
   b.commands.KeyDown(Key::F2);
   EXPECT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(folder.FileCount(), 1);  // the data folder only
-  b.state.puzzle.GridModified = 1;
+  b.state.puzzle.GridModified = true;
   b.commands.KeyDown(Key::F2);
   EXPECT_EQ(b.host.dialogs.size(), 1u);
   EXPECT_EQ(b.host.informations, std::vector<std::string>{W("Следует прежде перезаполнить сетку")});
@@ -370,7 +370,7 @@ TEST_F(ProgramFolder, AStoppedBuildIsNeverSaved) {
 
   DrawFrame();
   b.host.on_events = [&](long) {
-    if (b.state.puzzle.FillRunning == 1 && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
+    if (b.state.puzzle.FillRunning && b.state.puzzle.PlacedCount >= 2) b.commands.KeyDown(Key::F6);
   };
   b.commands.KeyDown(Key::F7);
   ASSERT_EQ(b.state.window.Caption, W("Построение прервано"));

@@ -90,19 +90,19 @@ TEST_F(DictionaryButtons, AFailedChooseKeepsTheNameButNotTheOldWordsUnderIt) {
   Click(Button::ChooseDictionary);
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"File not found"});
   EXPECT_EQ(b.state.dictionary.DictionaryName, "gone.dct");
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryLoaded);
   EXPECT_TRUE(b.state.window.SettingsPanelVisible);
   // An editor left open cannot change the words that are not gone.dct's.
   E().fields.word = "x";
   E().Run(EditorAction::Add);
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
-  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryModified);
 }
 
 TEST_F(DictionaryButtons, EditOpensTheEditorOnTheLoadedDictionary) {
   Click(Button::EditDictionary);
   EXPECT_EQ(E().View().Caption, W("Корректировка словаря one.dct"));
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_TRUE(b.state.dictionary.DictionaryLoaded);
   EXPECT_EQ(Shown(SecondaryWindow::Editor), 1);
   EXPECT_FALSE(b.state.window.SettingsPanelVisible);
 
@@ -182,7 +182,7 @@ TEST_F(DictionaryButtons, ChooseWritesTheEditedDictionaryFirstEvenWhenCancelled)
   Click(Button::ChooseDictionary);
   EXPECT_EQ(b.state.dictionary.DictionaryName, "two.dct");
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 2);
-  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryModified);
   EXPECT_FALSE(b.state.window.SettingsPanelVisible);
   EXPECT_EQ(b.state.settings.HelpContext, 0);
 }
@@ -193,14 +193,14 @@ TEST_F(DictionaryButtons, AFailedWriteStopsTheSwitch) {
   store.DictionaryName = "dir.dct";
   store.SetEntry(1, "a b");
   store.DictionaryCount = 1;
-  store.DictionaryLoaded = 1;
-  store.DictionaryModified = 1;
+  store.DictionaryLoaded = true;
+  store.DictionaryModified = true;
   Click(Button::ChooseDictionary);
   Click(Button::NewDictionary);
   EXPECT_EQ(b.host.errors.size(), 2u);
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(store.DictionaryName, "dir.dct");
-  EXPECT_EQ(store.DictionaryModified, 1);
+  EXPECT_TRUE(store.DictionaryModified);
 }
 
 TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
@@ -216,7 +216,7 @@ TEST_F(DictionaryButtons, CreateWritesTheFirstRecordsAndLoadsTheNewFile) {
   EXPECT_EQ(b.state.dictionary.DictionaryName, "words.dct");
   EXPECT_EQ(Data("words.dct").substr(0, Data("one.dct").size()), Data("one.dct"));
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 1);
+  EXPECT_TRUE(b.state.dictionary.DictionaryLoaded);
   // The write's own caption and hidden clue line last only as long as the command.
   EXPECT_EQ(b.state.window.Caption, W("Кроссворд из файла 2.gx 4 сл"));
   EXPECT_TRUE(b.state.window.ClueLineVisible);
@@ -332,7 +332,7 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   EXPECT_EQ(b.host.informations,
             std::vector<std::string>{W("В словаре больше 16384 слов: загружены первые 16384, "
                                        "изменения в файл записаны не будут")});
-  b.state.dictionary.DictionaryModified = 1;  // a change, as an edit or a build's requeue makes
+  b.state.dictionary.DictionaryModified = true;  // a change, as an edit or a build's requeue makes
 
   OpenSettings();
   b.host.dialog_answers.push_back(folder.Path("data/two.dct"));
@@ -345,7 +345,7 @@ TEST_F(DictionaryButtons, ADictionaryLargerThanTheStoreIsNeverShortened) {
   b.host.dialog_answers.push_back(folder.Path("data/big.dct"));
   Click(Button::ChooseDictionary);
   ASSERT_EQ(b.state.dictionary.DictionaryCount, 16384);
-  b.state.dictionary.DictionaryModified = 1;
+  b.state.dictionary.DictionaryModified = true;
   EXPECT_TRUE(b.commands.Close());
   EXPECT_TRUE(b.host.errors.empty());
   EXPECT_TRUE(Data("big.dct") == bytes);
@@ -366,14 +366,14 @@ TEST_F(DictionaryButtons, NothingRunsWhileAFillOrALoadRuns) {
   b.host.on_events = nullptr;
   ASSERT_TRUE(pressed);
   const int requests = Shown(SecondaryWindow::Editor);
-  b.state.puzzle.FillRunning = 1;
+  b.state.puzzle.FillRunning = true;
   for (Button button : {Button::ChooseDictionary, Button::DictionaryStatistics, Button::EditDictionary, Button::NewDictionary})
     Click(button);
   EXPECT_TRUE(b.host.dialogs.empty());
   EXPECT_EQ(Shown(SecondaryWindow::Editor), requests);
   EXPECT_EQ(Shown(SecondaryWindow::Statistics), 0);
   EXPECT_EQ(b.state.dictionary.DictionaryCount, 3);
-  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryModified);
 }
 
 }  // namespace

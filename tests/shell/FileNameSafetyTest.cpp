@@ -58,13 +58,13 @@ TEST(FileNameSafety, ADictionaryNameThatIsAPathIsRefusedAndNothingIsWritten) {
 
     b.commands.KeyDown(Key::F5);
     EXPECT_EQ(b.host.errors, std::vector<std::string>{"Invalid filename"}) << name;
-    EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
+    EXPECT_FALSE(b.state.dictionary.DictionaryLoaded);
     EXPECT_EQ(b.state.dictionary.DictionaryCount, 0);
     b.commands.ButtonClick(Button::EditDictionary);  // the editor asks for a load too
     EXPECT_EQ(b.host.errors.size(), 2u);
 
     // Even a store that claims to be changed is not written anywhere under such a name.
-    b.state.dictionary.DictionaryModified = 1;
+    b.state.dictionary.DictionaryModified = true;
     EXPECT_TRUE(b.commands.Close());
     EXPECT_EQ(folder.Read("prog/gx.dat"), settings) << name;
     EXPECT_EQ(folder.Read("x.dct"), outside) << name;
@@ -106,8 +106,8 @@ TEST(FileNameSafety, DialogPathsEndingInAFolderAreRefused) {
   b.host.dialog_answers.push_back(folder.Path("data") + "/..");
   b.commands.ButtonClick(Button::ChooseDictionary);
   EXPECT_EQ(b.host.errors, std::vector<std::string>{"Invalid filename"});
-  EXPECT_EQ(b.state.dictionary.DictionaryLoaded, 0);
-  EXPECT_EQ(b.state.dictionary.DictionaryModified, 0);
+  EXPECT_FALSE(b.state.dictionary.DictionaryLoaded);
+  EXPECT_FALSE(b.state.dictionary.DictionaryModified);
 }
 
 }  // namespace

@@ -161,7 +161,7 @@ TEST_F(Export, UnnumberedPageIsFramedByTheTemplatesAndOpened) {
 }
 
 TEST_F(Export, RevealedAnswersFollowTheNumber) {
-  bench.state.puzzle.AnswersShown = 1;
+  bench.state.puzzle.AnswersShown = true;
   Run();
   const std::vector<std::string> lines = Lines(Page());
   EXPECT_EQ(lines[9], W(R"(<font color="#804040"  size="2" face="Times New Roman CE"><strong>  1 - КОТ )"));

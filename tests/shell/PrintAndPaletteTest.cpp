@@ -169,7 +169,7 @@ TEST_F(PrintedPage, AcrossCluesOnTheLeftDownCluesFromOneHundredMillimetres) {
 TEST_F(PrintedPage, RevealedAnswersStandBeforeTheClueJoinedByAHyphen) {
   AddThreeSlots();
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1  зверь"));
-  bench.state.puzzle.AnswersShown = 1;
+  bench.state.puzzle.AnswersShown = true;
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 0), W("  1 КОТ- зверь"));
   bench.state.puzzle.Clues.SetCell(1, 2, std::string(300, 'x'));
   EXPECT_EQ(PrintClueLine(bench.state.puzzle, 2).size(), 255u);

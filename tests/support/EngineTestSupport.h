@@ -49,7 +49,7 @@ class StoppingHost : public NullHost {
  public:
   StoppingHost(Puzzle& p, long stop_at) : puzzle_(p), stop_at_(stop_at) {}
   void ProcessEvents() override {
-    if (++calls_ == stop_at_) puzzle_.FillRunning = 0;
+    if (++calls_ == stop_at_) puzzle_.FillRunning = false;
   }
   long calls() const { return calls_; }
 
