@@ -1,10 +1,10 @@
 # Run by CPack on the staged tree before it is packed, for what only the Debian package holds:
-# the programs lose their .comment and .note sections, as Debian's own packaging tools strip them
+# the programs and the batch tool's drawing module lose their .comment and .note sections, as Debian's own packaging tools strip them
 # (the build id in .note.gnu.build-id stays), and lintian gets the package's overrides.
 set(staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/usr")
 
 find_program(OBJCOPY objcopy REQUIRED)
-file(GLOB programs "${staged}/bin/*")
+file(GLOB programs "${staged}/bin/*" "${staged}/lib/gridlex/*.so")
 if(NOT programs)
   message(FATAL_ERROR "no programs to strip under ${staged}/bin")
 endif()
