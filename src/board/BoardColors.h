@@ -11,5 +11,8 @@ constexpr Color Maroon = Rgb(128, 0, 0);        // answers when shown
 constexpr Color Purple = Rgb(128, 0, 128);      // the XOR pen of the current-word highlight
 constexpr Color White = Rgb(255, 255, 255);     // across rows of the clue list
 constexpr Color Silver = Rgb(192, 192, 192);    // down rows of the clue list
+// The letters the user placed while drawing: dark green on pale gold, unlike any solving colour.
+constexpr Color PlacedInk = Rgb(0, 100, 0);
+constexpr Color PlacedCell = Rgb(255, 236, 160);
 
 }  // namespace gx

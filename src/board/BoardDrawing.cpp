@@ -168,7 +168,42 @@ void BoardDrawing::RedrawBoard() {
     DrawEntries();
     if (puzzle_.PlayActive == 1) DrawHighlight();
   }
+  if (puzzle_.PlacingLetters()) DrawPlacedLetters();
   repaint_due_ = false;
+}
+
+void BoardDrawing::DrawPlacedLetters() {
+  canvas_.SetPenColor(GridGrey);
+  canvas_.SetBrushColor(PlacedCell);
+  canvas_.SetFontColor(PlacedInk);
+  for (int x = 0; x < LowByte(puzzle_.BoardCols); ++x) {
+    for (int y = 0; y < LowByte(puzzle_.BoardRows); ++y) {
+      const char letter = puzzle_.Placed(x, y);
+      if (letter == NoLetter || puzzle_.Mask(x, y) == Background) continue;
+      CellSquare(x, y);
+      TextAtCell(x, y, std::string{' ', letter});
+    }
+  }
+  canvas_.SetFontColor(Navy);
+  canvas_.SetBrushColor(palette_.WordCellColor);
+}
+
+void BoardDrawing::DrawPlacingSlot() {
+  RedrawBoard();
+  const int k = puzzle_.Clues.CurrentRow() + 1;
+  if (puzzle_.SlotCount == 0 || k > puzzle_.SlotCount) return;
+  DrawHighlight();
+  const int t = puzzle_.TypedCount;
+  if (t >= puzzle_.SlotLength[k]) return;
+  const int x = puzzle_.SlotCellX(k, t), y = puzzle_.SlotCellY(k, t);
+  canvas_.SetBrushColor(palette_.FoundWordColor);
+  CellSquare(x, y);
+  const char letter = puzzle_.Placed(x, y);
+  if (letter != NoLetter) {
+    canvas_.SetFontColor(PlacedInk);
+    TextAtCell(x, y, std::string{' ', letter});
+    canvas_.SetFontColor(Navy);
+  }
 }
 
 void BoardDrawing::RefreshWords() {

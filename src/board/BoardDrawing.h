@@ -38,6 +38,9 @@ class BoardDrawing : public SlotPainter {
   void RedrawBoard();
   void RefreshWords();
   void DrawFillProgress();
+  // While letters are placed: the board with them, the current word highlighted and its cursor
+  // cell (position TypedCount) marked.
+  void DrawPlacingSlot();
   void DrawSurround(Color color);
   void Repaint();  // the whole picture: the fill so far while a fill runs, else the model
 
@@ -57,6 +60,7 @@ class BoardDrawing : public SlotPainter {
   void CellSquare(int x, int y);  // the 17-pixel square of the cell, sharing outlines with neighbours
   void PaintSlotCells(std::uint8_t slot, Color color);
   void DrawGridCells();
+  void DrawPlacedLetters();
   void TextAtCell(int x, int y, std::string_view text);
   void SurroundCell(int x, int y, Color color);
 

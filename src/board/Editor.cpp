@@ -86,6 +86,7 @@ void Editor::PaintImages(CellPos cell, bool kaleidoscope) {
     for (int i = 0; i < count; ++i) {
       puzzle_.SetMask(images[i].x, images[i].y, Background);
       puzzle_.SetLetter(images[i].x, images[i].y, NoLetter);
+      puzzle_.SetPlaced(images[i].x, images[i].y, NoLetter);  // an erased cell holds no letter of the user's
     }
   }
   for (int i = 0; i < count; ++i) PaintCellSquare(canvas, images[i].x, images[i].y);

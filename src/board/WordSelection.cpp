@@ -42,7 +42,13 @@ void WordSelection::SetRow(int row) {
 void WordSelection::SelectFromList() {
   const int row = puzzle_.Clues.CurrentRow();
   ShowClueLine(row);
-  // Outside the solving state, and while the answers are shown, only the clue line changes.
+  // While the grid is drawn the word is chosen to place letters into.
+  if (puzzle_.PlacingLetters()) {
+    ResetCursor(row + 1);
+    board_.DrawPlacingSlot();
+    return;
+  }
+  // While the answers are shown, and during a fill, only the clue line changes.
   if (puzzle_.AnswersShown || puzzle_.PlayActive == 0) return;
   ResetCursor(row + 1);
   media_.ShowWordMedia();
@@ -72,6 +78,7 @@ bool WordSelection::SelectFromBoard(int x, int y) {
   ShowClueLine(found - 1);
   ResetCursor(found);
   board_.RefreshWords();
+  if (puzzle_.PlacingLetters()) board_.DrawPlacingSlot();
   media_.ShowWordMedia();
   return true;
 }

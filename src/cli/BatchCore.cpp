@@ -19,4 +19,6 @@ BatchFill BatchCore::Build() { return Taken(core_.Builds().Build()); }
 
 BatchFill BatchCore::Refill() { return Taken(core_.Builds().Refill()); }
 
+BatchFill BatchCore::FillAround() { return Taken(core_.Builds().FillAround()); }
+
 }  // namespace gx::cli

@@ -31,6 +31,8 @@ class BatchCore {
   // F5 and F7 on the puzzle in State(); the dictionary there must be loaded.
   BatchFill Build();
   BatchFill Refill();
+  // Shift+F7 on the grid in State(), whose placed letters are kept.
+  BatchFill FillAround();
 
  private:
   BatchFill Taken(const FillReport& report);

@@ -8,6 +8,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliGrid.h"
 #include "cli/CliOptions.h"
+#include "cli/CliOutputs.h"
 #include "cli/FilePlan.h"
 #include "cli/Interruption.h"
 #include "cli/CliSupport.h"
@@ -16,6 +17,7 @@
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
 #include "core/Generator.h"
+#include "core/PlacedLetters.h"
 #include "base/Cp1251.h"
 #include "files/PuzzleFile.h"
 
@@ -91,6 +93,7 @@ int RunFill(const std::vector<std::string>& args) {
   plan.Input("GRID", options.grid_path);
   plan.Input("DICT", options.dictionary_path);
   if (options.dict_out) plan.Output("--dict-out", *options.dict_out, true, options.dictionary_path);
+  if (options.grid_out) plan.Output("--grid-out", *options.grid_out, true);
   plan.Check();
   SeededRandom unused{0};  // a refill draws nothing
   BatchCore batch(unused, kBoardCells);
@@ -101,9 +104,11 @@ int RunFill(const std::vector<std::string>& args) {
   // The refill counts the slots as last extracted: the grid text is extracted first, as drawing does.
   ClassifyCells(puzzle);
   ExtractSlots(puzzle);
+  if (options.keep) PlaceGridLetters(puzzle);
   state.settings.MaxFillAttempts = options.attempts;
-  const BatchFill fill = batch.Refill();
+  const BatchFill fill = options.keep ? batch.FillAround() : batch.Refill();
   switch (fill.report.check) {
+    case RefillCheck::NoWordFitsPattern: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(fill.report.refusal)};
     case RefillCheck::TooFewSlots: throw CommandFailure{ExitFillRefused, Cp1251ToUtf8(texts::TooFewCells())};
     case RefillCheck::TooManySlots:
       throw CommandFailure{ExitFillRefused, "more than 250 slots: " + std::to_string(puzzle.SlotCount)};
@@ -113,8 +118,13 @@ int RunFill(const std::vector<std::string>& args) {
   PrintFill(*fill.puzzle, fill.report.fill);
   if (!fill.report.fill.complete) {
     WarnUtf8Line("gridlex-cli: fill: slots left empty: " + FillShortfallText(fill.report.fill.shortfall));
+  } else if (const std::vector<int> wanting = SlotsWantingClue(*fill.puzzle); !wanting.empty()) {
+    std::string numbers;
+    for (int k : wanting) numbers += " " + ClueNumberOf(*fill.puzzle, k) + (fill.puzzle->SlotVertical[k] ? "D" : "A");
+    WarnUtf8Line("gridlex-cli: fill: words not in the dictionary, their clues are empty:" + numbers);
   }
   if (options.dict_out) WriteDictionaryOrFail(state.dictionary, *options.dict_out);
+  if (options.grid_out) WriteOutputOrFail(*options.grid_out, GridText(*fill.puzzle), true);
   return ExitSuccess;
 }
 

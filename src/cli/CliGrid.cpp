@@ -68,6 +68,34 @@ void LoadGridText(const std::string& path, Puzzle& puzzle) {
   }
 }
 
+void PlaceGridLetters(Puzzle& puzzle) {
+  for (int x = 0; x < BoardStorage; ++x) {
+    for (int y = 0; y < BoardStorage; ++y) {
+      const auto byte = static_cast<unsigned char>(puzzle.Letter(x, y));
+      if (puzzle.Mask(x, y) == Background || byte < 0xC0) continue;  // Windows-1251 letters lie at 0xC0..0xFF
+      // Capitals lie 32 places below their small letters.
+      puzzle.SetPlaced(x, y, static_cast<char>(byte < 0xE0 ? byte + 0x20 : byte));
+    }
+  }
+}
+
+std::string GridText(const Puzzle& p) {
+  std::string text;
+  for (int y = 0; y < p.BoardRows && y < MaxBoardInUse; ++y) {
+    std::string row;
+    for (int x = 0; x < p.BoardCols && x < MaxBoardInUse; ++x) {
+      const char letter = p.Letter(x, y);
+      if (p.Mask(x, y) == Background) {
+        row += '.';
+      } else {
+        row += letter != NoLetter && letter != PaintedMark ? letter : '#';
+      }
+    }
+    text += Cp1251ToUtf8(row) + "\n";
+  }
+  return text;
+}
+
 std::string ClueNumberOf(const Puzzle& puzzle, int k) {
   std::string number;
   for (char c : puzzle.Clues.Number(k - 1)) {

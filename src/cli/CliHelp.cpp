@@ -20,12 +20,20 @@ const Help kHelp[] = {
      "GRID is a UTF-8 text file: one line per board row, \".\" for an empty cell, \"#\" for a grid\n"
      "cell and a Russian letter for a grid cell holding that letter (at most 63 lines and columns).\n"},
     {"fill",
-     "Usage: gridlex-cli fill GRID DICT [--attempts N] [--dict-out FILE]\n"
+     "Usage: gridlex-cli fill GRID DICT [--keep] [--attempts N] [--dict-out FILE] [--grid-out FILE]\n"
      "Fill the slots of a drawn grid from a dictionary, as the refill command of the window does,\n"
      "and print each slot with its answer and clue.\n"
+     "GRID is a UTF-8 text file: one line per board row, \".\" for an empty cell, \"#\" for a grid\n"
+     "cell and a Russian letter (either case) for a grid cell holding that letter. Without --keep\n"
+     "the letters are ignored.\n"
+     "  --keep            keep the letters of GRID and fill the other cells around them (Shift+F7\n"
+     "                    in the window); a word spelt whole by them keeps its dictionary clue, or\n"
+     "                    an empty one when the dictionary lacks it (named on stderr)\n"
      "  --attempts N      fill attempts before giving up, 0 to 65535 (default 256)\n"
      "  --dict-out FILE   write the dictionary, with the words used moved to its end, to FILE\n"
-     "Exit status 3 when the grid cannot be filled (too few slots, too many, or too long).\n"},
+     "  --grid-out FILE   write the filled board to FILE as grid text (a letter in every filled cell)\n"
+     "Exit status 3 when the grid cannot be filled (too few slots, too many, or too long) or, with\n"
+     "--keep, when no dictionary word completes some slot: \"Слово N по вертикали: нет слов вида К_Т_\".\n"},
     {"generate",
      "Usage: gridlex-cli generate --board N (--seed S | --draws FILE)\n"
      "Generate one symmetric grid on a board of N by N cells (9 to 63) and print its slots and cells.\n"
@@ -126,7 +134,7 @@ const char* ToolHelp() {
          "\n"
          "Commands:\n"
          "  extract GRID                  print the numbered word slots of a drawn grid\n"
-         "  fill GRID DICT                fill a drawn grid from a dictionary\n"
+         "  fill GRID DICT [--keep]       fill a drawn grid from a dictionary, around its letters\n"
          "  generate --board N ...        generate one symmetric grid\n"
          "  build DICT ...                generate and fill a crossword, optionally saving it\n"
          "  dict import|export|stats      convert and count dictionary files (*.dct)\n"

@@ -52,12 +52,15 @@ GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args) {
 }
 
 FillOptions ParseFillOptions(const std::vector<std::string>& args) {
-  Arguments arguments(args, {{"--attempts", true}, {"--dict-out", true}}, 2, 2);
+  Arguments arguments(args, {{"--attempts", true}, {"--dict-out", true}, {"--keep", false}, {"--grid-out", true}}, 2,
+                      2);
   FillOptions options;
   options.grid_path = arguments.Positional(0);
   options.dictionary_path = arguments.Positional(1);
   options.attempts = static_cast<std::uint16_t>(arguments.Number("--attempts", 0, 65535, 256));
   options.dict_out = Optional(arguments, "--dict-out");
+  options.keep = arguments.Has("--keep");
+  options.grid_out = Optional(arguments, "--grid-out");
   return options;
 }
 

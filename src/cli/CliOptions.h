@@ -25,6 +25,8 @@ struct FillOptions {
   std::string dictionary_path;
   std::uint16_t attempts = 256;
   std::optional<std::string> dict_out;
+  bool keep = false;                    // the grid's letters are kept and filled around
+  std::optional<std::string> grid_out;  // the filled board as grid text
 };
 
 // The boards a crossword is built on. Above 57 cells nearly every grid drawn has more than 128

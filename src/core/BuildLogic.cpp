@@ -69,6 +69,8 @@ void ClearLettersAndAnswers(Puzzle& p, Host& host) {
   host.ProcessEvents();
   p.CellLetter.fill(NoLetter);
   for (auto& answer : p.SlotAnswer) answer.Clear();
+  // The letters the user placed stay for a later fill around them, but this fill ignores them.
+  p.SlotPlaced.fill(NotPlaced);
 }
 
 FillOutcome FillAndRequeue(FillRun& run) {

@@ -39,7 +39,8 @@ GridSearch GenerateAcceptableGrid(Puzzle& puzzle, RandomSource& random, Host& ho
 // Removes grid cells that lie in no slot; a crossing neighbour of a removed cell becomes plain.
 void PruneUnusedCells(Puzzle& puzzle);
 
-// Empties every letter of the board and every answer before a fill.
+// Empties every letter of the board and every answer before a fill; placed letters are not
+// touched and play no part in it.
 void ClearLettersAndAnswers(Puzzle& puzzle, Host& host);
 
 // Why a fill ended with slots left empty. The dictionary alone decides it when it holds fewer
@@ -69,7 +70,8 @@ struct FillOutcome {
 FillOutcome FillAndRequeue(FillRun& run);
 
 // Why the slots on the board cannot be refilled, checked after extraction.
-enum class RefillCheck { Ready, TooFewSlots, TooManySlots, SlotsTooLong };
+// NoWordFitsPattern: a fill around placed letters found a slot no dictionary word completes.
+enum class RefillCheck { Ready, TooFewSlots, TooManySlots, SlotsTooLong, NoWordFitsPattern };
 struct RefillSlots {
   RefillCheck check = RefillCheck::Ready;
   std::vector<std::uint8_t> long_slots;  // slots of 20 cells or more, to paint in WrongWordColor

@@ -50,4 +50,22 @@ std::string FinishGridFirst() { return Text("Следовало бы завер�
 std::string BuildNewCrossword() { return Text("Построить новый"); }
 std::string KeepGrid() { return Text("Оставить сетку"); }
 
+std::string NoWordsOfPattern(std::string_view number, bool vertical, std::string_view pattern) {
+  std::string shown;
+  for (char c : pattern) {
+    const auto byte = static_cast<unsigned char>(c);
+    // Windows-1251 puts а..я 32 places above А..Я.
+    shown.push_back(c == NoLetter ? '_' : byte >= 0xE0 ? static_cast<char>(byte - 0x20) : c);
+  }
+  std::string trimmed(number);
+  trimmed.erase(0, trimmed.find_first_not_of(' '));
+  return Text("Слово ") + trimmed + Text(vertical ? " по вертикали" : " по горизонтали") + Text(": нет слов вида ") + shown;
+}
+
+std::string PlaceYourWords() { return Text("Впишите свои слова и нажмите Shift+F7"); }
+
+std::string OwnWordsWantClues(unsigned words) {
+  return Text("Своих слов нет в словаре: ") + std::to_string(words) + Text(". Впишите к ним вопросы в списке");
+}
+
 }  // namespace gx::texts

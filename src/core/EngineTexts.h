@@ -2,6 +2,7 @@
 // The window texts of the generators, the fill and the build commands, as Windows-1251 bytes.
 
 #include <string>
+#include <string_view>
 
 namespace gx {
 struct FillShortfall;
@@ -28,5 +29,11 @@ std::string NoAcceptableGrid(unsigned generations, unsigned min_slots);
 std::string FinishGridFirst();                   // "Следовало бы завершить работу с данной сеткой"
 std::string BuildNewCrossword();                 // "Построить новый": its button that builds over the grid
 std::string KeepGrid();                          // "Оставить сетку": its button that goes back to the grid
+// "Слово 12 по вертикали: нет слов вида К_Т_": the slot's number as the clue list shows it, its
+// direction and its placed letters in capitals, "_" where none is placed.
+std::string NoWordsOfPattern(std::string_view number, bool vertical, std::string_view pattern);
+std::string PlaceYourWords();                    // "Впишите свои слова и нажмите Shift+F7"
+// "Своих слов нет в словаре: N. Впишите к ним вопросы в списке"
+std::string OwnWordsWantClues(unsigned words);
 
 }  // namespace gx::texts

@@ -144,6 +144,7 @@ void ClassifyCells(Puzzle& p) {
 void ExtractSlots(Puzzle& p) {
   const int cols = p.BoardCols & 0xFF, rows = p.BoardRows & 0xFF;
   p.SlotCount = 0;
+  p.SlotPlaced.fill(NotPlaced);  // a new table: no slot holds a kept word yet
   p.Clues.SetRowCount(ClueList::MaxRows);
   RunFlags flags;
   for (int y = 0; y <= rows; ++y) {

@@ -30,7 +30,11 @@ class Filler {
   std::uint16_t Run() {
     p_.PlayActive = 0;
     p_.FillRunning = true;
+    // Slots the user's letters fill whole stand from the start and count as filled.
     p_.PlacedCount = 0;
+    for (int k = 1; k <= p_.SlotCount; ++k) {
+      if (p_.SlotPlaced[k] != NotPlaced && !p_.SlotAnswer[k].empty()) ++p_.PlacedCount;
+    }
     level_ = p_.MaxCrossings;
     search_.Prepare(run_.dictionary);
     for (;;) {
@@ -101,7 +105,8 @@ class Filler {
       const int cx = p_.SlotCellX(slot, t), cy = p_.SlotCellY(slot, t);
       if (p_.Mask(cx, cy) != CrossingCell) continue;
       const int other = CrossingSlotAt(p_, slot, cx, cy);
-      if (other == 0 || p_.SlotAnswer[other].empty()) continue;
+      // The user's words are never freed: the search works around them.
+      if (other == 0 || p_.SlotAnswer[other].empty() || p_.SlotPlaced[other] != NotPlaced) continue;
       UnfillSlot(p_, static_cast<std::uint8_t>(other), slot);
       run_.painter.PaintSlot(static_cast<std::uint8_t>(other), run_.colors.WordCellColor);
     }
@@ -148,10 +153,16 @@ void UnfillSlot(Puzzle& p, std::uint8_t a, std::uint8_t b) {
     const bool on_cause_line = across ? x == p.SlotX[b] : y == p.SlotY[b];
     const bool other_word_gone = across ? p.Letter(x, y - 1) == NoLetter && p.Letter(x, y + 1) == NoLetter
                                         : p.Letter(x - 1, y) == NoLetter && p.Letter(x + 1, y) == NoLetter;
-    // A crossing cell keeps its letter while the word of the other direction still stands there.
+    // A crossing cell keeps its letter while the word of the other direction still stands there;
+    // a letter the user placed always stays.
+    if (p.Placed(x, y) != NoLetter) continue;
     if (p.Mask(x, y) < CrossingCell || on_cause_line || other_word_gone) p.SetLetter(x, y, NoLetter);
   }
   --p.PlacedCount;
+}
+
+std::string UsedEntry(const Puzzle& p, int slot) {
+  return p.SlotPlaced[slot] == PlacedOwnWord ? std::string() : ReconstructedEntry(p, slot);
 }
 
 std::string ReconstructedEntry(const Puzzle& p, int slot) {

@@ -61,5 +61,8 @@ void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_vi
 
 // The entry a filled slot was made from: its answer followed by its clue text.
 std::string ReconstructedEntry(const Puzzle& puzzle, int slot);
+// The entry the requeue moves for a slot: the reconstructed entry, or none (as for an empty slot)
+// when the slot holds a word of the user's own, which no entry of the dictionary is.
+std::string UsedEntry(const Puzzle& puzzle, int slot);
 
 }  // namespace gx

@@ -32,7 +32,7 @@ void LinearWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t s
 void LinearWordSearch::RequeueUsedWords(Puzzle& p, DictionaryStore& d) {
   d.DictionaryModified = true;
   std::vector<std::string> used;
-  for (int k = 1; k <= p.SlotCount; ++k) used.push_back(ReconstructedEntry(p, k));
+  for (int k = 1; k <= p.SlotCount; ++k) used.push_back(UsedEntry(p, k));
   int w = 1;
   for (int e = 1; e <= d.DictionaryCount; ++e) {
     const std::string_view entry = d.Entry(e);
@@ -45,7 +45,7 @@ void LinearWordSearch::RequeueUsedWords(Puzzle& p, DictionaryStore& d) {
     ++w;
   }
   for (int k = 1; k <= p.SlotCount; ++k) {
-    if (p.SlotAnswer[k].empty()) continue;
+    if (p.SlotAnswer[k].empty() || p.SlotPlaced[k] == PlacedOwnWord) continue;
     if (w <= DictionaryStore::Capacity) d.SetEntry(w, used[static_cast<std::size_t>(k - 1)]);
     ++w;
   }

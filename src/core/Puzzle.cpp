@@ -25,6 +25,8 @@ void Puzzle::CountAcrossSlots() {
 void Puzzle::ResetBoard() {
   CellMask.fill(Background);
   CellLetter.fill(NoLetter);
+  PlacedLetter.fill(NoLetter);
+  SlotPlaced.fill(NotPlaced);
   for (int k = 1; k <= SlotCount + 1; ++k) SlotAnswer[k].Clear();
   Clues.ClearRows(0, SlotCount);
   Clues.SetRowCount(ClueList::MaxRows);

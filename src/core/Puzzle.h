@@ -22,6 +22,11 @@ constexpr std::uint8_t Background = 0;
 constexpr std::uint8_t GridCell = 1;
 constexpr std::uint8_t CrossingCell = 2;
 
+// How a slot's word came about when a fill kept the letters the user placed (SlotPlaced).
+constexpr std::uint8_t NotPlaced = 0;
+constexpr std::uint8_t PlacedDictionaryWord = 1;  // the user's word, with its clue from the dictionary
+constexpr std::uint8_t PlacedOwnWord = 2;         // the user's word the dictionary lacks: its clue is the user's to write
+
 struct Puzzle {
   // Board geometry. Loops over cells use only the low byte of these counts.
   std::uint8_t CellSize = kCellSize;
@@ -31,6 +36,9 @@ struct Puzzle {
   // Column-major: index x * 64 + y, so one column right adds 64 and one row down adds 1.
   std::array<std::uint8_t, BoardStorage * BoardStorage> CellMask{};
   std::array<char, BoardStorage * BoardStorage> CellLetter{};
+  // Letters the user placed while drawing the grid, NoLetter elsewhere: a fill around them keeps
+  // them. Apart from CellLetter, which the fill and the grid marks rewrite.
+  std::array<char, BoardStorage * BoardStorage> PlacedLetter{};
 
   // Slot table, slots 1..SlotCount; one spare entry past 255 because the reset empties SlotCount+1.
   static constexpr int TableSize = MaxSlots + 2;
@@ -42,6 +50,8 @@ struct Puzzle {
   std::array<AnswerText, TableSize> SlotAnswer{};
   std::array<AnswerText, TableSize> SlotEntry{};
   std::array<std::uint16_t, TableSize> SlotDictPos{};
+  // Set by a fill around placed letters for the slots they fill whole; such a slot is never freed.
+  std::array<std::uint8_t, TableSize> SlotPlaced{};
   std::uint8_t SlotCount = 0;
   std::uint8_t AcrossCount = 0;
   std::uint8_t MaxCrossings = 0;
@@ -83,6 +93,12 @@ struct Puzzle {
   void SetLetter(int x, int y, char value) {
     if (OnStorage(x, y)) CellLetter[Index(x, y)] = value;
   }
+  char Placed(int x, int y) const { return OnStorage(x, y) ? PlacedLetter[Index(x, y)] : NoLetter; }
+  void SetPlaced(int x, int y, char value) {
+    if (OnStorage(x, y)) PlacedLetter[Index(x, y)] = value;
+  }
+  // The board is being drawn, not solved nor showing its answers: typed letters are placed.
+  bool PlacingLetters() const { return PlayActive == 0 && !AnswersShown && !FillRunning; }
 
   // Cell t (0-based) of slot k.
   int SlotCellX(int k, int t) const { return SlotVertical[k] ? SlotX[k] : SlotX[k] + t; }

@@ -63,7 +63,7 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
   used.reserve(p.SlotCount);
   auto filter = std::make_unique<EntryFilter>();
   for (int k = 1; k <= p.SlotCount; ++k) {
-    used.push_back(ReconstructedEntry(p, k));
+    used.push_back(UsedEntry(p, k));
     filter->Add(used.back());
   }
   // An empty slot stands for the empty entry, which goes whenever there is a slot at all.
@@ -88,7 +88,7 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
   }
   mover.Flush();
   for (int k = 1; k <= p.SlotCount; ++k) {
-    if (p.SlotAnswer[k].empty()) continue;
+    if (p.SlotAnswer[k].empty() || p.SlotPlaced[k] == PlacedOwnWord) continue;
     // An entry whose text was not in the store drops nothing, so w may pass DictionaryCount;
     // writes past the end of the store are left out.
     if (w <= DictionaryStore::Capacity) dictionary.SetEntry(w, used[static_cast<std::size_t>(k - 1)]);

@@ -68,6 +68,12 @@ void Draw(QPainter& p, ButtonIcon icon) {
       p.setBrush(Qt::NoBrush);
       p.drawArc(6, 6, 12, 12, 30 * 16, 280 * 16);
       break;
+    case ButtonIcon::FillAround:
+      Grid(p, 2, 2, 4, 4);
+      p.setPen(QColor(0, 100, 0));
+      p.setBrush(QColor(255, 236, 160));
+      p.drawRect(6, 6, 8, 8);
+      break;
     case ButtonIcon::Print:
       p.setPen(QColor(50, 50, 50));
       p.setBrush(Qt::white);

@@ -9,6 +9,7 @@ namespace gx {
 enum class ButtonIcon {
   Help, Open, Save, Build, Print, Answers, Clear, Pencil, Eraser, Palette, Tally, Html,
   ClosePanel, Settings, ChooseDictionary, Statistics, Refill, EditDictionary, NewDictionary, PlayablePage,
+  FillAround,
 };
 
 QIcon MakeButtonIcon(ButtonIcon icon);

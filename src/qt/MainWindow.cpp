@@ -49,7 +49,8 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
   return MouseButton::Left;
 }
 
-Key ToKey(int qt_key) {
+Key ToKey(int qt_key, Qt::KeyboardModifiers modifiers) {
+  if (qt_key == Qt::Key_F7 && (modifiers & Qt::ShiftModifier)) return Key::ShiftF7;
   if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) {
     return static_cast<Key>(static_cast<int>(Key::F1) + (qt_key - Qt::Key_F1));
   }
@@ -207,7 +208,7 @@ void TForm1::ConnectControls() {
 }
 
 bool TForm1::HandleKey(QKeyEvent* event) {
-  const Key key = ToKey(event->key());
+  const Key key = ToKey(event->key(), event->modifiers());
   if (key != Key::Other) {
     core_->KeyDown(key);
     ShowState();

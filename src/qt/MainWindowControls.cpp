@@ -123,6 +123,9 @@ void TForm1::BuildPanel3() {
             "Построение нового кроссворда / стоп (F5)", next(), 4);
   AddButton(panel3_, Button::ClearBoard, static_cast<int>(ButtonIcon::Clear), "Очистить (F8)", next(), 4);
   AddButton(panel3_, Button::PencilOrEraser, static_cast<int>(ButtonIcon::Pencil), "Ластик включить (F4)", next(), 4);
+  // Under the build button: the fill around the letters placed while drawing.
+  AddButton(panel3_, Button::FillAround, static_cast<int>(ButtonIcon::FillAround), "Заполнить вокруг (Shift+F7)",
+            3 + 3 * (ButtonSide + 1), 30);
 }
 
 void TForm1::BuildPanel1() {

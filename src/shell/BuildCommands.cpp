@@ -1,6 +1,8 @@
 #include "shell/BuildCommands.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/EngineTexts.h"
 #include "core/Extraction.h"
@@ -143,17 +145,82 @@ void BuildCommands::AbortBuild(const std::string& caption) {
 }
 
 FillReport BuildCommands::Refill() {
-  Puzzle& puzzle = parts_.state.puzzle;
-  WindowState& window = parts_.state.window;
   FillReport report;
   if (!EnsureDictionary()) return report;
   if (HideRewardOrStopFill()) return report;
+  RefillDrawnGrid(report, false);
+  return report;
+}
+
+FillReport BuildCommands::FillAround() {
+  FillReport report;
+  if (!EnsureDictionary()) return report;
+  if (HideRewardOrStopFill()) return report;
+  if (!parts_.state.puzzle.PlacingLetters()) {
+    ReturnToPlacing();
+    return report;
+  }
+  RefillDrawnGrid(report, true);
+  return report;
+}
+
+void BuildCommands::ReturnToPlacing() {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
+  puzzle.AnswersShown = false;
+  puzzle.PlayActive = 0;
+  EmptyEntries(puzzle);
+  puzzle.CellLetter.fill(NoLetter);
+  // The user's own words keep their clues for the next fill around them.
+  for (int k = 1; k <= puzzle.SlotCount; ++k) {
+    if (puzzle.SlotPlaced[k] == PlacedOwnWord) continue;
+    puzzle.SlotAnswer[k].Clear();
+    puzzle.SlotPlaced[k] = NotPlaced;
+    puzzle.Clues.SetCell(1, k - 1, {});
+  }
+  puzzle.TypedCount = 0;
+  window.ClueLineText.clear();
+  window.Caption = texts::PlaceYourWords();
+  parts_.board.DrawPlacingSlot();
+}
+
+bool BuildCommands::PlacedLettersFit(FillReport& report) {
+  // Checked on a copy: a refused fill leaves the puzzle exactly as it was.
+  auto trial = std::make_unique<Puzzle>(parts_.state.puzzle);
+  ClassifyCells(*trial);
+  ExtractSlots(*trial);
+  // A grid the refill refuses for its slots is reported as such by the refill itself.
+  if (CheckRefillSlots(*trial).check != RefillCheck::Ready) return true;
+  report.unfillable = FindUnfillableSlot(*trial, parts_.state.dictionary);
+  const int k = report.unfillable.slot;
+  if (k == 0) return true;
+  report.check = RefillCheck::NoWordFitsPattern;
+  report.refusal = texts::NoWordsOfPattern(trial->Clues.Number(k - 1), trial->SlotVertical[k] != 0,
+                                           report.unfillable.pattern);
+  parts_.host.ShowInformation(report.refusal);
+  return false;
+}
+
+void BuildCommands::AskForOwnClues() {
+  const std::vector<int> wanting = SlotsWantingClue(parts_.state.puzzle);
+  if (wanting.empty()) return;
+  // The first of them becomes the current word, so its clue is the one the user meets first.
+  parts_.selection.SetRow(wanting.front() - 1);
+  parts_.host.ShowInformation(texts::OwnWordsWantClues(static_cast<unsigned>(wanting.size())));
+}
+
+void BuildCommands::RefillDrawnGrid(FillReport& report, bool keep_placed) {
+  Puzzle& puzzle = parts_.state.puzzle;
+  WindowState& window = parts_.state.window;
   // The count is checked on the table as last extracted; a fresh table of fewer slots is filled.
   if (puzzle.SlotCount < kMinAcceptedSlots) {
     window.Caption = texts::TooFewCells();
     report.check = RefillCheck::TooFewSlots;
-    return report;
+    return;
   }
+  if (keep_placed && !PlacedLettersFit(report)) return;
+  // A clue the user wrote for a word of their own outlives the new table.
+  const std::vector<OwnClue> own_clues = keep_placed ? TakeOwnClues(puzzle) : std::vector<OwnClue>();
   puzzle.AnswersShown = false;
   EmptyEntries(puzzle);
   window.ClueLineText.clear();  // the words and their clues are replaced
@@ -162,7 +229,7 @@ FillReport BuildCommands::Refill() {
   ExtractSlots(puzzle);
   if (puzzle.SlotCount > kMaxRefillSlots) {
     report.check = RefillCheck::TooManySlots;
-    return report;
+    return;
   }
   window.Caption = texts::GridOfSlots(puzzle.SlotCount);
   parts_.board.DrawWordsAndNumbers();
@@ -174,21 +241,26 @@ FillReport BuildCommands::Refill() {
   }
   if (report.check == RefillCheck::SlotsTooLong) {
     window.Caption = texts::SlotsTooLong();
-    return report;
+    return;
   }
   {
     const auto preparing = parts_.long_commands.Generating();
     window.ClueLineVisible = false;
     window.ProgressVisible = true;
     parts_.host.ProcessEvents();
-    ClearLettersAndAnswers(puzzle, parts_.host);
+    if (keep_placed) {
+      parts_.host.ProcessEvents();
+      KeepPlacedWords(puzzle, parts_.state.dictionary, own_clues);
+    } else {
+      ClearLettersAndAnswers(puzzle, parts_.host);
+    }
   }
   report.reached_fill = true;
   Fill(report);
   Report(report);
   FinishFill(report.fill.shortfall);
   window.AdvertVisible = false;
-  return report;
+  if (keep_placed && report.fill.complete) AskForOwnClues();
 }
 
 void BuildCommands::Fill(FillReport& report) {

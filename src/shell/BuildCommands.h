@@ -5,8 +5,10 @@
 // window-free steps they call are in core/BuildLogic.h.
 
 #include <functional>
+#include <string>
 
 #include "core/BuildLogic.h"
+#include "core/PlacedLetters.h"
 #include "shell/CommandParts.h"
 
 namespace gx {
@@ -17,6 +19,10 @@ struct FillReport {
   RefillCheck check = RefillCheck::Ready;  // why a refill left the drawn grid unfilled
   bool reached_fill = false;               // the grid was extracted for its fill (which runs from 4 slots)
   FillOutcome fill;
+  // A fill around placed letters refused before it began: the slot no word completes, numbered
+  // as the grid would be, and the message that named it.
+  UnfillableSlot unfillable;
+  std::string refusal;
 };
 
 class BuildCommands {
@@ -25,6 +31,12 @@ class BuildCommands {
 
   FillReport Build();
   FillReport Refill();
+  // Shift+F7. While the grid is drawn: the refill that keeps the letters the user placed and fills
+  // every other slot to agree with them, refused with a message and no change when some slot can
+  // take no dictionary word. On a finished puzzle (solved or showing its answers): its words go and
+  // the grid goes back to drawing, with the letters placed before, for the user to place theirs.
+  // A press while a fill runs is its stop.
+  FillReport FillAround();
   // F10: a lattice of full lines to cut with the eraser.
   void Lattice();
 
@@ -43,6 +55,12 @@ class BuildCommands {
   bool GenerateAcceptableGrid(FillReport& report);
   void AbortBuild(const std::string& caption);
   bool HideRewardOrStopFill();
+  void RefillDrawnGrid(FillReport& report, bool keep_placed);
+  // The pattern check of a fill around placed letters, on the table the fill will extract; false
+  // (after naming the slot) when some slot can take no word.
+  bool PlacedLettersFit(FillReport& report);
+  void ReturnToPlacing();
+  void AskForOwnClues();
   void Fill(FillReport& report);
   void FinishFill(const FillShortfall& shortfall);
   void Report(const FillReport& report) const;

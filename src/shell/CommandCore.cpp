@@ -15,9 +15,10 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       selection_(state_->puzzle, state_->window, board_, media_),
       editor_(state_->puzzle, state_->settings, state_->window, board_),
       letters_(state_->puzzle, state_->settings.Colors, canvas),
+      placing_(state_->puzzle, board_),
       tally_(state_->puzzle, state_->settings, state_->window, board_, media_, host),
       long_commands_(state_->puzzle),
-      parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, tally_, long_commands_},
+      parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, placing_, tally_, long_commands_},
       builds_(parts_),
       puzzles_(parts_),
       options_(parts_),
@@ -129,6 +130,7 @@ void CommandCore::ButtonClick(Button button) {
       case Button::Help: output_.Help(); return;
       case Button::BuildOrStop: Press(Key::F5); return;
       case Button::RefillOrStop: Press(Key::F7); return;
+      case Button::FillAround: Press(Key::ShiftF7); return;
       case Button::CloseSettings: options_.CloseSettings(); return;
       case Button::OpenSettings: options_.OpenSettings(); return;
       default: break;

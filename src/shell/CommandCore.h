@@ -127,6 +127,7 @@ class CommandCore {
   WordSelection selection_;
   Editor editor_;
   LetterEntry letters_;
+  LetterPlacing placing_;
   Tally tally_;
   LongCommands long_commands_;
   CommandParts parts_;

@@ -10,6 +10,7 @@
 #include "board/BoardDrawing.h"
 #include "board/Editor.h"
 #include "board/LetterEntry.h"
+#include "board/LetterPlacing.h"
 #include "board/Tally.h"
 #include "board/WordMedia.h"
 #include "board/WordSelection.h"
@@ -28,6 +29,7 @@ struct CommandParts {
   WordSelection& selection;
   Editor& editor;
   LetterEntry& letters;
+  LetterPlacing& placing;
   Tally& tally;
   LongCommands& long_commands;
 

@@ -11,6 +11,7 @@ enum class Key : std::uint8_t {
   Other = 0,
   F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
   Delete,
+  ShiftF7,
 };
 
 // Characters the window reports through KeyPress besides letters (Windows-1251 bytes).
@@ -42,6 +43,7 @@ enum class Button : std::uint8_t {
   EditDictionary,
   NewDictionary,
   PlayablePage,  // a page to solve in a browser
+  FillAround,  // fill around the placed letters / stop
 };
 
 // The check boxes of the settings panel.

@@ -11,25 +11,47 @@ void KeyCommands::Run(Key key) {
     case Key::F5: builds_.Build(); break;
     case Key::F6: parts_.state.puzzle.FillRunning = false; break;
     case Key::F7: builds_.Refill(); break;
+    case Key::ShiftF7: builds_.FillAround(); break;
     case Key::F8: parts_.editor.ClearBoard(); break;
     case Key::F9: parts_.tally.ShowAnswersCommand(); break;
     case Key::F10: builds_.Lattice(); break;
     case Key::F11: output_.PlayablePage(); break;
     case Key::F12: parts_.selection.FillEntriesFromAnswers(); break;
-    case Key::Delete: parts_.selection.EraseCurrentEntry(); break;
+    case Key::Delete:
+      if (parts_.state.puzzle.PlacingLetters()) {
+        parts_.placing.EraseWord();
+      } else {
+        parts_.selection.EraseCurrentEntry();
+      }
+      break;
     default: break;
   }
 }
 
 void KeyCommands::Type(char character) {
   const WindowState& window = parts_.state.window;
-  if (window.MinCellsFocused || window.SettingsPanelVisible || parts_.state.puzzle.PlayActive == 0) return;
+  if (window.MinCellsFocused || window.SettingsPanelVisible) return;
+  if (parts_.state.puzzle.PlacingLetters()) {
+    Place(character);
+    return;
+  }
+  if (parts_.state.puzzle.PlayActive == 0) return;
   if (character == kEnter) {
     parts_.tally.TallyCommand();
   } else if (character == kBackspace) {
     parts_.letters.Backspace();
   } else if (const char letter = LetterFor(character); letter != 0) {
     parts_.letters.TypeLetter(letter);
+  }
+}
+
+void KeyCommands::Place(char character) {
+  if (character == kBackspace) {
+    parts_.placing.Backspace();
+  } else if (character == ' ') {
+    parts_.placing.Skip();
+  } else if (const char letter = LetterFor(character); letter != 0) {
+    parts_.placing.Type(letter);
   }
 }
 

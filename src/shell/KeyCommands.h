@@ -20,12 +20,16 @@ class KeyCommands {
   // Runs the command of a function key or Delete.
   void Run(Key key);
   // A character typed while solving: Enter tallies, Backspace takes a letter back, a letter is
-  // typed into the current word. Nothing while the settings panel or its minimum-cells field has the keys.
+  // typed into the current word. While the grid is drawn letters are placed instead. Nothing
+  // while the settings panel or its minimum-cells field has the keys.
   void Type(char character);
   // Escape closes the panel, the advertisement and the reward, and hides the answers.
   void Escape();
 
  private:
+  // Placing: a letter goes into the current word, a space passes a cell, Backspace takes back.
+  void Place(char character);
+
   CommandParts parts_;
   BuildCommands& builds_;
   PuzzleCommands& puzzles_;

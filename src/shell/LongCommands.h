@@ -2,7 +2,7 @@
 // The one rule of what may run while a long command runs. The dictionary load, the grid
 // generation and the fill run inside the command that started them and let the window process
 // events meanwhile; an input arriving then acts only when it may: the presses that stop the
-// operation (F5, F6, F7, and the build and refill buttons, which press F5 and F7) and Escape,
+// operation (F5, F6, F7, Shift+F7, and the build, refill and fill-around buttons, which press them) and Escape,
 // which stops it as F6 does and otherwise changes nothing the operation relies on. Everything else is refused until the long
 // command ends, so nothing starts a second one inside it and nothing changes what it works on.
 
@@ -22,8 +22,10 @@ class LongCommands {
   // stop, before the fill has seen it, starts nothing inside it.
   bool Busy() const { return puzzle_.FillRunning || filling_ || loading_dictionary_ || generating_; }
   // The presses that stop a long command, and so the only function keys that act during one.
-  static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7; }
-  static bool Stops(Button button) { return button == Button::BuildOrStop || button == Button::RefillOrStop; }
+  static bool Stops(Key key) { return key == Key::F5 || key == Key::F6 || key == Key::F7 || key == Key::ShiftF7; }
+  static bool Stops(Button button) {
+    return button == Button::BuildOrStop || button == Button::RefillOrStop || button == Button::FillAround;
+  }
 
   // Sets a flag for a scope, cleared however the scope ends.
   class Scope {

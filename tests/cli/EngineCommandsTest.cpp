@@ -131,6 +131,41 @@ TEST(CliFill, RefusesGridsTheRefillRefuses) {
   EXPECT_TRUE(longer.out.empty());
 }
 
+// --keep: the letters of the grid are kept and filled around, the board written back as grid text
+// is kept whole by a second run, and a pattern no word completes is refused before anything.
+TEST(CliFill, KeepFillsAroundTheGridsLettersAndItsBoardRoundTrips) {
+  Folder f;
+  const std::string dct = Dictionary(f, "ring", kRingWords);
+  // Without --keep the letters are ignored, as they always were.
+  CliResult plain = RunCli({"fill", f.Write("g.txt", "Т##\n#.#\n###\n"), dct});
+  EXPECT_EQ(Lines(plain.out).at(1), "1\t1\tA\tкот\tЖивотное");
+  CliResult r = RunCli({"fill", f.Path("g.txt"), dct, "--keep", "--grid-out", f.Path("b.txt"), "--dict-out",
+                        f.Path("out.dct")});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "filled 4 of 4 attempts 0 complete\n"
+            "1\t1\tA\tток\tЭлектричество\n"
+            "2\t3\tA\tкот\tЖивотное\n"
+            "3\t1\tD\tтик\tПодергивание\n"
+            "4\t2\tD\tкит\tМорское животное\n");
+  std::ifstream board(f.Path("b.txt"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(board), {}), "ток\nи.и\nкот\n");
+  CliResult exported = RunCli({"dict", "export", f.Path("out.dct")});
+  EXPECT_EQ(exported.out, "котик Домашний зверь\nок Да\nток Электричество\nкот Животное\nтик Подергивание\n"
+                          "кит Морское животное\n");
+  // The filled board, kept whole, keeps every word and its clue.
+  CliResult again = RunCli({"fill", f.Path("b.txt"), f.Path("out.dct"), "--keep"});
+  ASSERT_EQ(again.exit_code, 0) << again.err;
+  EXPECT_EQ(again.out, r.out);
+
+  CliResult refused = RunCli({"fill", f.Write("k.txt", "###\n#.#\nЖ##\n"), dct, "--keep", "--grid-out",
+                              f.Path("none.txt")});
+  EXPECT_EQ(refused.exit_code, 3);
+  EXPECT_EQ(refused.err, "gridlex-cli: Слово 3 по горизонтали: нет слов вида Ж__\n");
+  EXPECT_TRUE(refused.out.empty());
+  EXPECT_FALSE(f.Exists("none.txt"));
+}
+
 // The draws for one word of length 9 at (0, 2) on a 19 x 19 board, then 200 tries the spacing
 // rule rejects: the middle rule makes it columns 6..9, mirrored to 6..12.
 std::string MiddleRuleDraws() {

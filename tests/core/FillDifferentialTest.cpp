@@ -12,6 +12,7 @@
 #include "core/BuildLogic.h"
 #include "core/Extraction.h"
 #include "core/LinearWordSearch.h"
+#include "core/PlacedLetters.h"
 #include "core/RandomSource.h"
 #include "core/WordIndex.h"
 
@@ -196,6 +197,98 @@ TEST(FillDifferential, IndexedSearchMatchesThePlainScanOnRandomCases) {
   // The cases must exercise both ends: complete fills and fills that ran into repairs.
   EXPECT_GE(complete, 50);
   EXPECT_GE(requeued, 200);
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// Letters placed from an earlier fill of the grid: some words whole, some single letters, and now
+// and then a whole word of letters no entry has.
+void PlaceFromFill(Puzzle& grid, const Puzzle& filled, SeededRandom& random) {
+  for (int k = 1; k <= filled.SlotCount; ++k) {
+    const int roll = random.Random(8);
+    const AnswerText& answer = filled.SlotAnswer[k];
+    for (int t = 0; t < grid.SlotLength[k]; ++t) {
+      const int x = grid.SlotCellX(k, t), y = grid.SlotCellY(k, t);
+      if (roll == 0 && static_cast<std::size_t>(t) < answer.size()) grid.SetPlaced(x, y, answer[t]);
+      if (roll == 1 && t == 1 && static_cast<std::size_t>(t) < answer.size()) grid.SetPlaced(x, y, answer[t]);
+      if (roll == 2 && k % 5 == 0) grid.SetPlaced(x, y, 'z');
+    }
+  }
+}
+
+std::unique_ptr<Outcome> FillAround(const Puzzle& grid, const std::vector<std::string>& entries,
+                                    std::uint16_t attempts, WordSearch& search) {
+  static const auto dictionary = std::make_unique<DictionaryStore>();
+  auto outcome = std::make_unique<Outcome>();
+  outcome->puzzle = grid;
+  test::FillDictionary(*dictionary, entries);
+  KeepPlacedWords(outcome->puzzle, *dictionary, {});
+  NullHost host;
+  test::RecordingPainter painter;
+  FillRun run{outcome->puzzle, *dictionary, outcome->progress, host, painter, test::TestPalette(), attempts};
+  outcome->attempts = FillSlots(run, search);
+  search.RequeueUsedWords(outcome->puzzle, *dictionary);
+  outcome->entries = test::Entries(*dictionary);
+  outcome->painted = painter.painted;
+  return outcome;
+}
+
+// Every placed letter stands, every answer lies in its cells, and no dictionary word is used twice.
+void ExpectPlacedLettersKept(const Puzzle& p, int seed) {
+  for (int i = 0; i < BoardStorage * BoardStorage; ++i) {
+    if (p.PlacedLetter[i] != NoLetter && p.CellMask[i] != Background) {
+      ASSERT_EQ(p.CellLetter[i], p.PlacedLetter[i]) << "case " << seed << " cell " << i;
+    }
+  }
+  for (int k = 1; k <= p.SlotCount; ++k) {
+    const AnswerText& answer = p.SlotAnswer[k];
+    if (p.SlotPlaced[k] != NotPlaced) {
+      ASSERT_EQ(answer, PlacedPattern(p, k)) << "case " << seed << " slot " << k;
+    }
+    if (answer.empty()) continue;
+    for (int t = 0; t < p.SlotLength[k]; ++t) {
+      ASSERT_EQ(p.Letter(p.SlotCellX(k, t), p.SlotCellY(k, t)), answer[t]) << "case " << seed << " slot " << k;
+    }
+    for (int j = 1; j < k; ++j) {
+      if (p.SlotPlaced[k] == NotPlaced || p.SlotPlaced[j] == NotPlaced) {
+        ASSERT_NE(p.SlotAnswer[j], answer) << "case " << seed << " slots " << j << " " << k;
+      }
+    }
+  }
+}
+
+TEST(FillDifferential, AroundPlacedLettersBothSearchesChooseAlikeAndKeepTheLetters) {
+  constexpr int kCases = 300;
+  int compared = 0, complete = 0, kept_words = 0;
+  for (int seed = 1; seed <= kCases; ++seed) {
+    SeededRandom random(static_cast<std::uint64_t>(seed) * 104729);
+    auto grid = std::make_unique<Puzzle>();
+    const bool made = seed % 2 ? GeneratedGrid(*grid, random) : DrawnGrid(*grid, random);
+    if (!made) continue;
+    const std::vector<std::string> entries = RandomDictionary(random, seed % 2 == 0);
+    IndexedWordSearch first;
+    const auto earlier = Fill(*grid, entries, 20, first);
+    PlaceFromFill(*grid, earlier->puzzle, random);
+    const auto attempts = static_cast<std::uint16_t>(random.Random(24));
+    LinearWordSearch plain;
+    IndexedWordSearch fast(random.Random(2) ? 0 : IndexedWordSearch::kDirectScanBudget);
+    const auto a = FillAround(*grid, entries, attempts, plain);
+    const auto b = FillAround(*grid, entries, attempts, fast);
+    ExpectSame(*a, *b, seed);
+    ExpectPlacedLettersKept(a->puzzle, seed);
+    if (HasFatalFailure()) return;
+    ++compared;
+    if (a->puzzle.PlacedCount == a->puzzle.SlotCount) ++complete;
+    for (int k = 1; k <= a->puzzle.SlotCount; ++k) kept_words += a->puzzle.SlotPlaced[k] != NotPlaced;
+  }
+  std::printf("compared %d cases around placed letters: %d complete, %d kept words\n", compared, complete, kept_words);
+  EXPECT_GE(compared, 250);
+  EXPECT_GE(complete, 20);
+  EXPECT_GE(kept_words, 200);
 }
 
 }  // namespace
