@@ -39,7 +39,7 @@ class PrintDocument {
 };
 
 // The picture controls a command may load a file into.
-enum class PictureControl { RewardImage2, AdvertImage1 };
+enum class PictureControl { RewardPicture, AdvertPicture };
 
 // The button a confirmation box answers with when the user just presses Enter. A question whose
 // OK destroys something (replacing a file) defaults to Cancel.

@@ -86,7 +86,7 @@ void Tally::Reward() {
 
   const std::string picture = settings_.ProgramDir.Pic("s" + std::to_string(settings_.RewardPictureNo) + ".jpg");
   // A picture that cannot be read is reported by the host; the points stay, the rest is skipped.
-  if (!host_.LoadPicture(PictureControl::RewardImage2, picture)) return;
+  if (!host_.LoadPicture(PictureControl::RewardPicture, picture)) return;
   window_.RewardVisible = true;
   media_.PlaySound("e6");
 }

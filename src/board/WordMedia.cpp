@@ -91,7 +91,7 @@ void WordMedia::ShowEntry(int i) {
       host_.OpenDocument(RekPath("r" + std::to_string(*page) + ".htm"));
     }
   } else {
-    if (!host_.LoadPicture(PictureControl::AdvertImage1, RekPath(name))) return;
+    if (!host_.LoadPicture(PictureControl::AdvertPicture, RekPath(name))) return;
     // The next selection matching the same keywords shows the next matching entry.
     adverts_.MoveToEnd(i);
     window_.AdvertVisible = true;

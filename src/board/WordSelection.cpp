@@ -16,7 +16,7 @@ std::size_t At(int k) { return static_cast<std::size_t>(k); }
 
 }  // namespace
 
-int ClueCaptionLength(int bevel5_width) { return static_cast<int>(ScaledRound(bevel5_width, 500, 65)); }
+int ClueCaptionLength(int strip_width) { return static_cast<int>(ScaledRound(strip_width, 500, 65)); }
 
 void WordSelection::ShowClueLine(int row) {
   window_.ClueLineLeft = kClueLineLeft;

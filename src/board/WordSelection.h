@@ -12,7 +12,7 @@
 namespace gx {
 
 // How many characters of a clue the clue line shows for a status strip of the given width.
-int ClueCaptionLength(int bevel5_width);
+int ClueCaptionLength(int strip_width);
 
 class WordSelection {
  public:

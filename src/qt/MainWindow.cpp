@@ -90,7 +90,7 @@ TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle
   BuildControls();
   NameControlsForScreenReaders(*this);
   canvas_.SetDevice(&paint_->Image());
-  if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardImage2, image2_);
+  if (qt_host_) qt_host_->SetPictureControl(PictureControl::RewardPicture, image2_);
   ConnectControls();
 
   setMinimumSize(MinClientWidth, MinClientHeight);
@@ -107,7 +107,7 @@ void TForm1::SetAdvertWindow(AdvertWindow* form) {
   advert_form_ = form;
   if (!form) return;
   form->installEventFilter(this);
-  if (qt_host_) qt_host_->SetPictureControl(PictureControl::AdvertImage1, form->Image1());
+  if (qt_host_) qt_host_->SetPictureControl(PictureControl::AdvertPicture, form->Image1());
 }
 
 void TForm1::SetPaletteWindow(TForm2* form) {

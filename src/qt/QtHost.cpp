@@ -176,7 +176,7 @@ bool QtHost::StartMedia(const std::string& path) {
 }
 
 bool QtHost::LoadPicture(PictureControl control, const std::string& path) {
-  CentredPicture* picture = control == PictureControl::RewardImage2 ? reward_image_.data() : advert_image_.data();
+  CentredPicture* picture = control == PictureControl::RewardPicture ? reward_image_.data() : advert_image_.data();
   if (!picture) return false;
   QString error;
   if (!picture->LoadFile(FromPath(path), &error)) {
@@ -197,7 +197,7 @@ PrintOutcome QtHost::PrintPages(PrintDocument& document, int layout_dpi, std::st
 }
 
 void QtHost::SetPictureControl(PictureControl control, CentredPicture* label) {
-  (control == PictureControl::RewardImage2 ? reward_image_ : advert_image_) = label;
+  (control == PictureControl::RewardPicture ? reward_image_ : advert_image_) = label;
 }
 
 }  // namespace gx
