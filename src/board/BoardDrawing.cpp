@@ -42,12 +42,12 @@ void BoardDrawing::DrawEmptyBoard() {
   // The board never cuts the puzzle it holds: a puzzle larger than the paint box makes the
   // board larger (the window shows the larger picture whole).
   const int puzzle_cells = PuzzleBoardCells(puzzle_);
-  const int rows = std::max(static_cast<int>(RoundHalfEven(paint_height_ / 16.0)), puzzle_cells);
-  const int cols = std::max(static_cast<int>(RoundHalfEven(paint_width_ / 16.0)), puzzle_cells);
+  const int rows = std::max(static_cast<int>(RoundHalfEven(paint_height_ / double{kCellSize})), puzzle_cells);
+  const int cols = std::max(static_cast<int>(RoundHalfEven(paint_width_ / double{kCellSize})), puzzle_cells);
   puzzle_.BoardRows = static_cast<std::uint16_t>(rows);
   puzzle_.BoardCols = static_cast<std::uint16_t>(cols);
-  const int width = std::max(paint_width_, 16 * cols);
-  const int height = std::max(paint_height_, 16 * rows);
+  const int width = std::max(paint_width_, kCellSize * cols);
+  const int height = std::max(paint_height_, kCellSize * rows);
 
   canvas_.SetPenColor(palette_.BoardColor);
   canvas_.SetBrushColor(palette_.BoardColor);
@@ -55,8 +55,8 @@ void BoardDrawing::DrawEmptyBoard() {
 
   // The last line lies on or beyond the last pixel of the paint box.
   canvas_.SetPenColor(GridGrey);
-  for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * 16, width, i * 16);
-  for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * 16, 0, i * 16, height);
+  for (int i = 0; i <= LowByte(puzzle_.BoardRows); ++i) canvas_.Line(0, i * kCellSize, width, i * kCellSize);
+  for (int i = 0; i <= LowByte(puzzle_.BoardCols); ++i) canvas_.Line(i * kCellSize, 0, i * kCellSize, height);
   canvas_.SetBrushColor(White);
   repaint_due_ = false;
 }
@@ -139,16 +139,16 @@ void BoardDrawing::DrawHighlight() {
   puzzle_.CurrentWordX = puzzle_.SlotX[k];
   puzzle_.CurrentWordY = puzzle_.SlotY[k];
   const int length = puzzle_.SlotLength[k];
-  const int left = puzzle_.CurrentWordX * 16;
-  const int top = puzzle_.CurrentWordY * 16;
+  const int left = puzzle_.CurrentWordX * kCellSize;
+  const int top = puzzle_.CurrentWordY * kCellSize;
 
   // Every pixel of the word's squares, outlines included, is XOR-ed exactly once.
   canvas_.SetPenMode(PenMode::Xor);
   canvas_.SetPenColor(Purple);
   if (puzzle_.SlotVertical[k] == 1) {
-    for (int j = 0; j <= 16 * length; ++j) canvas_.Line(left, top + j, left + 17, top + j);
+    for (int j = 0; j <= kCellSize * length; ++j) canvas_.Line(left, top + j, left + kCellSize + 1, top + j);
   } else {
-    for (int j = 0; j <= 16; ++j) canvas_.Line(left, top + j, left + 16 * length + 1, top + j);
+    for (int j = 0; j <= kCellSize; ++j) canvas_.Line(left, top + j, left + kCellSize * length + 1, top + j);
   }
   // The pen stays purple: squares painted next by letter entry are outlined in it.
   canvas_.SetPenMode(PenMode::Copy);
@@ -237,7 +237,7 @@ void BoardDrawing::RepaintFromModel() {
 void BoardDrawing::SurroundCell(int x, int y, Color color) {
   canvas_.SetBrushColor(color);
   canvas_.SetPenColor(color);
-  canvas_.FillRect(x * 16, y * 16, (x + 1) * 16, (y + 1) * 16);
+  canvas_.FillRect(x * kCellSize, y * kCellSize, (x + 1) * kCellSize, (y + 1) * kCellSize);
   puzzle_.SetLetter(x, y, SurroundMark);
 }
 

@@ -30,7 +30,7 @@ int PuzzleBoardCells(const Puzzle& puzzle) {
 
 std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
   const int side = std::min(h - BelowBoard, w - BesideBoard);
-  int room = side / 16;  // the board sides are whole, odd numbers of cells
+  int room = side / kCellSize;  // the board sides are whole, odd numbers of cells
   if (room % 2 == 0) room -= 1;
   if (room < MinBoardCells) return std::nullopt;
   room = std::min(room, MaxRoomCells);
@@ -39,8 +39,8 @@ std::optional<WindowLayout> LayoutWindow(int w, int h, int puzzle_cells) {
   WindowLayout l;
   l.cells = cells;
   l.room_cells = room;
-  l.scaled = 16 * cells > side;
-  const int board = l.scaled ? side : 16 * cells;
+  l.scaled = kCellSize * cells > side;
+  const int board = l.scaled ? side : kCellSize * cells;
   const int right = PaintLeft + board;
   l.paint = {PaintLeft, PaintTop, board, board};
   l.board_frame = {6, 6, board + 4, board + 4};

@@ -39,7 +39,7 @@ constexpr int BelowBoard = 113;
 // The smallest client area that shows every control: the settings panel, laid at the right
 // edge, clears the left button panel by 4 pixels, and the board keeps its 19 cells.
 constexpr int MinClientWidth = PaintLeft + LeftBarWidth + 4 + SettingsPanelWidth + 8;
-constexpr int MinClientHeight = 16 * MinBoardCells + BelowBoard;
+constexpr int MinClientHeight = kCellSize * MinBoardCells + BelowBoard;
 
 struct WindowLayout {
   int cells = 0;        // board side in cells: odd, 19..63; the paint image is 16 x cells pixels
@@ -80,7 +80,7 @@ std::string ScaledBoardHint(const WindowLayout& layout);
 bool LayoutHoldsPuzzle(const WindowLayout& layout, const Puzzle& puzzle);
 
 // The client size that shows a board of `cells` at 16 pixels a cell.
-constexpr int ClientWidthFor(int cells) { return 16 * cells + BesideBoard; }
-constexpr int ClientHeightFor(int cells) { return 16 * cells + BelowBoard; }
+constexpr int ClientWidthFor(int cells) { return kCellSize * cells + BesideBoard; }
+constexpr int ClientHeightFor(int cells) { return kCellSize * cells + BelowBoard; }
 
 }  // namespace gx

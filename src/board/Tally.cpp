@@ -62,7 +62,7 @@ void Tally::TallyCommand() {
   }
   // Without clues or answers every empty entry equals its empty answer: nothing to judge.
   if (!PuzzleReady(puzzle_)) {
-    host_.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+    host_.ShowInformation(Utf8ToCp1251(NotReadyText));
     return;
   }
   const int wrong = MarkWrongWords();
@@ -92,8 +92,8 @@ void Tally::Reward() {
 }
 
 void Tally::ShowAnswersCommand() {
-  if (puzzle_.Clues.Cell(1, 0).empty()) {
-    host_.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+  if (!CluesWritten(puzzle_)) {
+    host_.ShowInformation(Utf8ToCp1251(NotReadyText));
     return;
   }
   if (puzzle_.AnswersShown) {

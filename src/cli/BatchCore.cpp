@@ -3,7 +3,7 @@
 namespace gx::cli {
 
 BatchCore::BatchCore(RandomSource& random, int board) : core_({}, host_, canvas_, random) {
-  core_.SetBoardRoom(16 * board, 16 * board);
+  core_.SetBoardRoom(kCellSize * board, kCellSize * board);
   core_.Builds().SetFillObserver([this](const FillReport& report) {
     taken_ = BatchFill{report, std::make_unique<Puzzle>(core_.State().puzzle)};
   });

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "base/Cp1251.h"
 #include "base/FileIo.h"
 #include "base/ProgramFolder.h"
+#include "board/Layout.h"
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "files/PuzzleFile.h"
@@ -61,13 +63,10 @@ ExportFolder ReadProgramFolder(const std::string& program_dir) {
 }
 
 int FitBoard(Puzzle& puzzle) {
-  int side = 1;
-  for (int k = 1; k <= puzzle.SlotCount; ++k) {
-    const int last = std::max(puzzle.SlotLength[k] - 1, 0);
-    side = std::max({side, puzzle.SlotCellX(k, last) + 1, puzzle.SlotCellY(k, last) + 1});
-  }
-  int cells = std::max(kDesignBoardCells, side % 2 == 0 ? side + 1 : side);
-  cells = std::min(cells, MaxBoardInUse);
+  // The window's own rule, at its design size.
+  const std::optional<WindowLayout> layout = LayoutWindow(
+      ClientWidthFor(kDesignBoardCells), ClientHeightFor(kDesignBoardCells), PuzzleBoardCells(puzzle));
+  const int cells = layout ? layout->cells : kDesignBoardCells;
   puzzle.BoardRows = static_cast<std::uint16_t>(cells);
   puzzle.BoardCols = static_cast<std::uint16_t>(cells);
   return cells;

@@ -26,7 +26,7 @@ ExportFolder ReadProgramFolder(const std::string& program_dir);
 int FitBoard(Puzzle& puzzle);
 
 // The side of the exported picture for that board, in pixels.
-inline int PictureSide(int cells) { return cells * 16; }
+inline int PictureSide(int cells) { return cells * kCellSize; }
 
 // The exported picture of the empty grid, as GIF bytes.
 std::string PictureGif(Puzzle& puzzle, const Palette& palette, int side);

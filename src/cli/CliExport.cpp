@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/Cp1251.h"
+#include "core/PuzzleReady.h"
 #include "base/FileIo.h"
 #include "cli/CliCommands.h"
 #include "cli/CliDrawn.h"
@@ -88,7 +89,7 @@ void WriteTarget(const ExportRequest& request, std::string_view bytes) {
 
 // The window draws and prints only a finished crossword.
 void CheckReady(const Puzzle& puzzle, const std::string& source) {
-  if (puzzle.Clues.Clue(0).empty()) Refuse(source, {"Кроссворд не готов"});
+  if (!CluesWritten(puzzle)) Refuse(source, {std::string(NotReadyText)});
 }
 
 // The pages the window prints, and with --answers the pages it prints while the answers are shown;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "base/Cp1251.h"
+#include "qt/KeyMapping.h"
 #include "qt/QtText.h"
 #include "shell/Input.h"
 #include "shell/CommandCore.h"
@@ -32,13 +33,6 @@ const ButtonDesign kButtons[] = {
     {"F4", "Исправить (F4)", EditorAction::Correct},
     {"F8", "Удалить (F8)", EditorAction::Delete},
 };
-
-Key ToKey(int qt_key) {
-  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) {
-    return static_cast<Key>(static_cast<int>(Key::F1) + (qt_key - Qt::Key_F1));
-  }
-  return Key::Other;
-}
 
 QLineEdit* MakeField(QWidget* parent, const char* name, int left, int top, int width) {
   auto* edit = new QLineEdit(parent);

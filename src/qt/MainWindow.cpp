@@ -21,6 +21,7 @@
 #include "qt/ButtonIcons.h"
 #include "qt/ClueLine.h"
 #include "qt/ClueTable.h"
+#include "qt/KeyMapping.h"
 #include "qt/QtHost.h"
 #include "qt/QtText.h"
 #include "qt/AdvertWindow.h"
@@ -47,14 +48,6 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
   if (button == Qt::RightButton) return MouseButton::Right;
   if (button == Qt::MiddleButton) return MouseButton::Middle;
   return MouseButton::Left;
-}
-
-Key ToKey(int qt_key, Qt::KeyboardModifiers modifiers) {
-  if (qt_key == Qt::Key_F7 && (modifiers & Qt::ShiftModifier)) return Key::ShiftF7;
-  if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) {
-    return static_cast<Key>(static_cast<int>(Key::F1) + (qt_key - Qt::Key_F1));
-  }
-  return qt_key == Qt::Key_Delete ? Key::Delete : Key::Other;
 }
 
 // The character a key press types, as the logic sees it; 0 when it types none.
@@ -256,8 +249,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::FitBoardImage(const WindowLayout& layout) {
   // The board drawing is offered the room; a larger puzzle makes its board larger by itself,
   // exactly as large as the image made here.
-  core_->SetBoardRoom(16 * layout.room_cells, 16 * layout.room_cells);
-  if (!paint_->FitImage(16 * layout.cells)) return;
+  core_->SetBoardRoom(kCellSize * layout.room_cells, kCellSize * layout.room_cells);
+  if (!paint_->FitImage(kCellSize * layout.cells)) return;
   core_->RepaintBoard();  // the new image is blank
   paint_->update();
 }

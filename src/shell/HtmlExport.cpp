@@ -9,6 +9,7 @@
 #include "board/CellNumber.h"
 #include "base/Canvas.h"
 #include "base/Cp1251.h"
+#include "core/PuzzleReady.h"
 #include "base/FileIo.h"
 #include "shell/GifWriter.h"
 #include "shell/Gridlex.h"
@@ -217,8 +218,8 @@ ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, cons
 }
 
 void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height) {
-  if (state.puzzle.Clues.Cell(1, 0).empty()) {
-    host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+  if (!CluesWritten(state.puzzle)) {
+    host.ShowInformation(Utf8ToCp1251(NotReadyText));
     return;
   }
   const std::string pic_folder = state.settings.ProgramDir.PicFolder();

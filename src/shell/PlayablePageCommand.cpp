@@ -45,8 +45,8 @@ std::optional<std::string> ChoosePagePath(Gridlex& state, Host& host) {
 }  // namespace
 
 void PlayablePageCommand(Gridlex& state, Host& host) {
-  if (state.puzzle.GridModified == 1 || !PuzzleReady(state.puzzle)) {
-    host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+  if (state.puzzle.GridModified || !PuzzleReady(state.puzzle)) {
+    host.ShowInformation(Utf8ToCp1251(NotReadyText));
     return;
   }
   const PlayablePage page = WritePlayablePage(state.puzzle, Cp1251ToUtf8(state.PuzzleTitle));

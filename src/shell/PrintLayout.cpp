@@ -5,6 +5,7 @@
 
 #include "base/Rounding.h"
 #include "base/Cp1251.h"
+#include "core/PuzzleReady.h"
 #include "board/CellNumber.h"
 #include "shell/LineBreaking.h"
 #include "shell/Gridlex.h"
@@ -348,8 +349,8 @@ void PrintedPuzzle::DrawPage(int page, Canvas& canvas) {
 }
 
 void PrintCommand(Gridlex& state, Host& host) {
-  if (state.puzzle.Clues.Cell(1, 0).empty()) {
-    host.ShowInformation(Utf8ToCp1251("Кроссворд не готов"));
+  if (!CluesWritten(state.puzzle)) {
+    host.ShowInformation(Utf8ToCp1251(NotReadyText));
     return;
   }
   PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);

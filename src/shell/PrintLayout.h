@@ -126,7 +126,7 @@ class PrintedPuzzle : public PrintDocument {
   PrintPlan plan_;
 };
 
-// The print command: "Кроссворд не готов" without clues, otherwise the print dialog and the pages.
+// The print command: NotReadyText without clues, otherwise the print dialog and the pages.
 void PrintCommand(Gridlex& state, Host& host);
 
 }  // namespace gx
