@@ -13,7 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "base/FileDescriptor.h"
 #include "base/FileIo.h"
 #include "base/TempFile.h"

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "files/AdvertList.h"
 #include "shell/Help.h"

@@ -12,30 +12,10 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "TestFolder.h"
 
 namespace gx::test {
 namespace {
-
-class Folder {
- public:
-  Folder() {
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("gridlex-engine-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  ~Folder() { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-    return Path(name);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
-
- private:
-  std::filesystem::path dir_;
-};
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -45,7 +25,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // A dictionary file made with the batch tool's own import.
-std::string Dictionary(const Folder& f, const std::string& name, const std::string& lines) {
+std::string Dictionary(const TestFolder& f, const std::string& name, const std::string& lines) {
   const std::string dct = f.Path(name + ".dct");
   CliResult r = RunCli({"dict", "import", f.Write(name + ".txt", lines), dct});
   EXPECT_EQ(r.exit_code, 0) << r.err;
@@ -73,7 +53,7 @@ const char kRingWords[] = "котик Домашний зверь\nкот Жив
                           "тик Подергивание\nок Да\n";
 
 TEST(CliFill, FillsTheRingAndRequeuesTheUsedWords) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "ring", kRingWords);
   CliResult r = RunCli({"fill", f.Write("g.txt", "###\n#.#\n###\n"), dct, "--dict-out", f.Path("out.dct")});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -92,7 +72,7 @@ TEST(CliFill, FillsTheRingAndRequeuesTheUsedWords) {
 // A dictionary that did not fit the store is never written out shortened: the entries past
 // 16,384 are not in memory.
 TEST(CliFill, ADictionaryCutToTheStoreIsNotWrittenOut) {
-  Folder f;
+  TestFolder f;
   std::string bytes;
   for (int e = 0; e < 16400; ++e) bytes += std::string("\x0A\x0E\x12\x3D", 4) + static_cast<char>(e % 32) + "\x56";
   const std::string dct = f.Write("big.dct", bytes + "\x56");
@@ -104,7 +84,7 @@ TEST(CliFill, ADictionaryCutToTheStoreIsNotWrittenOut) {
 }
 
 TEST(CliFill, AnIncompleteFillStillSucceedsAndCountsItsAttempts) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "one", "кот Животное\nкотик Зверь\n");
   CliResult r = RunCli({"fill", f.Write("g.txt", "###\n#.#\n###\n"), dct, "--attempts", "4"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -118,7 +98,7 @@ TEST(CliFill, AnIncompleteFillStillSucceedsAndCountsItsAttempts) {
 }
 
 TEST(CliFill, RefusesGridsTheRefillRefuses) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "ring", kRingWords);
   CliResult few = RunCli({"fill", f.Write("few.txt", ".#.\n###\n.#.\n"), dct, "--dict-out", f.Path("x.dct")});
   EXPECT_EQ(few.exit_code, 3);
@@ -175,7 +155,7 @@ std::string MiddleRuleDraws() {
 }
 
 TEST(CliGenerate, ScriptedDrawsGiveTheExpectedBoard) {
-  Folder f;
+  TestFolder f;
   CliResult r = RunCli({"generate", "--board", "19", "--draws", f.Write("d.txt", MiddleRuleDraws())});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
@@ -187,7 +167,7 @@ TEST(CliGenerate, ScriptedDrawsGiveTheExpectedBoard) {
 }
 
 TEST(CliGenerate, RunCountsOutsideTheRangeArePrintedAsRuns) {
-  Folder f;
+  TestFolder f;
   std::string draws;
   for (int i = 0; i < 17; ++i) draws += "0 " + std::to_string(i % 2 ? 26 : 20) + " " + std::to_string(2 * (i / 2)) + "\n";
   for (int i = 0; i < 183; ++i) draws += "0 20 0\n";
@@ -200,7 +180,7 @@ TEST(CliGenerate, RunCountsOutsideTheRangeArePrintedAsRuns) {
 }
 
 TEST(CliGenerate, DrawsRunningOutExitWithFour) {
-  Folder f;
+  TestFolder f;
   CliResult r = RunCli({"generate", "--board", "19", "--draws", f.Write("d.txt", "5 0 2 5")});
   EXPECT_EQ(r.exit_code, 4);
   EXPECT_TRUE(r.out.empty());
@@ -218,7 +198,7 @@ TEST(CliGenerate, ASeedGivesTheSameGridEveryTime) {
 }
 
 TEST(CliBuild, BuildsWritesThePuzzleAndTheReorderedDictionary) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "dense", DenseWords(3000));
   CliResult r = RunCli({"build", dct, "--board", "19", "--seed", "5", "--out", f.Path("p.gx"), "--dict-out",
                         f.Path("after.dct")});
@@ -252,7 +232,7 @@ TEST(CliBuild, BuildsWritesThePuzzleAndTheReorderedDictionary) {
 }
 
 TEST(CliBuild, AnIncompleteFillExitsFiveWithoutAPuzzleFile) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "tiny", kRingWords);
   CliResult r = RunCli({"build", dct, "--seed", "3", "--attempts", "2", "--out", f.Path("p.gx"), "--dict-out",
                         f.Path("after.dct")});
@@ -264,7 +244,7 @@ TEST(CliBuild, AnIncompleteFillExitsFiveWithoutAPuzzleFile) {
 }
 
 TEST(CliBuild, NoAcceptableGridExitsSixAndExhaustedDrawsFour) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "tiny", kRingWords);
   CliResult none = RunCli({"build", dct, "--board", "19", "--seed", "1", "--min-slots", "128", "--max-generations", "3"});
   EXPECT_EQ(none.exit_code, 6) << none.out;

@@ -6,52 +6,21 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 
 namespace gx::test {
 namespace {
 
-// A folder of input files for one test.
-class Inputs {
- public:
-  Inputs() {
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("gridlex-cli-files-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  ~Inputs() { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return Path(name);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
- private:
-  std::filesystem::path dir_;
-};
-
-std::string Bytes(std::initializer_list<int> values) {
-  std::string bytes;
-  for (int v : values) bytes.push_back(static_cast<char>(v));
-  return bytes;
-}
-
 TEST(CliExtract, CrossOfTwoRunsNumbersTheDownStartFirst) {
-  Inputs in;
+  TestFolder in;
   CliResult r = RunCli({"extract", in.Write("g.txt", ".#.\n###\n.#.\n")});
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "slots 2 across 1 maxcrossings 0\n1 2 A 0 1 3 0\n2 1 D 1 0 3 0\n");
 }
 
 TEST(CliExtract, LettersByteOrderMarkAndCarriageReturns) {
-  Inputs in;
+  TestFolder in;
   CliResult r = RunCli({"extract", in.Write("g.txt", "\xEF\xBB\xBF" "кот\r\n###..#\r\n..#..#\r\n..####\r\n\r\n")});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out,
@@ -60,7 +29,7 @@ TEST(CliExtract, LettersByteOrderMarkAndCarriageReturns) {
 }
 
 TEST(CliExtract, ShortLinesArePaddedAndTheLastColumnClosesRuns) {
-  Inputs in;
+  TestFolder in;
   std::string grid = std::string(62, '.') + "#\n" + std::string(60, '.') + "###\n" + std::string(62, '.') + "#\n";
   CliResult r = RunCli({"extract", in.Write("g.txt", grid + ".\n")});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -68,7 +37,7 @@ TEST(CliExtract, ShortLinesArePaddedAndTheLastColumnClosesRuns) {
 }
 
 TEST(CliExtract, BadGridsAreBadUsage) {
-  Inputs in;
+  TestFolder in;
   CliResult r = RunCli({"extract", in.Write("a.txt", "...\n.x.\n")});
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_NE(r.err.find("line 2, column 2"), std::string::npos) << r.err;
@@ -92,7 +61,7 @@ TEST(CliExtract, BadGridsAreBadUsage) {
 }
 
 TEST(CliUsageRules, OptionsAndArguments) {
-  Inputs in;
+  TestFolder in;
   std::string grid = in.Write("g.txt", "###\n");
   EXPECT_EQ(RunCli({"extract", grid, "--verbose"}).exit_code, 2);
   EXPECT_EQ(RunCli({"extract", grid, grid}).exit_code, 2);
@@ -113,7 +82,7 @@ TEST(CliUsageRules, OptionsAndArguments) {
 }
 
 TEST(CliUsageRules, MissingFilesAreInputOutputErrors) {
-  Inputs in;
+  TestFolder in;
   CliResult r = RunCli({"extract", in.Path("none.txt")});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_NE(r.err.find("File not found"), std::string::npos);
@@ -124,7 +93,7 @@ TEST(CliUsageRules, MissingFilesAreInputOutputErrors) {
 }
 
 TEST(CliDictionary, ImportExportRoundTrip) {
-  Inputs in;
+  TestFolder in;
   std::string text = "КОТ Домашнее животное\n\nДОМ Жилище, 2 этажа\r\nЯК \"бык\"?\n";
   CliResult r = RunCli({"dict", "import", in.Write("t.txt", text), in.Path("d.dct")});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -137,7 +106,7 @@ TEST(CliDictionary, ImportExportRoundTrip) {
 }
 
 TEST(CliDictionary, CharactersOutsideTheCodeAreReportedByLine) {
-  Inputs in;
+  TestFolder in;
   std::string text = "ЁЖ колючий\nЁЛКА дерево\nЖУК насекомое 😀\n";
   std::string source = in.Write("t.txt", "ДОМ жилище\n" + text);
   CliResult r = RunCli({"dict", "import", source, in.Path("a.dct")});
@@ -156,7 +125,7 @@ TEST(CliDictionary, CharactersOutsideTheCodeAreReportedByLine) {
 }
 
 TEST(CliDictionary, LossyEntryThatWouldReadBackEmptyIsLeftOut) {
-  Inputs in;
+  TestFolder in;
   // The first entry holds no character of the letter code: kept, it would end the dictionary.
   std::string source = in.Write("t.txt", "Ёё\nКОТ кот\nЁЁ\n");
   CliResult r = RunCli({"dict", "import", source, in.Path("d.dct"), "--lossy"});
@@ -168,7 +137,7 @@ TEST(CliDictionary, LossyEntryThatWouldReadBackEmptyIsLeftOut) {
 }
 
 TEST(CliDictionary, LongEntriesAreCutWithAWarning) {
-  Inputs in;
+  TestFolder in;
   std::string word = "СЛОН ";
   std::string clue;
   for (int i = 0; i < 150; ++i) clue += "ы";
@@ -181,7 +150,7 @@ TEST(CliDictionary, LongEntriesAreCutWithAWarning) {
 }
 
 TEST(CliDictionary, MoreEntriesThanTheStoreWritesNothing) {
-  Inputs in;
+  TestFolder in;
   std::string text;
   for (int i = 0; i < 16385; ++i) text += "ЛЕС лес" + std::to_string(i) + "\n";
   CliResult r = RunCli({"dict", "import", in.Write("t.txt", text), in.Path("d.dct")});
@@ -193,7 +162,7 @@ TEST(CliDictionary, MoreEntriesThanTheStoreWritesNothing) {
 }
 
 TEST(CliDictionary, StatsCountWordLengths) {
-  Inputs in;
+  TestFolder in;
   std::string long_word;
   for (int i = 0; i < 25; ++i) long_word += "а";
   std::string text = "КОТ а\nДОМ б\nЯ в\nСЛОВО г\n без слова\nбезпробела\n" + long_word + " д\n";
@@ -215,7 +184,7 @@ std::string SmallPuzzleFile() {
 }
 
 TEST(CliShow, PuzzleAsText) {
-  Inputs in;
+  TestFolder in;
   CliResult r = RunCli({"show", in.Write("p.gx", SmallPuzzleFile())});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out,
@@ -228,7 +197,7 @@ TEST(CliShow, PuzzleAsText) {
 // A file that yields no words, or that the load would have to cut or mend, is refused naming the
 // file and why; nothing is printed as if it were a puzzle.
 TEST(CliShow, FilesThatAreNoSoundPuzzleAreRefused) {
-  Inputs in;
+  TestFolder in;
   std::string random;
   unsigned state = 7;
   for (int i = 0; i < 2000; ++i) {
@@ -265,7 +234,7 @@ TEST(CliShow, FilesThatAreNoSoundPuzzleAreRefused) {
 
 // "-" reads standard input.
 TEST(CliShow, StandardInput) {
-  Inputs in;
+  TestFolder in;
   const CliResult file = RunCli({"show", in.Write("p.gx", SmallPuzzleFile())});
   const CliResult piped = RunCli({"show", "-"}, SmallPuzzleFile());
   EXPECT_EQ(piped.exit_code, 0) << piped.err;

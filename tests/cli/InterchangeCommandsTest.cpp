@@ -12,52 +12,18 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "TestFolder.h"
 #include "base/SafeText.h"
 
 namespace gx::test {
 namespace {
-
-class Folder {
- public:
-  Folder() {
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("gridlex-interchange-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  ~Folder() { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return Path(name);
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
-  std::vector<std::string> Names(const std::string& sub) const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_ / sub)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  std::filesystem::path dir_;
-};
 
 std::string Delivered(const std::string& relative) {
   return (std::filesystem::path(GRIDLEX_DIST_DIR) / relative).string();
 }
 
 // Words over six letters, `count` of them, made with the batch tool's own import.
-std::string Dictionary(const Folder& f, int count) {
+std::string Dictionary(const TestFolder& f, int count) {
   static const char* kLetters[] = {"а", "б", "в", "г", "д", "е"};
   std::string text;
   unsigned state = 12345;
@@ -93,7 +59,7 @@ std::vector<std::string> Answers(const std::string& gx) {
 }
 
 TEST(CliInterchange, ABuiltPuzzleGoesOutAsIpuzAndComesBackTheSame) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, 3000);
   std::vector<std::string> sources = {Delivered("data/1.gx")};
   for (const char* seed : {"1", "2", "3"}) {
@@ -124,7 +90,7 @@ TEST(CliInterchange, ABuiltPuzzleGoesOutAsIpuzAndComesBackTheSame) {
 }
 
 TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
-  Folder f;
+  TestFolder f;
   const std::string old_gx = f.Write("out.gx", "old bytes");
   const std::string latin = f.Write("latin.ipuz", R"({"version": "http://ipuz.org/v2",
     "kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": 3, "height": 1},
@@ -167,7 +133,7 @@ TEST(CliInterchange, RefusedFilesAreNamedWithTheirPlaceAndNothingIsWritten) {
 // The page to solve in a browser lists every clue and is written as every output is: never over
 // a file without --force, or to standard output.
 TEST(CliInterchange, APageToSolveListsEveryClueAndReplacesNothingUnasked) {
-  Folder f;
+  TestFolder f;
   const std::string gx = Delivered("data/1.gx");
   const std::string page = f.Path("play.html");
   CliResult r = RunCli({"export", gx, "--html-play", page});
@@ -194,7 +160,7 @@ TEST(CliInterchange, APageToSolveListsEveryClueAndReplacesNothingUnasked) {
 // Names and keys from outside reach the terminal only as safe text, and what export writes from
 // such a name is JSON that import takes back.
 TEST(CliInterchange, HostileNamesAndKeysAreQuotedSafely) {
-  Folder f;
+  TestFolder f;
   std::ifstream delivered(Delivered("data/1.gx"), std::ios::binary);
   std::stringstream puzzle;
   puzzle << delivered.rdbuf();
@@ -238,7 +204,7 @@ TEST(CliInterchange, HostileNamesAndKeysAreQuotedSafely) {
 // A file that is there is replaced only with --force, by every command that writes the forms of
 // a puzzle: export, import-ipuz and series.
 TEST(CliInterchange, AnOutputFileThatIsThereIsReplacedOnlyWithForce) {
-  Folder f;
+  TestFolder f;
   const std::string source = Delivered("data/1.gx");
   const std::string ipuz = f.Write("1.ipuz", "mine");
   CliResult r = RunCli({"export", source, "--ipuz", ipuz});
@@ -265,7 +231,7 @@ TEST(CliInterchange, AnOutputFileThatIsThereIsReplacedOnlyWithForce) {
 // Without --program-dir the batch tool draws with the folder the window works in: the user's
 // folder, or the delivered folder while the window has not made that one; not the current folder.
 TEST(CliInterchange, ExportDrawsWithTheFolderTheWindowUses) {
-  Folder f;
+  TestFolder f;
   std::filesystem::create_directories(f.Path("data/gridlex/pic"));
   std::filesystem::create_directories(f.Path("work"));
   std::filesystem::copy_file(Delivered("gx.dat"), f.Path("data/gridlex/gx.dat"));
@@ -290,7 +256,7 @@ TEST(CliInterchange, ExportDrawsWithTheFolderTheWindowUses) {
 // A failed build is named and followed by the next, as a user presses F5 again, until the series
 // has its crosswords; only a dictionary that fails --tries builds in a row stops it (status 5).
 TEST(CliSeries, FailedBuildsAreNamedAndBuiltAgain) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, 150);
   CliResult r = RunCli({"series", dct, "--count", "4", "--out-dir", f.Path("out"), "--board", "19", "--seed", "3",
                         "--format", "gx,ipuz", "--dict-out", f.Path("after.dct")});
@@ -341,7 +307,7 @@ TEST(CliSeries, FailedBuildsAreNamedAndBuiltAgain) {
 }
 
 TEST(CliSeries, NeverOverwritesAFileWithoutForce) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, 3000);
   std::filesystem::create_directories(f.Path("out"));
   f.Write("out/2.ipuz", "mine");

@@ -17,47 +17,12 @@
 #include <thread>
 
 #include "CliRunner.h"
+#include "TestFolder.h"
 
 namespace gx::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Folder {
- public:
-  Folder() {
-    static int counter = 0;
-    dir_ = fs::temp_directory_path() / ("gridlex-output-safety-" + std::to_string(::getpid()) + "-" +
-                                        std::to_string(++counter));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~Folder() { fs::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return Path(name);
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-  std::string Copy(const fs::path& from, const std::string& name) const {
-    fs::copy_file(from, dir_ / name);
-    return Path(name);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::vector<std::string> Names(const std::string& sub = "") const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_ / sub)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  fs::path dir_;
-};
 
 fs::path Delivered(const std::string& relative) { return fs::path(GRIDLEX_DIST_DIR) / relative; }
 
@@ -70,7 +35,7 @@ std::string ReadAll(const std::string& path) {
 
 // The batch tool started directly (no shell between), its output in files, with a limit on the
 // size of the files it writes when `file_limit` is not 0.
-pid_t Start(const std::vector<std::string>& args, const Folder& f, rlim_t file_limit = 0) {
+pid_t Start(const std::vector<std::string>& args, const TestFolder& f, rlim_t file_limit = 0) {
   std::vector<std::string> argv = {GRIDLEX_CLI_PATH};
   argv.insert(argv.end(), args.begin(), args.end());
   const std::string out = f.Path("stdout.txt");
@@ -106,7 +71,7 @@ bool HasTemporaryFile(const std::vector<std::string>& names) {
 }
 
 TEST(CliOutputSafety, OutputsThatAreOneFileWithAnotherOutputOrAnInputAreRefusedNamingBoth) {
-  Folder f;
+  TestFolder f;
   const std::string dct = f.Copy(Delivered("data/ru.dct"), "d.dct");
   const std::string gx = f.Copy(Delivered("data/1.gx"), "a.gx");
   const std::string dictionary = f.Read("d.dct");
@@ -152,7 +117,7 @@ TEST(CliOutputSafety, OutputsThatAreOneFileWithAnotherOutputOrAnInputAreRefusedN
 }
 
 TEST(CliOutputSafety, ForceReplacesAPlantedLinkInsteadOfFollowingIt) {
-  Folder f;
+  TestFolder f;
   const std::string gx = f.Copy(Delivered("data/1.gx"), "a.gx");
   fs::create_directories(f.Path("out"));
   fs::create_directories(f.Path("victim"));
@@ -176,7 +141,7 @@ TEST(CliOutputSafety, ForceReplacesAPlantedLinkInsteadOfFollowingIt) {
 }
 
 TEST(CliOutputSafety, NamesThatCannotServeGetOneMessageNamingThePathAndTheFault) {
-  Folder f;
+  TestFolder f;
   const std::string gx = f.Copy(Delivered("data/1.gx"), "a.gx");
   const std::string dct = Delivered("data/ru.dct").string();
   const std::string folder = f.Path("folder");
@@ -211,7 +176,7 @@ TEST(CliOutputSafety, NamesThatCannotServeGetOneMessageNamingThePathAndTheFault)
 }
 
 TEST(CliOutputSafety, AWriteBeyondTheFileSizeLimitFailsKeepingTheOldFile) {
-  Folder f;
+  TestFolder f;
   const std::string gx = f.Copy(Delivered("data/1.gx"), "a.gx");
   f.Write("x.ipuz", "the old ipuz");
   const pid_t child = Start({"export", gx, "--ipuz", f.Path("x.ipuz"), "--force"}, f, 1000);
@@ -224,7 +189,7 @@ TEST(CliOutputSafety, AWriteBeyondTheFileSizeLimitFailsKeepingTheOldFile) {
 TEST(CliOutputSafety, AnInterruptedSeriesRemovesItsTemporaryFileAndSaysWhatItWrote) {
   for (const int signal : {SIGINT, SIGTERM}) {
     SCOPED_TRACE(signal);
-    Folder f;
+    TestFolder f;
     const pid_t child = Start({"series", Delivered("data/ru.dct").string(), "--count", "100000", "--seed", "5",
                                "--out-dir", f.Path("out"), "--format", "gx,ipuz"},
                               f);

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "../support/FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "../support/PlayTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"

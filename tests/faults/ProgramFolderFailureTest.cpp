@@ -20,7 +20,8 @@
 #include <map>
 #include <random>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "InjectedFailures.h"
 #include "base/FileDescriptor.h"
 #include "base/FileError.h"

@@ -15,7 +15,8 @@
 #include <functional>
 #include <random>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "InjectedFailures.h"
 #include "OutputTestSupport.h"
 #include "files/DictionaryFile.h"

@@ -7,7 +7,8 @@
 #include <functional>
 #include <random>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
 #include "files/PuzzleFile.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "files/LetterCode.h"
 
 namespace gx::test {

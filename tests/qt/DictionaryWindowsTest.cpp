@@ -11,18 +11,12 @@
 #include "files/DictionaryFile.h"
 #include "qt/MainWindow.h"
 #include "qt/SecondaryForms.h"
+#include "BoxRecordingHost.h"
 
 namespace gx {
 namespace {
 
 namespace fs = std::filesystem;
-
-class QuietHost : public NullHost {
- public:
-  void ShowInformation(std::string_view text) override { information.emplace_back(text); }
-  void ShowError(std::string_view text) override { errors.emplace_back(text); }
-  std::vector<std::string> information, errors;
-};
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -69,7 +63,7 @@ class DictionaryWindows : public ::testing::Test {
   QTemporaryDir temp_;
   fs::path dir_;
   fs::path old_dir_;
-  QuietHost host;
+  test::BoxRecordingHost host;
   TForm4 form4;
   TForm5 form5;
   std::unique_ptr<TForm1> form1;

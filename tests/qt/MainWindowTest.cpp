@@ -21,20 +21,12 @@
 #include "qt/ClueTable.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtText.h"
+#include "BoxRecordingHost.h"
 
 namespace gx {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Answers nothing and remembers every box it was asked to show.
-class RecordingHost : public NullHost {
- public:
-  void ShowInformation(std::string_view text) override { information.emplace_back(text); }
-  void ShowError(std::string_view text) override { errors.emplace_back(text); }
-  std::vector<std::string> information;
-  std::vector<std::string> errors;
-};
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -119,7 +111,7 @@ class ProgramFolder : public ::testing::Test {
   QTemporaryDir temp_;
   fs::path dir_;
   fs::path old_dir_;
-  RecordingHost host;
+  test::BoxRecordingHost host;
 };
 
 TEST_F(ProgramFolder, WithoutPuzzlesTheStartAsksForPuzzleZeroAndLeavesTheBoardEmpty) {
@@ -180,7 +172,7 @@ TEST_F(ProgramFolder, AnUnreadablePuzzleEndsTheStartAfterTheLoad) {
 }
 
 // Runs a callback at the first event processing of a long operation.
-class InterruptingHost : public RecordingHost {
+class InterruptingHost : public test::BoxRecordingHost {
  public:
   void ProcessEvents() override {
     if (!interrupt) return;

@@ -16,6 +16,7 @@
 #include "qt/ClueTable.h"
 #include "qt/MainWindow.h"
 #include "qt/QtCanvas.h"
+#include "BoxRecordingHost.h"
 
 namespace gx {
 namespace {
@@ -48,11 +49,9 @@ void ModalMoment() {
   dialog.hide();
 }
 
-class QuietHost : public NullHost {
+// The file dialogs answer with the paths set here, after a modal moment.
+class DialogAnsweringHost : public test::BoxRecordingHost {
  public:
-  void ShowInformation(std::string_view text) override { information.emplace_back(text); }
-  void ShowError(std::string_view text) override { errors.emplace_back(text); }
-  // The file dialogs answer with the paths set here, after a modal moment.
   std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override {
     ModalMoment();
     return save_path;
@@ -61,8 +60,6 @@ class QuietHost : public NullHost {
     ModalMoment();
     return open_path;
   }
-  std::vector<std::string> information;
-  std::vector<std::string> errors;
   std::optional<std::string> save_path;
   std::optional<std::string> open_path;
 };
@@ -120,7 +117,7 @@ class PlayWindow : public ::testing::Test {
   QTemporaryDir temp_;
   fs::path dir_;
   fs::path old_dir_;
-  QuietHost host_;
+  DialogAnsweringHost host_;
   std::unique_ptr<TForm1> form_;
 };
 

@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "board/Layout.h"
 #include "core/Extraction.h"

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "board/WordMedia.h"
 #include "files/DictionaryFile.h"

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "OutputTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "base/Cp1251.h"
 #include "shell/PlayablePage.h"

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "shell/CommandCore.h"
 #include "shell/SettingsFile.h"

@@ -6,7 +6,8 @@
 
 #include <filesystem>
 
-#include "FilesTestFolder.h"
+#include "TestBytes.h"
+#include "TestFolder.h"
 #include "shell/Sha256.h"
 
 namespace gx {
