@@ -36,7 +36,7 @@ struct PlacingBench : test::PlayBench {
     ClassifyCells(state.puzzle);
     ExtractSlots(state.puzzle);
     test::FillDictionary(state.dictionary, ThreeLetterDictionary());
-    state.dictionary.DictionaryLoaded = 1;
+    state.dictionary.DictionaryLoaded = true;
     state.settings.MaxFillAttempts = 256;
   }
   int SlotAt(int x, int y, bool down) const {
