@@ -114,7 +114,7 @@ TEST(CliFill, RefusesGridsTheRefillRefuses) {
 // --keep: the letters of the grid are kept and filled around, the board written back as grid text
 // is kept whole by a second run, and a pattern no word completes is refused before anything.
 TEST(CliFill, KeepFillsAroundTheGridsLettersAndItsBoardRoundTrips) {
-  Folder f;
+  TestFolder f;
   const std::string dct = Dictionary(f, "ring", kRingWords);
   // Without --keep the letters are ignored, as they always were.
   CliResult plain = RunCli({"fill", f.Write("g.txt", "Т##\n#.#\n###\n"), dct});
