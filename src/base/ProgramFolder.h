@@ -1,7 +1,8 @@
 #pragma once
 // The program folder: the one place every file of the program is found below. Its sub-folders
 // are named here and nowhere else: data/ (puzzles, dictionaries), pic/ (pictures, help pages and
-// the exported pages), snd/ (sounds and films) and rek/ (the advertisement list and its files).
+// the exported pages), snd/ (sounds and films), rek/ (the advertisement list and its files) and
+// progress/ (what the solver typed into each saved puzzle, made on the first need).
 
 #include <string>
 #include <string_view>
@@ -26,6 +27,7 @@ class ProgramFolder {
   std::string PicFolder() const { return Below("pic"); }
   std::string SndFolder() const { return Below("snd"); }
   std::string RekFolder() const { return Below("rek"); }
+  std::string ProgressFolder() const { return Below("progress"); }
 
   // A file of one sub-folder by its name as stored (a bare name; the caller checks it).
   std::string Pic(std::string_view name) const { return PicFolder() + "/" + std::string(name); }

@@ -22,6 +22,7 @@ struct WindowState {
   std::string TallyText;           // the tally message
   bool TallyVisible = false;
   bool RewardVisible = false;  // the reward picture over the board
+  std::string SolvingTimeText;  // the solving time of the puzzle on screen; empty without one
 
   // Read by the commands, kept up to date by the front end.
   bool MinCellsFocused = false;   // the minimum-cells field has the keyboard focus

@@ -74,11 +74,14 @@ void Tally::TallyCommand() {
     host_.Pause(kPauseMilliseconds);
     return;
   }
+  record_.Solved = true;
   if (!puzzle_.RewardShown) Reward();
 }
 
 void Tally::Reward() {
-  settings_.Score = static_cast<std::uint16_t>(std::min<int>(settings_.Score + puzzle_.SlotCount / 10, kMaxScore));
+  // Words that hold a revealed letter earn nothing; without reveals this is a point per ten words.
+  const int points = SolvedPuzzlePoints(puzzle_, record_.Revealed);
+  settings_.Score = static_cast<std::uint16_t>(std::min<int>(settings_.Score + points, kMaxScore));
   window_.ScoreText = ScoreText(settings_.Score);
   puzzle_.RewardShown = true;
   ++settings_.RewardPictureNo;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "board/BoardDrawing.h"
+#include "board/SolvingRecord.h"
 #include "board/WordMedia.h"
 #include "base/Host.h"
 #include "core/Puzzle.h"
@@ -26,8 +27,15 @@ int GuessedCount(const Puzzle& puzzle);
 
 class Tally {
  public:
-  Tally(Puzzle& puzzle, Settings& settings, WindowState& window, BoardDrawing& board, WordMedia& media, Host& host)
-      : puzzle_(puzzle), settings_(settings), window_(window), board_(board), media_(media), host_(host) {}
+  Tally(Puzzle& puzzle, SolvingRecord& record, Settings& settings, WindowState& window, BoardDrawing& board,
+        WordMedia& media, Host& host)
+      : puzzle_(puzzle),
+        record_(record),
+        settings_(settings),
+        window_(window),
+        board_(board),
+        media_(media),
+        host_(host) {}
 
   void TallyCommand();
   void ShowAnswersCommand();
@@ -37,6 +45,7 @@ class Tally {
   void Reward();
 
   Puzzle& puzzle_;
+  SolvingRecord& record_;
   Settings& settings_;
   WindowState& window_;
   BoardDrawing& board_;

@@ -175,6 +175,30 @@ void Draw(QPainter& p, ButtonIcon icon) {
       Sheet(p);
       Text(p, QStringLiteral("+"), 14, QColor(0, 130, 0));
       break;
+    case ButtonIcon::StartOver: {
+      // A circling arrow around an empty cell.
+      p.setPen(QPen(QColor(0, 100, 160), 2));
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(3, 3, 14, 14, 60 * 16, 280 * 16);
+      p.setBrush(QColor(0, 100, 160));
+      p.setPen(Qt::NoPen);
+      p.drawPolygon(QPolygon({QPoint(12, 1), QPoint(17, 4), QPoint(12, 7)}));
+      break;
+    }
+    case ButtonIcon::CheckWord:
+      // Three cells of a word, the middle one marked wrong.
+      p.setPen(QColor(90, 90, 90));
+      for (int x = 0; x < 3; ++x) {
+        p.setBrush(x == 1 ? QColor(250, 150, 150) : Paper);
+        p.drawRect(1 + x * 6, 7, 6, 6);
+      }
+      break;
+    case ButtonIcon::RevealLetter:
+      p.setPen(QColor(90, 90, 90));
+      p.setBrush(Paper);
+      p.drawRect(3, 3, 14, 14);
+      Text(p, QStringLiteral("\u0410"), 11, QColor(0, 120, 0));
+      break;
   }
 }
 

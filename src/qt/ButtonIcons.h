@@ -10,6 +10,7 @@ enum class ButtonIcon {
   Help, Open, Save, Build, Print, Answers, Clear, Pencil, Eraser, Palette, Tally, Html,
   ClosePanel, Settings, ChooseDictionary, Statistics, Refill, EditDictionary, NewDictionary, PlayablePage,
   FillAround,
+  StartOver, CheckWord, RevealLetter,
 };
 
 QIcon MakeButtonIcon(ButtonIcon icon);

@@ -92,6 +92,13 @@ TForm1::TForm1(Host* host, PrinterQuery printer, const std::string& start_puzzle
   core_->Start(printer ? printer : PrinterQuery(DefaultPrinterResolution), start_puzzle);
   ShowState();
   qApp->installEventFilter(this);
+  clock_tick_ = new QTimer(this);
+  clock_tick_->setInterval(1000);
+  connect(clock_tick_, &QTimer::timeout, this, [this] {
+    core_->ClockTick();
+    solving_time_->setText(FromCp1251(State().window.SolvingTimeText));
+  });
+  clock_tick_->start();
 }
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
@@ -305,8 +312,12 @@ void TForm1::LayoutFor(int width, int height) {
   place(bevel5_, l.status_strip);
   place(progress_bar1_, l.progress_bar);
   // The clue line fills the strip's height so that a long clue can wrap onto a second line.
-  label1_->setGeometry(16, l.status_strip.top + 1, l.status_strip.width - 20, l.status_strip.height - 2);
-  label2_->setGeometry(16, l.tally_top, l.status_strip.width - 20, 24);
+  // The solving time keeps the strip's right end; the clue line and the messages take the rest.
+  const int text_width = l.status_strip.width - 20 - SolvingTimeWidth;
+  label1_->setGeometry(16, l.status_strip.top + 1, text_width, l.status_strip.height - 2);
+  label2_->setGeometry(16, l.tally_top, text_width, 24);
+  solving_time_->setGeometry(l.status_strip.left + l.status_strip.width - SolvingTimeWidth - 4, l.status_strip.top + 1,
+                             SolvingTimeWidth, l.status_strip.height - 2);
   image2_->move(l.reward_left, l.reward_top);
   core_->StatusStripResized(l.status_strip.width);
   paint_->setToolTip(FromCp1251(ScaledBoardHint(l)));
@@ -328,7 +339,14 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (!core_) return;
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) core_->MainWindowActivated();
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      core_->MainWindowActivated();
+    } else {
+      core_->MainWindowDeactivated();
+    }
+    solving_time_->setText(FromCp1251(State().window.SolvingTimeText));
+  }
   if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
     core_->RepaintBoard();  // uncovered again: repainted from the model
     paint_->update();
@@ -372,6 +390,8 @@ void TForm1::ShowState() {
   label1_->setVisible(window.ClueLineVisible);
   label2_->setText(FromCp1251(window.TallyText));
   label2_->setVisible(window.TallyVisible);
+  solving_time_->setText(FromCp1251(window.SolvingTimeText));
+  solving_time_->setVisible(!window.ProgressVisible);
   progress_bar1_->setValue(std::clamp(window.ProgressPosition, 0, kProgressScale));
   progress_bar1_->setVisible(window.ProgressVisible);
   label3_->setText(FromCp1251(window.ScoreText));

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -119,6 +120,9 @@ class TForm1 : public QWidget {
   QFrame* bevel5_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  static constexpr int SolvingTimeWidth = 100;
+  QLabel* solving_time_ = nullptr;  // the solving time at the right end of the status strip
+  QTimer* clock_tick_ = nullptr;
   QProgressBar* progress_bar1_ = nullptr;
   QFrame* panel1_ = nullptr;
   QFrame* panel2_ = nullptr;

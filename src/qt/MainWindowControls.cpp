@@ -110,6 +110,9 @@ void TForm1::BuildStatusStrip() {
   label2_ = MakeLabel(this, "Label2", QString(), 16, 0, 400, 24);
   label2_->setFont(clue_font);
   label2_->hide();
+  solving_time_ = MakeLabel(this, "SolvingTime", QString(), 0, 0, SolvingTimeWidth, 20);
+  solving_time_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  solving_time_->setToolTip(QStringLiteral("Время решения"));
 }
 
 void TForm1::BuildPanel3() {
@@ -126,6 +129,18 @@ void TForm1::BuildPanel3() {
   // Under the build button: the fill around the letters placed while drawing.
   AddButton(panel3_, Button::FillAround, static_cast<int>(ButtonIcon::FillAround), "Заполнить вокруг (Shift+F7)",
             3 + 3 * (ButtonSide + 1), 30);
+  // The solver's aids take the second row's free places (the others belong to undo and the fill
+  // around placed letters).
+  const auto row_two = [](int place) { return 3 + place * (ButtonSide + 1); };
+  AddButton(panel3_, Button::StartOver, static_cast<int>(ButtonIcon::StartOver), "Начать заново (Shift+Delete)",
+            row_two(2), 30)
+      ->setObjectName(QStringLiteral("StartOverButton"));
+  AddButton(panel3_, Button::CheckWord, static_cast<int>(ButtonIcon::CheckWord), "Проверить слово (Shift+F9)",
+            row_two(4), 30)
+      ->setObjectName(QStringLiteral("CheckWordButton"));
+  AddButton(panel3_, Button::RevealLetter, static_cast<int>(ButtonIcon::RevealLetter),
+            "Открыть букву (Shift+F12)", row_two(5), 30)
+      ->setObjectName(QStringLiteral("RevealLetterButton"));
 }
 
 void TForm1::BuildPanel1() {

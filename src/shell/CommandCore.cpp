@@ -16,14 +16,16 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       editor_(state_->puzzle, state_->settings, state_->window, board_),
       letters_(state_->puzzle, state_->settings.Colors, canvas),
       placing_(state_->puzzle, board_),
-      tally_(state_->puzzle, state_->settings, state_->window, board_, media_, host),
+      tally_(state_->puzzle, state_->solving, state_->settings, state_->window, board_, media_, host),
       long_commands_(state_->puzzle),
       parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, placing_, tally_, long_commands_},
+      session_(*state_, host, board_),
+      solving_(parts_, session_),
       builds_(parts_),
       puzzles_(parts_),
       options_(parts_),
       output_(parts_),
-      keys_(parts_, builds_, puzzles_, output_, options_),
+      keys_(parts_, builds_, puzzles_, output_, options_, solving_),
       dictionaries_(parts_, builds_) {
   state_->settings.ProgramDir = std::move(program_dir);
   state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn));
@@ -31,12 +33,23 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
 
 void CommandCore::Start(const PrinterQuery& printer, const std::string& start_puzzle) {
   ::gx::StartProgram(*state_, host_, puzzles_, printer, start_puzzle);
+  session_.Sync(Busy());
 }
 
 bool CommandCore::Close() {
   MainWindowClosing();
+  session_.Close();
   return ::gx::CloseProgram(*state_, host_);
 }
+
+void CommandCore::MainWindowActivated() {
+  state_->settings.HelpContext = 0;
+  session_.WindowActive(true, Busy());
+}
+
+void CommandCore::MainWindowDeactivated() { session_.WindowActive(false, Busy()); }
+
+void CommandCore::ClockTick() { session_.Tick(Busy()); }
 
 template <typename F>
 void CommandCore::Run(bool allowed_while_busy, F&& command) {
@@ -44,7 +57,9 @@ void CommandCore::Run(bool allowed_while_busy, F&& command) {
   ++depth_;
   command();
   --depth_;
-  if (depth_ == 0) RepaintStaleBoard();
+  if (depth_ > 0) return;
+  session_.Sync(Busy());
+  RepaintStaleBoard();
 }
 
 // The board's picture keeps what was drawn on it; nothing uncovers it the way a dialog closing
@@ -150,6 +165,9 @@ void CommandCore::ButtonClick(Button button) {
       case Button::Palette: output_.Palette(); break;
       case Button::HtmlExport: output_.HtmlExport(); break;
       case Button::PlayablePage: output_.PlayablePage(); break;
+      case Button::StartOver: solving_.StartOver(); break;
+      case Button::CheckWord: solving_.CheckWord(); break;
+      case Button::RevealLetter: solving_.RevealLetter(); break;
       default: break;
     }
   });

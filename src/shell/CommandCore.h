@@ -23,6 +23,8 @@
 #include "shell/OptionCommands.h"
 #include "shell/OutputCommands.h"
 #include "shell/PuzzleCommands.h"
+#include "shell/SolvingCommands.h"
+#include "shell/SolvingSession.h"
 #include "shell/Startup.h"
 
 namespace gx {
@@ -76,7 +78,14 @@ class CommandCore {
   void SpinnerStep(int delta);
   void CheckBoxChanged(CheckBox box, bool checked) { options_.CheckBoxChanged(box, checked); }
   void MinCellsFocusChanged(bool focused) { state_->window.MinCellsFocused = focused; }
-  void MainWindowActivated() { state_->settings.HelpContext = 0; }
+  void MainWindowActivated();
+  // The main window lost the keyboard to another window: the solving clock stops meanwhile.
+  void MainWindowDeactivated();
+  // Once a second while the window is open: the status strip's solving time is shown anew.
+  void ClockTick();
+  // The clock the solving time is counted on (milliseconds that never go back); tests set their own.
+  void SetSolvingClock(SolvingSession::Clock clock) { session_.SetClock(std::move(clock)); }
+  const SolvingSession& Session() const { return session_; }
   // The advertisement window was closed by its close box: it stays closed.
   void AdvertWindowClosed() { state_->window.AdvertVisible = false; }
   // Closing the main window: stops a running fill and draws what it placed.
@@ -98,9 +107,9 @@ class CommandCore {
   const DictionaryStatistics& Statistics() const { return dictionaries_.Statistics(); }
 
   // Loads as start-up does (see PuzzleCommands and BuildCommands).
-  bool LoadPuzzle() { return puzzles_.LoadPuzzle(); }
-  bool LoadPuzzleAt(const std::string& path) { return puzzles_.LoadPuzzleAt(path); }
-  bool LoadNamedFile(const std::string& path) { return puzzles_.LoadNamedFile(path); }
+  bool LoadPuzzle() { return Synced(puzzles_.LoadPuzzle()); }
+  bool LoadPuzzleAt(const std::string& path) { return Synced(puzzles_.LoadPuzzleAt(path)); }
+  bool LoadNamedFile(const std::string& path) { return Synced(puzzles_.LoadNamedFile(path)); }
   bool LoadDictionary() { return builds_.LoadDictionary(); }
 
   // A fill, a dictionary load or a grid generation is running: every command but the ones that
@@ -118,6 +127,11 @@ class CommandCore {
   template <typename F>
   void Run(bool allowed_while_busy, F&& command);
   void RepaintStaleBoard();
+  // The solving record follows a load made outside an input (start-up, a later start's file).
+  bool Synced(bool result) {
+    if (depth_ == 0) session_.Sync(Busy());
+    return result;
+  }
   void Press(Key key);
 
   std::unique_ptr<Gridlex> state_;
@@ -131,6 +145,8 @@ class CommandCore {
   Tally tally_;
   LongCommands long_commands_;
   CommandParts parts_;
+  SolvingSession session_;
+  SolvingCommands solving_;
   BuildCommands builds_;
   PuzzleCommands puzzles_;
   OptionCommands options_;

@@ -2,8 +2,10 @@
 // The whole state of the program, owned by the main window for the whole run: the puzzle, the
 // dictionary store, the settings and the window state. Commands are functions on it.
 
+#include <cstdint>
 #include <string>
 
+#include "board/SolvingRecord.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "base/WindowState.h"
@@ -14,6 +16,7 @@ namespace gx {
 
 struct Gridlex {
   Puzzle puzzle;
+  SolvingRecord solving;  // revealed letters, solving time: kept with the typed letters
   DictionaryStore dictionary;
   Settings settings;
   WindowState window;
@@ -26,6 +29,10 @@ struct Gridlex {
   // The settings file that could not be read at start, kept aside at close before a sound one
   // replaces it; empty when the start read it (or found none).
   std::string DamagedSettingsFile;
+  // Raised each time the puzzle on screen is read from a puzzle file or written to one: only such
+  // a puzzle has its solving kept between runs.
+  std::uint32_t PuzzleLoads = 0;
+  std::uint32_t PuzzleSaves = 0;
 };
 
 }  // namespace gx

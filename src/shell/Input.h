@@ -12,6 +12,9 @@ enum class Key : std::uint8_t {
   F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
   Delete,
   ShiftF7,
+  ShiftF9,      // check the current word
+  ShiftF12,     // reveal the letter under the cursor
+  ShiftDelete,  // start the puzzle's solving again
 };
 
 // Characters the window reports through KeyPress besides letters (Windows-1251 bytes).
@@ -44,6 +47,9 @@ enum class Button : std::uint8_t {
   NewDictionary,
   PlayablePage,  // a page to solve in a browser
   FillAround,  // fill around the placed letters / stop
+  StartOver,     // the solving of the puzzle from nothing
+  CheckWord,     // the wrong letters of the current word
+  RevealLetter,  // the letter under the cursor
 };
 
 // The check boxes of the settings panel.

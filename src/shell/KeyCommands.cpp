@@ -24,6 +24,9 @@ void KeyCommands::Run(Key key) {
         parts_.selection.EraseCurrentEntry();
       }
       break;
+    case Key::ShiftF9: solving_.CheckWord(); break;
+    case Key::ShiftF12: solving_.RevealLetter(); break;
+    case Key::ShiftDelete: solving_.StartOver(); break;
     default: break;
   }
 }

@@ -8,14 +8,15 @@
 #include "shell/OptionCommands.h"
 #include "shell/OutputCommands.h"
 #include "shell/PuzzleCommands.h"
+#include "shell/SolvingCommands.h"
 
 namespace gx {
 
 class KeyCommands {
  public:
   KeyCommands(const CommandParts& parts, BuildCommands& builds, PuzzleCommands& puzzles, OutputCommands& output,
-              OptionCommands& options)
-      : parts_(parts), builds_(builds), puzzles_(puzzles), output_(output), options_(options) {}
+              OptionCommands& options, SolvingCommands& solving)
+      : parts_(parts), builds_(builds), puzzles_(puzzles), output_(output), options_(options), solving_(solving) {}
 
   // Runs the command of a function key or Delete.
   void Run(Key key);
@@ -35,6 +36,7 @@ class KeyCommands {
   PuzzleCommands& puzzles_;
   OutputCommands& output_;
   OptionCommands& options_;
+  SolvingCommands& solving_;
 };
 
 }  // namespace gx

@@ -51,6 +51,7 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
     parts_.host.ShowError(result.error.Text());
     return result.status;
   }
+  ++parts_.state.PuzzleLoads;
   window.RewardVisible = false;
   window.TallyVisible = false;
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word
@@ -147,6 +148,7 @@ void PuzzleCommands::SaveCommand() {
     parts_.host.ShowError(error.Text());
     return;
   }
+  ++parts_.state.PuzzleSaves;
   parts_.state.PuzzleTitle = PuzzleCaption(parts_.state.PuzzleFileName, parts_.state.puzzle.SlotCount);
   parts_.state.window.Caption = parts_.state.PuzzleTitle;
 }
