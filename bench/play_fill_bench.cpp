@@ -19,6 +19,7 @@
 #include "core/RandomSource.h"
 #include "files/DictionaryFile.h"
 #include "shell/CommandCore.h"
+#include "CommandCoreTestDoor.h"
 
 namespace {
 
@@ -148,12 +149,12 @@ int main(int argc, char** argv) {
     ThrottledHost host;
     gx::SeededRandom unused(1);
     gx::CommandCore commands({}, host, canvas, unused);
-    gx::Gridlex* shown = &commands.State();
+    gx::Gridlex* shown = &gx::CommandCoreTestDoor::State(commands);
     shown->puzzle = grid;
     shown->settings.Colors = colors;
     shown->settings.MaxFillAttempts = 256;
     dictionary.Give(shown->dictionary);
-    host.board = &commands.Board();
+    host.board = &gx::CommandCoreTestDoor::Board(commands);
     host.repaint = argc <= 3;
     host.clock = argc <= 4;
     start = Clock::now();

@@ -25,6 +25,7 @@
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
 #include "shell/SettingsFile.h"
+#include "CommandCoreTestDoor.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
   QuietHost host;
   gx::SeededRandom random(20261208);
   gx::CommandCore commands(folder.string(), host, canvas, random);
-  gx::Gridlex* state = &commands.State();
+  gx::Gridlex* state = &gx::CommandCoreTestDoor::State(commands);
   state->settings = gx::DefaultSettings();
   state->settings.ProgramDir = folder.string();
   state->settings.SoundOn = false;

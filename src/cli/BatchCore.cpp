@@ -4,7 +4,7 @@ namespace gx::cli {
 
 BatchCore::BatchCore(RandomSource& random, int board) : core_({}, host_, canvas_, random) {
   core_.SetBoardRoom(kCellSize * board, kCellSize * board);
-  core_.Builds().SetFillObserver([this](const FillReport& report) {
+  core_.builds_.SetFillObserver([this](const FillReport& report) {
     taken_ = BatchFill{report, std::make_unique<Puzzle>(core_.State().puzzle)};
   });
 }
@@ -15,10 +15,10 @@ BatchFill BatchCore::Taken(const FillReport& report) {
   return fill;
 }
 
-BatchFill BatchCore::Build() { return Taken(core_.Builds().Build()); }
+BatchFill BatchCore::Build() { return Taken(core_.builds_.Build()); }
 
-BatchFill BatchCore::Refill() { return Taken(core_.Builds().Refill()); }
+BatchFill BatchCore::Refill() { return Taken(core_.builds_.Refill()); }
 
-BatchFill BatchCore::FillAround() { return Taken(core_.Builds().FillAround()); }
+BatchFill BatchCore::FillAround() { return Taken(core_.builds_.FillAround()); }
 
 }  // namespace gx::cli

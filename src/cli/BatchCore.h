@@ -25,8 +25,9 @@ class BatchCore {
   // board: the cells of the board a new grid gets.
   BatchCore(RandomSource& random, int board);
 
-  Gridlex& State() { return core_.State(); }
-  BuildCommands& Builds() { return core_.Builds(); }
+  // The batch tool puts the puzzle, the dictionary and the settings of a run here.
+  Gridlex& State() { return *core_.state_; }
+  void SetMaxGenerations(unsigned generations) { core_.builds_.SetMaxGenerations(generations); }
 
   // F5 and F7 on the puzzle in State(); the dictionary there must be loaded.
   BatchFill Build();

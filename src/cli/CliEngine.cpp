@@ -143,7 +143,7 @@ int RunBuild(const std::vector<std::string>& args) {
   LoadDictionaryOrFail(options.dictionary_path, state.dictionary);
   state.settings.MinSlotCount = options.min_slots;
   state.settings.MaxFillAttempts = options.attempts;
-  batch.Builds().SetMaxGenerations(options.max_generations);
+  batch.SetMaxGenerations(options.max_generations);
   const BatchFill built = batch.Build();
   const GridSearch& search = built.report.search;
   if (search.outcome == GridSearchOutcome::DrawsExhausted) DrawsRanOut();

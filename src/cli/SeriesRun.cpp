@@ -39,7 +39,7 @@ SeriesTally BuildSeries(DictionaryStore& dictionary, const SeriesSettings& setti
   Gridlex& state = batch.State();
   state.settings.MinSlotCount = settings.min_slots;
   state.settings.MaxFillAttempts = settings.attempts;
-  batch.Builds().SetMaxGenerations(settings.max_generations);
+  batch.SetMaxGenerations(settings.max_generations);
   // The builds run on the caller's dictionary, which gets its requeue back however the series ends.
   std::swap(state.dictionary, dictionary);
   struct GiveBack {

@@ -60,9 +60,9 @@ class TForm1 : public QWidget {
   // The dictionary statistics and editor windows, shown by the dictionary buttons.
   void SetDictionaryWindows(TForm4* statistics, TForm5* editor);
 
-  Gridlex& State() { return core_->State(); }
+  const Gridlex& State() const { return core_->State(); }
   CommandCore& GetCommands() { return *core_; }
-  BoardDrawing& Board() { return core_->Board(); }
+  const BoardDrawing& Board() const { return core_->Board(); }
   BoardView* Paint() const { return paint_; }
   ClueTable* Grid1() const { return grid1_; }
   QToolButton* Button(gx::Button button) const;

@@ -29,6 +29,11 @@
 
 namespace gx {
 
+namespace cli {
+class BatchCore;
+}
+struct CommandCoreTestDoor;
+
 class CommandCore {
  public:
   // program_dir is the folder whose data/, pic/, snd/ and rek/ the program uses.
@@ -116,11 +121,16 @@ class CommandCore {
   // stop it is refused meanwhile, whichever window it comes from.
   bool Busy() const { return long_commands_.Busy(); }
 
-  Gridlex& State() { return *state_; }
-  BoardDrawing& Board() { return board_; }
-  BuildCommands& Builds() { return builds_; }
+  // What the window shows and draws. The state changes only through the commands above; the
+  // batch tool sets up its runs through cli::BatchCore, and tests theirs through
+  // CommandCoreTestDoor (tests/support).
+  const Gridlex& State() const { return *state_; }
+  const BoardDrawing& Board() const { return board_; }
 
  private:
+  friend class cli::BatchCore;
+  friend struct CommandCoreTestDoor;
+
   // Runs one input: refused while a long command runs inside an earlier input, unless it may act
   // then (see LongCommands); the board is drawn again from the model as the outermost one ends
   // when it is stale.

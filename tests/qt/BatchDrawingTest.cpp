@@ -28,6 +28,7 @@
 #include "qt/Printing.h"
 #include "qt/QtHost.h"
 #include "shell/PrintLayout.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(DeliveredProgramFolder, TheBatchToolWritesThePageAndPictureTheWindowExpor
 
   // While the answers are shown (F9, paid with a point) the window's page lists them; so does
   // the batch tool's with --answers.
-  form->State().settings.Score = 5;
+  CommandCoreTestDoor::State(form->GetCommands()).settings.Score = 5;
   QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F9);
   ASSERT_TRUE(form->State().puzzle.AnswersShown);
   PressExport(*form);
@@ -173,7 +174,7 @@ TEST_F(DeliveredProgramFolder, ASeriesWritesTheWindowsNumberedPageAndThePdfOfEac
             0);
   fs::copy_file(dir_ / "out" / "s" / "1.gx", dir_ / "data" / "1.gx", fs::copy_options::overwrite_existing);
   const auto form = StartWindow();
-  form->State().settings.NumberedExport = true;
+  CommandCoreTestDoor::State(form->GetCommands()).settings.NumberedExport = true;
   PressExport(*form);
   ASSERT_TRUE(fs::exists(dir_ / "pic" / "gxp1.htm"));
   EXPECT_TRUE(ReadBytes(dir_ / "out" / "s" / "gxp1.htm") == ReadBytes(dir_ / "pic" / "gxp1.htm")) << "the pages differ";

@@ -22,6 +22,7 @@
 #include "qt/QtCanvas.h"
 #include "qt/QtText.h"
 #include "BoxRecordingHost.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -329,7 +330,7 @@ TEST_F(ProgramFolder, AFailedSettingsWriteKeepsTheWindowOpen) {
   WriteBytes(dir_ / "gx.dat", SettingsBytes(""));
   auto form = Start();
   form->show();
-  form->State().settings.ProgramDir = (dir_ / "missing" / "folder").string();
+  CommandCoreTestDoor::State(form->GetCommands()).settings.ProgramDir = (dir_ / "missing" / "folder").string();
   EXPECT_FALSE(form->close());
   EXPECT_EQ(host.errors.size(), 1u);
   EXPECT_TRUE(form->isVisible());
@@ -403,7 +404,7 @@ TEST_F(WindowLayoutTest, TheWindowKeepsEveryControlInSightAtItsSmallestSize) {
 }
 
 TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
-  form->State().puzzle.Clues.SetCell(1, 0, " " + std::string(150, 'x'));
+  CommandCoreTestDoor::State(form->GetCommands()).puzzle.Clues.SetCell(1, 0, " " + std::string(150, 'x'));
   ResizeTo(800, 451);
   EXPECT_EQ(Child("Bevel5")->width(), 788);
   EXPECT_EQ(form->State().window.ClueLineText.size(), 102u);
@@ -417,7 +418,7 @@ TEST_F(WindowLayoutTest, AWiderWindowShowsMoreOfTheClue) {
 TEST_F(WindowLayoutTest, TheWholeClueShowsInTheClueLineAndAsTheRowsTooltip) {
   const std::string words = " Длинное определение слова, которое не помещается в одну строку под доской и в списке";
   const QString whole = FromCp1251(Utf8ToCp1251(words));
-  form->State().puzzle.Clues.SetCell(1, 0, Utf8ToCp1251(words));
+  CommandCoreTestDoor::State(form->GetCommands()).puzzle.Clues.SetCell(1, 0, Utf8ToCp1251(words));
   auto* line = form->findChild<QLabel*>(QStringLiteral("Label1"));
   ResizeTo(TForm1::DesignWidth + 1, TForm1::DesignHeight);
   const QRect panel1 = Child("Panel1")->geometry();
@@ -434,7 +435,7 @@ TEST_F(WindowLayoutTest, TheWholeClueShowsInTheClueLineAndAsTheRowsTooltip) {
   EXPECT_EQ(model->data(model->index(0, 1), Qt::ToolTipRole).toString(), whole);
   EXPECT_EQ(model->data(model->index(0, 0), Qt::ToolTipRole).toString(), whole);
   // A status text that is not the clue's start is shown as it is.
-  form->State().window.ClueLineText = "abc";
+  CommandCoreTestDoor::State(form->GetCommands()).window.ClueLineText = "abc";
   form->ShowState();
   EXPECT_EQ(line->text(), QStringLiteral("abc"));
 }
@@ -446,7 +447,7 @@ TEST_F(WindowLayoutTest, FunctionKeysReachTheCommandsUnlessEdit1HasTheFocus) {
   EXPECT_NE(form->State().puzzle.EraserOn, before);
   EXPECT_EQ(form->Button(Button::PencilOrEraser)->toolTip(), QStringLiteral("Карандаш включить (F4)"));
 
-  form->State().window.MinCellsFocused = true;
+  CommandCoreTestDoor::State(form->GetCommands()).window.MinCellsFocused = true;
   const int now = form->State().puzzle.EraserOn;
   QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F4);
   EXPECT_EQ(form->State().puzzle.EraserOn, now);
@@ -484,7 +485,7 @@ TEST_F(WindowLayoutTest, ControlsAndTheCurrentWordAreReadableByScreenReaders) {
       order << widget->objectName();
   EXPECT_EQ(order, QStringList({"Grid1", "ComboBox2", "Edit1", "CheckBox2", "CheckBox3", "CheckBox1"}));
 
-  Puzzle& puzzle = form->State().puzzle;
+  Puzzle& puzzle = CommandCoreTestDoor::State(form->GetCommands()).puzzle;
   puzzle.Clues.SetRowCount(2);
   puzzle.Clues.SetCell(0, 1, "7");
   puzzle.Clues.SetCell(1, 1, Utf8ToCp1251(" Морской зверь"));
@@ -498,7 +499,7 @@ TEST_F(WindowLayoutTest, ControlsAndTheCurrentWordAreReadableByScreenReaders) {
 TEST_F(WindowLayoutTest, TheAdvertisementWindowClosedByTheUserStaysClosed) {
   auto* advert = new AdvertWindow(form.get());
   form->SetAdvertWindow(advert);
-  form->State().window.AdvertVisible = true;
+  CommandCoreTestDoor::State(form->GetCommands()).window.AdvertVisible = true;
   form->ShowState();
   EXPECT_TRUE(advert->isVisible());
   advert->close();
@@ -562,7 +563,7 @@ TEST_F(ProgramFolder, ALoadedPuzzleLargerThanTheBoardIsShownWhole) {
   // One the screen cannot hold at full size is shown whole, scaled into the window, and the
   // title says so. Its far words are drawn, and a click where one is shown to start chooses it.
   SaveFrame("2.gx", 54, 54);  // needs 61 cells
-  form->State().PuzzleFileName = "2.gx";
+  CommandCoreTestDoor::State(form->GetCommands()).PuzzleFileName = "2.gx";
   ASSERT_TRUE(form->GetCommands().LoadPuzzle());
   form->ShowState();
   QApplication::processEvents();

@@ -23,6 +23,7 @@
 #include "shell/Gridlex.h"
 #include "shell/HtmlExport.h"
 #include "shell/PrintLayout.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -54,7 +55,7 @@ Color PanelColor(const TForm2& form, int row) { return FromQColor(form.Panel(row
 // The palette window on a core of its own: a click on a panel runs the core's command.
 struct PaletteOnCore {
   explicit PaletteOnCore(Palette colors) : core("/prog", host, canvas, random) {
-    core.State().settings.Colors = colors;
+    CommandCoreTestDoor::State(core).settings.Colors = colors;
     form.Attach(&core.Colors(), [this](int row) { core.PaletteRowClicked(row); });
   }
   ColorAnswers host;

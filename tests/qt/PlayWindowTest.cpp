@@ -17,6 +17,7 @@
 #include "qt/MainWindow.h"
 #include "qt/QtCanvas.h"
 #include "BoxRecordingHost.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -112,7 +113,7 @@ class PlayWindow : public ::testing::Test {
     Key(Qt::Key_F7);
     ASSERT_EQ(Caption(), Utf8ToCp1251("Новый кроссворд 4 сл"));
   }
-  Puzzle& Model() { return form_->State().puzzle; }
+  Puzzle& Model() { return CommandCoreTestDoor::State(form_->GetCommands()).puzzle; }
 
   QTemporaryDir temp_;
   fs::path dir_;
@@ -177,7 +178,7 @@ TEST_F(PlayWindow, DrawRefillTypeAndTally) {
 
 TEST_F(PlayWindow, AKaleidoscopeStrokeIsRepeatedOnTheBoard) {
   Key(Qt::Key_F8);
-  form_->State().settings.KaleidoscopeOn = true;
+  CommandCoreTestDoor::State(form_->GetCommands()).settings.KaleidoscopeOn = true;
   Stroke(2, 3, 2, 3);
   const int last = Model().BoardCols - 1;
   EXPECT_EQ(Model().Mask(last - 2, last - 3), GridCell);

@@ -11,6 +11,7 @@
 #include "core/Extraction.h"
 #include "core/Generator.h"
 #include "shell/CommandCore.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -40,13 +41,13 @@ bool InSomeSlot(const Puzzle& p, int x, int y) {
 // A core on a board of 19 x 19 with a dictionary in memory, counting the fills it reports.
 struct CoreBench {
   explicit CoreBench(Host& host, const std::vector<std::string>& entries = {}, std::uint16_t attempts = 256)
-      : canvas(19 * 16, 19 * 16), core("/prog", host, canvas, random), state(core.State()) {
+      : canvas(19 * 16, 19 * 16), core("/prog", host, canvas, random), state(CommandCoreTestDoor::State(core)) {
     core.SetBoardRoom(19 * 16, 19 * 16);
     test::FillDictionary(state.dictionary, entries);
     state.dictionary.DictionaryLoaded = true;
     state.settings.MinSlotCount = 4;
     state.settings.MaxFillAttempts = attempts;
-    core.Builds().SetFillObserver([this](const FillReport& report) {
+    CommandCoreTestDoor::Builds(core).SetFillObserver([this](const FillReport& report) {
       ++reports;
       placed_when_reported = state.puzzle.PlacedCount;
       clue_when_reported = state.puzzle.Clues.Clue(0);
@@ -67,7 +68,7 @@ TEST(BuildCommand, BuildsAFilledPrunedGridAndRequeuesItsWords) {
   CoreBench b(host, SmallAlphabetDictionary(11, 3000));
   b.state.puzzle.SlotEntry[3] = "TYPED";
   b.state.puzzle.AnswersShown = true;
-  const FillReport report = b.core.Builds().Build();
+  const FillReport report = CommandCoreTestDoor::Builds(b.core).Build();
   const Puzzle& p = b.state.puzzle;
   ASSERT_EQ(report.search.outcome, GridSearchOutcome::Accepted);
   EXPECT_EQ(b.reports, 1);
@@ -110,7 +111,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
   } host;
   CoreBench stopped(host, SmallAlphabetDictionary(11, 3000));
   host.p = &stopped.state.puzzle;
-  const FillReport report = stopped.core.Builds().Build();
+  const FillReport report = CommandCoreTestDoor::Builds(stopped.core).Build();
   ASSERT_EQ(report.search.outcome, GridSearchOutcome::Accepted);
   EXPECT_FALSE(report.fill.complete);
   EXPECT_LT(stopped.state.puzzle.PlacedCount, stopped.state.puzzle.SlotCount);
@@ -123,7 +124,7 @@ TEST(BuildCommand, AStoppedOrExhaustedFillIsReportedAsAbortedWithItsCluesDropped
 
   NullHost quiet;
   CoreBench exhausted(quiet, {"ABCD x", "ABCE y"}, 3);
-  const FillReport out = exhausted.core.Builds().Build();
+  const FillReport out = CommandCoreTestDoor::Builds(exhausted.core).Build();
   EXPECT_FALSE(out.fill.complete);
   EXPECT_EQ(out.fill.attempts, 3);
   EXPECT_FALSE(exhausted.state.puzzle.FillRunning);
@@ -154,7 +155,7 @@ TEST(RefillCommand, AnUnfinishedFillSaysWhy) {
     test::DrawGrid(b.state.puzzle, {"###", "#.#", "###"});
     ClassifyCells(b.state.puzzle);
     ExtractSlots(b.state.puzzle);
-    const FillReport report = b.core.Builds().Refill();
+    const FillReport report = CommandCoreTestDoor::Builds(b.core).Refill();
     EXPECT_FALSE(report.fill.complete);
     EXPECT_EQ(b.state.window.Caption, Utf8ToCp1251(c.caption));
   }
@@ -165,8 +166,8 @@ TEST(RefillCommand, AnUnfinishedFillSaysWhy) {
   // A build that finds no grid of the minimum count says so.
   CoreBench unreachable(host, {"ABA one"});
   unreachable.state.settings.MinSlotCount = 128;
-  unreachable.core.Builds().SetMaxGenerations(3);
-  unreachable.core.Builds().Build();
+  CommandCoreTestDoor::Builds(unreachable.core).SetMaxGenerations(3);
+  CommandCoreTestDoor::Builds(unreachable.core).Build();
   EXPECT_EQ(unreachable.state.window.Caption,
             Utf8ToCp1251("Построение прервано: подходящей сетки не нашлось (попыток: 3, минимум слов: 128)"));
 }
@@ -175,7 +176,7 @@ TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {
   NullHost host;
   CoreBench empty(host, {"ABA one"});
   empty.state.puzzle.SlotEntry[1] = "AB";
-  EXPECT_EQ(empty.core.Builds().Refill().check, RefillCheck::TooFewSlots);
+  EXPECT_EQ(CommandCoreTestDoor::Builds(empty.core).Refill().check, RefillCheck::TooFewSlots);
   EXPECT_EQ(empty.state.window.Caption, Utf8ToCp1251("Мало ячеек"));
   EXPECT_EQ(empty.state.puzzle.SlotEntry[1], std::string_view("AB"));
 
@@ -186,7 +187,7 @@ TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {
   WindowProgress progress(lattice.state.window);
   LatticeTemplate(p, random, progress);
   EXPECT_EQ(CheckRefillSlots(p).long_slots.size(), 22u);
-  EXPECT_EQ(lattice.core.Builds().Refill().check, RefillCheck::SlotsTooLong);
+  EXPECT_EQ(CommandCoreTestDoor::Builds(lattice.core).Refill().check, RefillCheck::SlotsTooLong);
   EXPECT_EQ(lattice.state.window.Caption, Utf8ToCp1251("Ячейки более 19 клеток"));
   EXPECT_EQ(lattice.reports, 0);
   // A slot of exactly 19 cells is accepted.
@@ -209,7 +210,7 @@ TEST(RefillCommand, RefusesTooFewTooManyAndTooLongSlotsWithTheirCaptions) {
   ClassifyCells(q);
   ExtractSlots(q);
   ASSERT_GT(q.SlotCount, 250);
-  EXPECT_EQ(crowded.core.Builds().Refill().check, RefillCheck::TooManySlots);
+  EXPECT_EQ(CommandCoreTestDoor::Builds(crowded.core).Refill().check, RefillCheck::TooManySlots);
   EXPECT_EQ(crowded.state.window.Caption, texts::Filling());
 }
 
@@ -222,7 +223,7 @@ TEST(RefillCommand, RefillsTheRingWithNewWords) {
   ExtractSlots(p);
   p.SetLetter(1, 0, 'Q');
   p.SlotAnswer[1] = "QQQ";
-  const FillReport report = b.core.Builds().Refill();
+  const FillReport report = CommandCoreTestDoor::Builds(b.core).Refill();
   EXPECT_TRUE(report.fill.complete);
   EXPECT_EQ(b.reports, 1);
   EXPECT_EQ(p.Letter(1, 0), 'B');

@@ -11,6 +11,7 @@
 #include "core/Extraction.h"
 #include "core/PlacedLetters.h"
 #include "shell/CommandCore.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -144,7 +145,7 @@ TEST(FillAroundCommand, APatternNoWordCompletesIsNamedAndNothingChanges) {
   b.commands.BoardMouseDown(4, 4, MouseButton::Left);
   b.Type("кошка");
   const Snapshot before(b.state);
-  const FillReport report = b.commands.Builds().FillAround();
+  const FillReport report = CommandCoreTestDoor::Builds(b.commands).FillAround();
   EXPECT_EQ(report.check, RefillCheck::NoWordFitsPattern);
   EXPECT_FALSE(report.reached_fill);
   ASSERT_EQ(b.host.informations.size(), 1u);

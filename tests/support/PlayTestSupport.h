@@ -19,6 +19,7 @@
 #include "base/Cp1251.h"
 #include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx::test {
 
@@ -153,8 +154,8 @@ struct PlayBench {
   explicit PlayBench(int cells = 19)
       : canvas(cells * 16, cells * 16),
         commands("/prog", host, canvas, random),
-        state(commands.State()),
-        board(commands.Board()) {
+        state(CommandCoreTestDoor::State(commands)),
+        board(CommandCoreTestDoor::Board(commands)) {
     state.settings.Colors = PlayPalette();
     state.settings.SoundOn = true;
     board.SetPaintSize(cells * 16, cells * 16);
