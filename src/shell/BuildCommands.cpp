@@ -301,8 +301,11 @@ void BuildCommands::FinishFill(const FillShortfall& shortfall) {
     puzzle.GridModified = false;
   } else {
     parts_.media.PlaySound("e3");
-    // The answers placed so far stay on the board but have no clues.
-    for (int row = 0; row < puzzle.SlotCount; ++row) puzzle.Clues.SetCell(1, row, {});
+    // The answers placed so far stay on the board but have no clues; a clue the user wrote for a
+    // word of their own stays for the next fill around it.
+    for (int row = 0; row < puzzle.SlotCount; ++row) {
+      if (puzzle.SlotPlaced[row + 1] != PlacedOwnWord) puzzle.Clues.SetCell(1, row, {});
+    }
   }
   puzzle.FillRunning = false;
   parts_.selection.MakeSlotOneCurrent();

@@ -113,6 +113,15 @@ TEST(FillAroundCommand, LettersTypedIntoChosenWordsAreShownAndKeptByTheFillAroun
   EXPECT_EQ(b.state.window.Caption, W("Впишите свои слова и нажмите Shift+F7"));
   EXPECT_TRUE(p.SlotAnswer[middle].empty());
   EXPECT_EQ(b.Placed(top), W("абвба"));
+  // A fill stopped half way drops the clues it found, not that one.
+  const long events = b.host.process_calls;
+  b.host.on_events = [&](long calls) {
+    if (calls == events + 40) p.FillRunning = false;
+  };
+  b.commands.KeyDown(Key::ShiftF7);
+  ASSERT_EQ(p.PlayActive, 0);
+  EXPECT_EQ(p.Clues.Clue(bottom - 1), W(" своя"));
+  b.host.on_events = nullptr;
   b.commands.KeyDown(Key::ShiftF7);
   ASSERT_EQ(p.PlayActive, 1);
   EXPECT_EQ(p.SlotAnswer[top], W("абвба"));
