@@ -137,9 +137,9 @@ std::string Compose(const Puzzle& p, const SolutionGrid& grid, std::string_view 
       "<meta name=\"generator\" content=\"Gridlex\">\n<title>" + name + "</title>\n<style>\n" + kPlayablePageStyle +
       "</style>\n</head>\n<body>\n<header><h1>" + name + "</h1></header>\n<main>\n<div class=\"play\">\n"
       "<p id=\"bar\" aria-live=\"polite\">&nbsp;</p>\n"
-      "<div id=\"frame\"><div id=\"board\" role=\"group\" aria-label=\"Сетка кроссворда\"></div>"
+      "<div id=\"frame\"><div id=\"board\" role=\"grid\" aria-label=\"Сетка кроссворда\"></div>"
       "<input id=\"entry\" type=\"text\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\" "
-      "aria-label=\"Клетка\"></div>\n"
+      "aria-label=\"Клетка\" aria-describedby=\"bar\"></div>\n"
       "<div class=\"tools\">"
       "<button type=\"button\" id=\"check\">Проверить слово</button>"
       "<button type=\"button\" id=\"reveal\">Открыть букву</button>"

@@ -32,7 +32,7 @@ main { display: flex; flex-wrap: wrap; gap: 16px 24px; padding: 8px 12px 24px; a
 .cell.wrong .ch { color: #b00000; text-decoration: line-through; }
 body.solved #board { border-color: #2e8b3e; background: #2e8b3e; }
 #entry { position: absolute; left: 0; top: 0; width: var(--cell); height: var(--cell); opacity: 0; border: 0; padding: 0;
-  font-size: 16px; caret-color: transparent; }
+  font-size: 16px; caret-color: transparent; pointer-events: none; }
 .tools { display: flex; flex-wrap: wrap; gap: 6px; margin-top: 8px; }
 .tools button { font: inherit; font-size: 0.95rem; padding: 6px 10px; border: 1px solid #888; border-radius: 4px; background: #fff;
   cursor: pointer; }
@@ -105,12 +105,14 @@ const char* const kPlayablePageScript = R"JS((function () {
   for (var y = 0; y < H; ++y) {
     var row = document.createElement('div');
     row.className = 'row';
+    row.setAttribute('role', 'row');
     for (var x = 0; x < W; ++x) {
       var c = cells[y * W + x];
       var el = document.createElement('div');
+      el.setAttribute('role', 'gridcell');
       if (!c) {
         el.className = 'block';
-        el.setAttribute('aria-hidden', 'true');
+        el.setAttribute('aria-label', 'закрашенная клетка');
       } else {
         el.className = 'cell';
         el.setAttribute('data-at', String(c.at));

@@ -153,8 +153,14 @@ class Browser:
             self.call("Input.dispatchMouseEvent", {"type": kind, "x": box[0], "y": box[1], "button": "left",
                                                    "clickCount": 1})
 
+    NAMED_KEYS = {"ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40, "Backspace": 8}
+
     def press(self, key):
-        self.call("Input.dispatchKeyEvent", {"type": "keyDown", "key": key, "text": key, "unmodifiedText": key})
+        if key in self.NAMED_KEYS:
+            down = {"type": "rawKeyDown", "key": key, "code": key, "windowsVirtualKeyCode": self.NAMED_KEYS[key]}
+        else:
+            down = {"type": "keyDown", "key": key, "text": key, "unmodifiedText": key}
+        self.call("Input.dispatchKeyEvent", down)
         self.call("Input.dispatchKeyEvent", {"type": "keyUp", "key": key})
 
     def screenshot(self, path, width):
@@ -236,11 +242,45 @@ def check(condition, message):
         raise Fail(message)
 
 
+def navigate(browser, words):
+    """A clue, a click on its cell, arrows, a letter and Backspace; the whole grid fits a phone."""
+    number, word, _ = words[0]
+    first = browser.eval("(function(){var d=JSON.parse(document.getElementById('puzzle-data').textContent);"
+                         "return d.slots[0][1]*d.width+d.slots[0][0];})()")
+    cell = '#board .cell[data-at="%d"]' % first
+    label = browser.eval("document.querySelector('%s').getAttribute('aria-label')" % cell)
+    check(label.startswith("%d по горизонтали, буква 1 из %d" % (number, len(word))) and label.endswith("пусто"),
+          "the first cell is labelled %r" % label)
+    bar = lambda: browser.eval("document.getElementById('bar').textContent")
+    current = lambda: int(browser.eval("document.querySelector('#board .cell.cur').dataset.at"))
+    browser.click('.list li[data-slot="0"] button')
+    check(current() == first and bar().startswith("%d по горизонтали" % number), "the clue chose %r" % bar())
+    if "по вертикали" in label:
+        browser.click(cell)
+        check(bar().startswith("%d по вертикали" % number), "a click on the current cell kept %r" % bar())
+        browser.press("ArrowRight")  # turns across first
+        check(current() == first and "по горизонтали" in bar(), "the arrow did not turn the cursor")
+    browser.press("ArrowRight")
+    check(current() == first + 1, "the arrow did not move the cursor")
+    browser.press("я")
+    check(typed_letters(browser) == "я", "typing showed %r" % typed_letters(browser))
+    browser.press("Backspace")
+    browser.press("Backspace")
+    check(typed_letters(browser) == "" and current() == first, "Backspace left %r" % typed_letters(browser))
+    browser.call("Emulation.setDeviceMetricsOverride", {"width": 360, "height": 740, "deviceScaleFactor": 1,
+                                                        "mobile": True})
+    wide = browser.eval("document.documentElement.scrollWidth")
+    board = browser.eval("document.getElementById('board').getBoundingClientRect().right")
+    browser.call("Emulation.clearDeviceMetricsOverride")
+    check(wide <= 360 and board <= 360, "at 360 pixels the page is %s wide, the grid ends at %s" % (wide, board))
+
+
 def solve(browser, slots, words, shots):
     shown = browser.eval("document.querySelectorAll('.list li').length")
     check(shown == slots, "the page lists %s clues, the puzzle has %d" % (shown, slots))
     across = sum(1 for _, _, down in words if not down)
     check(browser.eval("document.querySelectorAll('#across + ul li').length") == across, "across list differs")
+    navigate(browser, words)
 
     # One wrong letter: checking the word marks that cell and no other.
     number, word, _ = words[0]
