@@ -264,6 +264,11 @@ def navigate(browser, words):
     check(current() == first + 1, "the arrow did not move the cursor")
     browser.press("я")
     check(typed_letters(browser) == "я", "typing showed %r" % typed_letters(browser))
+    browser.press("ArrowLeft")
+    browser.press("ArrowLeft")
+    browser.call("Input.insertText", {"text": "Ж"})  # a keyboard on the screen sends text alone
+    check(typed_letters(browser) == "жя", "text from a screen keyboard showed %r" % typed_letters(browser))
+    browser.press("ArrowRight")
     browser.press("Backspace")
     browser.press("Backspace")
     check(typed_letters(browser) == "" and current() == first, "Backspace left %r" % typed_letters(browser))
