@@ -140,17 +140,7 @@ std::string Compose(const Puzzle& p, const SolutionGrid& grid, std::string_view 
       "<div id=\"frame\"><div id=\"board\" role=\"grid\" aria-label=\"Сетка кроссворда\"></div>"
       "<input id=\"entry\" type=\"text\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\" "
       "aria-label=\"Клетка\" aria-describedby=\"bar\"></div>\n"
-      "<div class=\"tools\">"
-      "<button type=\"button\" id=\"check\">Проверить слово</button>"
-      "<button type=\"button\" id=\"reveal\">Открыть букву</button>"
-      "<button type=\"button\" id=\"show-all\">Показать всё</button>"
-      "<button type=\"button\" id=\"restart\">Начать заново</button></div>\n"
-      "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
-      "<p class=\"hint\">Щёлкните клетку или определение и печатайте русские буквы (или латинские на тех же "
-      "клавишах). Стрелки переводят курсор, пробел меняет направление, Backspace стирает букву. Буквы "
-      "сохраняются в этом браузере.</p>\n"
-      "<noscript><p>Чтобы решать кроссворд на странице, включите JavaScript.</p></noscript>\n"
-      "</div>\n<div class=\"lists\">\n";
+      + kPlayablePageControls + "</div>\n<div class=\"lists\">\n";
   out += ClueList(p, false, "across", "По горизонтали");
   out += ClueList(p, true, "down", "По вертикали");
   out += "</div>\n</main>\n<script type=\"application/json\" id=\"puzzle-data\">" + PuzzleData(p, grid, id) +

@@ -52,6 +52,19 @@ body.solved #status { color: #1d6b2a; }
 @media (max-width: 640px) { main { padding: 6px 8px 16px; } .lists { flex-basis: 100%; } }
 )CSS";
 
+// The buttons under the grid, the line that tells what they found, and how to solve.
+const char* const kPlayablePageControls =
+    "<div class=\"tools\">"
+    "<button type=\"button\" id=\"check\">Проверить слово</button>"
+    "<button type=\"button\" id=\"reveal\">Открыть букву</button>"
+    "<button type=\"button\" id=\"show-all\">Показать всё</button>"
+    "<button type=\"button\" id=\"restart\">Начать заново</button></div>\n"
+    "<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
+    "<p class=\"hint\">Щёлкните клетку или определение и печатайте русские буквы (или латинские на тех же "
+    "клавишах). Стрелки переводят курсор, пробел или второй щелчок по клетке меняет направление, Backspace "
+    "стирает букву. Буквы сохраняются в этом браузере.</p>\n"
+    "<noscript><p>Чтобы решать кроссворд на странице, включите JavaScript.</p></noscript>\n";
+
 // The page's behaviour. The puzzle comes from the JSON element "puzzle-data": the slots in table
 // order ([x, y, length, down, number]), the hidden answers and the table of keys.
 const char* const kPlayablePageScript = R"JS((function () {
