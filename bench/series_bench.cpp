@@ -21,7 +21,7 @@
 #include "base/Progress.h"
 #include "files/DictionaryFile.h"
 #include "base/FileIo.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace {
 

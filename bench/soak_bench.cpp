@@ -24,7 +24,7 @@
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 #include "CommandCoreTestDoor.h"
 
 namespace {

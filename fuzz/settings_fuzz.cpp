@@ -8,7 +8,7 @@
 #include "base/Cp1251.h"
 #include "base/FileIo.h"
 #include "files/FileNames.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace gx;

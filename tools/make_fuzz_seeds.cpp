@@ -20,7 +20,7 @@
 #include "files/IpuzWriter.h"
 #include "files/LetterCode.h"
 #include "files/PuzzleFile.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/Settings.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {

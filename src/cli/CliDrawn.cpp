@@ -13,7 +13,7 @@
 #include "files/PuzzleFile.h"
 #include "shell/HtmlExport.h"
 #include "shell/PrintLayout.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace gx::cli {
 

@@ -5,7 +5,7 @@
 
 #include "board/BoardColors.h"
 #include "board/BoardDrawing.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 
 namespace gx {

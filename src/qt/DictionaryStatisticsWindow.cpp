@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "files/DictionaryStatistics.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 #include "shell/CommandCore.h"
 

@@ -24,7 +24,7 @@
 #include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
 #include "shell/Startup.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 namespace gx {
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <utility>
 
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 
 namespace gx {

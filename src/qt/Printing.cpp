@@ -3,7 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "qt/PagedPrinting.h"
+#include "qtdraw/PagedPrinting.h"
 
 namespace gx {
 

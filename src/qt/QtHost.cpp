@@ -15,10 +15,10 @@
 #include "base/FileError.h"
 #include "qt/CentredPicture.h"
 #include "qt/DocumentOpener.h"
-#include "qt/ImagePicture.h"
+#include "qtdraw/ImagePicture.h"
 #include "qt/MediaPlayer.h"
 #include "qt/Printing.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 #include "qt/TerminationSignal.h"
 

@@ -11,7 +11,7 @@
 #include "base/Cp1251.h"
 #include "core/PuzzleReady.h"
 #include "base/FileIo.h"
-#include "shell/GifWriter.h"
+#include "files/GifWriter.h"
 #include "shell/Gridlex.h"
 #include "base/NumberParsing.h"
 #include "shell/PrintLayout.h"

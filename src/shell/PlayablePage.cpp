@@ -8,7 +8,7 @@
 #include "files/Json.h"
 #include "files/SolutionGrid.h"
 #include "shell/PlayablePageAssets.h"
-#include "shell/Sha256.h"
+#include "base/Sha256.h"
 
 namespace gx {
 

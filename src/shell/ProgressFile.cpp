@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "base/FileIo.h"
-#include "shell/Sha256.h"
+#include "base/Sha256.h"
 
 namespace gx {
 

@@ -13,7 +13,7 @@
 #include "shell/PuzzleCommands.h"
 #include "shell/DictionaryCommands.h"
 #include "base/NumberParsing.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace gx {
 

@@ -14,7 +14,7 @@
 #include "base/FileDescriptor.h"
 #include "base/FileIo.h"
 #include "base/TempFile.h"
-#include "shell/Sha256.h"
+#include "base/Sha256.h"
 
 namespace gx {
 

@@ -18,7 +18,7 @@
 #include "files/DictionaryFile.h"
 #include "core/DictionaryStore.h"
 #include "files/AdvertList.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace gx {
 namespace {

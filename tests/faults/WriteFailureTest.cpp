@@ -25,7 +25,7 @@
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
 #include "shell/HtmlExport.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 #include "shell/Startup.h"
 
 namespace gx {

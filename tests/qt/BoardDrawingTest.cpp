@@ -6,7 +6,7 @@
 
 #include "board/BoardColors.h"
 #include "core/ClueList.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 namespace gx {
 namespace {

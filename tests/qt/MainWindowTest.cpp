@@ -19,7 +19,7 @@
 #include "qt/AdvertWindow.h"
 #include "qt/BoardView.h"
 #include "qt/ClueTable.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 #include "BoxRecordingHost.h"
 #include "CommandCoreTestDoor.h"

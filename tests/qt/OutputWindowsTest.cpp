@@ -17,7 +17,7 @@
 #include "base/Cp1251.h"
 #include "qt/PaletteWindow.h"
 #include "qt/Printing.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "qt/QtHost.h"
 #include "shell/CommandCore.h"
 #include "shell/Gridlex.h"

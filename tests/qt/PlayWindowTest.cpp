@@ -15,7 +15,7 @@
 #include "qt/BoardView.h"
 #include "qt/ClueTable.h"
 #include "qt/MainWindow.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 #include "BoxRecordingHost.h"
 #include "CommandCoreTestDoor.h"
 

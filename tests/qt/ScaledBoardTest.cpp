@@ -13,7 +13,7 @@
 #include "qt/BoardView.h"
 #include "qt/ButtonIcons.h"
 #include "qt/MainWindow.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 namespace gx {
 namespace {

@@ -13,7 +13,7 @@
 #include "base/FileIo.h"
 #include "files/FileNames.h"
 #include "shell/CommandCore.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 #include "shell/Startup.h"
 
 namespace gx {

@@ -8,7 +8,7 @@
 #include "OutputTestSupport.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
-#include "shell/GifWriter.h"
+#include "files/GifWriter.h"
 #include "shell/HtmlExport.h"
 #include "shell/PrintLayout.h"
 

@@ -9,7 +9,7 @@
 #include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "shell/CommandCore.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 #include "files/PuzzleFile.h"
 
 namespace gx {

@@ -8,7 +8,7 @@
 
 #include "TestBytes.h"
 #include "TestFolder.h"
-#include "shell/Sha256.h"
+#include "base/Sha256.h"
 
 namespace gx {
 namespace {

@@ -10,9 +10,9 @@
 #include "base/Cp1251.h"
 #include "cli/CliDrawn.h"
 #include "cli/CliSupport.h"
-#include "qt/ImagePicture.h"
-#include "qt/PagedPrinting.h"
-#include "shell/GifWriter.h"
+#include "qtdraw/ImagePicture.h"
+#include "qtdraw/PagedPrinting.h"
+#include "files/GifWriter.h"
 #include "shell/HtmlExport.h"
 
 namespace gx::cli {

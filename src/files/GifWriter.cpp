@@ -1,4 +1,4 @@
-#include "shell/GifWriter.h"
+#include "files/GifWriter.h"
 
 #include <gif_lib.h>
 

@@ -1,10 +1,10 @@
-#include "qt/PagedPrinting.h"
+#include "qtdraw/PagedPrinting.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include "base/FileError.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 namespace gx {
 

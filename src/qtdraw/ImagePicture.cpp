@@ -1,4 +1,4 @@
-#include "qt/ImagePicture.h"
+#include "qtdraw/ImagePicture.h"
 
 #include <QColor>
 

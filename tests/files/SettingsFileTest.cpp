@@ -3,7 +3,7 @@
 #include "TestBytes.h"
 #include "TestFolder.h"
 #include "base/NumberParsing.h"
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 namespace gx::test {
 namespace {

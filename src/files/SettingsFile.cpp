@@ -1,4 +1,4 @@
-#include "shell/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include <dirent.h>
 

@@ -1,4 +1,4 @@
-#include "shell/Sha256.h"
+#include "base/Sha256.h"
 
 #include <array>
 #include <cstdint>

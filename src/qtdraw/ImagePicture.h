@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "base/Host.h"
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 namespace gx {
 

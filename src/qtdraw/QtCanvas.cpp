@@ -1,4 +1,4 @@
-#include "qt/QtCanvas.h"
+#include "qtdraw/QtCanvas.h"
 
 #include <QColor>
 #include <QFontMetrics>
