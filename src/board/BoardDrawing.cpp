@@ -104,6 +104,7 @@ void BoardDrawing::DrawGridCells() {
 }
 
 void BoardDrawing::DrawEntries() {
+  const Color font = canvas_.FontColor();
   for (int k = 1; k <= puzzle_.SlotCount; ++k) {
     const AnswerText& entry = puzzle_.SlotEntry[k];
     canvas_.SetBrushColor(WordColor(puzzle_, palette_, k));
@@ -111,9 +112,13 @@ void BoardDrawing::DrawEntries() {
       const int x = puzzle_.SlotCellX(k, static_cast<int>(t));
       const int y = puzzle_.SlotCellY(k, static_cast<int>(t));
       CellSquare(x, y);
+      // A revealed letter shows as the answer it is, until something else is typed over it.
+      const bool revealed = Revealed(x, y) && t < puzzle_.SlotAnswer[k].size() && entry[t] == puzzle_.SlotAnswer[k][t];
+      canvas_.SetFontColor(revealed ? Maroon : font);
       TextAtCell(x, y, std::string{' ', entry[t]});
     }
   }
+  canvas_.SetFontColor(font);
 }
 
 void BoardDrawing::DrawAnswers() {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/Canvas.h"
+#include "board/SolvingRecord.h"
 #include "core/Puzzle.h"
 #include "core/Settings.h"
 #include "core/SlotPainter.h"
@@ -25,6 +26,9 @@ class BoardDrawing : public SlotPainter {
   int PaintWidth() const { return paint_width_; }
   int PaintHeight() const { return paint_height_; }
   Canvas& GetCanvas() { return canvas_; }
+  // The cells whose letter the solver had revealed: their letters are drawn in the answers' colour.
+  void ShowRevealedCells(const RevealedCells* cells) { revealed_ = cells; }
+  bool Revealed(int x, int y) const { return revealed_ && revealed_->Has(x, y); }
 
   // Fixes BoardRows and BoardCols from the paint box, or from the puzzle where it is larger.
   void DrawEmptyBoard();
@@ -68,6 +72,7 @@ class BoardDrawing : public SlotPainter {
   const Palette& palette_;
   WindowState& window_;
   Canvas& canvas_;
+  const RevealedCells* revealed_ = nullptr;
   int paint_width_ = 336;
   int paint_height_ = 336;
   bool repaint_due_ = false;

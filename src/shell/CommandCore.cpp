@@ -28,6 +28,7 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       keys_(parts_, builds_, puzzles_, output_, options_, solving_),
       dictionaries_(parts_, builds_) {
   state_->settings.ProgramDir = std::move(program_dir);
+  board_.ShowRevealedCells(&state_->solving.Revealed);
   state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "board/BoardColors.h"
 #include "board/CellPainting.h"
 #include "board/SolvingRecord.h"
 #include "base/Cp1251.h"
@@ -50,8 +51,18 @@ void SolvingCommands::RevealLetter() {
   const int length = std::min<int>({puzzle.CurrentWordLength, static_cast<int>(AnswerText::capacity()),
                                     static_cast<int>(answer.size())});
   if (position >= length) return;
-  parts_.state.solving.Revealed.Add(puzzle.SlotCellX(k, position), puzzle.SlotCellY(k, position));
-  parts_.letters.TypeLetter(answer[static_cast<std::size_t>(position)]);
+  const int x = puzzle.SlotCellX(k, position);
+  const int y = puzzle.SlotCellY(k, position);
+  parts_.state.solving.Revealed.Add(x, y);
+  const char letter = answer[static_cast<std::size_t>(position)];
+  parts_.letters.TypeLetter(letter);
+  // Drawn again in the answers' colour, as every repaint shows a revealed letter.
+  Canvas& canvas = parts_.board.GetCanvas();
+  const Color font = canvas.FontColor();
+  canvas.SetBrushColor(parts_.state.settings.Colors.FoundWordColor);
+  canvas.SetFontColor(Maroon);
+  PaintCellText(canvas, x, y, std::string{' ', letter});
+  canvas.SetFontColor(font);
 }
 
 void SolvingCommands::StartOver() {

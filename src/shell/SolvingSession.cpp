@@ -79,6 +79,8 @@ void SolvingSession::Restore() {
   }
   ApplyProgress(kept, state_.puzzle, state_.solving);
   Puzzle& puzzle = state_.puzzle;
+  // Its reward was paid when it was solved: loading it again must not pay it twice.
+  if (kept.record.Solved) puzzle.RewardShown = true;
   puzzle.TypedCount = 0;
   puzzle.TypedText.Clear();
   file_exists_ = true;

@@ -176,6 +176,21 @@ TEST_F(PlayWindow, DrawRefillTypeAndTally) {
   EXPECT_EQ(Inside(3, 4), form_->State().settings.Colors.FoundWordColor);
 }
 
+// The solver's aids reach the core from their keys with Shift, and the strip shows the clock.
+TEST_F(PlayWindow, ShiftKeysRevealAndCheckAndTheStripShowsTheSolvingTime) {
+  BuildFrameAroundTheCentre();
+  const std::string answer = Model().SlotAnswer[1].str();
+  QTest::keyClick(Target(), Qt::Key_F12, Qt::ShiftModifier);
+  EXPECT_EQ(Model().SlotEntry[1], answer.substr(0, 1));
+  EXPECT_EQ(Model().SlotEntry[2].size(), 0u);  // F12 alone would have filled every word
+  QTest::keyClick(Target(), Qt::Key_F9, Qt::ShiftModifier);
+  EXPECT_EQ(form_->State().window.TallyText, Utf8ToCp1251("Неверных букв в слове нет"));
+  EXPECT_FALSE(Model().AnswersShown);
+  const auto* time = form_->findChild<QLabel*>(QStringLiteral("SolvingTime"));
+  ASSERT_NE(time, nullptr);
+  EXPECT_TRUE(time->text().startsWith(QString::fromUtf8("Время "))) << time->text().toStdString();
+}
+
 TEST_F(PlayWindow, AKaleidoscopeStrokeIsRepeatedOnTheBoard) {
   Key(Qt::Key_F8);
   CommandCoreTestDoor::State(form_->GetCommands()).settings.KaleidoscopeOn = true;

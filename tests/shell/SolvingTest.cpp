@@ -6,6 +6,7 @@
 
 #include "TestFolder.h"
 #include "PlayTestSupport.h"
+#include "board/BoardColors.h"
 #include "files/PuzzleFile.h"
 #include "shell/ProgressFile.h"
 
@@ -102,6 +103,27 @@ TEST_F(KeptProgress, LettersRevealsAndTimeComeBackAtTheNextStartWhateverThePuzzl
   ASSERT_EQ(ReadProgress(folder.Path("progress"), p, key, kept), ProgressRead::Read);
   EXPECT_TRUE(kept.entries.empty());
   EXPECT_TRUE(kept.record.Revealed.Empty());
+}
+
+// A puzzle solved once pays its reward once: its letters come back, its reward does not.
+TEST_F(KeptProgress, ASolvedPuzzleLoadedAgainPaysNoSecondReward) {
+  {
+    auto b = Start();
+    b->state.settings.Score = 0;
+    Type(*b, "кот");
+    b->commands.ClueChosen(1);
+    Type(*b, "лиса");
+    b->commands.KeyPress(kEnter);
+    EXPECT_TRUE(b->state.window.RewardVisible);
+    EXPECT_TRUE(b->commands.Close());
+  }
+  auto again = Start();
+  EXPECT_TRUE(again->state.solving.Solved);
+  EXPECT_EQ(again->state.window.SolvingTimeText.substr(0, 6), W("Решено"));
+  const auto pictures = again->host.pictures.size();
+  again->commands.KeyPress(kEnter);
+  EXPECT_FALSE(again->state.window.RewardVisible);
+  EXPECT_EQ(again->host.pictures.size(), pictures);
 }
 
 TEST_F(KeptProgress, OnlyAPuzzleReadFromOrWrittenToAFileIsKept) {
@@ -272,6 +294,11 @@ TEST(RevealLetter, FillsTheCursorCellAndStopsAtAFullWord) {
   EXPECT_EQ(b.state.puzzle.SlotEntry[1], W("ко"));
   EXPECT_EQ(b.canvas.TextAtCell(2, 1)->text, W(" о"));
   EXPECT_TRUE(b.state.solving.Revealed.Has(2, 1));
+  // Shown in the answers' colour, now and at every repaint; a typed letter stays navy.
+  EXPECT_EQ(b.canvas.TextAtCell(2, 1)->font, Maroon);
+  b.board.RedrawBoard();
+  EXPECT_EQ(b.canvas.TextAtCell(2, 1)->font, Maroon);
+  EXPECT_EQ(b.canvas.TextAtCell(1, 1)->font, Navy);
   Type(b, "т");
   b.commands.KeyDown(Key::ShiftF12);  // no cursor cell left
   EXPECT_EQ(b.state.puzzle.SlotEntry[1], W("кот"));

@@ -35,6 +35,7 @@ class MemoryCanvas : public NullCanvas {
     int x, y;
     std::string text;
     Color brush;
+    Color font;
   };
 
   void Rectangle(int x1, int y1, int x2, int y2) override {
@@ -57,7 +58,7 @@ class MemoryCanvas : public NullCanvas {
       for (int y = std::min(y1, y2); y < std::max(y1, y2); ++y) Put(x1, y, PenColor(), GetPenMode() == PenMode::Xor);
     }
   }
-  void TextOut(int x, int y, std::string_view text) override { texts.push_back({x, y, std::string(text), BrushColor()}); }
+  void TextOut(int x, int y, std::string_view text) override { texts.push_back({x, y, std::string(text), BrushColor(), FontColor()}); }
 
   Color At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
   // A pixel well inside the cell square of (x, y), clear of outlines and text.
