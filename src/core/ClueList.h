@@ -26,6 +26,8 @@ class ClueList {
   std::string_view Number(int row) const { return Cell(0, row); }
   std::string_view Clue(int row) const { return Cell(1, row); }
 
+  bool operator==(const ClueList&) const = default;
+
  private:
   std::string cells_[MaxRows][2];
   int row_count_ = MaxRows;

@@ -108,6 +108,8 @@ struct Puzzle {
   void MarkDown(std::int8_t length, std::int8_t x, std::int8_t y);
   void CountAcrossSlots();
   void ResetBoard();
+
+  bool operator==(const Puzzle&) const = default;
 };
 
 }  // namespace gx

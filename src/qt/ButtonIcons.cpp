@@ -44,6 +44,27 @@ void Book(QPainter& p) {
   p.drawRect(5, 3, 10, 13);
 }
 
+// A hooked arrow turning back (to the left) or forward (mirrored).
+void HookArrow(QPainter& p, bool forward) {
+  p.save();
+  if (forward) {
+    p.translate(Side, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath hook;
+  hook.moveTo(6, 8);
+  hook.lineTo(12, 8);
+  hook.cubicTo(18, 8, 18, 17, 12, 17);
+  hook.lineTo(7, 17);
+  p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(hook);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Ink);
+  p.drawPolygon(QPolygonF({QPointF(1.5, 8), QPointF(7.5, 3), QPointF(7.5, 13)}));
+  p.restore();
+}
+
 void Draw(QPainter& p, ButtonIcon icon) {
   switch (icon) {
     case ButtonIcon::Help: Text(p, QStringLiteral("?"), 16); break;
@@ -199,6 +220,8 @@ void Draw(QPainter& p, ButtonIcon icon) {
       p.drawRect(3, 3, 14, 14);
       Text(p, QStringLiteral("\u0410"), 11, QColor(0, 120, 0));
       break;
+    case ButtonIcon::Undo: HookArrow(p, false); break;
+    case ButtonIcon::Redo: HookArrow(p, true); break;
   }
 }
 

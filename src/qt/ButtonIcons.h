@@ -11,6 +11,7 @@ enum class ButtonIcon {
   ClosePanel, Settings, ChooseDictionary, Statistics, Refill, EditDictionary, NewDictionary, PlayablePage,
   FillAround,
   StartOver, CheckWord, RevealLetter,
+  Undo, Redo,
 };
 
 QIcon MakeButtonIcon(ButtonIcon icon);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QResizeEvent>
@@ -48,6 +49,21 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
   if (button == Qt::RightButton) return MouseButton::Right;
   if (button == Qt::MiddleButton) return MouseButton::Middle;
   return MouseButton::Left;
+}
+
+// Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo, also with the Russian layout on (я and н lie on
+// those keys).
+std::optional<gx::Button> HistoryKey(const QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const bool shift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (mods != Qt::ControlModifier && !shift) return std::nullopt;
+  constexpr int kCapitalYa = 0x042F;  // a letter key reports its capital's code point
+  constexpr int kCapitalEn = 0x041D;
+  const bool z = event->key() == Qt::Key_Z || event->key() == kCapitalYa;
+  const bool y = event->key() == Qt::Key_Y || event->key() == kCapitalEn;
+  if (z) return shift ? gx::Button::Redo : gx::Button::Undo;
+  if (y && !shift) return gx::Button::Redo;
+  return std::nullopt;
 }
 
 // The character a key press types, as the logic sees it; 0 when it types none.
@@ -208,6 +224,12 @@ void TForm1::ConnectControls() {
 }
 
 bool TForm1::HandleKey(QKeyEvent* event) {
+  // A text field keeps its own undo; elsewhere the keys step through the puzzle's history.
+  if (const std::optional<gx::Button> step = HistoryKey(event); step && !qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+    core_->ButtonClick(*step);
+    ShowState();
+    return true;
+  }
   const Key key = ToKey(event->key(), event->modifiers());
   if (key != Key::Other) {
     core_->KeyDown(key);
@@ -435,6 +457,8 @@ void TForm1::ShowControlsState() {
   // whose changes the core refuses then.
   const bool busy = core_->Busy();
   for (const auto& [id, button] : buttons_) button->setEnabled(!busy || LongCommands::Stops(id));
+  Button(gx::Button::Undo)->setEnabled(!busy && core_->CanUndo());
+  Button(gx::Button::Redo)->setEnabled(!busy && core_->CanRedo());
   for (QWidget* field : {static_cast<QWidget*>(combo_box2_), static_cast<QWidget*>(edit1_),
                          static_cast<QWidget*>(up_down1_up_), static_cast<QWidget*>(up_down1_down_)}) {
     field->setEnabled(!busy);

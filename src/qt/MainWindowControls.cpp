@@ -141,6 +141,10 @@ void TForm1::BuildPanel3() {
   AddButton(panel3_, Button::RevealLetter, static_cast<int>(ButtonIcon::RevealLetter),
             "Открыть букву (Shift+F12)", row_two(5), 30)
       ->setObjectName(QStringLiteral("RevealLetterButton"));
+  AddButton(panel3_, Button::Undo, static_cast<int>(ButtonIcon::Undo), "Отменить (Ctrl+Z)", 3, 30)
+      ->setObjectName(QStringLiteral("UndoButton"));
+  AddButton(panel3_, Button::Redo, static_cast<int>(ButtonIcon::Redo), "Вернуть (Ctrl+Shift+Z, Ctrl+Y)", 29, 30)
+      ->setObjectName(QStringLiteral("RedoButton"));
 }
 
 void TForm1::BuildPanel1() {

@@ -88,6 +88,7 @@ FillReport BuildCommands::Build() {
     return report;
   }
   if (HideRewardOrStopFill()) return report;
+  parts_.history.StartNewPuzzle();  // the new crossword's history begins with the build itself
   {
     // Events are processed while the grid is made; no press may start a build inside this one.
     const auto generating = parts_.long_commands.Generating();

@@ -18,7 +18,7 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       placing_(state_->puzzle, board_),
       tally_(state_->puzzle, state_->solving, state_->settings, state_->window, board_, media_, host),
       long_commands_(state_->puzzle),
-      parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, placing_, tally_, long_commands_},
+      parts_{*state_, host, random, board_, media_, selection_, editor_, letters_, placing_, tally_, long_commands_, history_},
       session_(*state_, host, board_),
       solving_(parts_, session_),
       builds_(parts_),
@@ -53,14 +53,38 @@ void CommandCore::MainWindowDeactivated() { session_.WindowActive(false, Busy())
 void CommandCore::ClockTick() { session_.Tick(Busy()); }
 
 template <typename F>
-void CommandCore::Run(bool allowed_while_busy, F&& command) {
+void CommandCore::Run(bool allowed_while_busy, F&& command, Recorded recorded) {
   if (depth_ > 0 && Busy() && !allowed_while_busy) return;
+  const bool records = depth_ == 0 && recorded == Recorded::Yes && !Busy();
+  if (records) history_.Begin(*state_);
   ++depth_;
   command();
   --depth_;
   if (depth_ > 0) return;
   session_.Sync(Busy());
+  // After the session, which may give a loaded puzzle its kept letters back within the same input.
+  if (records) history_.End(*state_);
   RepaintStaleBoard();
+}
+
+void CommandCore::Undo() { StepThroughHistory(&PuzzleHistory::Undo); }
+
+void CommandCore::Redo() { StepThroughHistory(&PuzzleHistory::Redo); }
+
+void CommandCore::StepThroughHistory(bool (PuzzleHistory::*step)(Gridlex&)) {
+  Run(
+      false,
+      [&] {
+        if (Busy() || state_->puzzle.DragActive) return;
+        if (!(history_.*step)(*state_)) return;
+        // As after a load: the board is drawn anew, the reward and the tally's message go, and the
+        // clue line shows the current word's clue.
+        state_->window.RewardVisible = false;
+        state_->window.TallyVisible = false;
+        board_.RedrawBoard();
+        selection_.ShowClueLine(state_->puzzle.Clues.CurrentRow());
+      },
+      Recorded::No);
 }
 
 // The board's picture keeps what was drawn on it; nothing uncovers it the way a dialog closing
@@ -141,6 +165,10 @@ void CommandCore::ClueChosen(int row) {
 }
 
 void CommandCore::ButtonClick(Button button) {
+  if (button == Button::Undo || button == Button::Redo) {
+    button == Button::Undo ? Undo() : Redo();
+    return;
+  }
   Run(LongCommands::Stops(button), [&] {
     switch (button) {
       case Button::Help: output_.Help(); return;

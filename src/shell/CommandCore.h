@@ -25,6 +25,7 @@
 #include "shell/PuzzleCommands.h"
 #include "shell/SolvingCommands.h"
 #include "shell/SolvingSession.h"
+#include "shell/PuzzleHistory.h"
 #include "shell/Startup.h"
 
 namespace gx {
@@ -117,6 +118,14 @@ class CommandCore {
   bool LoadNamedFile(const std::string& path) { return Synced(puzzles_.LoadNamedFile(path)); }
   bool LoadDictionary() { return builds_.LoadDictionary(); }
 
+  // Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y): the puzzle goes back to before its last change, or
+  // forward again. Nothing happens during a stroke or a long command.
+  void Undo();
+  void Redo();
+  bool CanUndo() const { return history_.UndoCount() > 0; }
+  bool CanRedo() const { return history_.RedoCount() > 0; }
+  const PuzzleHistory& History() const { return history_; }
+
   // A fill, a dictionary load or a grid generation is running: every command but the ones that
   // stop it is refused meanwhile, whichever window it comes from.
   bool Busy() const { return long_commands_.Busy(); }
@@ -133,9 +142,12 @@ class CommandCore {
 
   // Runs one input: refused while a long command runs inside an earlier input, unless it may act
   // then (see LongCommands); the board is drawn again from the model as the outermost one ends
-  // when it is stale.
+  // when it is stale. An outermost input that changed the crossword is a step of its history.
+  // Inputs that only move through the history are not themselves kept in it.
+  enum class Recorded : bool { No, Yes };
   template <typename F>
-  void Run(bool allowed_while_busy, F&& command);
+  void Run(bool allowed_while_busy, F&& command, Recorded recorded = Recorded::Yes);
+  void StepThroughHistory(bool (PuzzleHistory::*step)(Gridlex&));
   void RepaintStaleBoard();
   // The solving record follows a load made outside an input (start-up, a later start's file).
   bool Synced(bool result) {
@@ -154,6 +166,7 @@ class CommandCore {
   LetterPlacing placing_;
   Tally tally_;
   LongCommands long_commands_;
+  PuzzleHistory history_;
   CommandParts parts_;
   SolvingSession session_;
   SolvingCommands solving_;

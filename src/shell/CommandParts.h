@@ -17,6 +17,7 @@
 #include "core/RandomSource.h"
 #include "shell/Gridlex.h"
 #include "shell/LongCommands.h"
+#include "shell/PuzzleHistory.h"
 
 namespace gx {
 
@@ -32,6 +33,7 @@ struct CommandParts {
   LetterPlacing& placing;
   Tally& tally;
   LongCommands& long_commands;
+  PuzzleHistory& history;
 
   // Shows each notice of a file that was read in an information box, in order.
   void ShowNotices(const std::vector<std::string>& notices) const {

@@ -50,6 +50,8 @@ enum class Button : std::uint8_t {
   StartOver,     // the solving of the puzzle from nothing
   CheckWord,     // the wrong letters of the current word
   RevealLetter,  // the letter under the cursor
+  Undo,          // the puzzle before its last change
+  Redo,          // the change undone last, again
 };
 
 // The check boxes of the settings panel.

@@ -52,6 +52,7 @@ PuzzleLoadResult::Status PuzzleCommands::Load(const std::string& path) {
     return result.status;
   }
   ++parts_.state.PuzzleLoads;
+  parts_.history.StartNewPuzzle();  // the loaded crossword's history begins with the load
   window.RewardVisible = false;
   window.TallyVisible = false;
   // A puzzle saved from a larger board is shown whole: the board grows to hold it, so no word

@@ -1,5 +1,8 @@
 // A key that opens a modal dialog acts once, even when the dialog leaves the focus elsewhere.
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -55,11 +58,11 @@ class KeyDelivery : public ::testing::Test {
   }
 
   // Presses the key with the clue list focused, as after a click on a clue.
-  void PressInClueList(Qt::Key key) {
+  void PressInClueList(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     form_->Grid1()->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), form_->Grid1());
-    QTest::keyClick(form_->Grid1(), key);
+    QTest::keyClick(form_->Grid1(), key, modifiers);
   }
 
   QTemporaryDir temp_;
@@ -85,6 +88,45 @@ TEST_F(KeyDelivery, AKeyThatLeavesTheFocusAloneStillReachesTheFocusedControl) {
   QTest::keyClick(form_->Grid1(), Qt::Key_F4);
   EXPECT_NE(form_->State().puzzle.EraserOn, eraser);  // acted once, not twice
   EXPECT_EQ(QApplication::focusWidget(), form_->Grid1());
+}
+
+// Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y step through the history from the board or the clue list, also
+// with the Russian layout on; a text field keeps them for its own text.
+TEST_F(KeyDelivery, TheHistoryKeysUndoAndRedoExceptInATextField) {
+  CommandCore& core = form_->GetCommands();
+  const Puzzle& puzzle = form_->State().puzzle;
+  core.BoardMouseDown(40, 40, MouseButton::Left);
+  core.BoardMouseMove(40, 40);
+  core.BoardMouseUp(40, 40, MouseButton::Left);
+  form_->ShowState();
+  ASSERT_EQ(puzzle.Mask(2, 2), GridCell);
+  QToolButton* undo = form_->findChild<QToolButton*>(QStringLiteral("UndoButton"));
+  QToolButton* redo = form_->findChild<QToolButton*>(QStringLiteral("RedoButton"));
+  ASSERT_TRUE(undo && redo);
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+
+  PressInClueList(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(puzzle.Mask(2, 2), Background);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_TRUE(redo->isEnabled());
+  PressInClueList(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(puzzle.Mask(2, 2), GridCell);
+  QKeyEvent ya(QEvent::KeyPress, 0x042F, Qt::ControlModifier, QStringLiteral("\u044F"));  // я, on the Z key
+  QApplication::sendEvent(form_->Grid1(), &ya);
+  EXPECT_EQ(puzzle.Mask(2, 2), Background);
+  PressInClueList(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(puzzle.Mask(2, 2), GridCell);
+
+  QLineEdit* field = form_->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+  ASSERT_TRUE(field);
+  form_->GetCommands().ButtonClick(Button::OpenSettings);  // the settings panel shows the field
+  form_->ShowState();
+  field->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), field);
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(puzzle.Mask(2, 2), GridCell);
 }
 
 }  // namespace
