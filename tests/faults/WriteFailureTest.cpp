@@ -25,6 +25,7 @@
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
 #include "shell/HtmlExport.h"
+#include "shell/ProgressFile.h"
 #include "files/SettingsFile.h"
 #include "shell/Startup.h"
 
@@ -48,7 +49,10 @@ struct Scene {
     b.state.window.Caption = W("Новый кроссворд 2 сл");
   }
   ~Scene() {
-    for (const char* sub : {"data", "pic"}) fs::permissions(folder.Path(sub), fs::perms::owner_all);
+    for (const char* sub : {"data", "pic", "progress"}) {
+      std::error_code ignored;  // the progress folder exists only where a case made it
+      fs::permissions(folder.Path(sub), fs::perms::owner_all, ignored);
+    }
   }
   test::TestFolder folder;
   test::PlayBench b{21};
@@ -92,6 +96,30 @@ std::vector<WriteCase> Writes() {
     HtmlExportCommand(s.b.state, s.out, 336, 336);
     return s.out.errors.empty() && s.out.documents.size() == 1;
   };
+  // The solving kept for the scene's puzzle, as a load of it would find it.
+  static const std::string progress_file = [] {
+    Scene scene;
+    return ProgressFileName(ProgressKey(scene.b.state.puzzle));
+  }();
+  auto prepare_progress = [](Scene& s) {
+    fs::create_directories(s.folder.Path("progress"));
+    SolvingRecord record;
+    record.ElapsedMs = 61'000;
+    KeptSolving old;
+    old.entries.emplace_back(1, AnswerText(W("ко")));
+    old.record = record;
+    s.folder.Write("progress/" + progress_file, SerializeProgress(old, ProgressKey(s.b.state.puzzle)));
+    s.b.state.puzzle.PlayActive = 1;
+    ++s.b.state.PuzzleLoads;
+    s.b.commands.ClueChosen(0);  // the input after the load takes the kept letters back
+    ASSERT_EQ(s.b.state.puzzle.SlotEntry[1], W("ко"));
+  };
+  auto run_progress = [](Scene& s) {
+    s.b.commands.ClueChosen(1);
+    s.b.commands.ClueChosen(0);
+    s.b.commands.KeyPress(W("к")[0]);  // the word is typed afresh: "к" replaces "ко"
+    return s.b.host.errors.empty();
+  };
   return {
       {"puzzle save", "data", "5.gx",
        [](Scene& s) {
@@ -119,6 +147,7 @@ std::vector<WriteCase> Writes() {
        [](Scene& s) { return s.b.commands.Close(); }, host_errors, true},
       {"export picture", "pic", "pic.gif", prepare_export, run_export, export_errors},
       {"export page", "pic", "gxp.htm", prepare_export, run_export, export_errors},
+      {"progress write", "progress", progress_file.c_str(), prepare_progress, run_progress, host_errors, true},
   };
 }
 
