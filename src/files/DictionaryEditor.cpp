@@ -1,6 +1,7 @@
 #include "files/DictionaryEditor.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/Cp1251.h"
 #include "files/DictionaryFile.h"
@@ -155,12 +156,32 @@ std::string DictionaryFullMessage() {
          Utf8ToCp1251(" слов");
 }
 
-std::string UncodedCharacterMessage(char c) {
-  const std::string unchanged = Utf8ToCp1251(": словарь не изменён");
+namespace {
+
+std::string UncodedMessage(char c, const char* utf8_unchanged) {
+  const std::string unchanged = Utf8ToCp1251(utf8_unchanged);
   if (c == NoCp1251Char) return Utf8ToCp1251("В тексте есть знак вне кодировки Windows-1251") + unchanged;
   const bool latin = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
   return Utf8ToCp1251("Знака «") + c + Utf8ToCp1251("»") + Utf8ToCp1251(latin ? " (латинская буква)" : "") +
          Utf8ToCp1251(" нет в коде словаря") + unchanged;
+}
+
+}  // namespace
+
+std::string UncodedCharacterMessage(char c) { return UncodedMessage(c, ": словарь не изменён"); }
+
+std::string UncodedClueMessage(char c) { return UncodedMessage(c, ": вопрос не изменён"); }
+
+char CodeText(std::string& text, bool& yo_replaced) {
+  std::string coded = text;
+  yo_replaced = ReplaceYo(coded);
+  const char uncoded = FirstUncoded(coded);
+  if (uncoded != 0) {
+    yo_replaced = false;
+    return uncoded;
+  }
+  text = std::move(coded);
+  return 0;
 }
 
 std::string YoReplacedMessage() { return Utf8ToCp1251("Буква ё записана как е"); }

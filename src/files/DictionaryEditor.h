@@ -86,6 +86,11 @@ std::string WordCountText(int count);
 std::string DictionaryFullMessage();
 // Shown when an add or correction is refused for a character without a letter code.
 std::string UncodedCharacterMessage(char c);
+// The same for a clue of the puzzle, which then stays as it was.
+std::string UncodedClueMessage(char c);
+// The rule of both: writes ё as е in `text` (reported in `yo_replaced`) and returns the first
+// character the letter code lacks, 0 when every character has a code.
+char CodeText(std::string& text, bool& yo_replaced);
 // Shown when ё was written as е.
 std::string YoReplacedMessage();
 

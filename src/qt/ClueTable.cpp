@@ -1,10 +1,13 @@
 #include "qt/ClueTable.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 
 #include "board/BoardColors.h"
 #include "board/BoardDrawing.h"
+#include "shell/ClueCommands.h"
 #include "qtdraw/QtCanvas.h"
 #include "qt/QtText.h"
 
@@ -22,8 +25,21 @@ QVariant ClueModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   // The text column may be too narrow for a long clue: every cell of the row offers the whole clue.
   if (role == Qt::ToolTipRole) return FromCp1251(puzzle_.Clues.Cell(1, index.row()));
+  if (role == Qt::EditRole) return FromCp1251(std::string(puzzle_.Clues.Clue(index.row()))).mid(1);
   if (role != Qt::DisplayRole) return {};
   return FromCp1251(puzzle_.Clues.Cell(index.column(), index.row()));
+}
+
+Qt::ItemFlags ClueModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (index.isValid() && index.column() == 1 && index.row() < puzzle_.SlotCount) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool ClueModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !index.isValid() || !on_edit) return false;
+  on_edit(index.row(), value.toString());
+  return true;
 }
 
 void ClueModel::Refresh() {
@@ -71,6 +87,24 @@ void ClueDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
   painter->restore();
 }
 
+QWidget* ClueDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+  QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+  if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    line->setMaxLength(static_cast<int>(ClueCommands::MaxClueLength));
+    line->setObjectName(QStringLiteral("ClueEditor"));
+  }
+  return editor;
+}
+
+void ClueTable::EditCurrentClue() {
+  const QModelIndex clue = model_->index(puzzle_.Clues.CurrentRow(), 1);
+  if (model_->flags(clue) & Qt::ItemIsEditable) {
+    setCurrentIndex(clue);
+    edit(clue);
+  }
+}
+
 ClueTable::ClueTable(const Puzzle& puzzle, QWidget* parent)
     : QTableView(parent), puzzle_(puzzle), model_(new ClueModel(puzzle, this)) {
   setObjectName(QStringLiteral("Grid1"));
@@ -82,7 +116,19 @@ ClueTable::ClueTable(const Puzzle& puzzle, QWidget* parent)
   verticalHeader()->setDefaultSectionSize(RowHeight);
   verticalHeader()->setMinimumSectionSize(RowHeight);
   setShowGrid(true);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // A double click edits a clue; F2, the usual edit key of lists, stays the program's save key.
+  setEditTriggers(QAbstractItemView::DoubleClicked);
+  model_->on_edit = [this](int row, const QString& text) { emit ClueEdited(row, text); };
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const QModelIndex clue = model_->index(indexAt(at).row(), 1);
+    if (!clue.isValid() || !(model_->flags(clue) & Qt::ItemIsEditable)) return;
+    setCurrentIndex(clue);
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Изменить вопрос (Shift+F2)"), this, [this, clue] { edit(clue); });
+    menu.addAction(QStringLiteral("Записать в словарь"), this, [this, clue] { emit WriteToDictionary(clue.row()); });
+    menu.exec(viewport()->mapToGlobal(at));
+  });
   setSelectionMode(QAbstractItemView::SingleSelection);
   setTabKeyNavigation(false);
   setWordWrap(false);

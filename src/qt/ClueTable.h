@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ class ClueModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  // The clue of a slot's row is edited in place; what the user keeps goes to the core.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  std::function<void(int row, const QString& text)> on_edit;
   // Tells the view what changed in the clue list since the last call.
   void Refresh();
 
@@ -33,6 +38,7 @@ class ClueDelegate : public QStyledItemDelegate {
  public:
   ClueDelegate(const Puzzle& puzzle, QObject* parent) : QStyledItemDelegate(parent), puzzle_(puzzle) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
   const Puzzle& puzzle_;
@@ -47,9 +53,15 @@ class ClueTable : public QTableView {
   void ShowModel();
   // Typed letters belong to the crossword, not to a search through the list.
   void keyboardSearch(const QString&) override {}
+  // Opens the editor on the clue of the current row (Shift+F2).
+  void EditCurrentClue();
+  // The clue editor has the keyboard: its keys are its own, not the crossword's.
+  bool Editing() const { return state() == QAbstractItemView::EditingState; }
 
  signals:
   void RowChosen(int row);
+  void ClueEdited(int row, const QString& text);
+  void WriteToDictionary(int row);
 
  private:
   const Puzzle& puzzle_;

@@ -181,6 +181,16 @@ void TForm1::ConnectControls() {
   connect(paint_, &BoardView::DeviceRatioChanged, this, [this] {
     if (layout_) FitBoardImage(*layout_);
   }, Qt::QueuedConnection);
+  connect(grid1_, &ClueTable::ClueEdited, this, [this](int row, const QString& text) {
+    std::string coded;
+    for (const QChar c : text) coded.push_back(UnicodeToCp1251(c.unicode()).value_or(NoCp1251Char));
+    core_->EditClue(row, coded);
+    ShowState();
+  });
+  connect(grid1_, &ClueTable::WriteToDictionary, this, [this](int row) {
+    core_->WriteClueToDictionary(row);
+    ShowState();
+  });
   connect(grid1_, &ClueTable::RowChosen, this, [this](int row) {
     core_->ClueChosen(row);
     ShowState();  // a refused change shows the model's row again
@@ -224,6 +234,12 @@ void TForm1::ConnectControls() {
 }
 
 bool TForm1::HandleKey(QKeyEvent* event) {
+  // The clue editor's keys are its own: Enter keeps the clue, Escape drops it.
+  if (grid1_->Editing()) return false;
+  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::ShiftModifier) {
+    grid1_->EditCurrentClue();
+    return true;
+  }
   // A text field keeps its own undo; elsewhere the keys step through the puzzle's history.
   if (const std::optional<gx::Button> step = HistoryKey(event); step && !qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
     core_->ButtonClick(*step);

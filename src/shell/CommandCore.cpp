@@ -26,7 +26,8 @@ CommandCore::CommandCore(std::string program_dir, Host& host, Canvas& canvas, Ra
       options_(parts_),
       output_(parts_),
       keys_(parts_, builds_, puzzles_, output_, options_, solving_),
-      dictionaries_(parts_, builds_) {
+      dictionaries_(parts_, builds_),
+      clues_(parts_, dictionaries_) {
   state_->settings.ProgramDir = std::move(program_dir);
   board_.ShowRevealedCells(&state_->solving.Revealed);
   state_->window.EraserButtonHint = std::string(Editor::EraserHint(state_->puzzle.EraserOn));
@@ -65,6 +66,18 @@ void CommandCore::Run(bool allowed_while_busy, F&& command, Recorded recorded) {
   // After the session, which may give a loaded puzzle its kept letters back within the same input.
   if (records) history_.End(*state_);
   RepaintStaleBoard();
+}
+
+void CommandCore::EditClue(int row, std::string_view text) {
+  Run(false, [&] {
+    if (!Busy()) clues_.EditClue(row, text);
+  });
+}
+
+void CommandCore::WriteClueToDictionary(int row) {
+  Run(false, [&] {
+    if (!Busy()) clues_.WriteClueToDictionary(row);
+  });
 }
 
 void CommandCore::Undo() { StepThroughHistory(&PuzzleHistory::Undo); }

@@ -14,6 +14,7 @@
 #include "base/Host.h"
 #include "core/RandomSource.h"
 #include "shell/BuildCommands.h"
+#include "shell/ClueCommands.h"
 #include "shell/CommandParts.h"
 #include "shell/DictionaryCommands.h"
 #include "shell/Gridlex.h"
@@ -122,6 +123,12 @@ class CommandCore {
   // forward again. Nothing happens during a stroke or a long command.
   void Undo();
   void Redo();
+
+  // The clue list: a clue edited in place (Windows-1251 text without its leading space), and the
+  // row's word with its clue written to the dictionary. Both refused during a long command.
+  void EditClue(int row, std::string_view text);
+  void WriteClueToDictionary(int row);
+  bool ClueEditable(int row) const { return !Busy() && clues_.Editable(row); }
   bool CanUndo() const { return history_.UndoCount() > 0; }
   bool CanRedo() const { return history_.RedoCount() > 0; }
   const PuzzleHistory& History() const { return history_; }
@@ -176,6 +183,7 @@ class CommandCore {
   OutputCommands output_;
   KeyCommands keys_;
   DictionaryCommands dictionaries_;
+  ClueCommands clues_;
   int depth_ = 0;
   bool board_covered_ = false;
 };

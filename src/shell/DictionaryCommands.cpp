@@ -216,6 +216,21 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
   }
 }
 
+void DictionaryCommands::AddUnlessPresent(const std::string& word, const std::string& clue) {
+  if (!EnsureLoaded() || state_.dictionary.DictionaryLoaded != 1) return;
+  editor_.WordField = word;
+  for (bool found = editor_.SearchFromStart(); found; found = editor_.SearchOn()) {
+    if (editor_.ClueField != clue) continue;
+    host_.ShowInformation(Utf8ToCp1251("Этот вопрос к слову уже есть в словаре"));
+    return;
+  }
+  editor_.WordField = word;
+  editor_.ClueField = clue;
+  const EditOutcome outcome = editor_.Add();
+  if (outcome == EditOutcome::Done) host_.ShowInformation(Utf8ToCp1251("Слово с вопросом записано в словарь"));
+  ReportEdit(outcome);
+}
+
 void DictionaryCommands::ReportEdit(EditOutcome outcome) {
   switch (outcome) {
     case EditOutcome::Done:

@@ -56,6 +56,10 @@ class DictionaryCommands {
   void TakeEditorFields(const EditorFields& fields);
   void RunEditorAction(EditorAction action);
 
+  // The word with the clue as a new entry, by the editor's rules, unless an entry of the word
+  // already has that clue (which is then said). The dictionary is loaded first if need be.
+  void AddUnlessPresent(const std::string& word, const std::string& clue);
+
   // The statistics window's activation.
   void StatisticsActivated() { statistics_.Recount(state_.dictionary); }
 
