@@ -11,8 +11,8 @@
 #include "cli/CliOutputs.h"
 #include "cli/CliSupport.h"
 #include "files/PuzzleFile.h"
-#include "shell/HtmlExport.h"
-#include "shell/PrintLayout.h"
+#include "output/HtmlExport.h"
+#include "output/PrintLayout.h"
 #include "files/SettingsFile.h"
 
 namespace gx::cli {

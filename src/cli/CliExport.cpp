@@ -13,7 +13,7 @@
 #include "cli/CliSupport.h"
 #include "cli/DefaultProgramFolder.h"
 #include "cli/FilePlan.h"
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 #include "shell/PlayablePage.h"
 
 namespace gx::cli {

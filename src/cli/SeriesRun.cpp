@@ -18,7 +18,7 @@
 #include "base/FileIo.h"
 #include "files/NewFile.h"
 #include "files/PuzzleFile.h"
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 
 namespace gx::cli {
 

@@ -1,9 +1,10 @@
 #include "shell/OutputCommands.h"
 
 #include "shell/Help.h"
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 #include "shell/PlayablePageCommand.h"
-#include "shell/PrintLayout.h"
+#include "output/PrintLayout.h"
+#include "shell/ExportCommands.h"
 
 namespace gx {
 

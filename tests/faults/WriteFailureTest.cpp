@@ -24,10 +24,11 @@
 #include "base/TempFile.h"
 #include "files/PuzzleFile.h"
 #include "shell/CommandCore.h"
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 #include "shell/ProgressFile.h"
 #include "files/SettingsFile.h"
 #include "shell/Startup.h"
+#include "shell/ExportCommands.h"
 
 namespace gx {
 namespace {

@@ -27,7 +27,7 @@
 #include "files/SettingsFile.h"
 #include "qt/Printing.h"
 #include "qt/QtHost.h"
-#include "shell/PrintLayout.h"
+#include "output/PrintLayout.h"
 #include "CommandCoreTestDoor.h"
 
 namespace gx {

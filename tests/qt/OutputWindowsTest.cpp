@@ -21,9 +21,10 @@
 #include "qt/QtHost.h"
 #include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
-#include "shell/HtmlExport.h"
-#include "shell/PrintLayout.h"
+#include "output/HtmlExport.h"
+#include "output/PrintLayout.h"
 #include "CommandCoreTestDoor.h"
+#include "shell/ExportCommands.h"
 
 namespace gx {
 namespace {

@@ -9,8 +9,9 @@
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
 #include "files/GifWriter.h"
-#include "shell/HtmlExport.h"
-#include "shell/PrintLayout.h"
+#include "output/HtmlExport.h"
+#include "output/PrintLayout.h"
+#include "shell/ExportCommands.h"
 
 namespace gx::test {
 namespace {

@@ -7,8 +7,9 @@
 
 #include "OutputTestSupport.h"
 #include "shell/Palette.h"
-#include "shell/PrintLayout.h"
+#include "output/PrintLayout.h"
 #include "shell/CommandCore.h"
+#include "shell/ExportCommands.h"
 
 namespace gx::test {
 namespace {

@@ -13,7 +13,7 @@
 #include "qtdraw/ImagePicture.h"
 #include "qtdraw/PagedPrinting.h"
 #include "files/GifWriter.h"
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 
 namespace gx::cli {
 

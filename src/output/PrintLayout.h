@@ -17,7 +17,6 @@
 
 namespace gx {
 
-struct Gridlex;
 
 // Printer dots, each rounded to the nearest with halves to even.
 struct PrintMetrics {
@@ -126,7 +125,5 @@ class PrintedPuzzle : public PrintDocument {
   PrintPlan plan_;
 };
 
-// The print command: NotReadyText without clues, otherwise the print dialog and the pages.
-void PrintCommand(Gridlex& state, Host& host);
 
 }  // namespace gx

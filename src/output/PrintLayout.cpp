@@ -1,4 +1,4 @@
-#include "shell/PrintLayout.h"
+#include "output/PrintLayout.h"
 
 #include <algorithm>
 #include <climits>
@@ -7,8 +7,7 @@
 #include "base/Cp1251.h"
 #include "core/PuzzleReady.h"
 #include "board/CellNumber.h"
-#include "shell/LineBreaking.h"
-#include "shell/Gridlex.h"
+#include "output/LineBreaking.h"
 
 namespace gx {
 
@@ -348,15 +347,5 @@ void PrintedPuzzle::DrawPage(int page, Canvas& canvas) {
   DrawPrintPage(puzzle_, settings_.Colors.PrintBackColor, plan_, page, canvas);
 }
 
-void PrintCommand(Gridlex& state, Host& host) {
-  if (!CluesWritten(state.puzzle)) {
-    host.ShowInformation(Utf8ToCp1251(NotReadyText));
-    return;
-  }
-  PrintedPuzzle document(state.puzzle, state.settings, state.PuzzleTitle);
-  std::string error;
-  const PrintOutcome outcome = host.PrintPages(document, state.settings.PrinterDpiY, error);
-  if (outcome == PrintOutcome::Failed) host.ShowError(error);
-}
 
 }  // namespace gx

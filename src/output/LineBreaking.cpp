@@ -1,4 +1,4 @@
-#include "shell/LineBreaking.h"
+#include "output/LineBreaking.h"
 
 #include <algorithm>
 

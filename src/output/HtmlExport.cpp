@@ -1,4 +1,4 @@
-#include "shell/HtmlExport.h"
+#include "output/HtmlExport.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,9 +12,8 @@
 #include "core/PuzzleReady.h"
 #include "base/FileIo.h"
 #include "files/GifWriter.h"
-#include "shell/Gridlex.h"
 #include "base/NumberParsing.h"
-#include "shell/PrintLayout.h"
+#include "output/PrintLayout.h"
 
 namespace gx {
 
@@ -25,8 +24,6 @@ constexpr Color Grey = Rgb(128, 128, 128);
 constexpr Color White = Rgb(255, 255, 255);
 constexpr Color Red = Rgb(255, 0, 0);
 constexpr int PaintFontPixels = 11;
-// The run-time's "file not open for output": no picture could be made to write.
-constexpr int PictureFailure = 105;
 constexpr const char* ListFont = R"(<font color="#804040"  size="2" face="Times New Roman CE"><strong>)";
 
 std::string Cut(std::string line) {
@@ -90,39 +87,6 @@ void AppendClueRows(std::vector<std::string>& lines, const Puzzle& puzzle, int f
     lines.emplace_back(R"(</strong></font><font  size="2" face="Times New Roman CE">)");
     lines.push_back(Escaped(std::string(puzzle.Clues.Clue(row)) + " "));
   }
-}
-
-// Draws the picture off-screen and writes it; false after reporting a failure.
-bool ExportPicture(Gridlex& state, Host& host, const std::string& pic_folder, const std::string& number, int width,
-                   int height) {
-  std::unique_ptr<PictureSurface> picture = host.CreatePicture(width, height);
-  if (!picture) {
-    host.ShowError(FileError(PictureFailure).Text());
-    return false;
-  }
-  DrawExportPicture(state.puzzle, state.settings.Colors, picture->GetCanvas(), width, height);
-  host.SetWaitCursor(true);
-  const FileError error = WriteGifFile(JoinPath(pic_folder, ExportPictureName(number)), width, height,
-                                       [&picture](int x, int y) { return picture->Pixel(x, y); });
-  host.SetWaitCursor(false);
-  if (error) {
-    host.ShowError(error.Text());
-    return false;
-  }
-  return true;
-}
-
-// Writes what was assembled, then reports the failure that ended the page (if any).
-bool WritePage(Host& host, const std::string& path, const std::string& page, FileError failure) {
-  if (FileError error = ReplaceFile(path, page)) {
-    host.ShowError(error.Text());
-    return false;
-  }
-  if (failure) {
-    host.ShowError(failure.Text());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -217,28 +181,5 @@ ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, cons
   return page;
 }
 
-void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height) {
-  if (!CluesWritten(state.puzzle)) {
-    host.ShowInformation(Utf8ToCp1251(NotReadyText));
-    return;
-  }
-  const std::string pic_folder = state.settings.ProgramDir.PicFolder();
-  const std::optional<std::string> next = ExportNumber(state.settings.NumberedExport, pic_folder);
-  if (!next) {
-    host.ShowInformation(NoExportNumberMessage());
-    return;
-  }
-  const std::string& number = *next;
-  if (!ExportPicture(state, host, pic_folder, number, paint_width, paint_height)) return;
-  const ExportPage page =
-      MakeExportPage(state.puzzle, state.PuzzleTitle, pic_folder, number, paint_width, paint_height);
-  if (page.start_error) {
-    host.ShowError(page.start_error.Text());
-    return;
-  }
-  if (!WritePage(host, JoinPath(pic_folder, ExportPageName(number)), page.text, page.end_error)) return;
-  if (!number.empty() && !WritePage(host, JoinPath(pic_folder, ExportPageName("")), page.text, {})) return;
-  host.OpenDocument(JoinPath(pic_folder, "gxp.htm"));
-}
 
 }  // namespace gx

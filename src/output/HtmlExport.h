@@ -13,7 +13,6 @@
 
 namespace gx {
 
-struct Gridlex;
 class Canvas;
 struct Puzzle;
 struct Palette;
@@ -55,7 +54,5 @@ struct ExportPage {
 ExportPage MakeExportPage(const Puzzle& puzzle, const std::string& caption, const std::string& template_folder,
                           const std::string& number, int width, int height);
 
-// The export command for a board paint area of width x height pixels.
-void HtmlExportCommand(Gridlex& state, Host& host, int paint_width, int paint_height);
 
 }  // namespace gx
