@@ -7,8 +7,9 @@
 #include "TestFolder.h"
 #include "files/DictionaryFile.h"
 #include "files/PuzzleFile.h"
-#include "shell/HtmlExport.h"
-#include "shell/PrintLayout.h"
+#include "output/HtmlExport.h"
+#include "output/PrintLayout.h"
+#include "shell/ExportCommands.h"
 
 namespace gx {
 namespace {
