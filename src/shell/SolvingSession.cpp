@@ -39,6 +39,7 @@ void SolvingSession::Sync(bool busy) {
     TakeNewPuzzle(std::move(content), loaded);
   } else if (saved && !content_.empty() && !kept_) {
     kept_ = true;  // a built puzzle just saved is kept from now on, with what was typed so far
+    kept_content_ = content_;
   }
   if (kept_) Save(false);
   UpdateClock(busy);
@@ -54,16 +55,36 @@ void SolvingSession::TakeNewPuzzle(std::string content, bool loaded) {
     if (last.record.ElapsedMs != written_.record.ElapsedMs) Write(last);
   }
   running_since_.reset();
+  const bool returning = !loaded && !content.empty() && content == kept_content_;
   content_ = std::move(content);
   key_ = content_.empty() ? std::string() : ProgressKey(state_.puzzle);
-  kept_ = loaded && !content_.empty();
+  kept_ = (loaded || returning) && !content_.empty();
+  if (kept_) kept_content_ = content_;
   damaged_ = false;
   failure_reported_ = false;
   file_exists_ = false;
   state_.solving.Clear();
   written_ = KeptSolving{};
   written_letters_ = LettersOf(written_, key_);
-  if (kept_) Restore();
+  if (loaded && kept_) Restore();
+  if (returning) Rejoin();
+}
+
+// The letters are those the puzzle came back with; the file gives the rest of its record.
+void SolvingSession::Rejoin() {
+  KeptSolving kept;
+  switch (ReadProgress(state_.settings.ProgramDir.ProgressFolder(), state_.puzzle, key_, kept)) {
+    case ProgressRead::None: return;
+    case ProgressRead::Damaged:
+      damaged_ = true;
+      file_exists_ = true;
+      return;
+    case ProgressRead::Read: break;
+  }
+  state_.solving = kept.record;
+  file_exists_ = true;
+  written_ = kept;
+  written_letters_ = LettersOf(kept, key_);
 }
 
 void SolvingSession::Restore() {

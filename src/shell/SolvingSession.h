@@ -49,6 +49,7 @@ class SolvingSession {
  private:
   void TakeNewPuzzle(std::string content, bool loaded);
   void Restore();
+  void Rejoin();
   void UpdateClock(bool busy);
   void ShowTime();
   // Writes the kept progress when its letters changed, or, with `with_time`, when only its time did.
@@ -64,6 +65,9 @@ class SolvingSession {
   std::string content_;  // PuzzleContent of the puzzle the record belongs to; empty for none
   std::string key_;
   bool kept_ = false;
+  // The last puzzle kept: the same crossword back on the board (an undo of what replaced it) is
+  // kept again, its file's reveals and time with it.
+  std::string kept_content_;
   bool damaged_ = false;         // its progress file did not check out and has not been kept aside
   bool failure_reported_ = false;
   bool file_exists_ = false;     // a progress file of this puzzle was read or written

@@ -126,6 +126,30 @@ TEST_F(KeptProgress, ASolvedPuzzleLoadedAgainPaysNoSecondReward) {
   EXPECT_EQ(again->host.pictures.size(), pictures);
 }
 
+// The kept puzzle back on the board without a load (an undo of the build that replaced it) is
+// kept again, and its reveals and time are not lost with the record of the puzzle in between.
+TEST_F(KeptProgress, TheKeptPuzzleBroughtBackIsKeptAgainWithItsRecord) {
+  auto b = Start();
+  Puzzle& p = b->state.puzzle;
+  Type(*b, "к");
+  b->commands.KeyDown(Key::ShiftF12);
+  now += 10'000;
+  const Puzzle loaded = p;
+  p.ResetBoard();
+  b->AddSlot(2, 2, 3, false, W("дом"), W(" Жильё"));
+  b->StartSolving();
+  now += 5'000;
+  p = loaded;
+  b->commands.ClueChosen(1);
+  Type(*b, "ли");
+  KeptSolving kept;
+  ASSERT_EQ(ReadProgress(folder.Path("progress"), p, key, kept), ProgressRead::Read);
+  ASSERT_EQ(kept.entries.size(), 2u);
+  EXPECT_EQ(kept.entries[1].second, W("ли"));
+  EXPECT_TRUE(kept.record.Revealed.Has(2, 1));
+  EXPECT_EQ(kept.record.ElapsedMs, 10'000);
+}
+
 TEST_F(KeptProgress, OnlyAPuzzleReadFromOrWrittenToAFileIsKept) {
   auto b = Start();
   // Another crossword takes the board without being saved, as a build makes one.
