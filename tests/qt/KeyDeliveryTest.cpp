@@ -11,6 +11,7 @@
 
 #include "qt/ClueTable.h"
 #include "qt/MainWindow.h"
+#include "CommandCoreTestDoor.h"
 
 namespace gx {
 namespace {
@@ -127,6 +128,31 @@ TEST_F(KeyDelivery, TheHistoryKeysUndoAndRedoExceptInATextField) {
   ASSERT_EQ(QApplication::focusWidget(), field);
   QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(puzzle.Mask(2, 2), GridCell);
+}
+
+// The clue editor's keys are its own: letters are not typed into the crossword and Escape drops the
+// edit. Shift+F2 opens it on the current clue, while F2 stays the save key.
+TEST_F(KeyDelivery, TheClueEditorKeepsItsKeys) {
+  Puzzle& puzzle = CommandCoreTestDoor::State(form_->GetCommands()).puzzle;
+  puzzle.SlotCount = 1;
+  puzzle.SlotLength[1] = 3;
+  puzzle.SlotAnswer[1] = std::string("\xEA\xEE\xF2");  // кот
+  puzzle.Clues.SetCell(0, 0, "  1");
+  puzzle.Clues.SetCell(1, 0, " Old");
+  puzzle.Clues.SetRowCount(1);
+  puzzle.PlayActive = 1;
+  form_->ShowState();
+
+  PressInClueList(Qt::Key_F2, Qt::ShiftModifier);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_TRUE(editor && editor->objectName() == QStringLiteral("ClueEditor"));
+  EXPECT_EQ(editor->text(), QStringLiteral("Old"));
+  QTest::keyClicks(editor, QStringLiteral("fdk"));  // а, в, л on the Russian layout
+  EXPECT_TRUE(puzzle.SlotEntry[1].empty());        // nothing typed into the word
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_EQ(puzzle.Clues.Cell(1, 0), " Old");
+
+  EXPECT_EQ(host_.save_dialogs, 0);
 }
 
 }  // namespace
