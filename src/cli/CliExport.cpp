@@ -14,7 +14,7 @@
 #include "cli/DefaultProgramFolder.h"
 #include "cli/FilePlan.h"
 #include "output/HtmlExport.h"
-#include "shell/PlayablePage.h"
+#include "output/PlayablePage.h"
 
 namespace gx::cli {
 

@@ -5,7 +5,7 @@
 #include "files/FileNames.h"
 #include "core/PuzzleReady.h"
 #include "shell/Gridlex.h"
-#include "shell/PlayablePage.h"
+#include "output/PlayablePage.h"
 
 namespace gx {
 

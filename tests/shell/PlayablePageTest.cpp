@@ -7,7 +7,7 @@
 #include "TestFolder.h"
 #include "PlayTestSupport.h"
 #include "base/Cp1251.h"
-#include "shell/PlayablePage.h"
+#include "output/PlayablePage.h"
 
 namespace gx::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/PlayablePage.h"
+#include "output/PlayablePage.h"
 
 #include <array>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include "board/LetterEntry.h"
 #include "files/Json.h"
 #include "files/SolutionGrid.h"
-#include "shell/PlayablePageAssets.h"
+#include "output/PlayablePageAssets.h"
 #include "base/Sha256.h"
 
 namespace gx {

@@ -1,4 +1,4 @@
-#include "shell/PlayablePageAssets.h"
+#include "output/PlayablePageAssets.h"
 
 namespace gx {
 
