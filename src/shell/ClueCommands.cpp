@@ -21,6 +21,10 @@ bool ClueCommands::EditClue(int row, std::string_view text) {
     return false;
   }
   Puzzle& puzzle = parts_.state.puzzle;
+  const std::string word = puzzle.SlotAnswer[static_cast<std::size_t>(row + 1)].str();
+  if (auto known = edited_from_.find(row); known == edited_from_.end() || known->second.word != word) {
+    edited_from_[row] = EditedFrom{word, ClueOf(row)};
+  }
   // The list keeps the space that separates a clue from its number.
   puzzle.Clues.SetCell(1, row, " " + clue);
   if (puzzle.Clues.CurrentRow() == row) parts_.selection.ShowClueLine(row);
@@ -32,13 +36,22 @@ void ClueCommands::WriteClueToDictionary(int row) {
   if (!Editable(row)) return;
   const Puzzle& puzzle = parts_.state.puzzle;
   const std::string word = puzzle.SlotAnswer[static_cast<std::size_t>(row + 1)].str();
-  std::string_view clue = puzzle.Clues.Clue(row);
-  if (!clue.empty() && clue[0] == ' ') clue.remove_prefix(1);
+  const std::string clue = ClueOf(row);
   if (word.empty() || clue.empty()) {
     parts_.host.ShowInformation(Utf8ToCp1251("У слова нет ответа или вопроса: словарь не изменён"));
     return;
   }
-  dictionaries_.AddUnlessPresent(word, std::string(clue));
+  const auto known = edited_from_.find(row);
+  const bool edited = known != edited_from_.end() && known->second.word == word;
+  if (dictionaries_.WriteEntry(word, clue, edited ? known->second.clue : std::string()) && edited) {
+    known->second.clue = clue;
+  }
+}
+
+std::string ClueCommands::ClueOf(int row) const {
+  std::string_view clue = parts_.state.puzzle.Clues.Clue(row);
+  if (!clue.empty() && clue[0] == ' ') clue.remove_prefix(1);
+  return std::string(clue);
 }
 
 }  // namespace gx

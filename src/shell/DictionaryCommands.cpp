@@ -216,19 +216,39 @@ void DictionaryCommands::RunEditorAction(EditorAction action) {
   }
 }
 
-void DictionaryCommands::AddUnlessPresent(const std::string& word, const std::string& clue) {
-  if (!EnsureLoaded() || state_.dictionary.DictionaryLoaded != 1) return;
+bool DictionaryCommands::WriteEntry(const std::string& word, const std::string& clue,
+                                    const std::string& replaced_clue) {
+  if (!EnsureLoaded() || !state_.dictionary.DictionaryLoaded) return false;
+  std::uint16_t replaced_entry = 0;
   editor_.WordField = word;
   for (bool found = editor_.SearchFromStart(); found; found = editor_.SearchOn()) {
-    if (editor_.ClueField != clue) continue;
-    host_.ShowInformation(Utf8ToCp1251("Этот вопрос к слову уже есть в словаре"));
-    return;
+    if (editor_.ClueField == clue) {
+      host_.ShowInformation(Utf8ToCp1251("Этот вопрос к слову уже есть в словаре"));
+      return true;
+    }
+    if (replaced_entry == 0 && !replaced_clue.empty() && editor_.ClueField == replaced_clue) {
+      replaced_entry = editor_.CurrentEntry;
+    }
   }
+  const bool correct = replaced_entry != 0 && LookUp(replaced_entry, word);
   editor_.WordField = word;
   editor_.ClueField = clue;
-  const EditOutcome outcome = editor_.Add();
-  if (outcome == EditOutcome::Done) host_.ShowInformation(Utf8ToCp1251("Слово с вопросом записано в словарь"));
+  const EditOutcome outcome = correct ? editor_.Correct() : editor_.Add();
+  if (outcome == EditOutcome::Done) {
+    host_.ShowInformation(Utf8ToCp1251(correct ? "Вопрос к слову исправлен в словаре"
+                                               : "Слово с вопросом записано в словарь"));
+  }
   ReportEdit(outcome);
+  return outcome == EditOutcome::Done;
+}
+
+// Shows entry `entry` in the editor as found again, so that a correction replaces that one.
+bool DictionaryCommands::LookUp(std::uint16_t entry, const std::string& word) {
+  editor_.WordField = word;
+  for (bool found = editor_.SearchFromStart(); found; found = editor_.SearchOn()) {
+    if (editor_.CurrentEntry == entry) return true;
+  }
+  return false;
 }
 
 void DictionaryCommands::ReportEdit(EditOutcome outcome) {

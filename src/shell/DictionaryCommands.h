@@ -56,9 +56,11 @@ class DictionaryCommands {
   void TakeEditorFields(const EditorFields& fields);
   void RunEditorAction(EditorAction action);
 
-  // The word with the clue as a new entry, by the editor's rules, unless an entry of the word
-  // already has that clue (which is then said). The dictionary is loaded first if need be.
-  void AddUnlessPresent(const std::string& word, const std::string& clue);
+  // The word with the clue into the dictionary, by the editor's rules: nothing when an entry of
+  // the word already has that clue (which is then said); else the entry of the word whose clue is
+  // `replaced_clue` is corrected when there is one, or a new entry added. The dictionary is
+  // loaded first if need be. True when the dictionary then holds the word with that clue.
+  bool WriteEntry(const std::string& word, const std::string& clue, const std::string& replaced_clue);
 
   // The statistics window's activation.
   void StatisticsActivated() { statistics_.Recount(state_.dictionary); }
@@ -68,6 +70,7 @@ class DictionaryCommands {
 
  private:
   // The notice an add or correction calls for, if any.
+  bool LookUp(std::uint16_t entry, const std::string& word);
   void ReportEdit(EditOutcome outcome);
   bool WriteIfModified();
   bool EnsureLoaded();

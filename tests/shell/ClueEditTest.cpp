@@ -75,22 +75,34 @@ TEST_F(ClueEdit, AnEditedClueIsThePuzzlesInSaveLoadPrintAndExportAndTheDictionar
   EXPECT_EQ(p.Clues.Cell(1, 1), W(" Еще зверь"));
 }
 
-TEST_F(ClueEdit, WritingToTheDictionaryAddsTheEntryOnceByTheEditorsRules) {
+TEST_F(ClueEdit, WritingToTheDictionaryCorrectsTheEntryTheClueCameFromOrAddsOne) {
+  b.commands.EditClue(0, W("Ловит мышей"));
   b.commands.EditClue(0, W("Мурлычет на печке"));
   b.commands.WriteClueToDictionary(0);
   const DictionaryStore& store = b.state.dictionary;
-  ASSERT_EQ(store.DictionaryCount, 3);
-  EXPECT_EQ(store.Entry(3), W("кот Мурлычет на печке"));
-  EXPECT_EQ(store.Entry(1), W("кот Домашний зверь"));
+  ASSERT_EQ(store.DictionaryCount, 2);
+  EXPECT_EQ(store.Entry(1), W("кот Мурлычет на печке"));
+  EXPECT_EQ(store.Entry(2), W("ток Бывает переменный"));
   EXPECT_TRUE(store.DictionaryModified);
-  EXPECT_EQ(b.host.informations.back(), W("Слово с вопросом записано в словарь"));
+  EXPECT_EQ(b.host.informations.back(), W("Вопрос к слову исправлен в словаре"));
   b.commands.WriteClueToDictionary(0);
-  EXPECT_EQ(store.DictionaryCount, 3);
+  EXPECT_EQ(store.DictionaryCount, 2);
   EXPECT_EQ(b.host.informations.back(), W("Этот вопрос к слову уже есть в словаре"));
+  // A second edit after the write corrects the entry the first one wrote.
+  b.commands.EditClue(0, W("Домашний зверь"));
+  b.commands.WriteClueToDictionary(0);
+  EXPECT_EQ(store.Entry(1), W("кот Домашний зверь"));
+  // A word whose clue came from no entry is added, once.
+  b.commands.EditClue(1, W("Живет в океане"));
+  b.commands.WriteClueToDictionary(1);
+  ASSERT_EQ(store.DictionaryCount, 3);
+  EXPECT_EQ(store.Entry(3), W("кит Живет в океане"));
+  EXPECT_EQ(b.host.informations.back(), W("Слово с вопросом записано в словарь"));
   // The dictionary's change is no step of the puzzle's history.
   b.commands.Undo();
-  EXPECT_EQ(b.state.puzzle.Clues.Cell(1, 0), W(" Домашний зверь"));
+  EXPECT_EQ(b.state.puzzle.Clues.Cell(1, 1), W(" Морской зверь"));
   EXPECT_EQ(store.DictionaryCount, 3);
+  EXPECT_EQ(store.Entry(1), W("кот Домашний зверь"));
 }
 
 }  // namespace
