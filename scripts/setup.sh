@@ -7,7 +7,7 @@ GRIDLEX_PACKAGES=(
   build-essential cmake ninja-build pkg-config help2man lld ccache
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6
   libjpeg62-turbo-dev libgif-dev libgtest-dev
-  fonts-liberation xvfb xauth poppler-utils python3 chromium
+  fonts-liberation xvfb xauth poppler-utils python3
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
 )
 

@@ -73,41 +73,35 @@ void SolvingSession::TakeNewPuzzle(std::string content, bool loaded) {
 // The letters are those the puzzle came back with; the file gives the rest of its record.
 void SolvingSession::Rejoin() {
   KeptSolving kept;
-  switch (ReadProgress(state_.settings.ProgramDir.ProgressFolder(), state_.puzzle, key_, kept)) {
-    case ProgressRead::None: return;
-    case ProgressRead::Damaged:
-      damaged_ = true;
-      file_exists_ = true;
-      return;
-    case ProgressRead::Read: break;
-  }
-  state_.solving = kept.record;
-  file_exists_ = true;
-  written_ = kept;
-  written_letters_ = LettersOf(kept, key_);
+  if (ReadKept(kept)) state_.solving = kept.record;
 }
 
 void SolvingSession::Restore() {
   KeptSolving kept;
-  switch (ReadProgress(state_.settings.ProgramDir.ProgressFolder(), state_.puzzle, key_, kept)) {
-    case ProgressRead::None: return;
-    case ProgressRead::Damaged:
-      // Left where it is until a sound file has to replace it; then it is kept aside first.
-      damaged_ = true;
-      file_exists_ = true;
-      return;
-    case ProgressRead::Read: break;
-  }
+  if (!ReadKept(kept)) return;
   ApplyProgress(kept, state_.puzzle, state_.solving);
   Puzzle& puzzle = state_.puzzle;
   // Its reward was paid when it was solved: loading it again must not pay it twice.
   if (kept.record.Solved) puzzle.RewardShown = true;
   puzzle.TypedCount = 0;
   puzzle.TypedText.Clear();
+  board_.RedrawBoard();
+}
+
+bool SolvingSession::ReadKept(KeptSolving& kept) {
+  switch (ReadProgress(state_.settings.ProgramDir.ProgressFolder(), state_.puzzle, key_, kept)) {
+    case ProgressRead::None: return false;
+    case ProgressRead::Damaged:
+      // Left where it is until a sound file has to replace it; then it is kept aside first.
+      damaged_ = true;
+      file_exists_ = true;
+      return false;
+    case ProgressRead::Read: break;
+  }
   file_exists_ = true;
   written_ = kept;
   written_letters_ = LettersOf(kept, key_);
-  board_.RedrawBoard();
+  return true;
 }
 
 void SolvingSession::Save(bool with_time) {

@@ -50,6 +50,8 @@ class SolvingSession {
   void TakeNewPuzzle(std::string content, bool loaded);
   void Restore();
   void Rejoin();
+  // The puzzle's progress file, remembered as written when it checks out.
+  bool ReadKept(KeptSolving& kept);
   void UpdateClock(bool busy);
   void ShowTime();
   // Writes the kept progress when its letters changed, or, with `with_time`, when only its time did.
