@@ -13,15 +13,8 @@ namespace gx {
 namespace {
 
 using test::Entries;
+using test::DrawRing;
 using test::FillDictionary;
-
-// A ring of four 3-cell slots: 1 across top, 2 across bottom, 3 down left, 4 down right; every
-// slot has its two corners as crossings.
-void DrawRing(Puzzle& p) {
-  test::DrawGrid(p, {"###", "#.#", "###"});
-  ClassifyCells(p);
-  ExtractSlots(p);
-}
 
 std::string Answer(const Puzzle& p, int k) { return p.SlotAnswer[k].str(); }
 

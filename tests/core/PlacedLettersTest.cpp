@@ -18,14 +18,8 @@ namespace gx {
 namespace {
 
 using test::Entries;
+using test::DrawRing;
 using test::FillDictionary;
-
-// A ring of four 3-cell slots: 1 across top, 2 across bottom, 3 down left, 4 down right.
-void DrawRing(Puzzle& p) {
-  test::DrawGrid(p, {"###", "#.#", "###"});
-  ClassifyCells(p);
-  ExtractSlots(p);
-}
 
 void Place(Puzzle& p, int k, const std::string& letters) {
   for (int t = 0; t < static_cast<int>(letters.size()); ++t) {

@@ -25,16 +25,7 @@ struct ProgramFolder : ::testing::Test {
   explicit ProgramFolder(int cells = 19) : b(cells) {
     std::filesystem::create_directories(folder.Path("data"));
     b.state.settings.ProgramDir = folder.Dir();
-    DictionaryStore words;
-    const std::string firsts = W("бвгдежзи");
-    int e = 0;
-    for (int length = 3; length <= 24; ++length) {
-      for (char first : firsts) {
-        words.SetEntry(++e, first + std::string(static_cast<std::size_t>(length - 1), W("а")[0]) + W(" Слово из ") +
-                                std::to_string(length) + W(" букв"));
-      }
-    }
-    words.DictionaryCount = static_cast<std::uint16_t>(e);
+    const DictionaryStore words = test::EveryLengthDictionary();
     folder.Write("data/test.dct", SerializeDictionary(words));
     b.state.dictionary.DictionaryName = "test.dct";
     b.state.settings.MaxFillAttempts = 64;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Extraction.h"
 #include "core/FillEngine.h"
 #include "base/Host.h"
 #include "core/Puzzle.h"
@@ -31,6 +32,14 @@ inline void DrawGrid(Puzzle& p, std::initializer_list<const char*> rows) {
   }
   p.BoardRows = static_cast<std::uint16_t>(y);
   p.BoardCols = static_cast<std::uint16_t>(width);
+}
+
+// A ring of four 3-cell slots: 1 across top, 2 across bottom, 3 down left, 4 down right; every
+// slot has its two corners as crossings.
+inline void DrawRing(Puzzle& p) {
+  DrawGrid(p, {"###", "#.#", "###"});
+  ClassifyCells(p);
+  ExtractSlots(p);
 }
 
 inline void FillDictionary(DictionaryStore& d, const std::vector<std::string>& entries) {

@@ -14,6 +14,7 @@
 #include "board/BoardDrawing.h"
 #include "base/Canvas.h"
 #include "core/ClueList.h"
+#include "core/DictionaryStore.h"
 #include "base/Host.h"
 #include "core/RandomSource.h"
 #include "base/Cp1251.h"
@@ -25,6 +26,21 @@ namespace gx::test {
 
 // Windows-1251 bytes of a UTF-8 literal.
 inline std::string W(std::string_view utf8) { return Utf8ToCp1251(utf8); }
+
+// Eight words of every length from 3 to 24 (б, в, … followed by а's), each with a clue naming
+// its length: enough for any grid the command-core tests build.
+inline DictionaryStore EveryLengthDictionary() {
+  DictionaryStore words;
+  int e = 0;
+  for (int length = 3; length <= 24; ++length) {
+    for (char first : W("бвгдежзи")) {
+      words.SetEntry(++e, first + std::string(static_cast<std::size_t>(length - 1), W("а")[0]) + W(" Слово из ") +
+                              std::to_string(length) + W(" букв"));
+    }
+  }
+  words.DictionaryCount = static_cast<std::uint16_t>(e);
+  return words;
+}
 
 // Keeps the pixels the board draws; the drawing state is the null canvas's.
 class MemoryCanvas : public NullCanvas {
