@@ -36,6 +36,16 @@ void ClueList::SetRowCount(int count) {
 void ClueList::SetCurrentRow(int row) { current_row_ = std::clamp(row, 0, row_count_ - 1); }
 
 std::string FormatClueNumber(int number) {
+  // Every extraction numbers each slot: the usual numbers skip the formatted printing.
+  if (number >= 0 && number <= 999) {
+    std::string text = "   ";
+    for (int i = 2; i >= 0; --i) {
+      text[static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
+      number /= 10;
+      if (number == 0) break;
+    }
+    return text;
+  }
   char text[16];
   std::snprintf(text, sizeof text, "%3d", number);
   return text;

@@ -1,5 +1,7 @@
 #include "core/Extraction.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -59,46 +61,60 @@ void ScanCell(Puzzle& p, RunFlags& flags, int x, int y, bool vertical) {
 
 int NumberValue(std::string_view text) { return std::atoi(std::string(text).c_str()); }
 
+// Numbers the slots in reading order of their first cells: an across slot takes the next number,
+// a down slot the number of the across slot starting in the same cell, else the next number.
+// Slots that start in one cell are numbered in table order.
 void NumberSlots(Puzzle& p) {
+  // Sort keys: row, column, then the slot index, so one sort gives the reading order.
+  std::array<std::uint32_t, MaxSlots> order{};
+  int count = 0;
+  for (int k = 1; k <= p.SlotCount; ++k) {
+    if (p.SlotX[k] > p.BoardCols || p.SlotY[k] > p.BoardRows) continue;  // off the board: not numbered
+    order[static_cast<std::size_t>(count++)] =
+        static_cast<std::uint32_t>(p.SlotY[k]) << 16 | static_cast<std::uint32_t>(p.SlotX[k]) << 8 | static_cast<std::uint32_t>(k);
+  }
+  std::sort(order.begin(), order.begin() + count);
   int n = 0;
-  for (int y = 0; y <= p.BoardRows; ++y) {
-    for (int x = 0; x <= p.BoardCols; ++x) {
-      for (int k = 1; k <= p.SlotCount; ++k) {
-        if (p.SlotX[k] != x || p.SlotY[k] != y) continue;
-        if (p.SlotVertical[k] == 0) {
-          p.Clues.SetCell(0, k - 1, FormatClueNumber(++n));
-          continue;
-        }
-        int shared = 0;
-        for (int m = 1; m <= p.SlotCount && shared == 0; ++m) {
-          if (p.SlotVertical[m] == 0 && p.SlotX[m] == x && p.SlotY[m] == y) shared = m;
-        }
-        if (shared != 0) {
-          std::string number = p.Clues.Cell(0, shared - 1);
-          p.Clues.SetCell(0, k - 1, number);
-        } else {
-          p.Clues.SetCell(0, k - 1, FormatClueNumber(++n));
-        }
+  for (int i = 0; i < count;) {
+    // The slots of one start cell, and the first across slot among them.
+    int end = i;
+    int shared = 0;
+    while (end < count && order[static_cast<std::size_t>(end)] >> 8 == order[static_cast<std::size_t>(i)] >> 8) {
+      const int k = static_cast<int>(order[static_cast<std::size_t>(end)] & 0xFF);
+      if (shared == 0 && p.SlotVertical[k] == 0) shared = k;
+      ++end;
+    }
+    for (; i < end; ++i) {
+      const int k = static_cast<int>(order[static_cast<std::size_t>(i)] & 0xFF);
+      if (p.SlotVertical[k] == 0 || shared == 0) {
+        p.Clues.SetCell(0, k - 1, FormatClueNumber(++n));
+      } else {
+        const std::string number = p.Clues.Cell(0, shared - 1);
+        p.Clues.SetCell(0, k - 1, number);
       }
     }
   }
 }
 
+// Orders the down slots by their numbers (a selection sort: equal numbers keep the first found).
 void SortDownSlotsByNumber(Puzzle& p) {
+  std::array<int, MaxSlots + 1> value{};
+  for (int j = p.AcrossCount + 1; j <= p.SlotCount; ++j) value[static_cast<std::size_t>(j)] = NumberValue(p.Clues.Number(j - 1));
   for (int i = p.AcrossCount + 1; i <= p.SlotCount; ++i) {
     int best = i;
     int bound = 999;
     for (int j = i; j <= p.SlotCount; ++j) {
-      int value = NumberValue(p.Clues.Number(j - 1));
-      if (value < bound) {
-        bound = value;
+      if (value[static_cast<std::size_t>(j)] < bound) {
+        bound = value[static_cast<std::size_t>(j)];
         best = j;
       }
     }
+    if (best == i) continue;
+    std::swap(value[static_cast<std::size_t>(i)], value[static_cast<std::size_t>(best)]);
     std::swap(p.SlotX[i], p.SlotX[best]);
     std::swap(p.SlotY[i], p.SlotY[best]);
     std::swap(p.SlotLength[i], p.SlotLength[best]);
-    std::string a = p.Clues.Cell(0, i - 1), b = p.Clues.Cell(0, best - 1);
+    const std::string a = p.Clues.Cell(0, i - 1), b = p.Clues.Cell(0, best - 1);
     p.Clues.SetCell(0, i - 1, b);
     p.Clues.SetCell(0, best - 1, a);
   }
