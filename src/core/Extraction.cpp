@@ -18,8 +18,9 @@ struct RunFlags {
 };
 
 // One cell of a run scan. (x, y) is the cell; (bx, by) the cell before it along the scan, (ax, ay) the
-// one after; at_edge is true at column 0 (across) or row 0 (down).
-void ScanCell(Puzzle& p, RunFlags& flags, int x, int y, bool vertical) {
+// one after; at_edge is true at column 0 (across) or row 0 (down). Empty cells change nothing.
+template <bool vertical>
+void ScanCell(Puzzle& p, RunFlags& flags, int x, int y) {
   const int bx = vertical ? x : x - 1, by = vertical ? y - 1 : y;
   const int ax = vertical ? x : x + 1, ay = vertical ? y + 1 : y;
   const bool at_edge = vertical ? y == 0 : x == 0;
@@ -164,11 +165,15 @@ void ExtractSlots(Puzzle& p) {
   p.Clues.SetRowCount(ClueList::MaxRows);
   RunFlags flags;
   for (int y = 0; y <= rows; ++y) {
-    for (int x = 0; x <= cols; ++x) ScanCell(p, flags, x, y, false);
+    for (int x = 0; x <= cols; ++x) {
+      if (IsSet(p, x, y)) ScanCell<false>(p, flags, x, y);
+    }
   }
   p.AcrossCount = p.SlotCount;
   for (int x = 0; x <= cols; ++x) {
-    for (int y = 0; y <= rows; ++y) ScanCell(p, flags, x, y, true);
+    for (int y = 0; y <= rows; ++y) {
+      if (IsSet(p, x, y)) ScanCell<true>(p, flags, x, y);
+    }
   }
   NumberSlots(p);
   if (p.SlotCount < 4) return;
