@@ -1,5 +1,6 @@
 // Times the part of a build before the fill: drawing grids until one is acceptable, pruning,
-// clearing and extracting its slots, on a 21 x 21 board over the fill benchmark's seeds. Prints
+// clearing and extracting its slots, on a 21 x 21 board (or the size given) over the fill
+// benchmark's seeds. Prints
 // the time per series and a checksum of every grid and slot table, so that two builds of the
 // program can be compared for both speed and output.
 
@@ -59,7 +60,7 @@ struct SeriesResult {
 };
 
 // The steps fill_bench times before the fill, each seed's best of the repetitions.
-SeriesResult RunSeries(int min_slots, int repetitions, int seeds) {
+SeriesResult RunSeries(int board, int min_slots, int repetitions, int seeds) {
   SeriesResult result;
   Checksum sum;
   auto puzzle = std::make_unique<gx::Puzzle>();
@@ -68,7 +69,7 @@ SeriesResult RunSeries(int min_slots, int repetitions, int seeds) {
     double best = 0;
     for (int r = 0; r < repetitions; ++r) {
       *puzzle = gx::Puzzle{};
-      puzzle->BoardRows = puzzle->BoardCols = 21;
+      puzzle->BoardRows = puzzle->BoardCols = static_cast<std::uint16_t>(board);
       gx::SeededRandom random(static_cast<std::uint64_t>(seed));
       const double start = CpuSeconds();
       const gx::GridSearch search = gx::GenerateAcceptableGrid(
@@ -97,9 +98,10 @@ SeriesResult RunSeries(int min_slots, int repetitions, int seeds) {
 int main(int argc, char** argv) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
   const int seeds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 12;
-  std::printf("generation bench: 21 x 21 board, seeds 1..%d, best of %d runs\n", seeds, repetitions);
+  const int board = argc > 3 ? std::clamp(std::atoi(argv[3]), 5, gx::MaxBoardInUse) : 21;
+  std::printf("generation bench: %d x %d board, seeds 1..%d, best of %d runs\n", board, board, seeds, repetitions);
   for (int min_slots : {4, 40}) {
-    const SeriesResult r = RunSeries(min_slots, repetitions, seeds);
+    const SeriesResult r = RunSeries(board, min_slots, repetitions, seeds);
     std::printf("MinSlotCount %2d: %8.3f ms, %5u grids drawn, %6.1f us per grid, checksum %016llx\n", min_slots,
                 r.seconds * 1000, r.generations, r.seconds * 1e6 / r.generations,
                 static_cast<unsigned long long>(r.checksum));
