@@ -1,5 +1,6 @@
 #include "core/DictionaryStore.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace gx {
@@ -13,8 +14,20 @@ std::string_view DictionaryStore::Entry(int e) const {
   return {reinterpret_cast<const char*>(record + 1), length};
 }
 
+std::uint64_t DictionaryStore::NewStamp() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+void DictionaryStore::CopyRecordsFrom(const DictionaryStore& other) {
+  std::memcpy(buffer_.get(), other.buffer_.get(), static_cast<std::size_t>(Capacity) * RecordSize);
+  DictionaryCount = other.DictionaryCount;
+  stamp_ = other.stamp_;
+}
+
 void DictionaryStore::SetEntry(int e, std::string_view text) {
   if (e < 1 || e > Capacity) return;
+  stamp_ = NewStamp();
   std::uint8_t* record = buffer_.get() + static_cast<std::size_t>(RecordSize) * (e - 1);
   std::size_t length = text.size() < MaxEntryLength ? text.size() : MaxEntryLength;
   record[0] = static_cast<std::uint8_t>(length);

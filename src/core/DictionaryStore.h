@@ -24,8 +24,21 @@ class DictionaryStore {
   // Writes entry e cut to 128 characters; positions outside the store are dropped.
   void SetEntry(int e, std::string_view text);
 
-  std::uint8_t* Buffer() { return buffer_.get(); }
+  // The records for writing: the stamp changes, so the pointer is for the change at hand only and
+  // must not be kept past it.
+  std::uint8_t* Buffer() {
+    stamp_ = NewStamp();
+    return buffer_.get();
+  }
   const std::uint8_t* Buffer() const { return buffer_.get(); }
+
+  // Names the records' present content: every change through SetEntry or the writable Buffer()
+  // draws a stamp no store of the run has had, and only CopyRecordsFrom hands one on, with the
+  // records it names. What is derived from the records (the fill's word index) remembers the stamp
+  // and the DictionaryCount it was made for, and is trusted only while both still hold.
+  std::uint64_t Stamp() const { return stamp_; }
+  // Every record, the count and the stamp of the other store.
+  void CopyRecordsFrom(const DictionaryStore& other);
 
   std::uint16_t DictionaryCount = 0;
   FixedString<32> DictionaryName;
@@ -35,7 +48,10 @@ class DictionaryStore {
   bool DictionaryPartial = false;
 
  private:
+  static std::uint64_t NewStamp();
+
   std::unique_ptr<std::uint8_t[]> buffer_;
+  std::uint64_t stamp_ = NewStamp();
 };
 
 // The word of an entry: the text before its first space; an entry without a space has no word.

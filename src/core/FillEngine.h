@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "base/Host.h"
 #include "core/Puzzle.h"
@@ -55,6 +56,17 @@ void UnfillSlot(Puzzle& puzzle, std::uint8_t a, std::uint8_t b);
 
 // The program's requeue (see WordSearch): marks the dictionary modified.
 void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary);
+
+// How a requeue changed the order, for what follows it (the word index): the entries at the
+// dropped positions left, every other entry up to DictionaryCount moved forward past the dropped
+// ones before it, then the used entries were written from appended_from on (up to the store's
+// capacity). Positions from appended_end to DictionaryCount kept the records they had.
+struct RequeueMoves {
+  std::vector<std::uint16_t> dropped;  // ascending
+  int appended_from = 1;
+  int appended_end = 1;
+};
+void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary, RequeueMoves& moves);
 
 // Shared by the searches: puts entry e (its word and clue part) into the slot and counts it.
 void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_view word, std::string_view clue);

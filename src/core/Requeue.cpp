@@ -58,7 +58,13 @@ class RecordMover {
 }  // namespace
 
 void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
+  RequeueMoves moves;
+  RequeueUsedWords(p, dictionary, moves);
+}
+
+void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary, RequeueMoves& moves) {
   dictionary.DictionaryModified = true;
+  moves.dropped.clear();
   std::vector<std::string> used;
   used.reserve(p.SlotCount);
   auto filter = std::make_unique<EntryFilter>();
@@ -82,11 +88,15 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
   const std::uint8_t* record = dictionary.Buffer();
   for (int e = 1; e <= dictionary.DictionaryCount; ++e, record += DictionaryStore::RecordSize) {
     const std::size_t size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
-    if (is_used(std::string_view(reinterpret_cast<const char*>(record + 1), size))) continue;
+    if (is_used(std::string_view(reinterpret_cast<const char*>(record + 1), size))) {
+      moves.dropped.push_back(static_cast<std::uint16_t>(e));
+      continue;
+    }
     mover.Keep(e, w);
     ++w;
   }
   mover.Flush();
+  moves.appended_from = w;
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k].empty() || p.SlotPlaced[k] == PlacedOwnWord) continue;
     // An entry whose text was not in the store drops nothing, so w may pass DictionaryCount;
@@ -94,6 +104,7 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
     if (w <= DictionaryStore::Capacity) dictionary.SetEntry(w, used[static_cast<std::size_t>(k - 1)]);
     ++w;
   }
+  moves.appended_end = w;
 }
 
 }  // namespace gx

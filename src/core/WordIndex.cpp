@@ -112,6 +112,51 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
   // Positions are visited in ascending order, so every group stays in store order.
   for (int e = 1; e <= count; ++e) positions_[next[lengths_[e]]++] = static_cast<std::uint16_t>(e);
   for (LetterLists& lists : letters_) lists.built = false;
+  Describe(dictionary);
+}
+
+void WordIndex::FollowRequeue(const DictionaryStore& dictionary, const RequeueMoves& moves) {
+  const int count = dictionary.DictionaryCount;
+  const std::vector<std::uint16_t>& dropped = moves.dropped;
+  const int drops = static_cast<int>(dropped.size());
+  // The word lengths move as the records did: each run between two dropped positions moves
+  // forward by the drops before it; the used entries are read where the requeue wrote them; the
+  // positions behind them keep their records and so their lengths.
+  std::uint8_t* lengths = lengths_.data();
+  for (int j = 0; j < drops; ++j) {
+    const int from = dropped[j] + 1, to = j + 1 < drops ? dropped[j + 1] : count + 1;
+    if (to > from) std::memmove(lengths + from - (j + 1), lengths + from, static_cast<std::size_t>(to - from));
+  }
+  const int appended_end = std::min(moves.appended_end, count + 1);
+  const std::uint8_t* record = dictionary.Buffer() + static_cast<std::size_t>(DictionaryStore::RecordSize) * (moves.appended_from - 1);
+  for (int e = moves.appended_from; e < appended_end; ++e, record += DictionaryStore::RecordSize) {
+    lengths[e] = static_cast<std::uint8_t>(RecordWordLength(record));
+  }
+  // Each group keeps its kept positions in order, each lowered by the drops before it, and takes
+  // the written and the untouched positions behind them that have its length.
+  std::array<std::vector<std::uint16_t>, MaxWordLength + 1> behind;
+  for (int e = moves.appended_from; e <= count; ++e) behind[lengths[e]].push_back(static_cast<std::uint16_t>(e));
+  spare_.resize(static_cast<std::size_t>(count));
+  std::uint16_t* out = spare_.data();
+  std::array<std::uint32_t, MaxWordLength + 2> offsets{};
+  for (int length = 0; length <= MaxWordLength; ++length) {
+    offsets[length] = static_cast<std::uint32_t>(out - spare_.data());
+    const PositionList group = Words(length);
+    const std::uint16_t* it = group.begin;
+    for (int j = 0; j <= drops && it != group.end; ++j) {
+      const int bound = j < drops ? dropped[j] : count + 1;
+      const std::uint16_t* run_end = SeekFrom(it, group.end, bound);
+      const auto shift = static_cast<std::uint16_t>(j);
+      for (; it != run_end; ++it) *out++ = static_cast<std::uint16_t>(*it - shift);
+      if (it != group.end && *it == bound) ++it;
+    }
+    for (std::uint16_t e : behind[length]) *out++ = e;
+  }
+  offsets[MaxWordLength + 1] = static_cast<std::uint32_t>(out - spare_.data());
+  offsets_ = offsets;
+  positions_.swap(spare_);
+  for (LetterLists& lists : letters_) lists.built = false;
+  Describe(dictionary);
 }
 
 void WordIndex::BuildLetterLists(const DictionaryStore& dictionary, int length) {
@@ -148,10 +193,9 @@ void IndexedWordSearch::FindWord(FillRun& run, std::uint8_t slot, std::uint16_t 
   // An entry without a space has no word and never fits; no word is longer than an entry.
   if (length == 0 || length > WordIndex::MaxWordLength) return;
   int next = start;
-  if (!indexed_) {
+  if (!index_.Describes(run.dictionary)) {
     if (ScanDirectly(run, slot, start, next)) return;
     index_.Build(run.dictionary);
-    indexed_ = true;
   }
   SearchIndex(run, slot, next);
 }
@@ -245,8 +289,16 @@ void IndexedWordSearch::SearchLetterLists(FillRun& run, std::uint8_t slot, int s
 }
 
 void IndexedWordSearch::RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) {
-  gx::RequeueUsedWords(puzzle, dictionary);
-  Invalidate();
+  if (!index_.Describes(dictionary)) {
+    // The next fill will want the index: it is made now, from the order the requeue leaves.
+    gx::RequeueUsedWords(puzzle, dictionary);
+    index_.Build(dictionary);
+    group_scanned_.fill(0);
+    return;
+  }
+  gx::RequeueUsedWords(puzzle, dictionary, moves_);
+  index_.FollowRequeue(dictionary, moves_);
+  group_scanned_.fill(0);
 }
 
 }  // namespace gx

@@ -4,13 +4,15 @@
 // >= start" is the first position >= start found in every list of the letters already standing in
 // the slot (or in the length group when none stands there); only such entries are compared with
 // the placed answers. The letter lists of a length are made only once plain walks of its group
-// have become costly. The index describes one order of the store, so it is dropped when a fill starts and
-// after every requeue (the only reorder that happens during a fill).
+// have become costly. The index describes one content of the store, named by the store's stamp:
+// it is kept from one fill to the next while the stamp holds, follows each requeue (the requeue
+// says which positions it dropped and where it wrote the used entries, so the groups are shifted,
+// not rebuilt) and is built anew after any other change.
 //
 // Building the index reads the whole store, which costs more than an easy fill: most lookups find
-// a word within the first few hundred entries. So lookups first scan the store directly, with the
-// same cheap tests, and the index is built only once such scans have read a few thousand entries
-// since the store last changed order.
+// a word within the first few hundred entries. So without an index at hand, lookups first scan the
+// store directly, with the same cheap tests, and the index is built once such scans have read a
+// few thousand entries, or at the latest by the requeue that ends the fill.
 
 #include <array>
 #include <cstdint>
@@ -31,6 +33,12 @@ class WordIndex {
   static constexpr int MaxWordLength = DictionaryStore::MaxEntryLength;
 
   void Build(const DictionaryStore& dictionary);
+  // Brings the index from the order before the requeue to the order after it.
+  void FollowRequeue(const DictionaryStore& dictionary, const RequeueMoves& moves);
+  // The index was made for the store's present records.
+  bool Describes(const DictionaryStore& dictionary) const {
+    return built_ && stamp_ == dictionary.Stamp() && count_ == dictionary.DictionaryCount;
+  }
   // The entries whose word has this many characters.
   PositionList Words(int length) const {
     return {positions_.data() + offsets_[length], positions_.data() + offsets_[length + 1]};
@@ -47,10 +55,20 @@ class WordIndex {
     std::vector<std::uint16_t> positions;
   };
   void BuildLetterLists(const DictionaryStore& dictionary, int length);
+  void Describe(const DictionaryStore& dictionary) {
+    built_ = true;
+    stamp_ = dictionary.Stamp();
+    count_ = dictionary.DictionaryCount;
+  }
+
+  bool built_ = false;
+  std::uint64_t stamp_ = 0;
+  int count_ = 0;
 
   std::array<std::uint32_t, MaxWordLength + 2> offsets_{};
   std::vector<std::uint16_t> positions_;
-  std::vector<std::uint8_t> lengths_;  // word length per position, kept to spare reallocation
+  std::vector<std::uint8_t> lengths_;  // word length per position
+  std::vector<std::uint16_t> spare_;   // the next positions_ while a requeue is followed
   std::array<LetterLists, MaxWordLength + 1> letters_;
 };
 
@@ -60,13 +78,14 @@ class IndexedWordSearch : public WordSearch {
   static constexpr int kDirectScanBudget = 4096;
   explicit IndexedWordSearch(int direct_scan_budget = kDirectScanBudget) : budget_(direct_scan_budget) {}
 
-  void Prepare(const DictionaryStore&) override { Invalidate(); }
+  void Prepare(const DictionaryStore& dictionary) override {
+    if (!index_.Describes(dictionary)) Invalidate();
+  }
   void FindWord(FillRun& run, std::uint8_t slot, std::uint16_t start) override;
   void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary) override;
 
  private:
   void Invalidate() {
-    indexed_ = false;
     scanned_ = 0;
     group_scanned_.fill(0);
   }
@@ -80,9 +99,9 @@ class IndexedWordSearch : public WordSearch {
   void SearchLetterLists(FillRun& run, std::uint8_t slot, int start);
 
   WordIndex index_;
+  RequeueMoves moves_;
   int budget_;
-  bool indexed_ = false;  // the index describes the store's present order
-  int scanned_ = 0;       // entries read by direct scans since the order last changed
+  int scanned_ = 0;  // entries read by direct scans since the store last changed
   // Entries read by group scans per word length since the index was built: the letter lists of a
   // length are made once scans have read its group twice over.
   std::array<int, WordIndex::MaxWordLength + 1> group_scanned_{};

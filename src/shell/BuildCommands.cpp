@@ -269,7 +269,7 @@ void BuildCommands::Fill(FillReport& report) {
   Gridlex& state = parts_.state;
   WindowProgress progress(state.window);
   FillRun run{state.puzzle, state.dictionary, progress, parts_.host, parts_.board, state.settings.Colors,
-              state.settings.MaxFillAttempts};
+              state.settings.MaxFillAttempts, &state.word_search};
   report.fill = FillAndRequeue(run);
 }
 

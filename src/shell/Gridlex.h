@@ -10,6 +10,7 @@
 #include "core/Settings.h"
 #include "base/WindowState.h"
 #include "core/DictionaryStore.h"
+#include "core/WordIndex.h"
 #include "files/AdvertList.h"
 
 namespace gx {
@@ -18,6 +19,9 @@ struct Gridlex {
   Puzzle puzzle;
   SolvingRecord solving;  // revealed letters, solving time: kept with the typed letters
   DictionaryStore dictionary;
+  // The fills' word search, kept from one fill to the next: its index is reused while the
+  // dictionary's stamp says the records are still those it was made for.
+  IndexedWordSearch word_search;
   Settings settings;
   WindowState window;
   AdvertList adverts;  // read at start-up, rotated by the word media
