@@ -22,12 +22,13 @@ std::uint64_t DictionaryStore::NewStamp() {
 void DictionaryStore::CopyRecordsFrom(const DictionaryStore& other) {
   std::memcpy(buffer_.get(), other.buffer_.get(), static_cast<std::size_t>(Capacity) * RecordSize);
   DictionaryCount = other.DictionaryCount;
-  stamp_ = other.stamp_;
+  stamp_ = other.Stamp();
+  stamp_read_ = true;  // both stores now bear it: a change of either must leave it
 }
 
 void DictionaryStore::SetEntry(int e, std::string_view text) {
   if (e < 1 || e > Capacity) return;
-  stamp_ = NewStamp();
+  Changing();
   std::uint8_t* record = buffer_.get() + static_cast<std::size_t>(RecordSize) * (e - 1);
   std::size_t length = text.size() < MaxEntryLength ? text.size() : MaxEntryLength;
   record[0] = static_cast<std::uint8_t>(length);

@@ -27,16 +27,20 @@ class DictionaryStore {
   // The records for writing: the stamp changes, so the pointer is for the change at hand only and
   // must not be kept past it.
   std::uint8_t* Buffer() {
-    stamp_ = NewStamp();
+    Changing();
     return buffer_.get();
   }
   const std::uint8_t* Buffer() const { return buffer_.get(); }
 
-  // Names the records' present content: every change through SetEntry or the writable Buffer()
-  // draws a stamp no store of the run has had, and only CopyRecordsFrom hands one on, with the
-  // records it names. What is derived from the records (the fill's word index) remembers the stamp
-  // and the DictionaryCount it was made for, and is trusted only while both still hold.
-  std::uint64_t Stamp() const { return stamp_; }
+  // Names the records' present content: a change through SetEntry or the writable Buffer() after
+  // the stamp was read draws a stamp no store of the run has had, and only CopyRecordsFrom hands
+  // one on, with the records it names. What is derived from the records (the fill's word index)
+  // remembers the stamp and the DictionaryCount it was made for, and is trusted only while both
+  // still hold.
+  std::uint64_t Stamp() const {
+    stamp_read_ = true;
+    return stamp_;
+  }
   // Every record, the count and the stamp of the other store.
   void CopyRecordsFrom(const DictionaryStore& other);
 
@@ -49,9 +53,16 @@ class DictionaryStore {
 
  private:
   static std::uint64_t NewStamp();
+  // A stamp nobody has read need not change: writes in a row (a load, a requeue) draw one at most.
+  void Changing() {
+    if (!stamp_read_) return;
+    stamp_ = NewStamp();
+    stamp_read_ = false;
+  }
 
   std::unique_ptr<std::uint8_t[]> buffer_;
   std::uint64_t stamp_ = NewStamp();
+  mutable bool stamp_read_ = false;
 };
 
 // The word of an entry: the text before its first space; an entry without a space has no word.

@@ -67,6 +67,13 @@ struct RequeueMoves {
   int appended_end = 1;
 };
 void RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictionary, RequeueMoves& moves);
+// The requeue's second half, for a caller that knows which positions hold the used entries (every
+// position whose entry equals one of `used`, and every empty entry when the puzzle has slots):
+// drops moves.dropped and writes the used entries behind the rest.
+void DropAndAppend(const Puzzle& puzzle, DictionaryStore& dictionary, const std::vector<std::string>& used,
+                   RequeueMoves& moves);
+// The entry each slot stands for in a requeue (UsedEntry), slot by slot.
+std::vector<std::string> UsedEntries(const Puzzle& puzzle);
 
 // Shared by the searches: puts entry e (its word and clue part) into the slot and counts it.
 void PlaceEntry(FillRun& run, std::uint8_t slot, std::uint16_t e, std::string_view word, std::string_view clue);

@@ -27,34 +27,6 @@ class EntryFilter {
   std::array<std::uint64_t, 1024> bits_{};
 };
 
-// Kept entries move towards the front in runs; a run of neighbouring records moves in one copy.
-class RecordMover {
- public:
-  explicit RecordMover(DictionaryStore& d) : d_(d) {}
-  void Keep(int from, int to) {
-    if (count_ > 0 && from == from_ + count_ && to == to_ + count_) {
-      ++count_;
-      return;
-    }
-    Flush();
-    from_ = from;
-    to_ = to;
-    count_ = 1;
-  }
-  void Flush() {
-    if (count_ > 0 && from_ != to_) {
-      constexpr std::size_t size = DictionaryStore::RecordSize;
-      std::memmove(d_.Buffer() + size * static_cast<std::size_t>(to_ - 1),
-                   d_.Buffer() + size * static_cast<std::size_t>(from_ - 1), size * static_cast<std::size_t>(count_));
-    }
-    count_ = 0;
-  }
-
- private:
-  DictionaryStore& d_;
-  int from_ = 0, to_ = 0, count_ = 0;
-};
-
 }  // namespace
 
 void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
@@ -62,16 +34,17 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary) {
   RequeueUsedWords(p, dictionary, moves);
 }
 
-void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary, RequeueMoves& moves) {
-  dictionary.DictionaryModified = true;
-  moves.dropped.clear();
+std::vector<std::string> UsedEntries(const Puzzle& p) {
   std::vector<std::string> used;
   used.reserve(p.SlotCount);
+  for (int k = 1; k <= p.SlotCount; ++k) used.push_back(UsedEntry(p, k));
+  return used;
+}
+
+void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary, RequeueMoves& moves) {
+  const std::vector<std::string> used = UsedEntries(p);
   auto filter = std::make_unique<EntryFilter>();
-  for (int k = 1; k <= p.SlotCount; ++k) {
-    used.push_back(UsedEntry(p, k));
-    filter->Add(used.back());
-  }
+  for (const std::string& entry : used) filter->Add(entry);
   // An empty slot stands for the empty entry, which goes whenever there is a slot at all.
   const bool drop_empty = p.SlotCount > 0;
   auto is_used = [&](std::string_view entry) {
@@ -82,20 +55,33 @@ void RequeueUsedWords(Puzzle& p, DictionaryStore& dictionary, RequeueMoves& move
     }
     return false;
   };
-
-  int w = 1;
-  RecordMover mover(dictionary);
-  const std::uint8_t* record = dictionary.Buffer();
-  for (int e = 1; e <= dictionary.DictionaryCount; ++e, record += DictionaryStore::RecordSize) {
+  moves.dropped.clear();
+  const DictionaryStore& store = dictionary;
+  const std::uint8_t* record = store.Buffer();
+  for (int e = 1; e <= store.DictionaryCount; ++e, record += DictionaryStore::RecordSize) {
     const std::size_t size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
     if (is_used(std::string_view(reinterpret_cast<const char*>(record + 1), size))) {
       moves.dropped.push_back(static_cast<std::uint16_t>(e));
-      continue;
     }
-    mover.Keep(e, w);
-    ++w;
   }
-  mover.Flush();
+  DropAndAppend(p, dictionary, used, moves);
+}
+
+void DropAndAppend(const Puzzle& p, DictionaryStore& dictionary, const std::vector<std::string>& used,
+                   RequeueMoves& moves) {
+  dictionary.DictionaryModified = true;
+  const std::vector<std::uint16_t>& dropped = moves.dropped;
+  const int count = dictionary.DictionaryCount;
+  // The kept entries between two dropped ones move forward together, in one copy.
+  constexpr std::size_t size = DictionaryStore::RecordSize;
+  std::uint8_t* records = dictionary.Buffer();
+  for (std::size_t j = 0; j < dropped.size(); ++j) {
+    const int from = dropped[j] + 1, to = j + 1 < dropped.size() ? dropped[j + 1] : count + 1;
+    if (to <= from) continue;
+    std::memmove(records + size * static_cast<std::size_t>(from - 1 - static_cast<int>(j + 1)),
+                 records + size * static_cast<std::size_t>(from - 1), size * static_cast<std::size_t>(to - from));
+  }
+  int w = count - static_cast<int>(dropped.size()) + 1;
   moves.appended_from = w;
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k].empty() || p.SlotPlaced[k] == PlacedOwnWord) continue;

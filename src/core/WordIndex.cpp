@@ -85,6 +85,43 @@ int RecordWordLength(const std::uint8_t* record) {
   return length < size ? length : 0;
 }
 
+// The key of an entry of this size whose first 16 bytes (zero past the size) are low and high.
+std::uint16_t MixKey(std::size_t size, std::uint64_t low, std::uint64_t high) {
+  std::uint64_t h = low * 0x9E3779B97F4A7C15ull ^ (high + size) * 0xC2B2AE3D27D4EB4Full;
+  h ^= h >> 29;
+  h *= 0xBF58476D1CE4E5B9ull;
+  return static_cast<std::uint16_t>(h >> 48);
+}
+
+// The first 16 bytes of a text of the given size, as two words with the bytes past the size
+// zero; the bytes are read from `bytes`, which holds at least 16 (a record always does).
+void First16(const std::uint8_t* bytes, std::size_t size, std::uint64_t& low, std::uint64_t& high) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&low, bytes, sizeof low);
+    std::memcpy(&high, bytes + 8, sizeof high);
+    if (size < 16) high &= size <= 8 ? 0 : ~std::uint64_t{0} >> (8 * (16 - size));
+    if (size < 8) low &= size == 0 ? 0 : ~std::uint64_t{0} >> (8 * (8 - size));
+  } else {
+    low = high = 0;
+    for (std::size_t i = 0; i < 16 && i < size; ++i) (i < 8 ? low : high) |= std::uint64_t{bytes[i]} << (8 * (i % 8));
+  }
+}
+
+std::uint16_t RecordKey(const std::uint8_t* record) {
+  const std::size_t size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
+  std::uint64_t low = 0, high = 0;
+  First16(record + 1, size, low, high);
+  return MixKey(size, low, high);
+}
+
+std::uint16_t TextKey(std::string_view text) {
+  std::array<std::uint8_t, 16> bytes{};
+  if (!text.empty()) std::memcpy(bytes.data(), text.data(), text.size() < 16 ? text.size() : 16);
+  std::uint64_t low = 0, high = 0;
+  First16(bytes.data(), text.size(), low, high);
+  return MixKey(text.size(), low, high);
+}
+
 bool AlreadyPlaced(const Puzzle& p, std::string_view word) {
   for (int k = 1; k <= p.SlotCount; ++k) {
     if (p.SlotAnswer[k] == word) return true;
@@ -98,19 +135,27 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
   const int count = dictionary.DictionaryCount;
   std::array<std::uint32_t, MaxWordLength + 2> sizes{};
   lengths_.resize(static_cast<std::size_t>(count) + 1);
-  // The records are read in place: this runs at every fill start and after every requeue.
+  keys_.resize(static_cast<std::size_t>(count) + 1);
+  key_counts_.assign(std::size_t{1} << 16, 0);
   const std::uint8_t* record = dictionary.Buffer();
   for (int e = 1; e <= count; ++e, record += DictionaryStore::RecordSize) {
     // An entry without a space has no word: it goes with the words of length 0, never looked up.
     lengths_[e] = static_cast<std::uint8_t>(RecordWordLength(record));
     ++sizes[lengths_[e]];
+    keys_[e] = RecordKey(record);
+    ++key_counts_[keys_[e]];
   }
   offsets_[0] = 0;
   for (int length = 0; length <= MaxWordLength; ++length) offsets_[length + 1] = offsets_[length] + sizes[length];
   positions_.resize(static_cast<std::size_t>(count));
   std::array<std::uint32_t, MaxWordLength + 2> next = offsets_;
   // Positions are visited in ascending order, so every group stays in store order.
-  for (int e = 1; e <= count; ++e) positions_[next[lengths_[e]]++] = static_cast<std::uint16_t>(e);
+  group_keys_.resize(static_cast<std::size_t>(count));
+  for (int e = 1; e <= count; ++e) {
+    const std::uint32_t at = next[lengths_[e]]++;
+    positions_[at] = static_cast<std::uint16_t>(e);
+    group_keys_[at] = keys_[e];
+  }
   for (LetterLists& lists : letters_) lists.built = false;
   Describe(dictionary);
 }
@@ -122,22 +167,35 @@ void WordIndex::FollowRequeue(const DictionaryStore& dictionary, const RequeueMo
   // The word lengths move as the records did: each run between two dropped positions moves
   // forward by the drops before it; the used entries are read where the requeue wrote them; the
   // positions behind them keep their records and so their lengths.
+  // The keys go the same way; their counts lose the dropped entries and gain the written ones
+  // and those behind them, which now stand twice in the store.
   std::uint8_t* lengths = lengths_.data();
+  std::uint16_t* keys = keys_.data();
+  for (std::uint16_t e : dropped) --key_counts_[keys[e]];
   for (int j = 0; j < drops; ++j) {
     const int from = dropped[j] + 1, to = j + 1 < drops ? dropped[j + 1] : count + 1;
-    if (to > from) std::memmove(lengths + from - (j + 1), lengths + from, static_cast<std::size_t>(to - from));
+    if (to <= from) continue;
+    std::memmove(lengths + from - (j + 1), lengths + from, static_cast<std::size_t>(to - from));
+    std::memmove(keys + from - (j + 1), keys + from, sizeof *keys * static_cast<std::size_t>(to - from));
   }
   const int appended_end = std::min(moves.appended_end, count + 1);
   const std::uint8_t* record = dictionary.Buffer() + static_cast<std::size_t>(DictionaryStore::RecordSize) * (moves.appended_from - 1);
   for (int e = moves.appended_from; e < appended_end; ++e, record += DictionaryStore::RecordSize) {
     lengths[e] = static_cast<std::uint8_t>(RecordWordLength(record));
+    keys[e] = RecordKey(record);
   }
+  for (int e = moves.appended_from; e <= count; ++e) ++key_counts_[keys[e]];
   // Each group keeps its kept positions in order, each lowered by the drops before it, and takes
   // the written and the untouched positions behind them that have its length.
-  std::array<std::vector<std::uint16_t>, MaxWordLength + 1> behind;
-  for (int e = moves.appended_from; e <= count; ++e) behind[lengths[e]].push_back(static_cast<std::uint16_t>(e));
+  behind_.clear();
+  for (int e = moves.appended_from; e <= count; ++e) behind_.push_back(static_cast<std::uint16_t>(e));
+  std::stable_sort(behind_.begin(), behind_.end(), [lengths](int a, int b) { return lengths[a] < lengths[b]; });
+  const std::uint16_t* next_behind = behind_.data();
+  const std::uint16_t* const behind_end = behind_.data() + behind_.size();
   spare_.resize(static_cast<std::size_t>(count));
+  spare_keys_.resize(static_cast<std::size_t>(count));
   std::uint16_t* out = spare_.data();
+  std::uint16_t* out_keys = spare_keys_.data();
   std::array<std::uint32_t, MaxWordLength + 2> offsets{};
   for (int length = 0; length <= MaxWordLength; ++length) {
     offsets[length] = static_cast<std::uint32_t>(out - spare_.data());
@@ -147,16 +205,64 @@ void WordIndex::FollowRequeue(const DictionaryStore& dictionary, const RequeueMo
       const int bound = j < drops ? dropped[j] : count + 1;
       const std::uint16_t* run_end = SeekFrom(it, group.end, bound);
       const auto shift = static_cast<std::uint16_t>(j);
+      const std::size_t run = static_cast<std::size_t>(run_end - it);
+      std::memcpy(out_keys, group_keys_.data() + (it - positions_.data()), run * sizeof *out_keys);
+      out_keys += run;
       for (; it != run_end; ++it) *out++ = static_cast<std::uint16_t>(*it - shift);
       if (it != group.end && *it == bound) ++it;
     }
-    for (std::uint16_t e : behind[length]) *out++ = e;
+    for (; next_behind != behind_end && lengths[*next_behind] == length; ++next_behind) {
+      *out++ = *next_behind;
+      *out_keys++ = keys[*next_behind];
+    }
   }
   offsets[MaxWordLength + 1] = static_cast<std::uint32_t>(out - spare_.data());
+  group_keys_.swap(spare_keys_);
   offsets_ = offsets;
   positions_.swap(spare_);
   for (LetterLists& lists : letters_) lists.built = false;
   Describe(dictionary);
+}
+
+void WordIndex::PositionsOf(const DictionaryStore& dictionary, const std::vector<std::string_view>& texts,
+                            const std::vector<int>& hints, std::vector<std::uint16_t>& positions) const {
+  positions.clear();
+  const int count = count_;
+  const std::uint16_t* keys = keys_.data();
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string_view text = texts[i];
+    if (text.size() > static_cast<std::size_t>(DictionaryStore::MaxEntryLength)) continue;  // no entry is that long
+    const std::uint16_t key = TextKey(text);
+    if (key_counts_[key] == 0) continue;
+    const int hint = hints[i];
+    if (key_counts_[key] == 1 && hint >= 1 && hint <= count && keys[hint] == key) {
+      if (RecordText(dictionary, hint) == text) positions.push_back(static_cast<std::uint16_t>(hint));
+      continue;
+    }
+    // An equal entry has the same word, so only the text's length group is searched, four keys at
+    // once: a lane of keys ^ key is zero where the key is.
+    const std::size_t space = text.find(' ');
+    const int length = space == std::string_view::npos ? 0 : static_cast<int>(space);
+    const std::uint16_t* group = positions_.data() + offsets_[length];
+    const std::uint16_t* group_keys = group_keys_.data() + offsets_[length];
+    const std::size_t size = offsets_[length + 1] - offsets_[length];
+    constexpr std::uint64_t kLanes = 0x0001000100010001ull, kHighs = 0x8000800080008000ull;
+    const std::uint64_t spread = kLanes * key;
+    std::size_t i4 = 0;
+    for (; i4 + 4 <= size; i4 += 4) {
+      std::uint64_t lanes = 0;
+      std::memcpy(&lanes, group_keys + i4, sizeof lanes);
+      lanes ^= spread;
+      if (((lanes - kLanes) & ~lanes & kHighs) == 0) continue;
+      for (std::size_t b = i4; b < i4 + 4; ++b) {
+        if (group_keys[b] == key && RecordText(dictionary, group[b]) == text) positions.push_back(group[b]);
+      }
+    }
+    for (; i4 < size; ++i4) {
+      if (group_keys[i4] == key && RecordText(dictionary, group[i4]) == text) positions.push_back(group[i4]);
+    }
+  }
+  std::sort(positions.begin(), positions.end());
 }
 
 void WordIndex::BuildLetterLists(const DictionaryStore& dictionary, int length) {
@@ -296,7 +402,26 @@ void IndexedWordSearch::RequeueUsedWords(Puzzle& puzzle, DictionaryStore& dictio
     group_scanned_.fill(0);
     return;
   }
-  gx::RequeueUsedWords(puzzle, dictionary, moves_);
+  // The index finds the positions of the used entries, which spares reading the whole store.
+  const std::vector<std::string> used = UsedEntries(puzzle);
+  std::vector<std::string_view> texts;
+  std::vector<int> hints;
+  std::vector<int> order(used.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::sort(order.begin(), order.end(), [&used](int a, int b) { return used[a] < used[b]; });
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const std::string& text = used[order[i]];
+    if (i > 0 && text == used[order[i - 1]]) continue;
+    texts.push_back(text);
+    hints.push_back(text.empty() ? 0 : puzzle.SlotDictPos[order[i] + 1]);
+  }
+  // Empty entries go whenever the puzzle has a slot, as an empty slot stands for them.
+  if (puzzle.SlotCount > 0 && (texts.empty() || !texts.front().empty())) {
+    texts.insert(texts.begin(), std::string_view{});
+    hints.insert(hints.begin(), 0);
+  }
+  index_.PositionsOf(dictionary, texts, hints, moves_.dropped);
+  DropAndAppend(puzzle, dictionary, used, moves_);
   index_.FollowRequeue(dictionary, moves_);
   group_scanned_.fill(0);
 }

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "core/FillEngine.h"
@@ -35,6 +36,11 @@ class WordIndex {
   void Build(const DictionaryStore& dictionary);
   // Brings the index from the order before the requeue to the order after it.
   void FollowRequeue(const DictionaryStore& dictionary, const RequeueMoves& moves);
+  // Every position whose entry equals one of the texts (given once each), ascending; hints[i] is
+  // where texts[i] most likely stands (0 when unknown). Exact: a key shared by several entries
+  // makes the search read them all.
+  void PositionsOf(const DictionaryStore& dictionary, const std::vector<std::string_view>& texts,
+                   const std::vector<int>& hints, std::vector<std::uint16_t>& positions) const;
   // The index was made for the store's present records.
   bool Describes(const DictionaryStore& dictionary) const {
     return built_ && stamp_ == dictionary.Stamp() && count_ == dictionary.DictionaryCount;
@@ -68,7 +74,13 @@ class WordIndex {
   std::array<std::uint32_t, MaxWordLength + 2> offsets_{};
   std::vector<std::uint16_t> positions_;
   std::vector<std::uint8_t> lengths_;  // word length per position
-  std::vector<std::uint16_t> spare_;   // the next positions_ while a requeue is followed
+  // A 16-bit key of each position's entry (from its size and first bytes), and for every key the
+  // number of positions that have it: a key that only one entry has leads straight to it.
+  std::vector<std::uint16_t> keys_;
+  std::vector<std::uint16_t> key_counts_;
+  std::vector<std::uint16_t> group_keys_;  // the key of each entry of positions_
+  // The next positions_ and group_keys_ while a requeue is followed, and the positions it wrote.
+  std::vector<std::uint16_t> spare_, spare_keys_, behind_;
   std::array<LetterLists, MaxWordLength + 1> letters_;
 };
 
