@@ -107,6 +107,12 @@ void First16(const std::uint8_t* bytes, std::size_t size, std::uint64_t& low, st
   }
 }
 
+std::uint64_t RecordPrefix(const std::uint8_t* record) {
+  std::uint64_t prefix = 0;
+  std::memcpy(&prefix, record + 1, sizeof prefix);
+  return prefix;
+}
+
 std::uint16_t RecordKey(const std::uint8_t* record) {
   const std::size_t size = record[0] <= DictionaryStore::MaxEntryLength ? record[0] : DictionaryStore::MaxEntryLength;
   std::uint64_t low = 0, high = 0;
@@ -151,10 +157,13 @@ void WordIndex::Build(const DictionaryStore& dictionary) {
   std::array<std::uint32_t, MaxWordLength + 2> next = offsets_;
   // Positions are visited in ascending order, so every group stays in store order.
   group_keys_.resize(static_cast<std::size_t>(count));
-  for (int e = 1; e <= count; ++e) {
+  group_prefixes_.resize(static_cast<std::size_t>(count));
+  record = dictionary.Buffer();
+  for (int e = 1; e <= count; ++e, record += DictionaryStore::RecordSize) {
     const std::uint32_t at = next[lengths_[e]]++;
     positions_[at] = static_cast<std::uint16_t>(e);
     group_keys_[at] = keys_[e];
+    group_prefixes_[at] = RecordPrefix(record);
   }
   for (LetterLists& lists : letters_) lists.built = false;
   Describe(dictionary);
@@ -196,6 +205,8 @@ void WordIndex::FollowRequeue(const DictionaryStore& dictionary, const RequeueMo
   spare_keys_.resize(static_cast<std::size_t>(count));
   std::uint16_t* out = spare_.data();
   std::uint16_t* out_keys = spare_keys_.data();
+  spare_prefixes_.resize(static_cast<std::size_t>(count));
+  std::uint64_t* out_prefixes = spare_prefixes_.data();
   std::array<std::uint32_t, MaxWordLength + 2> offsets{};
   for (int length = 0; length <= MaxWordLength; ++length) {
     offsets[length] = static_cast<std::uint32_t>(out - spare_.data());
@@ -208,16 +219,20 @@ void WordIndex::FollowRequeue(const DictionaryStore& dictionary, const RequeueMo
       const std::size_t run = static_cast<std::size_t>(run_end - it);
       std::memcpy(out_keys, group_keys_.data() + (it - positions_.data()), run * sizeof *out_keys);
       out_keys += run;
+      std::memcpy(out_prefixes, group_prefixes_.data() + (it - positions_.data()), run * sizeof *out_prefixes);
+      out_prefixes += run;
       for (; it != run_end; ++it) *out++ = static_cast<std::uint16_t>(*it - shift);
       if (it != group.end && *it == bound) ++it;
     }
     for (; next_behind != behind_end && lengths[*next_behind] == length; ++next_behind) {
       *out++ = *next_behind;
       *out_keys++ = keys[*next_behind];
+      *out_prefixes++ = RecordPrefix(dictionary.Buffer() + static_cast<std::size_t>(DictionaryStore::RecordSize) * (*next_behind - 1));
     }
   }
   offsets[MaxWordLength + 1] = static_cast<std::uint32_t>(out - spare_.data());
   group_keys_.swap(spare_keys_);
+  group_prefixes_.swap(spare_prefixes_);
   offsets_ = offsets;
   positions_.swap(spare_);
   for (LetterLists& lists : letters_) lists.built = false;
@@ -334,7 +349,7 @@ void IndexedWordSearch::SearchIndex(FillRun& run, std::uint8_t slot, int start) 
   const int length = run.puzzle.SlotLength[slot];
   const PositionList group = index_.Words(length);
   const bool constrained = PatternOf(run.puzzle, slot).count > 0;
-  if (constrained && (index_.HasLetterLists(length) || group_scanned_[length] >= 2 * (group.end - group.begin))) {
+  if (constrained && (index_.HasLetterLists(length) || group_scanned_[length] >= 8 * (group.end - group.begin))) {
     SearchLetterLists(run, slot, start);
   } else {
     ScanGroup(run, slot, start);
@@ -345,12 +360,30 @@ void IndexedWordSearch::ScanGroup(FillRun& run, std::uint8_t slot, int start) {
   const Puzzle& p = run.puzzle;
   const int length = p.SlotLength[slot];
   const SlotPattern pattern = PatternOf(p, slot);
+  // The letters among the first 8 are tested on the index's copy of those bytes, all at once; only
+  // the letters further on are read from the record.
+  std::array<std::uint8_t, 8> mask_bytes{}, letter_bytes{};
+  SlotPattern further;
+  for (int i = 0; i < pattern.count; ++i) {
+    if (pattern.offsets[i] < 8) {
+      mask_bytes[pattern.offsets[i]] = 0xFF;
+      letter_bytes[pattern.offsets[i]] = static_cast<std::uint8_t>(pattern.letters[i]);
+    } else {
+      further.offsets[further.count] = pattern.offsets[i];
+      further.letters[further.count++] = pattern.letters[i];
+    }
+  }
+  std::uint64_t mask = 0, letters = 0;
+  std::memcpy(&mask, mask_bytes.data(), sizeof mask);
+  std::memcpy(&letters, letter_bytes.data(), sizeof letters);
   const PositionList group = index_.Words(length);
+  const std::uint64_t* prefixes = index_.Prefixes(length);
   for (const std::uint16_t* it = std::lower_bound(group.begin, group.end, start); it != group.end; ++it) {
     ++group_scanned_[length];
     run.host.ProcessEvents();
+    if (((prefixes[it - group.begin] ^ letters) & mask) != 0) continue;
     const std::string_view entry = RecordText(run.dictionary, *it);
-    if (!Fits(pattern, entry.data())) continue;
+    if (!Fits(further, entry.data())) continue;
     const std::string_view word = entry.substr(0, static_cast<std::size_t>(length));
     if (AlreadyPlaced(p, word)) continue;
     PlaceEntry(run, slot, *it, word, entry.substr(static_cast<std::size_t>(length)));

@@ -49,6 +49,8 @@ class WordIndex {
   PositionList Words(int length) const {
     return {positions_.data() + offsets_[length], positions_.data() + offsets_[length + 1]};
   }
+  // The first 8 bytes of each entry of Words(length), in the same order.
+  const std::uint64_t* Prefixes(int length) const { return group_prefixes_.data() + offsets_[length]; }
   // The entries whose word has this many characters and this letter at offset t (0-based). The
   // lists of one length are made on first use after a build.
   PositionList WordsWithLetter(const DictionaryStore& dictionary, int length, int t, char letter);
@@ -79,8 +81,13 @@ class WordIndex {
   std::vector<std::uint16_t> keys_;
   std::vector<std::uint16_t> key_counts_;
   std::vector<std::uint16_t> group_keys_;  // the key of each entry of positions_
-  // The next positions_ and group_keys_ while a requeue is followed, and the positions it wrote.
+  // The first 8 bytes of each entry of positions_: scans test the letters there without reading
+  // the scattered records.
+  std::vector<std::uint64_t> group_prefixes_;
+  // The next positions_, group_keys_ and group_prefixes_ while a requeue is followed, and the
+  // positions it wrote.
   std::vector<std::uint16_t> spare_, spare_keys_, behind_;
+  std::vector<std::uint64_t> spare_prefixes_;
   std::array<LetterLists, MaxWordLength + 1> letters_;
 };
 
@@ -114,8 +121,10 @@ class IndexedWordSearch : public WordSearch {
   RequeueMoves moves_;
   int budget_;
   int scanned_ = 0;  // entries read by direct scans since the store last changed
-  // Entries read by group scans per word length since the index was built: the letter lists of a
-  // length are made once scans have read its group twice over.
+  // Entries read by group scans per word length since the index was built or last followed a
+  // requeue (which drops the letter lists): the letter lists of a length are made once scans have
+  // read its group eight times over. Scans test the index's copy of the first letters, so they stay
+  // cheaper than making the lists for that long.
   std::array<int, WordIndex::MaxWordLength + 1> group_scanned_{};
 };
 
