@@ -96,8 +96,9 @@ void BenchLargeIpuz() {
   for (int i = 1; keys.size() < (1u << 20) - 16; ++i) keys += ",\"k" + std::to_string(i) + "\":0";
   std::string values = "{\"version\": \"http://ipuz.org/v2\", \"notes\": [\"abcdef\"";
   while (values.size() < (1u << 20) - 16) values += ",\"abcdef\"";
-  for (const auto& [name, text] : {std::pair{"an object of many keys", keys + "}}"},
+  for (const auto& [name, json] : {std::pair{"an object of many keys", keys + "}}"},
                                    std::pair{"an array of many values", values + "]}"}}) {
+    const std::string& text = json;  // clang 14 cannot capture a structured binding in a lambda
     auto puzzle = std::make_unique<gx::Puzzle>();
     gx::IpuzReading reading;
     const double ms = BestMilliseconds(3, [&] { reading = gx::ReadIpuz(text, *puzzle); });

@@ -36,6 +36,8 @@ bool Fits(const SlotPattern& pattern, const char* word) {
 // The first element >= value from `from` on: a galloping search, since the lists are walked
 // forward in small steps far more often than in long ones.
 const std::uint16_t* SeekFrom(const std::uint16_t* from, const std::uint16_t* end, int value) {
+  // An empty list may have no storage at all: no arithmetic on its null pointer.
+  if (from == end) return end;
   std::ptrdiff_t step = 1;
   const std::uint16_t* low = from;
   while (low + step < end && low[step] < value) {

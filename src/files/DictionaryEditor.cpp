@@ -83,7 +83,10 @@ bool DictionaryEditor::RefusedUnlessShown() {
 bool DictionaryEditor::TakeCodedFields() {
   std::string word = WordField;
   std::string clue = ClueField;
-  YoReplaced = ReplaceYo(word) | ReplaceYo(clue);
+  // Both parts are converted, so neither test may cut the other short.
+  const bool word_replaced = ReplaceYo(word);
+  const bool clue_replaced = ReplaceYo(clue);
+  YoReplaced = word_replaced || clue_replaced;
   Uncoded = FirstUncoded(word);
   if (Uncoded == 0) Uncoded = FirstUncoded(clue);
   if (Uncoded != 0) {
