@@ -39,10 +39,21 @@ fi
 # of the time gcc takes (half in the sanitizer build), and the program it makes writes the same bytes.
 GRIDLEX_COMPILER=clang++-14
 
+# gridlex_forget_other_compiler DIR: a build folder configured by another compiler starts afresh.
+# CMake would throw its cache away by itself, and with it the options of the command line (a
+# sanitizer build would come out unsanitized).
+gridlex_forget_other_compiler() {
+  local cache=$1/CMakeCache.txt
+  if [ -f "$cache" ] && ! grep -q "^CMAKE_CXX_COMPILER:.*/$GRIDLEX_COMPILER\$" "$cache"; then
+    rm -rf "$cache" "$1/CMakeFiles"
+  fi
+}
+
 # gridlex_build DIR [cmake options...]
 gridlex_build() {
   local dir=$1
   shift
+  gridlex_forget_other_compiler "$dir"
   cmake -S "$GRIDLEX_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$GRIDLEX_COMPILER" \
     "${gridlex_launcher[@]}" "$@" >/dev/null
   cmake --build "$dir"
