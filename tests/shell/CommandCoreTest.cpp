@@ -23,13 +23,7 @@ using test::W;
 // letter, so that any grid whose crossings avoid the first cells of its words can be filled.
 struct ProgramFolder : ::testing::Test {
   explicit ProgramFolder(int cells = 19) : b(cells) {
-    std::filesystem::create_directories(folder.Path("data"));
-    b.state.settings.ProgramDir = folder.Dir();
-    const DictionaryStore words = test::EveryLengthDictionary();
-    folder.Write("data/test.dct", SerializeDictionary(words));
-    b.state.dictionary.DictionaryName = "test.dct";
-    b.state.settings.MaxFillAttempts = 64;
-    b.state.settings.MinSlotCount = 4;
+    test::UseEveryLengthDictionary(folder, b);
   }
 
   void Draw(std::initializer_list<std::pair<int, int>> cells) {

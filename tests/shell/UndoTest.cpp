@@ -40,13 +40,7 @@ std::string Differences(const Puzzle& a, const Puzzle& b) {
 // grid whose crossings avoid the first cells of its words can be filled.
 struct Undo : ::testing::Test {
   Undo() {
-    std::filesystem::create_directories(folder.Path("data"));
-    b.state.settings.ProgramDir = folder.Dir();
-    const DictionaryStore words = test::EveryLengthDictionary();
-    folder.Write("data/test.dct", SerializeDictionary(words));
-    b.state.dictionary.DictionaryName = "test.dct";
-    b.state.settings.MaxFillAttempts = 64;
-    b.state.settings.MinSlotCount = 4;
+    test::UseEveryLengthDictionary(folder, b);
   }
 
   // A mouse stroke through the given cells, press to release.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@
 #include "shell/CommandCore.h"
 #include "shell/Gridlex.h"
 #include "CommandCoreTestDoor.h"
+#include "TestFolder.h"
+#include "files/DictionaryFile.h"
 
 namespace gx::test {
 
@@ -213,5 +216,16 @@ struct PlayBench {
   Gridlex& state;
   BoardDrawing& board;
 };
+
+// Makes the folder b's program folder with data/test.dct, the dictionary of every length, chosen,
+// and settings under which any grid whose crossings avoid the first cells of its words is filled.
+inline void UseEveryLengthDictionary(TestFolder& folder, PlayBench& b) {
+  std::filesystem::create_directories(folder.Path("data"));
+  b.state.settings.ProgramDir = folder.Dir();
+  folder.Write("data/test.dct", SerializeDictionary(EveryLengthDictionary()));
+  b.state.dictionary.DictionaryName = "test.dct";
+  b.state.settings.MaxFillAttempts = 64;
+  b.state.settings.MinSlotCount = 4;
+}
 
 }  // namespace gx::test
